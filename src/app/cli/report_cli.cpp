@@ -1,0 +1,246 @@
+#include "app/cli/report_cli.h"
+
+#include <charconv>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+#include "app/core/refresh.h"
+#include "calendars/traditional/civil_dates.h"
+#include "holidays/holidays.h"
+
+namespace tempulo {
+namespace {
+
+constexpr std::string_view kUsage =
+    "Aufruf: tempulo-report [--date JJJJ-MM-TT] [--days N] [--time HH:MM:SS] [--holidays]\n"
+    "\n"
+    "Gibt den Tagesbericht des Almanachs aus, Zeile für Zeile wie im Fenster.\n"
+    "\n"
+    "  --date JJJJ-MM-TT  gewähltes Datum, Jahre 100 bis 3000 (bis 14.10.1582 julianisch);\n"
+    "                     ohne Angabe: heute\n"
+    "  --days N           N aufeinanderfolgende Tage ab dem Datum (1 bis 100000),\n"
+    "                     durch eine Leerzeile getrennt\n"
+    "  --time HH:MM:SS    Uhrzeit für Sternzeit und Marsdatum; ohne Angabe: jetzt\n"
+    "  --holidays         statt des Berichts die Feiertage des Monats\n"
+    "  --help             diese Hilfe\n"
+    "\n"
+    "Rückgabewert: 0 in Ordnung, 1 \"Fehler!\" bei einem Tag, 2 fehlerhafter Aufruf.\n";
+
+constexpr int kMaxDays = 100000;
+
+struct Options {
+  std::optional<SelectedDate> date;
+  int days = 1;
+  std::optional<TimeOfDay> time;
+  bool holidays = false;
+  bool help = false;
+};
+
+// A whole non-negative decimal number of 1..maxDigits digits.
+std::optional<int> ParseNumber(std::string_view text, std::size_t maxDigits) {
+  if (text.empty() || text.size() > maxDigits) {
+    return std::nullopt;
+  }
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// The longest a month can be in any year of either calendar.
+int LongestMonth(int month) {
+  if (month == 2) {
+    return 29;
+  }
+  return month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31;
+}
+
+// Parses "YYYY-MM-DD"; on failure writes the German reason to `why`.
+std::optional<SelectedDate> ParseDate(std::string_view text, std::string& why) {
+  const std::size_t first = text.find('-');
+  const std::size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
+  if (second == std::string_view::npos) {
+    why = "Das Datum \"" + std::string(text) + "\" hat nicht die Form JJJJ-MM-TT.";
+    return std::nullopt;
+  }
+  const auto year = ParseNumber(text.substr(0, first), 4);
+  const auto month = ParseNumber(text.substr(first + 1, second - first - 1), 2);
+  const auto day = ParseNumber(text.substr(second + 1), 2);
+  if (!year || !month || !day) {
+    why = "Das Datum \"" + std::string(text) + "\" hat nicht die Form JJJJ-MM-TT.";
+    return std::nullopt;
+  }
+  if (*year < kMinimumYear || *year > kMaximumYear) {
+    why = "Das Jahr " + std::to_string(*year) + " liegt außerhalb von 100 bis 3000.";
+    return std::nullopt;
+  }
+  if (*month < 1 || *month > 12) {
+    why = "Den Monat " + std::to_string(*month) + " gibt es nicht.";
+    return std::nullopt;
+  }
+  // 29 February of a Julian common year is a date the window offers too; it
+  // reaches the report and ends in "Fehler!". From 1583 the grid is Gregorian
+  // and never offers a day its month lacks.
+  const int longest = *year >= 1583 ? CivilMonthLength(*year, *month) : LongestMonth(*month);
+  if (*day < 1 || *day > longest) {
+    why = "Den " + std::to_string(*day) + ". " + std::string(GermanMonthName(*month)) + " " +
+          std::to_string(*year) + " gibt es nicht.";
+    return std::nullopt;
+  }
+  return SelectedDate{*day, *month, *year};
+}
+
+std::optional<TimeOfDay> ParseTime(std::string_view text) {
+  if (text.size() != 8 || text[2] != ':' || text[5] != ':') {
+    return std::nullopt;
+  }
+  const auto hour = ParseNumber(text.substr(0, 2), 2);
+  const auto minute = ParseNumber(text.substr(3, 2), 2);
+  const auto second = ParseNumber(text.substr(6, 2), 2);
+  if (!hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 59) {
+    return std::nullopt;
+  }
+  return TimeOfDay{*hour, *minute, *second};
+}
+
+// Parses the arguments; on failure writes the German reason to `why`.
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& why) {
+  Options options;
+  bool seenDate = false;
+  bool seenDays = false;
+  bool seenTime = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    const auto takesValue = [&](bool& seen) -> std::optional<std::string_view> {
+      if (seen) {
+        why = "Die Angabe " + std::string(arg) + " steht mehrfach im Aufruf.";
+        return std::nullopt;
+      }
+      seen = true;
+      if (i + 1 >= args.size()) {
+        why = "Nach " + std::string(arg) + " fehlt der Wert.";
+        return std::nullopt;
+      }
+      return std::string_view(args[++i]);
+    };
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--holidays") {
+      options.holidays = true;
+    } else if (arg == "--date") {
+      const auto value = takesValue(seenDate);
+      if (!value) {
+        return std::nullopt;
+      }
+      options.date = ParseDate(*value, why);
+      if (!options.date) {
+        return std::nullopt;
+      }
+    } else if (arg == "--days") {
+      const auto value = takesValue(seenDays);
+      if (!value) {
+        return std::nullopt;
+      }
+      const auto days = ParseNumber(*value, 6);
+      if (!days || *days < 1 || *days > kMaxDays) {
+        why = "Die Anzahl der Tage \"" + std::string(*value) + "\" liegt nicht zwischen 1 und 100000.";
+        return std::nullopt;
+      }
+      options.days = *days;
+    } else if (arg == "--time") {
+      const auto value = takesValue(seenTime);
+      if (!value) {
+        return std::nullopt;
+      }
+      options.time = ParseTime(*value);
+      if (!options.time) {
+        why = "Die Uhrzeit \"" + std::string(*value) + "\" hat nicht die Form HH:MM:SS.";
+        return std::nullopt;
+      }
+    } else {
+      why = "Unbekannte Angabe \"" + std::string(arg) + "\" (Hilfe: tempulo-report --help).";
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+// The next day of the civil calendar: Julian month lengths up to 1582,
+// Gregorian from 1583; October 1582 keeps all its 31 day numbers.
+SelectedDate NextCivilDay(SelectedDate date) {
+  if (date.day < CivilMonthLength(date.year, date.month)) {
+    ++date.day;
+  } else if (date.month < 12) {
+    date.day = 1;
+    ++date.month;
+  } else {
+    date = {1, 1, date.year + 1};
+  }
+  return date;
+}
+
+void WriteLines(const std::vector<std::string>& lines, std::ostream& out) {
+  for (const std::string& line : lines) {
+    out << line << '\n';
+  }
+}
+
+}  // namespace
+
+int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 const Clock& systemClock) {
+  std::string why;
+  const auto options = ParseOptions(args, why);
+  if (!options) {
+    err << why << '\n';
+    return 2;
+  }
+  if (options->help) {
+    out << kUsage;
+    return 0;
+  }
+  SelectedDate first;
+  if (options->date) {
+    first = *options->date;
+  } else {
+    const CivilDate today = systemClock.Today();
+    first = {today.day, today.month, today.year};
+    if (first.year < kMinimumYear || first.year > kMaximumYear) {
+      err << "Das heutige Jahr " << first.year << " liegt außerhalb von 100 bis 3000.\n";
+      return 2;
+    }
+  }
+  // Check the whole range before the first line is written.
+  SelectedDate last = first;
+  for (int i = 1; i < options->days; ++i) {
+    last = NextCivilDay(last);
+  }
+  if (last.year > kMaximumYear) {
+    err << "Die " << options->days << " Tage reichen über das Jahr 3000 hinaus.\n";
+    return 2;
+  }
+
+  const FixedClock clock(systemClock.Today(), options->time ? *options->time : systemClock.Now());
+  HolidayTable holidays = HolidayTable::Standard();
+  int status = 0;
+  SelectedDate date = first;
+  for (int i = 0; i < options->days; ++i) {
+    if (i > 0) {
+      out << '\n';
+      date = NextCivilDay(date);
+    }
+    const RefreshResult result = Refresh(date, holidays, clock);
+    WriteLines(options->holidays ? result.holidayLines : result.reportLines, out);
+    if (result.error) {
+      out.flush();
+      err << *result.error << '\n';
+      status = 1;
+    }
+  }
+  return status;
+}
+
+}  // namespace tempulo

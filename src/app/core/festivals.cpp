@@ -1,0 +1,162 @@
+#include "app/core/festivals.h"
+
+#include <array>
+#include <span>
+#include <string>
+
+namespace tempulo {
+namespace {
+
+constexpr std::array<std::string_view, 46> kFestivalNames = {
+    "Islamisches Neujahrsfest",
+    "Aschura",
+    "Geburt des Propheten",
+    "Todestag des Propheten",
+    "Auswanderung nach Medina",
+    "Himmelreise des Propheten",
+    "Beginn der Fastenzeit, Ramadan",
+    "Islamischer Bußtag",
+    "Nacht der Bestimmung",
+    "Fest des Fastenbrechens",
+    "Große Wallfahrt, Beginn der Hadsch",
+    "Islamisches Opferfest",
+    "Rosh Hashanah, Jüdisches Neujahr",
+    "2.Jüdischer Neujahrstag",
+    "Yom Kippur, Versöhnungstag",
+    "Sukkot, Laubhüttenfest",
+    "Siebenter Sukkottag",
+    "Shemini Atzeret, Beschlussfest",
+    "Simchat Torah, Tag der Gesetzesfreude",
+    "Hanukkah",
+    "Jom ha-Schoah, Holocaustgedenktag",
+    "Jom ha-Azma''ut, Unabhängigkeitstag",
+    "Shawuot",
+    "Chinesisches Neujahrsfest",
+    "Laternenfest",
+    "Gedeihen der Saaten",
+    "Geburtstag der Laren",
+    "Erleuchtung Buddhas",
+    "Gräberfest",
+    "Geburt Buddhas",
+    "Seelenfest",
+    "Drachenbootfest",
+    "Beginn der Gedächtnistage",
+    "Erntemondfest",
+    "Läuterung Buddhas",
+    "Opfertag",
+    "Himmelfahrt der Götter",
+    "Genna, Äthiopisches Weihnachten",
+    "Timkat",
+    "Id Al Fitir, Fastenmonatende",
+    "Id Al Adha",
+    "Äthiopischer Karfreitag",
+    "Fasika, Äthiopisches Osterfest",
+    "Moulid, Geburt des Propheten",
+    "Enqutatash, Neujahr",
+    "Meskal",
+};
+
+// One row of a festival table: two date parts in the order the table tests
+// them, and the index of the festival's name.
+struct FestivalRow {
+  int first;
+  int second;
+  int nameIndex;
+};
+
+// Islamic day, month.
+constexpr std::array<FestivalRow, 12> kIslamicFestivals = {{
+    {1, 1, 0},
+    {10, 1, 1},
+    {12, 3, 2},
+    {28, 2, 3},
+    {1, 3, 4},
+    {26, 7, 5},
+    {1, 9, 6},
+    {18, 9, 7},
+    {26, 9, 8},
+    {1, 10, 9},
+    {8, 12, 10},
+    {10, 12, 11},
+}};
+
+// Jewish month, day.
+constexpr std::array<FestivalRow, 11> kJewishFestivals = {{
+    {7, 1, 12},
+    {7, 2, 13},
+    {7, 10, 14},
+    {7, 15, 15},
+    {7, 21, 16},
+    {7, 22, 17},
+    {7, 23, 18},
+    {9, 23, 19},
+    {1, 27, 20},
+    {2, 5, 21},
+    {3, 6, 22},
+}};
+
+// Chinese day, month.
+constexpr std::array<FestivalRow, 14> kChineseFestivals = {{
+    {1, 1, 23},
+    {15, 1, 24},
+    {1, 2, 25},
+    {2, 2, 26},
+    {15, 2, 27},
+    {3, 3, 28},
+    {8, 4, 29},
+    {15, 7, 30},
+    {5, 5, 31},
+    {1, 7, 32},
+    {15, 8, 33},
+    {8, 12, 34},
+    {16, 12, 35},
+    {24, 12, 36},
+}};
+
+// Civil day, month.
+constexpr std::array<FestivalRow, 9> kEthiopianFestivals = {{
+    {7, 1, 37},
+    {19, 1, 38},
+    {13, 3, 39},
+    {17, 4, 40},
+    {25, 4, 41},
+    {27, 4, 42},
+    {17, 7, 43},
+    {11, 9, 44},
+    {27, 9, 45},
+}};
+
+void AddMatching(std::span<const FestivalRow> rows, int first, int second, Report& report) {
+  for (const FestivalRow& row : rows) {
+    if (row.first == first && row.second == second) {
+      report.Add("", FestivalName(row.nameIndex));
+    }
+  }
+}
+
+}  // namespace
+
+std::string_view FestivalName(int index) {
+  if (index < 0 || index >= static_cast<int>(kFestivalNames.size())) {
+    return {};
+  }
+  return kFestivalNames[static_cast<std::size_t>(index)];
+}
+
+void AddIslamicFestivals(int islamicDay, int islamicMonth, Report& report) {
+  AddMatching(kIslamicFestivals, islamicDay, islamicMonth, report);
+}
+
+void AddJewishFestivals(int jewishMonth, int jewishDay, Report& report) {
+  AddMatching(kJewishFestivals, jewishMonth, jewishDay, report);
+}
+
+void AddChineseFestivals(int chineseDay, int chineseMonth, Report& report) {
+  AddMatching(kChineseFestivals, chineseDay, chineseMonth, report);
+}
+
+void AddEthiopianFestivals(int day, int month, Report& report) {
+  AddMatching(kEthiopianFestivals, day, month, report);
+}
+
+}  // namespace tempulo

@@ -1,0 +1,76 @@
+// Everything of the window's refresh that needs no widget: reading the
+// selected date from the controls' values, the range checks, the caption and
+// the date line, the substitute grid year of months before the reform, the
+// clipboard text, and the refresh itself.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/core/clock.h"
+#include "app/core/report.h"
+#include "holidays/holidays.h"
+
+namespace tempulo {
+
+// "Januar" ... "Dezember" for 1..12, empty otherwise.
+std::string_view GermanMonthName(int month);
+
+// Gregorian leap rule, for every year.
+bool IsLeapYear(int year);
+// Days of the months before `month`.
+int DaysBeforeMonth(bool leap, int month);
+// Gregorian weekday of 1 January, 0 = Sunday.
+int WeekdayOfJanuaryFirst(int year);
+// The first year from 1583 on whose month starts on the weekday the month has
+// in the Julian calendar of `year`: the month grid can only show Gregorian
+// months.
+int SubstituteGridYear(int month, int year);
+// The grid's day after a change to `month` while the grid shows `gridYear`:
+// `day`, or the new month's length when it is shorter.
+int ClampGridDay(int day, int month, int gridYear);
+// True when the grid shows a substitute year for this month and year.
+bool NeedsSubstituteGridYear(int month, int year);
+
+struct SelectedDate {
+  int day = 0;
+  int month = 0;
+  int year = 0;
+  friend bool operator==(const SelectedDate&, const SelectedDate&) = default;
+};
+
+inline constexpr int kMinimumYear = 100;
+inline constexpr int kMaximumYear = 3000;
+
+// Month and year are the spin edits' values, rounded half to even. Empty when
+// the month is outside 1..12 or the year outside 100..3000: the refresh then
+// changes nothing.
+std::optional<SelectedDate> ReadSelectedDate(int gridDay, double monthValue, double yearValue);
+
+// "Tempulo 7.August 2013".
+std::string WindowCaption(const SelectedDate& date);
+// "Datum\t7.August 2013".
+std::string DateLine(const SelectedDate& date);
+
+// All lines, each followed by CR LF, tabs kept.
+std::string ClipboardText(const std::vector<std::string>& lines);
+
+// The message box text of an error: a full stop is added unless the message
+// already ends in a character that sorts at or below ".".
+std::string ErrorMessageText(std::string_view message);
+
+struct RefreshResult {
+  std::string caption;
+  std::string heading;
+  std::vector<std::string> holidayLines;  // the month's list
+  std::vector<std::string> reportLines;   // the report list
+  std::optional<std::string> error;       // the message of an error that ended the refresh
+};
+
+// One refresh for a selected date: caption, the month's holiday list and the
+// report. An error ends it where it arose; the lines written so far stay.
+RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Clock& clock);
+
+}  // namespace tempulo

@@ -1,0 +1,22 @@
+// The report of one day in its fixed line order.
+#pragma once
+
+#include "app/core/clock.h"
+#include "app/core/report.h"
+
+namespace tempulo {
+
+// The observer of every rise, set, transit and twilight time: 50 degrees
+// north, 12 degrees east (longitudes count west).
+inline constexpr long double kObserverLatitude = 50.0L;
+inline constexpr long double kObserverLongitude = -12.0L;
+
+// The Julian Date at 0 h of a civil date: a Julian-calendar date up to
+// 14 October 1582 (so 5-14 October continue the Julian calendar), Gregorian
+// after. Raises ConversionError for a day the month does not have.
+long double ReportJulianDay(int day, int month, int year);
+
+// Sets the heading and appends the report's lines for the selected civil date.
+void BuildReport(int day, int month, int year, const Clock& clock, Report& report);
+
+}  // namespace tempulo

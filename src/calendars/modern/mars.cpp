@@ -1,0 +1,8 @@
+// Placeholder until this calendar is built.
+#include "calendars/modern/mars.h"
+
+namespace tempulo {
+
+void MarsDate(int, int, int, TimeOfDay, Report&) {}
+
+}  // namespace tempulo
