@@ -6,8 +6,14 @@
 #include <vector>
 
 #include "app/core/report.h"
+#include "astro/date_encoding.h"
 
 namespace tempulo {
+
+// Orthodox Easter Sunday of a year as the holiday list shows it: the Julian
+// computus date as it is up to 1582, converted to the Gregorian calendar of
+// the same year from 1583 on.
+CivilDate OrthodoxEasterSunday(int year);
 
 struct HolidayRecord {
   int day = 0;  // 0: not in this year (summer time before 1983)
