@@ -436,6 +436,36 @@ TEST(BabylonianTest, JulianLeapDayBeforeTheReform) {
   EXPECT_EQ(BabylonianDate(29, 2, 1500), BabylonianDate(1, 3, 1500));
 }
 
+// Dates no report reaches still give a text: no exception, no read outside a
+// name table (a checked build catches that), at most an empty or "-" text.
+TEST(TraditionalCalendarsTest, AnyInputStaysInsideTheTables) {
+  for (const long double jd : {-1e7L, -584283.5L, -1.5L, -0.5L, 0.0L, 0.5L, 1e7L}) {
+    EXPECT_FALSE(MayaRoundDate(jd).empty());
+    EXPECT_FALSE(MayaLongCount(jd).empty());
+    EXPECT_FALSE(AztecDate(jd).empty());
+    EXPECT_FALSE(EgyptianDate(jd).empty());
+    EXPECT_FALSE(SeleucidDate(jd).empty());
+    EXPECT_FALSE(ArmenianDate(jd).empty());
+    EXPECT_NO_THROW(BahaiDate(true, static_cast<double>(jd)));
+    EXPECT_FALSE(JohnDeeDate(jd).empty());
+  }
+  for (const int year : {-10000, -1, 0, 1, 1500, 1999, 2000, 2063, 10000}) {
+    for (int month = -2; month <= 14; ++month) {
+      for (const int day : {-1000, -1, 0, 1, 29, 30, 31, 32, 1000}) {
+        EXPECT_NO_THROW({
+          RomanDate(day, month, year);
+          IndianNationalDate(year, month, day);
+          NanakshahiDate(day, month, year);
+          BabylonianDate(day, month, year);
+          JapaneseEraDate(year, month, day);
+          SixtyWeekDate(day, month, year);
+        }) << day
+           << "." << month << "." << year;
+      }
+    }
+  }
+}
+
 // The lines these calendars add to the report, with the dates the report
 // passes to them.
 TEST(TraditionalReportLinesTest, LinesInTheReport) {
