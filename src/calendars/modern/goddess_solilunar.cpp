@@ -90,8 +90,12 @@ LunisolarDate GoddessDateOf(long double jd) {
     --n;
     a += GoddessYear(n).length;
   }
-  for (int step = 0; step < kMaxYearSteps && a > GoddessYear(n).length; ++step) {
-    a -= GoddessYear(n).length;
+  for (int step = 0; step < kMaxYearSteps; ++step) {
+    const int length = GoddessYear(n).length;
+    if (a <= length) {
+      break;
+    }
+    a -= length;
     ++n;
   }
   const int firstMonth = GoddessYear(n).firstMonth;
@@ -105,17 +109,19 @@ LunisolarDate GoddessDateOf(long double jd) {
     ++era;
   }
   // The first month has the year's own length, then 30 and 29 days alternate.
+  // The alternation starts only after the first month: a first month of 31
+  // days keeps its 31st day instead of showing 1.Bast twice.
   int month = 1;
   if (a > firstMonth) {
     a -= firstMonth;
     month = 2;
-  }
-  while (a > 30 && month < kLastMonth) {
-    a -= 30;
-    ++month;
-    if (a > 29 && month < kLastMonth) {
-      a -= 29;
+    while (a > 30 && month < kLastMonth) {
+      a -= 30;
       ++month;
+      if (a > 29 && month < kLastMonth) {
+        a -= 29;
+        ++month;
+      }
     }
   }
   return {static_cast<int>(a), month, n, era};
@@ -133,8 +139,12 @@ LunisolarDate SolilunarDateOf(long double jd) {
     }
     a += SolilunarYear(era, y);
   }
-  for (int step = 0; step < kMaxYearSteps && a > SolilunarYear(era, y); ++step) {
-    a -= SolilunarYear(era, y);
+  for (int step = 0; step < kMaxYearSteps; ++step) {
+    const int length = SolilunarYear(era, y);
+    if (a <= length) {
+      break;
+    }
+    a -= length;
     ++y;
     if (y > kSolilunarEraYears) {
       y -= kSolilunarEraYears;
@@ -142,15 +152,17 @@ LunisolarDate SolilunarDateOf(long double jd) {
     }
   }
   // 29 and 30 days alternate from the first month; a long year's thirteenth
-  // month takes what is left, 30 or 31 days.
+  // month takes what is left, 30 or 31 days. Each month is left only past
+  // its own length, so the 30th of an even month stays in it rather than
+  // showing the next month's first day twice.
   int month = 1;
-  while (a > 29 && month < 12) {
-    a -= 29;
-    ++month;
-    if (a > 30) {
-      a -= 30;
-      ++month;
+  while (month < kLastMonth) {
+    const int length = month % 2 == 1 ? 29 : 30;
+    if (a <= length) {
+      break;
     }
+    a -= length;
+    ++month;
   }
   return {static_cast<int>(a), month, y, era};
 }
