@@ -271,6 +271,13 @@ TEST(MarsTest, ExampleAndEpoch) {
        {12, 0, 0},
        {"Julianisches Marsdatum\t148138.8673, 379.Tag des Marsjahres",
         "Darischer Marskalender\t18.Mithuna 221 (14); 4.Wochentag, Sol Mercurii"}},
+      // Later on the same day the next sol has begun.
+      {2025,
+       12,
+       7,
+       {15, 30, 0},
+       {"Julianisches Marsdatum\t148139.0092, 380.Tag des Marsjahres",
+        "Darischer Marskalender\t19.Mithuna 221 (14); 5.Wochentag, Sol Jovis"}},
       {1609, 3, 11, {23, 59, 59}, {}},
       {1609, 3, 12, {0, 59, 59}, {}},
       // The first sol after the epoch is the last sol of the year before.
