@@ -1,0 +1,324 @@
+#include "sweep_checker.h"
+
+#include <cctype>
+#include <deque>
+
+#include "holiday_list.h"
+#include "line_check.h"
+#include "name_tables.h"
+#include "report_lines.h"
+
+namespace tempulo::sweep {
+namespace {
+
+constexpr std::size_t kHistoryDays = 24;  // more than the ten days of October 1582 that share Julian Days
+constexpr std::size_t kLookAhead = 8;     // lines searched for a missing label before giving up
+
+bool Matches(const LineKind& kind, std::string_view line) {
+  if (kind.wholeLine) {
+    return line == kind.label;
+  }
+  return line.size() > kind.label.size() && line.substr(0, kind.label.size()) == kind.label &&
+         line[kind.label.size()] == '\t';
+}
+
+std::string_view ValueOf(const LineKind& kind, std::string_view line) {
+  return kind.wholeLine ? std::string_view() : line.substr(kind.label.size() + 1);
+}
+
+bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0 || (c & 0x80) != 0; }
+
+// "nan" or "inf" as a word of its own (not inside a name such as
+// "Ferdinand"), whatever the case, and "-0" as a number of its own.
+std::string BrokenNumber(std::string_view line) {
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const bool wordStart = i == 0 || !IsLetter(line[i - 1]);
+    for (std::string_view word : {"nan", "inf"}) {
+      if (!wordStart || i + word.size() > line.size()) {
+        continue;
+      }
+      bool same = true;
+      for (std::size_t k = 0; k < word.size(); ++k) {
+        same = same && std::tolower(static_cast<unsigned char>(line[i + k])) == word[k];
+      }
+      if (same && (i + word.size() == line.size() || !IsLetter(line[i + word.size()]))) {
+        return std::string(word);
+      }
+    }
+    if (line[i] == '-' && i + 1 < line.size() && line[i + 1] == '0' &&
+        (i == 0 || !std::isdigit(static_cast<unsigned char>(line[i - 1])))) {
+      const std::size_t after = i + 2;
+      if (after == line.size() ||
+          !(std::isdigit(static_cast<unsigned char>(line[after])) || line[after] == '.')) {
+        return "-0";
+      }
+    }
+  }
+  return {};
+}
+
+bool InRange(const YearMonthDay& date, const KnownFailure& known) {
+  const auto key = [](const YearMonthDay& d) { return d.year * 10000 + d.month * 100 + d.day; };
+  return key(known.from) <= key(date) && key(date) <= key(known.to);
+}
+
+}  // namespace
+
+struct SweepChecker::State {
+  std::deque<std::unique_ptr<DayContext>> history;  // the last days checked, oldest first
+  int listYear = 0;
+  int listMonth = 0;
+  std::vector<std::string> list;  // the month's holiday list of that month
+
+  const DayContext* Find(long double jd) const {
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+      if ((*it)->day.jd == jd) {
+        return it->get();
+      }
+    }
+    return nullptr;
+  }
+};
+
+void SweepStats::Merge(const SweepStats& other, std::size_t examplesPerCheck) {
+  days += other.days;
+  fehlerDays += other.fehlerDays;
+  lines += other.lines;
+  successions += other.successions;
+  unexpected += other.unexpected;
+  known += other.known;
+  for (const auto& [name, count] : other.exceptions) {
+    exceptions[name] += count;
+  }
+  for (const auto& [name, counts] : other.byCheck) {
+    CheckCounts& mine = byCheck[name];
+    mine.unexpected += counts.unexpected;
+    mine.known += counts.known;
+    for (const Finding& f : counts.examples) {
+      if (mine.examples.size() < examplesPerCheck) {
+        mine.examples.push_back(f);
+      }
+    }
+  }
+}
+
+SweepChecker::SweepChecker(std::vector<KnownFailure> known, std::size_t examplesPerCheck)
+    : known_(std::move(known)),
+      knownUsed_(known_.size(), false),
+      examplesPerCheck_(examplesPerCheck),
+      state_(std::make_unique<State>()) {}
+
+SweepChecker::~SweepChecker() = default;
+
+void SweepChecker::Record(Finding finding) {
+  const YearMonthDay date{finding.day.year, finding.day.month, finding.day.day};
+  for (std::size_t i = 0; i < known_.size(); ++i) {
+    if (known_[i].check == finding.check && InRange(date, known_[i])) {
+      knownUsed_[i] = true;
+      ++stats_.known;
+      ++stats_.byCheck[finding.check].known;
+      return;
+    }
+  }
+  ++stats_.unexpected;
+  CheckCounts& counts = stats_.byCheck[finding.check];
+  ++counts.unexpected;
+  if (counts.examples.size() < examplesPerCheck_) {
+    counts.examples.push_back(std::move(finding));
+  }
+}
+
+std::vector<KnownFailure> SweepChecker::UnusedKnownFailures() const {
+  std::vector<KnownFailure> unused;
+  for (std::size_t i = 0; i < known_.size(); ++i) {
+    if (!knownUsed_[i]) {
+      unused.push_back(known_[i]);
+    }
+  }
+  return unused;
+}
+
+void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
+  const bool quiet = day.warmUp;
+  std::string currentLine;
+  const auto reporterFor = [&](std::string_view name) {
+    return [this, name, &day, &currentLine, quiet](std::string_view aspect, std::string message) {
+      if (quiet) {
+        return;
+      }
+      if (aspect.empty()) {
+        ++stats_.exceptions[message];
+        return;
+      }
+      Record({std::string(name) + ": " + std::string(aspect), day, currentLine, std::move(message)});
+    };
+  };
+  if (!quiet) {
+    ++stats_.days;
+    stats_.lines += static_cast<std::int64_t>(result.reportLines.size() + result.holidayLines.size());
+  }
+
+  // The frame: caption and heading name the selected date.
+  const std::string monthName(kGermanMonths[static_cast<std::size_t>(day.month - 1)]);
+  const std::string dateText = std::to_string(day.day) + "." + monthName + " " + std::to_string(day.year);
+  const Reporter frame = reporterFor("Fenster");
+  if (result.caption != "Tempulo " + dateText) {
+    currentLine = result.caption;
+    frame("caption", "expected \"Tempulo " + dateText + "\"");
+  }
+  if (result.heading != monthName + " " + std::to_string(day.year)) {
+    currentLine = result.heading;
+    frame("heading", "expected \"" + monthName + " " + std::to_string(day.year) + "\"");
+  }
+
+  // Every line: no broken number.
+  const Reporter numbers = reporterFor("Zahlen");
+  for (const auto* lines : {&result.reportLines, &result.holidayLines}) {
+    for (const std::string& line : *lines) {
+      const std::string broken = BrokenNumber(line);
+      if (!broken.empty()) {
+        currentLine = line;
+        numbers("nan/inf/-0", "\"" + broken + "\" in the line");
+      }
+    }
+  }
+
+  // The month's holiday list, once per month, and the same for every day of it.
+  currentLine.clear();
+  const Reporter holidays = reporterFor("Feiertagsliste");
+  if (state_->listYear != day.year || state_->listMonth != day.month) {
+    CheckHolidayList(day, result.holidayLines, holidays);
+    state_->listYear = day.year;
+    state_->listMonth = day.month;
+    state_->list = result.holidayLines;
+  } else if (result.holidayLines != state_->list) {
+    holidays("month", "the list differs from another day of the same month");
+  }
+
+  auto context = std::make_unique<DayContext>();
+  context->day = day;
+  context->holidayList = &result.holidayLines;
+  if (!day.fehler) {
+    context->julian = JulianCalendarOf(day.jd);
+    context->gregorian = GregorianCalendarOf(day.jd);
+    context->gregorianDayOfYear = GregorianDayOfYear(context->gregorian);
+  }
+
+  // Only the designed days end in "Fehler!", after the date and holiday lines.
+  const Reporter fehler = reporterFor("Fehler!");
+  if (day.fehler) {
+    if (!quiet) {
+      ++stats_.fehlerDays;
+    }
+    if (result.error != "Fehler!") {
+      fehler("missing", "expected the refresh to end with \"Fehler!\"");
+    }
+  } else if (result.error) {
+    fehler("unexpected", "the refresh ended with \"" + *result.error + "\"");
+  }
+
+  const auto& kinds = LineKinds();
+  const auto& lines = result.reportLines;
+  std::size_t i = 0;
+  const auto unexpectedLines = [&](std::size_t end) {
+    const Reporter order = reporterFor("Bericht");
+    for (; i < end; ++i) {
+      currentLine = lines[i];
+      order("order", "a line not expected here");
+    }
+  };
+  for (const LineKind& kind : kinds) {
+    // A Fehler day ends after the holiday lines.
+    if (day.fehler && kind.kind > kHoliday) {
+      break;
+    }
+    const bool applies = kind.applies(*context);
+    const Reporter reporter = reporterFor(kind.name);
+    const auto read = [&](std::string_view value, const std::vector<std::string_view>& values) {
+      context->present[kind.kind] = true;
+      std::string& text = context->texts[kind.kind];
+      for (std::string_view v : values) {
+        text += text.empty() ? "" : "\n";
+        text += v;
+      }
+      if (kind.read != nullptr) {
+        LineCheck check(*context, kind.kind, value, values, reporter);
+        kind.read(check);
+      }
+    };
+    if (kind.occurs == Occurs::kOnce) {
+      if (!applies) {
+        continue;
+      }
+      std::size_t at = i;
+      while (at < lines.size() && at < i + kLookAhead && !Matches(kind, lines[at]) && !kind.label.empty()) {
+        ++at;
+      }
+      if (at < lines.size() && Matches(kind, lines[at])) {
+        unexpectedLines(at);
+        currentLine = lines[i];
+        const std::string_view value = ValueOf(kind, lines[i]);
+        read(value, {value});
+        ++i;
+      } else {
+        currentLine = i < lines.size() ? lines[i] : std::string("(end of the report)");
+        reporter("order", "the line is missing");
+      }
+    } else if (applies) {
+      std::vector<std::string_view> values;
+      while (i < lines.size() && Matches(kind, lines[i]) &&
+             (kind.accepts == nullptr || kind.accepts(ValueOf(kind, lines[i])))) {
+        values.push_back(ValueOf(kind, lines[i]));
+        currentLine = lines[i];
+        ++i;
+        if (kind.occurs == Occurs::kOptional) {
+          break;
+        }
+      }
+      read({}, values);
+    }
+  }
+  unexpectedLines(lines.size());
+  if (day.fehler) {
+    return;
+  }
+
+  // The day before, by Julian Day: 15 October 1582 follows 4 October.
+  currentLine.clear();
+  if (const DayContext* before = state_->Find(day.jd - 1)) {
+    for (const LineKind& kind : kinds) {
+      if (kind.follow == nullptr || !before->present[kind.kind] || !context->present[kind.kind] ||
+          !before->readings[kind.kind].valid || !context->readings[kind.kind].valid) {
+        continue;
+      }
+      const Reporter reporter = reporterFor(kind.name);
+      currentLine = context->texts[kind.kind];
+      const std::vector<std::string_view> values = {context->texts[kind.kind]};
+      LineCheck check(*context, kind.kind, context->texts[kind.kind], values, reporter);
+      kind.follow(before->readings[kind.kind], check);
+      if (!quiet) {
+        ++stats_.successions;
+      }
+    }
+  }
+  // A day with the same Julian Day (5-14 and 15-24 October 1582) reads the same.
+  if (const DayContext* twin = state_->Find(day.jd)) {
+    for (const LineKind& kind : kinds) {
+      if (kind.byJulianDay && twin->present[kind.kind] && context->present[kind.kind] &&
+          twin->texts[kind.kind] != context->texts[kind.kind]) {
+        currentLine = context->texts[kind.kind];
+        reporterFor(kind.name)("same day", "differs from " + std::to_string(twin->day.day) + "." +
+                                               std::to_string(twin->day.month) +
+                                               ". with the same Julian Day: \"" + twin->texts[kind.kind] +
+                                               "\"");
+      }
+    }
+  }
+  context->holidayList = nullptr;
+  state_->history.push_back(std::move(context));
+  if (state_->history.size() > kHistoryDays) {
+    state_->history.pop_front();
+  }
+}
+
+}  // namespace tempulo::sweep

@@ -1,0 +1,218 @@
+// The sweep must catch what it is there for: a real refresh with one fault
+// put in is checked beside the same refresh unchanged, and the fault's check
+// must count more findings. And its own date arithmetic must be right.
+#include "sweep_checker.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "civil_days.h"
+#include "holidays/holidays.h"
+#include "report_lines.h"
+#include "sweep_runner.h"
+
+namespace tempulo::sweep {
+namespace {
+
+// Puts the fault into a refresh; false when the line to change is not there
+// (a part still to be built).
+using Change = std::function<bool(RefreshResult&)>;
+
+// Replaces the value of the first line with this label.
+Change SetValue(std::string label, std::string value) {
+  return [label, value](RefreshResult& r) {
+    for (std::string& line : r.reportLines) {
+      if (line.rfind(label + "\t", 0) == 0) {
+        line = label + "\t" + value;
+        return true;
+      }
+    }
+    return false;
+  };
+}
+
+Change Replace(std::string label, std::string from, std::string to) {
+  return [label, from, to](RefreshResult& r) {
+    for (std::string& line : r.reportLines) {
+      const std::size_t at = line.find(from);
+      if (line.rfind(label + "\t", 0) == 0 && at != std::string::npos) {
+        line.replace(at, from.size(), to);
+        return true;
+      }
+    }
+    return false;
+  };
+}
+
+Change Remove(std::string label) {
+  return [label](RefreshResult& r) {
+    return std::erase_if(r.reportLines,
+                         [&](const std::string& line) { return line.rfind(label + "\t", 0) == 0; }) > 0;
+  };
+}
+
+struct Fault {
+  const char* name;
+  int day;
+  int month;
+  int year;
+  Change change;
+  const char* check;  // the check that must find it
+};
+
+std::int64_t Findings(const SweepChecker& checker, const std::string& check) {
+  const auto it = checker.Stats().byCheck.find(check);
+  return it == checker.Stats().byCheck.end() ? 0 : it->second.unexpected;
+}
+
+class PlantedFault : public ::testing::TestWithParam<Fault> {};
+
+TEST_P(PlantedFault, IsFound) {
+  const Fault& fault = GetParam();
+  HolidayTable holidays = HolidayTable::Standard();
+  const long double jd = CivilJulianDate(fault.year, fault.month, fault.day);
+  const YearMonthDay before = jd - 1 < 2299160.5L ? JulianCalendarOf(jd - 1) : GregorianCalendarOf(jd - 1);
+  const SweepDay dayBefore{before.day, before.month, static_cast<int>(before.year), jd - 1};
+  const SweepDay day{fault.day, fault.month, fault.year, jd};
+  const RefreshResult first =
+      Refresh({dayBefore.day, dayBefore.month, dayBefore.year}, holidays, SweepClock());
+  const RefreshResult second = Refresh({day.day, day.month, day.year}, holidays, SweepClock());
+
+  SweepChecker clean;
+  clean.Check(dayBefore, first);
+  clean.Check(day, second);
+  RefreshResult changed = second;
+  if (!fault.change(changed)) {
+    GTEST_SKIP() << "nothing to change: " << fault.name;
+  }
+  SweepChecker planted;
+  planted.Check(dayBefore, first);
+  planted.Check(day, changed);
+  EXPECT_GT(Findings(planted, fault.check), Findings(clean, fault.check)) << fault.name;
+}
+
+const Fault kFaults[] = {
+    {"nan", 1, 1, 2000, SetValue("Julianisches Datum", "nan / modifiziert 51544"), "Zahlen: nan/inf/-0"},
+    {"wrong Julian Date", 1, 1, 2000, SetValue("Julianisches Datum", "2451545.5 / modifiziert 51545"),
+     "Julianisches Datum: value"},
+    {"day 0", 1, 1, 2000, Replace("Altägyptischer Kalender", "12.Pachon", "0.Pachon"),
+     "Altägyptischer Kalender: day"},
+    {"day beyond the month", 1, 1, 2000, Replace("Altägyptischer Kalender", "12.Pachon", "31.Pachon"),
+     "Altägyptischer Kalender: day"},
+    {"name outside the table", 1, 1, 2000, Replace("Armenischer Kalender", "Araths", "Arath"),
+     "Armenischer Kalender: name"},
+    {"skipped day", 1, 1, 2000, Replace("Koptischer Kalender", "22.Khoiak", "23.Khoiak"),
+     "Koptischer Kalender: succession"},
+    {"repeated day", 1, 1, 2000, Replace("Azteken-Kalender", "3.Hueitozoztli", "2.Hueitozoztli"),
+     "Azteken-Kalender: succession"},
+    {"skipped day at the reform", 15, 10, 1582, Replace("Julianischer Kalender", "5.Oktober", "6.Oktober"),
+     "Julianischer Kalender: value"},
+    {"missing line", 1, 1, 2000, Remove("Sowjetischer Revolutionskalender"),
+     "Sowjetischer Revolutionskalender: order"},
+    {"line out of its years", 1, 1, 1800,
+     [](RefreshResult& r) {
+       r.reportLines.insert(r.reportLines.begin() + 9, "Japanischer Kalender\t1.Mutsuki Meiji 1");
+       return true;
+     },
+     "Bericht: order"},
+    {"lines swapped", 1, 1, 2000,
+     [](RefreshResult& r) {
+       for (std::size_t i = 0; i + 1 < r.reportLines.size(); ++i) {
+         if (r.reportLines[i].rfind("Azteken-Kalender\t", 0) == 0) {
+           std::swap(r.reportLines[i], r.reportLines[i + 1]);
+           return true;
+         }
+       }
+       return false;
+     },
+     "Bahâi-Kalender: order"},
+    {"wrong weekday name", 2, 1, 2000, SetValue("UNO-Weltkalender", "2.1. Sonntag"),
+     "UNO-Weltkalender: name"},
+    {"Roman date of another day", 1, 1, 2000, Replace("Römischer Kalender", "XIV", "XIII"),
+     "Römischer Kalender: value"},
+    {"Positivist day name", 1, 1, 2000, Replace("Positivisten-Kalender", "Prometheus", "Hercules"),
+     "Positivisten-Kalender: name"},
+    {"empty value", 1, 1, 2000, SetValue("60 Wochen-Kalender", ""), "60 Wochen-Kalender: format"},
+    {"unexpected error", 1, 1, 2000,
+     [](RefreshResult& r) {
+       r.error = "Fehler!";
+       return true;
+     },
+     "Fehler!: unexpected"},
+    {"wrong caption", 1, 1, 2000,
+     [](RefreshResult& r) {
+       r.caption = "Tempulo 2.Januar 2000";
+       return true;
+     },
+     "Fenster: caption"},
+    {"holiday missing from the month's list", 1, 5, 2000,
+     [](RefreshResult& r) {
+       if (r.holidayLines.empty()) {
+         return false;
+       }
+       r.holidayLines.erase(r.holidayLines.begin());
+       return true;
+     },
+     "Feiertagsliste: value"},
+    {"holiday missing from the report", 25, 12, 2000,
+     [](RefreshResult& r) {
+       return std::erase_if(r.reportLines,
+                            [](const std::string& l) { return l == "Feier-,Gedenktag\tWeihnachten"; }) > 0;
+     },
+     "Feier-,Gedenktag: value"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Faults, PlantedFault, ::testing::ValuesIn(kFaults),
+                         [](const ::testing::TestParamInfo<Fault>& info) {
+                           std::string name = info.param.name;
+                           for (char& c : name) {
+                             c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                           }
+                           return name;
+                         });
+
+TEST(SweepDays, CivilCalendarAroundTheReform) {
+  EXPECT_EQ(CivilJulianDate(2000, 1, 1), 2451544.5L);
+  EXPECT_EQ(CivilJulianDate(1582, 10, 4), 2299159.5L);
+  EXPECT_EQ(CivilJulianDate(1582, 10, 5), 2299160.5L);  // continues the Julian calendar
+  EXPECT_EQ(CivilJulianDate(1582, 10, 15), 2299160.5L);
+  EXPECT_EQ(CivilJulianDate(100, 1, 1), 1757582.5L);
+  EXPECT_EQ(JulianCalendarOf(2451544.5L), (YearMonthDay{1999, 12, 19}));
+  EXPECT_EQ(GregorianCalendarOf(2299160.5L), (YearMonthDay{1582, 10, 15}));
+  EXPECT_EQ(JulianCalendarOf(JulianDateOfJulian(-288, 2, 29)), (YearMonthDay{-288, 2, 29}));
+  EXPECT_EQ(DaysOfYear(1582).size(), 366U);  // October keeps its 31 day numbers; the Fehler day
+  EXPECT_EQ(DaysOfYear(1500).size(), 366U);  // a Julian leap year
+  EXPECT_EQ(DaysOfYear(1501).size(), 366U);  // 365 days and the Fehler day
+  EXPECT_TRUE(DaysOfYear(1501)[59].fehler);
+  EXPECT_EQ(DaysOfYear(1900).size(), 365U);
+}
+
+TEST(SweepDays, WeeksAndEaster) {
+  EXPECT_EQ(IsoWeek({2021, 1, 1}), 53);
+  EXPECT_EQ(IsoWeek({2021, 1, 4}), 1);
+  EXPECT_EQ(IsoWeek({2024, 12, 31}), 1);
+  EXPECT_EQ(IsoWeek({2026, 12, 31}), 53);
+  EXPECT_EQ(GregorianEaster(2000), (YearMonthDay{2000, 4, 23}));
+  EXPECT_EQ(GregorianEaster(1818), (YearMonthDay{1818, 3, 22}));
+  EXPECT_EQ(JulianEaster(1478), (YearMonthDay{1478, 3, 22}));
+  // Orthodox Easter 2013: Julian 22 April, Gregorian 5 May.
+  const YearMonthDay orthodox = JulianEaster(2013);
+  EXPECT_EQ(GregorianCalendarOf(JulianDateOfJulian(2013, orthodox.month, orthodox.day)),
+            (YearMonthDay{2013, 5, 5}));
+}
+
+TEST(SweepDays, TimeLines) {
+  long double moment = 0;
+  ASSERT_TRUE(ReadCetMoment("20.03.2000 07:04:05 MEZ", moment));
+  EXPECT_NEAR(static_cast<double>(moment), 2451623.5 + (7 * 3600 + 4 * 60 + 5) / 86400.0, 1e-9);
+  EXPECT_TRUE(ReadCetMoment("21.03.2000 MEZ", moment));
+  EXPECT_FALSE(ReadCetMoment("-", moment));
+  EXPECT_FALSE(ReadCetMoment("30.02.2000 07:04:05 MEZ", moment));
+  EXPECT_FALSE(ReadCetMoment("20.03.2000 24:00:00 MEZ", moment));
+  EXPECT_FALSE(ReadCetMoment("20.3.2000 07:04:05 MEZ", moment));
+}
+
+}  // namespace
+}  // namespace tempulo::sweep

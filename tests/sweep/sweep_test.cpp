@@ -1,0 +1,65 @@
+// The sweep's sampled run: runs of consecutive days across the years
+// 100-3000 and every day of the years around the calendars' edges, each with
+// the complete refresh and every line checked.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "sweep_runner.h"
+
+namespace tempulo::sweep {
+namespace {
+
+// Runs of two consecutive days (one day-to-day step each) every 22 days: the
+// density of every 11th day, with every day's step from the day before.
+constexpr int kSampleStride = 22;
+constexpr int kSampleRun = 2;
+
+struct SampledRange {
+  const char* name;
+  int from;
+  int to;
+};
+
+// The years every day of which is checked: the reform and the year after it,
+// the last year before the sun and moon block and its first, the change of
+// the Chinese time zone, a Gregorian leap century, a Gregorian common
+// century, and the last year.
+const std::vector<int> kFullYears = {1582, 1583, 1899, 1900, 1928, 1929, 2000, 2100, 3000};
+
+SweepPlan Sample(int from, int to) {
+  SweepPlan plan;
+  plan.fromYear = from;
+  plan.toYear = to;
+  plan.stride = kSampleStride;
+  plan.runLength = kSampleRun;
+  plan.fullYears = kFullYears;
+  return plan;
+}
+
+class SampledSweep : public ::testing::TestWithParam<SampledRange> {};
+
+TEST_P(SampledSweep, EveryLineOfEverySampledDay) {
+  const SampledRange& range = GetParam();
+  const SweepPlan plan = Sample(range.from, range.to);
+  const SweepResult result = RunSweep(plan);
+  std::ostringstream summary;
+  PrintSweep(summary, plan, result);
+  RecordProperty("dates", static_cast<int>(result.stats.days));
+  RecordProperty("lines", static_cast<int>(result.stats.lines));
+  EXPECT_GT(result.stats.days, 0);
+  EXPECT_EQ(result.stats.unexpected, 0) << summary.str();
+  if (result.stats.unexpected == 0) {
+    std::cout << summary.str();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Years, SampledSweep,
+    ::testing::Values(SampledRange{"100_to_799", 100, 799}, SampledRange{"800_to_1499", 800, 1499},
+                      SampledRange{"1500_to_1899", 1500, 1899}, SampledRange{"1900_to_2099", 1900, 2099},
+                      SampledRange{"2100_to_2549", 2100, 2549}, SampledRange{"2550_to_3000", 2550, 3000}),
+    [](const ::testing::TestParamInfo<SampledRange>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace tempulo::sweep
