@@ -115,8 +115,13 @@ using Reporter = std::function<void(std::string_view aspect, std::string message
 class LineCheck {
  public:
   LineCheck(DayContext& context, K kind, std::string_view value, const std::vector<std::string_view>& values,
-            const Reporter& reporter)
-      : context_(context), kind_(kind), value_(value), values_(values), reporter_(reporter) {}
+            const Reporter& reporter, const DayContext* dayBefore = nullptr)
+      : context_(context),
+        kind_(kind),
+        value_(value),
+        values_(values),
+        reporter_(reporter),
+        dayBefore_(dayBefore) {}
 
   const SweepDay& Day() const { return context_.day; }
   const DayContext& Context() const { return context_; }
@@ -126,6 +131,12 @@ class LineCheck {
   // An earlier line of the same day, if it was there and could be read.
   const Reading* Of(K kind) const {
     return context_.present[kind] && context_.readings[kind].valid ? &context_.readings[kind] : nullptr;
+  }
+  // A line of the day before (only while the step from it is checked).
+  const Reading* Before(K kind) const {
+    return dayBefore_ != nullptr && dayBefore_->present[kind] && dayBefore_->readings[kind].valid
+               ? &dayBefore_->readings[kind]
+               : nullptr;
   }
   void Fail(std::string_view aspect, std::string message) const { reporter_(aspect, std::move(message)); }
   // Counts a designed exception met on this line.
@@ -137,6 +148,7 @@ class LineCheck {
   std::string_view value_;
   const std::vector<std::string_view>& values_;
   const Reporter& reporter_;
+  const DayContext* dayBefore_;
 };
 
 // Reads a text from left to right; once a step fails every later one does.

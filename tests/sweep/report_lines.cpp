@@ -21,6 +21,9 @@ std::int64_t Whole(long double jd) { return static_cast<std::int64_t>(std::floor
 
 std::string Quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+// 0 = Sunday.
+int WeekdayOf(long double jd) { return static_cast<int>(Mod(Whole(jd + 0.5L) + 1, 7)); }
+
 // The civil date a Julian Date falls on, as the report's dates read it.
 YearMonthDay CivilDateOf(long double jd) {
   return jd < 2299160.5L ? JulianCalendarOf(jd) : GregorianCalendarOf(jd);
@@ -482,6 +485,16 @@ void ReadJewish(LineCheck& c) {
     c.Fail("name", "Adar 2 in the common year " + Str(r.year));
     r.valid = false;
   }
+  r.flag = r.month == 13;
+  // The postponements keep 1 Tishri off Sunday, Wednesday and Friday, and
+  // so 15 Nisan off Monday, Wednesday and Friday.
+  const int weekday = WeekdayOf(c.Day().jd);
+  if (r.valid && r.month == 7 && r.day == 1 && (weekday == 0 || weekday == 3 || weekday == 5)) {
+    c.Fail("value", "1 Tishri on weekday " + Str(weekday) + " (0 = Sunday)");
+  }
+  if (r.valid && r.month == 1 && r.day == 15 && (weekday == 1 || weekday == 3 || weekday == 5)) {
+    c.Fail("value", "15 Nisan on weekday " + Str(weekday) + " (0 = Sunday)");
+  }
 }
 
 void FollowJewish(const Reading& before, LineCheck& after) {
@@ -650,6 +663,26 @@ void FollowSolarTerm(const Reading& before, LineCheck& after) {
   const int term = after.Result().day;
   if (term != before.day && term != (before.day + 1) % 24) {
     after.Fail("succession", "term " + Str(term) + " after term " + Str(before.day));
+    return;
+  }
+  // A major term (an even one) falls in the month of its number, never in a
+  // leap month: Yushui (22) in month 1, Chunfen (0) in month 2, ... Dongzhi
+  // (18) in month 11. The line names the term at 0 h universal time, the
+  // calendar counts days in China, so the term may have begun on the day
+  // before.
+  if (term == before.day || term % 2 != 0) {
+    return;
+  }
+  const int month = (term / 2 + 1) % 12 + 1;
+  const Reading* today = after.Of(kChinese);
+  const Reading* yesterday = after.Before(kChinese);
+  if (today == nullptr || yesterday == nullptr) {
+    return;
+  }
+  const auto holds = [month](const Reading* r) { return !r->flag && r->month == month; };
+  if (!holds(today) && !holds(yesterday)) {
+    after.Fail("month", "major term " + Str(term) + " begins in Chinese month " + Str(today->month) +
+                            (today->flag ? " (leap)" : "") + ", not in month " + Str(month));
   }
 }
 
@@ -1552,23 +1585,30 @@ void ReadSunSet(LineCheck& c) {
 }
 
 // The moon's rise, culmination and set: within the day in universal time,
-// so from 01:00 of the chosen day to 01:00 of the next.
+// so from 01:00 of the chosen day to 01:00 of the next; the one correction
+// step after the search may carry the moment a little past either end.
 void ReadMoonMoment(LineCheck& c) {
   ReadMoment(c);
   Reading& r = c.Result();
   const long double start = c.Day().jd + 1.0L / 24;
-  if (r.valid && (r.real < start - 1e-9L || r.real >= start + 1)) {
+  if (!r.valid) {
+    return;
+  }
+  if (r.real < start - 0.1L || r.real >= start + 1.1L) {
     c.Fail("value", Quote(c.Value()) + " is not within the chosen day (universal time)");
     r.valid = false;
+  } else if (r.real < start - 1e-9L || r.real >= start + 1) {
+    c.Exception("Moon rise, culmination and set: carried past the day's end by the correction step");
   }
 }
 
-// The next phase: at or after the chosen day's 0 h and within a lunation.
+// The next phase: at or after the chosen day's 0 h and within a lunation
+// (from one phase to the next of its kind may take a little over 29.8 days).
 void ReadPhase(LineCheck& c) {
   ReadMoment(c);
   Reading& r = c.Result();
   const long double start = c.Day().jd + 1.0L / 24;
-  if (r.valid && (r.real < start - 1e-9L || r.real > start + 29.9L)) {
+  if (r.valid && (r.real < start - 1e-9L || r.real > start + 30.5L)) {
     c.Fail("value", Quote(c.Value()) + " is not within a lunation after the chosen day");
     r.valid = false;
   }
@@ -1636,10 +1676,11 @@ void FollowMeasure(const Reading& before, LineCheck& after) {
 void ReadMoonAge(LineCheck& c) { ReadWithUnit(c, " Tage", 0, 29.535L, 1.1L); }
 
 void FollowMoonAge(const Reading& before, LineCheck& after) {
+  // The age is the elongation in days of a mean lunation, so it grows by the
+  // moon's speed relative to the sun: from about 0.8 to 1.25 days a day.
   const long double step = after.Result().real - before.real;
-  // One day older, or a new lunation begun since.
-  const bool newMoon = step < 0 && after.Result().real < 1.05L;
-  if (!newMoon && std::fabs(step - 1) > 0.02L) {
+  const bool newLunation = step < 0 && after.Result().real < 1.4L;
+  if (!newLunation && (step < 0.7L || step > 1.4L)) {
     after.Fail("succession", "age changed by " + std::to_string(static_cast<double>(step)) + " days");
   }
 }

@@ -1,5 +1,6 @@
 #include "sweep_checker.h"
 
+#include <array>
 #include <cctype>
 #include <deque>
 
@@ -57,6 +58,26 @@ std::string BrokenNumber(std::string_view line) {
   return {};
 }
 
+// The lunisolar years, checked as wholes where every day of one was seen:
+// 12 or 13 months of 29 or 30 days, the 13 months exactly in the years that
+// hold a leap month (Adar 2, a Chinese leap month).
+struct YearRule {
+  K kind;
+  bool (*starts)(const Reading&);
+};
+constexpr YearRule kYearRules[] = {
+    {kJewish, [](const Reading& r) { return r.month == 7 && r.day == 1; }},
+    {kChinese, [](const Reading& r) { return r.month == 1 && r.day == 1 && !r.flag; }},
+};
+
+// A year on its way: since its first day, every day seen.
+struct OpenYear {
+  bool open = false;
+  long double start = 0;
+  long double last = 0;
+  bool sawLeapMonth = false;
+};
+
 bool InRange(const YearMonthDay& date, const KnownFailure& known) {
   const auto key = [](const YearMonthDay& d) { return d.year * 10000 + d.month * 100 + d.day; };
   return key(known.from) <= key(date) && key(date) <= key(known.to);
@@ -69,6 +90,7 @@ struct SweepChecker::State {
   int listYear = 0;
   int listMonth = 0;
   std::vector<std::string> list;  // the month's holiday list of that month
+  std::array<OpenYear, std::size(kYearRules)> years{};
 
   const DayContext* Find(long double jd) const {
     for (auto it = history.rbegin(); it != history.rend(); ++it) {
@@ -294,13 +316,42 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
       const Reporter reporter = reporterFor(kind.name);
       currentLine = context->texts[kind.kind];
       const std::vector<std::string_view> values = {context->texts[kind.kind]};
-      LineCheck check(*context, kind.kind, context->texts[kind.kind], values, reporter);
+      LineCheck check(*context, kind.kind, context->texts[kind.kind], values, reporter, before);
       kind.follow(before->readings[kind.kind], check);
       if (!quiet) {
         ++stats_.successions;
       }
     }
   }
+  for (std::size_t r = 0; r < std::size(kYearRules); ++r) {
+    const YearRule& rule = kYearRules[r];
+    OpenYear& year = state_->years[r];
+    const Reading& reading = context->readings[rule.kind];
+    if (year.open && day.jd <= year.last) {
+      continue;  // 15-24 October 1582 repeat the Julian Days of 5-14 October
+    }
+    if (!context->present[rule.kind] || !reading.valid || (year.open && day.jd != year.last + 1)) {
+      year.open = false;
+      continue;
+    }
+    if (rule.starts(reading)) {
+      if (year.open) {
+        const auto length = static_cast<int>(day.jd - year.start);
+        const bool lengthOk = length == 353 || length == 354 || length == 355 || length == 383 ||
+                              length == 384 || length == 385;
+        if (!lengthOk || (length > 380) != year.sawLeapMonth) {
+          currentLine = context->texts[rule.kind];
+          reporterFor(kinds[rule.kind].name)(
+              "year length", "the year before lasted " + std::to_string(length) +
+                                 (year.sawLeapMonth ? " days with" : " days without") + " a leap month");
+        }
+      }
+      year = {true, day.jd, day.jd, false};
+    }
+    year.sawLeapMonth = year.sawLeapMonth || reading.flag;
+    year.last = day.jd;
+  }
+
   // A day with the same Julian Day (5-14 and 15-24 October 1582) reads the same.
   if (const DayContext* twin = state_->Find(day.jd)) {
     for (const LineKind& kind : kinds) {
