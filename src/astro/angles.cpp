@@ -22,17 +22,59 @@ long double ReduceByQuadrants(long double x, long double q) {
   return ((x - q * kHalfPi1) - q * kHalfPi2) - q * kHalfPi3;
 }
 
-// sin(r + quadrant * 90 degrees) for a reduced r.
+// Taylor coefficients 1/n! with alternating signs, as long as a term can
+// still reach 2^-64 for |r| <= pi/4.
+constexpr long double Factorial(int n) { return n <= 1 ? 1.0L : n * Factorial(n - 1); }
+
+constexpr long double kCos[11] = {1.0L,
+                                  -1.0L / Factorial(2),
+                                  1.0L / Factorial(4),
+                                  -1.0L / Factorial(6),
+                                  1.0L / Factorial(8),
+                                  -1.0L / Factorial(10),
+                                  1.0L / Factorial(12),
+                                  -1.0L / Factorial(14),
+                                  1.0L / Factorial(16),
+                                  -1.0L / Factorial(18),
+                                  1.0L / Factorial(20)};
+constexpr long double kSin[11] = {1.0L,
+                                  -1.0L / Factorial(3),
+                                  1.0L / Factorial(5),
+                                  -1.0L / Factorial(7),
+                                  1.0L / Factorial(9),
+                                  -1.0L / Factorial(11),
+                                  1.0L / Factorial(13),
+                                  -1.0L / Factorial(15),
+                                  1.0L / Factorial(17),
+                                  -1.0L / Factorial(19),
+                                  1.0L / Factorial(21)};
+
+// sum c[i] z^i for i = 1..10, in Estrin's order so that the products overlap.
+long double SeriesTail(const long double (&c)[11], long double z) {
+  const long double z2 = z * z;
+  const long double z4 = z2 * z2;
+  const long double z8 = z4 * z4;
+  const long double low = c[1] * z + (c[2] + c[3] * z) * z2;
+  const long double mid = (c[4] + c[5] * z) + (c[6] + c[7] * z) * z2;
+  const long double high = (c[8] + c[9] * z) + c[10] * z2;
+  return low + mid * z4 + high * z8;
+}
+
+long double SinKernel(long double r) { return r + r * SeriesTail(kSin, r * r); }
+long double CosKernel(long double r) { return 1.0L + SeriesTail(kCos, r * r); }
+
+// sin(r + quadrant * 90 degrees) for a reduced |r| <= pi/4 (a little more is
+// harmless).
 long double SineOfQuadrant(long double r, int quadrant) {
   switch (quadrant & 3) {
     case 0:
-      return std::sin(r);
+      return SinKernel(r);
     case 1:
-      return std::cos(r);
+      return CosKernel(r);
     case 2:
-      return -std::sin(r);
+      return -SinKernel(r);
     default:
-      return -std::cos(r);
+      return -CosKernel(r);
   }
 }
 
@@ -83,9 +125,8 @@ long double AngleDifference(long double a, long double b) {
 
 // SinDeg and CosDeg take whole quadrants off in degrees, which is exact: x and
 // 90 q are both multiples of the spacing of numbers at x, and so is their
-// difference of at most 45. The platform function then only sees its fast
-// range, |r| <= pi/4; the result equals that of the reduced angle of
-// NormalizeAngle.
+// difference of at most 45. The series then only sees |r| <= pi/4; the
+// result equals that of the reduced angle of NormalizeAngle.
 long double SinDeg(long double x) {
   if (!(std::fabs(x) < kWholeTurnLimit)) {
     return std::sin(DegToRad(NormalizeAngle(x)));

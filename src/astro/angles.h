@@ -30,9 +30,10 @@ long double CosDeg(long double x);
 long double TanDeg(long double x);
 
 // Sine and cosine of radians. Whole quadrants are taken off with pi/2 carried
-// to about 128 bits before the platform function sees the rest, which keeps
-// full extended precision for the large arguments of the planetary series
-// and is several times faster than the platform's own reduction.
+// to about 128 bits, and the rest goes through a Taylor series in extended
+// precision (within two units in the last place of the platform's own
+// functions, several times faster for the large arguments of the planetary
+// series).
 long double SinRad(long double x);
 long double CosRad(long double x);
 

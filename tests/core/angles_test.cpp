@@ -85,6 +85,11 @@ TEST(TrigonometryTest, QuadrantReductionKeepsExtendedPrecision) {
     EXPECT_TRUE(near(SinRad(large), std::sin(large), 4e-19L)) << i;
     EXPECT_TRUE(near(CosRad(large), std::cos(large), 4e-19L)) << i;
   }
+  // Near zero the sine keeps its full relative precision.
+  for (const long double r : {1e-3L, 1e-9L, 1e-30L, -2.5e-7L}) {
+    EXPECT_TRUE(near(SinRad(r), std::sin(r), std::fabs(r) * 2e-19L)) << static_cast<double>(r);
+    EXPECT_TRUE(near(CosRad(r), std::cos(r), 2e-19L)) << static_cast<double>(r);
+  }
   EXPECT_EQ(CosDeg(90), 0.0L);
   EXPECT_EQ(SinDeg(180), 0.0L);
   EXPECT_EQ(SinDeg(-90), -1.0L);
