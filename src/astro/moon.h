@@ -13,6 +13,10 @@ void MoonPosition(CelestialPosition& position, double dateValue);
 // Distance of the moon's centre from the Earth's centre, kilometres.
 long double MoonDistance(double dateValue);
 
+// The moon's equatorial horizontal parallax, degrees: the value
+// TopocentricCorrection stores, which depends on the date alone.
+long double MoonParallax(double dateValue);
+
 // Replaces right ascension and declination of a moon position by the values
 // seen from an observer at latitude phi (degrees north), longitude (degrees
 // west) and height (metres above the reference ellipsoid), and sets the

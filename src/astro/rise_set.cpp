@@ -63,17 +63,16 @@ CelestialPosition BodyPosition(bool isSun, double dateValue, long double latitud
   return position;
 }
 
-long double EventAltitude(bool isSun, int kind, double dateValue, long double latitude,
-                          long double longitude) {
+long double EventAltitude(bool isSun, int kind, double dateValue) {
   switch (kind) {
     case kRise:
     case kSet:
       if (isSun) {
         return kSunAltitude;
       } else {
-        // The moon's parallax at the instant itself, not at the day's start.
-        const CelestialPosition moon = BodyPosition(false, dateValue, latitude, longitude);
-        return kMoonParallaxShare * moon.parallax - kMoonRefraction;
+        // The moon's parallax at the instant itself, not at the day's start,
+        // as the topocentric correction of its position there would set it.
+        return kMoonParallaxShare * MoonParallax(dateValue) - kMoonRefraction;
       }
     case kCivilDawn:
     case kCivilDusk:
@@ -124,7 +123,7 @@ double RiseSetTransit(bool isSun, int kind, double dateValue, long double latitu
   RiseSetSearch search;
   search.latitude = latitude;
   search.longitude = longitude;
-  search.altitude = EventAltitude(isSun, kind, dateValue, latitude, longitude);
+  search.altitude = EventAltitude(isSun, kind, dateValue);
   const double day = std::trunc(dateValue);
   search.siderealTime = ApparentSiderealTime(day);
   for (std::size_t i = 0; i < 3; ++i) {
