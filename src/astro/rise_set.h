@@ -12,11 +12,11 @@ inline constexpr double NoEvent = -1000001.0;
 
 // Rise, set, transit or twilight of the sun (isSun) or the moon on the day of
 // the date value, for an observer at latitude and longitude (degrees north,
-// west). Kinds: 0 rise, 1 set, 2 transit; 3, 4, 5 the begin of civil,
+// west). Kinds: 0 rise, 1 set, 2 transit; 3, 4, 5 the beginning of civil,
 // nautical and astronomical morning twilight (a rise at -6, -12, -18
 // degrees); 6, 7, 8 the end of the evening twilights (a set at those
 // altitudes). NoEvent when the body does not reach the event's altitude that
-// day; the date value 0 for a kind outside 0..8.
+// day; otherwise the date value 0 for a kind outside 0..8.
 double RiseSetTransit(bool isSun, int kind, double dateValue, long double latitude, long double longitude);
 
 // What one search knows: sidereal time at the day's start, the observer, the
