@@ -55,8 +55,11 @@ CivilDate JulianDayToCalendar(long double jd, bool gregorian) {
   const std::int64_t z = Trunc(jd + 0.5L);
   std::int64_t a = z;
   if (gregorian) {
-    const std::int64_t alpha = Trunc((static_cast<long double>(z) - 1867216.25L) / 36524.25L);
-    a = z + 1 + alpha - Trunc(static_cast<long double>(alpha) / 4.0L);
+    // Whole Gregorian centuries since 1 March 400 taken downward: truncating
+    // toward zero would misplace 29 February for the years before 400.
+    const auto alpha =
+        static_cast<std::int64_t>(std::floor((static_cast<long double>(z) - 1867216.25L) / 36524.25L));
+    a = z + 1 + alpha - static_cast<std::int64_t>(std::floor(static_cast<long double>(alpha) / 4.0L));
   }
   const std::int64_t b = a + 1524;
   const std::int64_t c = Trunc((static_cast<long double>(b) - 122.1L) / 365.25L);

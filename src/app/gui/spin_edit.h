@@ -1,0 +1,31 @@
+// A numeric spin edit whose change handler also sees the values typed on the
+// way to a number: typing "2013" passes through 2, 20 and 201, and the window
+// refreshes for every value the almanac can show. The arrows and the value
+// after editing stay within the control's range.
+#pragma once
+
+#include <QDoubleSpinBox>
+
+namespace tempulo {
+
+class SpinEdit : public QDoubleSpinBox {
+  Q_OBJECT
+
+ public:
+  explicit SpinEdit(QWidget* parent = nullptr);
+
+  // The value as typed (also outside the range while typing), else value().
+  double Value() const;
+  // Sets the value without raising the change handler.
+  void SetValueSilently(double value);
+
+ signals:
+  // A new value was chosen or typed.
+  void Changed();
+
+ private:
+  double lastReported_ = 0;
+  void ReportIfChanged();
+};
+
+}  // namespace tempulo

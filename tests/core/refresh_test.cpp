@@ -1,0 +1,121 @@
+#include "app/core/refresh.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calendars/traditional/civil_dates.h"
+
+namespace tempulo {
+namespace {
+
+TEST(Refresh, ReadsTheControlsRoundingHalfToEven) {
+  EXPECT_EQ(ReadSelectedDate(7, 8, 2013), (SelectedDate{7, 8, 2013}));
+  EXPECT_EQ(ReadSelectedDate(7, 2.5, 2013.5), (SelectedDate{7, 2, 2014}));
+  EXPECT_EQ(ReadSelectedDate(7, 3.5, 1582.5), (SelectedDate{7, 4, 1582}));
+  EXPECT_EQ(ReadSelectedDate(1, 12.4, 100), (SelectedDate{1, 12, 100}));
+  EXPECT_EQ(ReadSelectedDate(1, 1, 3000), (SelectedDate{1, 1, 3000}));
+  EXPECT_EQ(ReadSelectedDate(1, 1, 99.5), (SelectedDate{1, 1, 100}));
+  EXPECT_EQ(ReadSelectedDate(1, 1, 3000.5), (SelectedDate{1, 1, 3000}));
+}
+
+TEST(Refresh, OutOfRangeControlsChangeNothing) {
+  for (const auto& [month, year] : std::vector<std::pair<double, double>>{
+           {0, 2013}, {13, 2013}, {12.6, 2013}, {8, 99}, {8, 20}, {8, 3001}, {8, 99.4}, {8, 3000.6}}) {
+    EXPECT_FALSE(ReadSelectedDate(1, month, year).has_value()) << month << " " << year;
+  }
+}
+
+TEST(Refresh, CaptionAndDateLine) {
+  EXPECT_EQ(WindowCaption({7, 8, 2013}), "Tempulo 7.August 2013");
+  EXPECT_EQ(DateLine({7, 8, 2013}), "Datum\t7.August 2013");
+  EXPECT_EQ(WindowCaption({31, 3, 201}), "Tempulo 31.März 201");
+  EXPECT_EQ(GermanMonthName(0), "");
+  EXPECT_EQ(GermanMonthName(13), "");
+}
+
+TEST(Refresh, ClipboardTextEndsEveryLineWithCrLf) {
+  const std::vector<std::string> lines = {"Datum\t1.Januar 2000", " ", "Wochentag\tSonnabend"};
+  const std::string text = ClipboardText(lines);
+  EXPECT_EQ(text, "Datum\t1.Januar 2000\r\n \r\nWochentag\tSonnabend\r\n");
+  EXPECT_EQ(ClipboardText({}), "");
+}
+
+TEST(Refresh, ErrorMessagesGetAFullStopUnlessTheyEndInPunctuation) {
+  EXPECT_EQ(ErrorMessageText("Fehler!"), "Fehler!");
+  EXPECT_EQ(ErrorMessageText("Ungültig"), "Ungültig.");
+  EXPECT_EQ(ErrorMessageText("Ende."), "Ende.");
+  EXPECT_EQ(ErrorMessageText("Frage?"), "Frage?.");
+}
+
+TEST(GridSupport, LeapYearsAndMonthStarts) {
+  EXPECT_TRUE(IsLeapYear(2000));
+  EXPECT_FALSE(IsLeapYear(1900));
+  EXPECT_TRUE(IsLeapYear(1004));
+  EXPECT_FALSE(IsLeapYear(1500));  // Gregorian rule also before the reform
+  EXPECT_EQ(DaysBeforeMonth(false, 1), 0);
+  EXPECT_EQ(DaysBeforeMonth(false, 3), 59);
+  EXPECT_EQ(DaysBeforeMonth(true, 3), 60);
+  EXPECT_EQ(DaysBeforeMonth(true, 12), 335);
+  EXPECT_EQ(WeekdayOfJanuaryFirst(2000), 6);  // Saturday
+  EXPECT_EQ(WeekdayOfJanuaryFirst(2024), 1);  // Monday
+}
+
+TEST(GridSupport, ClampGridDay) {
+  EXPECT_EQ(ClampGridDay(31, 2, 2023), 28);
+  EXPECT_EQ(ClampGridDay(31, 2, 2024), 29);
+  EXPECT_EQ(ClampGridDay(31, 4, 2024), 30);
+  EXPECT_EQ(ClampGridDay(15, 2, 2023), 15);
+  EXPECT_EQ(ClampGridDay(31, 12, 2023), 31);
+}
+
+TEST(GridSupport, SubstituteYearStartsTheMonthOnTheJulianWeekday) {
+  EXPECT_EQ(SubstituteGridYear(10, 1582), 1584);
+  // Every month of the years the refresh reaches before the reform: the
+  // substitute Gregorian month begins on the weekday of the Julian month.
+  for (int year = 100; year <= 1582; ++year) {
+    for (int month = 1; month <= 12; ++month) {
+      const int grid = SubstituteGridYear(month, year);
+      ASSERT_GE(grid, 1583);
+      const auto julianFirst = static_cast<long long>(JulianCalendarToJulianDay(year, month, 1) + 1.5L) % 7;
+      const auto gridFirst = static_cast<long long>(GregorianCalendarToJulianDay(grid, month, 1) + 1.5L) % 7;
+      ASSERT_EQ(julianFirst, gridFirst) << month << "/" << year;
+    }
+  }
+  EXPECT_TRUE(NeedsSubstituteGridYear(10, 1582));
+  EXPECT_FALSE(NeedsSubstituteGridYear(11, 1582));
+  EXPECT_TRUE(NeedsSubstituteGridYear(12, 1581));
+  EXPECT_FALSE(NeedsSubstituteGridYear(1, 1583));
+}
+
+TEST(Refresh, ImpossibleJulianDayEndsTheRefreshAfterTheDateAndHolidayLines) {
+  HolidayTable holidays = HolidayTable::Standard();
+  const FixedClock clock({2026, 12, 8}, {12, 0, 0});
+  const RefreshResult result = Refresh({29, 2, 1003}, holidays, clock);
+  ASSERT_TRUE(result.error.has_value());
+  EXPECT_EQ(*result.error, "Fehler!");
+  EXPECT_EQ(result.caption, "Tempulo 29.Februar 1003");
+  EXPECT_EQ(result.heading, "Februar 1003");
+  ASSERT_GE(result.reportLines.size(), 2U);
+  EXPECT_EQ(result.reportLines[0], "Datum\t29.Februar 1003");
+  EXPECT_EQ(result.reportLines[1], " ");
+  for (std::size_t i = 2; i < result.reportLines.size(); ++i) {
+    EXPECT_EQ(result.reportLines[i].rfind("Feier-,Gedenktag\t", 0), 0U) << result.reportLines[i];
+  }
+}
+
+TEST(Refresh, AnOrdinaryDayHasNoError) {
+  HolidayTable holidays = HolidayTable::Standard();
+  const FixedClock clock({2026, 12, 8}, {12, 0, 0});
+  for (const SelectedDate date :
+       {SelectedDate{29, 2, 1004}, SelectedDate{1, 1, 2000}, SelectedDate{5, 10, 1582},
+        SelectedDate{31, 12, 3000}, SelectedDate{1, 1, 100}}) {
+    const RefreshResult result = Refresh(date, holidays, clock);
+    EXPECT_FALSE(result.error.has_value()) << result.caption;
+    EXPECT_EQ(result.reportLines.front(), DateLine(date));
+  }
+}
+
+}  // namespace
+}  // namespace tempulo

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/core/report_builder.h"
+#include "astro/angles.h"
+#include "calendars/traditional/civil_dates.h"
+
+namespace tempulo {
+namespace {
+
+std::vector<std::string> ReportOf(int day, int month, int year, TimeOfDay now = {12, 0, 0}) {
+  const FixedClock clock({2026, 12, 8}, now);
+  Report report;
+  BuildReport(day, month, year, clock, report);
+  return report.Lines();
+}
+
+// The value of the first line with this label, or "<none>".
+std::string ValueOf(const std::vector<std::string>& lines, const std::string& label) {
+  for (const std::string& line : lines) {
+    if (line.rfind(label + "\t", 0) == 0) {
+      return line.substr(label.size() + 1);
+    }
+  }
+  return "<none>";
+}
+
+bool HasLineStartingWith(const std::vector<std::string>& lines, const std::string& prefix) {
+  return std::any_of(lines.begin(), lines.end(),
+                     [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+}
+
+TEST(ReportFrame, FirstOfJanuary2000) {
+  const auto lines = ReportOf(1, 1, 2000);
+  ASSERT_GE(lines.size(), 3U);
+  EXPECT_EQ(lines[0], "Wochentag\tSonnabend");
+  EXPECT_EQ(lines[1], "\t1.Tag des Jahres / 52.Woche des Jahres");
+  EXPECT_EQ(lines[2], "Julianisches Datum\t2451544.5 / modifiziert 51544");
+  EXPECT_EQ(ValueOf(lines, "Julianischer Kalender"), "19.Dezember 1999");
+  EXPECT_EQ(ValueOf(lines, "Tag seit 1.1.1 / 1.1.2001"), "730121 / -366");
+  EXPECT_EQ(ValueOf(lines, "UNO-Weltkalender"), "1.1. Sonntag");
+  EXPECT_EQ(ValueOf(lines, "Berber-Kalender"), "19.Jember 2949");
+}
+
+TEST(ReportFrame, GregorianDayCountsFromTheReform) {
+  EXPECT_EQ(ValueOf(ReportOf(15, 10, 1582), "Gregorianischer Tag"), "1");
+  EXPECT_EQ(ValueOf(ReportOf(4, 10, 1582), "Gregorianischer Tag"), "0");
+  // 5-14 October 1582 continue the Julian calendar.
+  EXPECT_EQ(ValueOf(ReportOf(5, 10, 1582), "Gregorianischer Tag"), "1");
+  EXPECT_EQ(ValueOf(ReportOf(5, 10, 1582), "Julianisches Datum"), "2299160.5 / modifiziert -100840");
+  EXPECT_EQ(ValueOf(ReportOf(4, 10, 1582), "Julianisches Datum"), "2299159.5 / modifiziert -100841");
+}
+
+TEST(ReportFrame, LinesThatDependOnTheYear) {
+  const struct {
+    int year;
+    bool dayOfYear, japanese, sunAndMoon;
+  } cases[] = {{1582, false, false, false}, {1583, true, false, false}, {1867, true, false, false},
+               {1868, true, true, false},   {1899, true, true, false},  {1900, true, true, true},
+               {1000, false, false, false}, {3000, true, true, true}};
+  for (const auto& c : cases) {
+    const auto lines = ReportOf(20, 3, c.year);
+    EXPECT_EQ(lines[1].find(".Tag des Jahres") != std::string::npos, c.dayOfYear) << c.year;
+    EXPECT_EQ(HasLineStartingWith(lines, "UNO-Weltkalender\t"), c.dayOfYear) << c.year;
+    EXPECT_EQ(HasLineStartingWith(lines, "Japanischer Kalender\t"), c.japanese) << c.year;
+    EXPECT_EQ(HasLineStartingWith(lines, "Sonnenuntergang\t"), c.sunAndMoon) << c.year;
+    if (!c.sunAndMoon) {
+      EXPECT_EQ(lines.back(), " ") << c.year;
+    }
+  }
+}
+
+TEST(ReportFrame, HeadingNamesTheChosenMonthAndYear) {
+  const FixedClock clock({2026, 12, 8}, {12, 0, 0});
+  Report report;
+  BuildReport(3, 5, 1003, clock, report);
+  EXPECT_EQ(report.Heading(), "Mai 1003");
+}
+
+TEST(ReportFrame, StardateFollowsTheClock) {
+  EXPECT_EQ(ValueOf(ReportOf(1, 1, 2323, {0, 0, 0}), "Star Trek Sternzeit"), "0");
+  EXPECT_EQ(ValueOf(ReportOf(1, 1, 2323, {12, 0, 0}), "Star Trek Sternzeit"), "1.369");
+  EXPECT_EQ(ValueOf(ReportOf(31, 12, 2322, {0, 0, 0}), "Star Trek Sternzeit"), "-2.738");
+}
+
+TEST(ReportFrame, PiCalendarAndItsNewYearsEve) {
+  // Walk a few PI-years: every "PI-Silvester" line follows a PI line of 28.12.
+  int silvesters = 0;
+  for (long double jd = GregorianCalendarToJulianDay(2000, 1, 1);
+       jd < GregorianCalendarToJulianDay(2004, 1, 1); jd += 1) {
+    const CivilDate d = JulianDayToGregorianCalendar(jd);
+    const auto lines = ReportOf(d.day, d.month, d.year);
+    const auto pi = std::find_if(lines.begin(), lines.end(),
+                                 [](const std::string& l) { return l.rfind("PI-Kalender\t", 0) == 0; });
+    ASSERT_NE(pi, lines.end());
+    const bool silvester = pi + 1 != lines.end() && *(pi + 1) == "\tPI-Silvester";
+    EXPECT_EQ(silvester, pi->find("\t28.12.") != std::string::npos) << *pi;
+    silvesters += silvester ? 1 : 0;
+  }
+  EXPECT_GE(silvesters, 3);
+  EXPECT_LE(silvesters, 5);
+}
+
+TEST(ReportFrame, ImpossibleDayRaisesAfterTheHeading) {
+  const FixedClock clock({2026, 12, 8}, {12, 0, 0});
+  Report report;
+  EXPECT_THROW(BuildReport(29, 2, 1003, clock, report), ConversionError);
+  EXPECT_EQ(report.Heading(), "Februar 1003");
+  EXPECT_TRUE(report.Lines().empty());
+}
+
+TEST(ReportFrame, JulianDateOfTheDay) {
+  EXPECT_EQ(ReportJulianDay(1, 1, 2000), 2451544.5L);
+  EXPECT_EQ(ReportJulianDay(4, 10, 1582), 2299159.5L);
+  EXPECT_EQ(ReportJulianDay(5, 10, 1582), 2299160.5L);
+  EXPECT_EQ(ReportJulianDay(14, 10, 1582), 2299169.5L);
+  EXPECT_EQ(ReportJulianDay(15, 10, 1582), 2299160.5L);
+  EXPECT_EQ(ReportJulianDay(1, 1, 1000), 2086307.5L);
+  EXPECT_THROW(ReportJulianDay(29, 2, 1900), ConversionError);
+}
+
+}  // namespace
+}  // namespace tempulo
