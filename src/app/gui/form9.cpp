@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStringListModel>
-#include <QTextCharFormat>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -157,7 +156,10 @@ TForm9::TForm9(const Clock& clock, QWidget* parent) : QWidget(parent), clock_(cl
   Cal1->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
   Cal1->setGridVisible(false);
   Cal1->setAutoFillBackground(true);
-  Cal1->setPalette(palette);
+  QPalette gridPalette = palette;
+  // The neighbouring months' days are drawn in the disabled text colour.
+  gridPalette.setColor(QPalette::Disabled, QPalette::Text, QColor(0xB0, 0xB0, 0xB0));
+  Cal1->setPalette(gridPalette);
   p10Layout->addWidget(Cal1);
 
   P7 = Panel(QStringLiteral("P7"), P10, kColumnColour);
@@ -294,7 +296,9 @@ void TForm9::SetGrid(int gridYear, int month, int day) {
   const QDate date(gridYear, month, clamped);
   const QSignalBlocker blocker(Cal1);
   // Only the shown month's days can be picked, so a click never leaves it.
-  Cal1->setDateRange(QDate(gridYear, month, 1), QDate(gridYear, month, date.daysInMonth()));
+  const QDate first(gridYear, month, 1);
+  const QDate last(gridYear, month, date.daysInMonth());
+  Cal1->setDateRange(first, last);
   Cal1->setSelectedDate(date);
   Cal1->setCurrentPage(gridYear, month);
 }

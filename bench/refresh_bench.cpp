@@ -1,0 +1,37 @@
+// One full refresh (holiday list and report) for fixed dates of every class
+// the almanac distinguishes: before the reform, before 1900 (no sun and moon
+// block), and with the sun and moon block.
+#include <benchmark/benchmark.h>
+
+#include "app/core/refresh.h"
+#include "holidays/holidays.h"
+
+namespace tempulo {
+namespace {
+
+void BM_FullRefresh(benchmark::State& state) {
+  const SelectedDate date{static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                          static_cast<int>(state.range(2))};
+  const FixedClock clock({2026, 12, 8}, {12, 0, 0});
+  HolidayTable holidays = HolidayTable::Standard();
+  for (auto _ : state) {
+    RefreshResult result = Refresh(date, holidays, clock);
+    benchmark::DoNotOptimize(result);
+  }
+}
+
+BENCHMARK(BM_FullRefresh)
+    ->ArgNames({"day", "month", "year"})
+    ->Args({8, 12, 2026})
+    ->Args({1, 1, 2000})
+    ->Args({21, 6, 1950})
+    ->Args({15, 3, 1850})
+    ->Args({4, 10, 1582})
+    ->Args({1, 1, 1000})
+    ->Args({31, 12, 3000})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace tempulo

@@ -1,0 +1,171 @@
+#include "app/cli/report_cli.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tempulo {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun RunCli(const std::vector<std::string>& args) {
+  const FixedClock clock({2026, 12, 8}, {12, 34, 56});
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunReportCli(args, out, err, clock);
+  return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// The "Datum" lines of a multi-day run, in order.
+std::vector<std::string> DateLines(const std::string& text) {
+  std::vector<std::string> dates;
+  for (const std::string& line : SplitLines(text)) {
+    if (line.rfind("Datum\t", 0) == 0) {
+      dates.push_back(line.substr(6));
+    }
+  }
+  return dates;
+}
+
+TEST(ReportCli, MalformedArgumentsWriteOneGermanLineAndNothingElse) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"--date"},
+      {"--date", "2000-1"},
+      {"--date", "2000-13-01"},
+      {"--date", "2000-02-30"},
+      {"--date", "2023-04-31"},
+      {"--date", "1900-02-29"},
+      {"--date", "0099-12-31"},
+      {"--date", "3001-01-01"},
+      {"--date", "20x0-01-01"},
+      {"--date", "2000-01-01", "--date", "2000-01-02"},
+      {"--days", "0"},
+      {"--days", "100001"},
+      {"--days", "-3"},
+      {"--time", "24:00:00"},
+      {"--time", "12:00"},
+      {"--frobnicate"},
+      {"--date", "3000-12-31", "--days", "2"},
+  };
+  for (const auto& args : cases) {
+    const CliRun run = RunCli(args);
+    std::string joined;
+    for (const auto& a : args) joined += a + " ";
+    EXPECT_EQ(run.status, 2) << joined;
+    EXPECT_EQ(run.out, "") << joined;
+    ASSERT_FALSE(run.err.empty()) << joined;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << joined << ": " << run.err;
+  }
+}
+
+TEST(ReportCli, HelpPrintsTheUsage) {
+  const CliRun run = RunCli({"--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("tempulo-report [--date JJJJ-MM-TT]"), std::string::npos);
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(ReportCli, OneDayIsTheReportListOfTheWindow) {
+  const CliRun run = RunCli({"--date", "2000-01-01", "--time", "12:00:00"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  const auto lines = SplitLines(run.out);
+  ASSERT_GE(lines.size(), 3U);
+  EXPECT_EQ(lines[0], "Datum\t1.Januar 2000");
+  EXPECT_EQ(lines[1], " ");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Wochentag\tSonnabend"), lines.end());
+  EXPECT_EQ(run.out.back(), '\n');
+  EXPECT_EQ(run.out.find('\r'), std::string::npos);
+}
+
+TEST(ReportCli, DefaultDateIsToday) {
+  const CliRun run = RunCli({});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(SplitLines(run.out).at(0), "Datum\t8.Dezember 2026");
+}
+
+TEST(ReportCli, TimeOfDayReachesTheStardate) {
+  const auto stardate = [](const std::string& time) {
+    for (const std::string& line : SplitLines(RunCli({"--date", "2323-01-01", "--time", time}).out)) {
+      if (line.rfind("Star Trek Sternzeit\t", 0) == 0) return line;
+    }
+    return std::string();
+  };
+  EXPECT_EQ(stardate("00:00:00"), "Star Trek Sternzeit\t0");
+  EXPECT_EQ(stardate("12:00:00"), "Star Trek Sternzeit\t1.369");
+}
+
+TEST(ReportCli, DaysStepThroughTheCivilCalendar) {
+  const struct {
+    const char* first;
+    int days;
+    std::vector<std::string> expectedDates;
+  } cases[] = {
+      {"1582-10-03", 4, {"3.Oktober 1582", "4.Oktober 1582", "5.Oktober 1582", "6.Oktober 1582"}},
+      {"1582-10-30", 3, {"30.Oktober 1582", "31.Oktober 1582", "1.November 1582"}},
+      {"1500-02-28", 3, {"28.Februar 1500", "29.Februar 1500", "1.März 1500"}},
+      {"1700-02-28", 2, {"28.Februar 1700", "1.März 1700"}},
+      {"1999-12-31", 2, {"31.Dezember 1999", "1.Januar 2000"}},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = RunCli({"--date", c.first, "--days", std::to_string(c.days), "--time", "00:00:00"});
+    EXPECT_EQ(run.status, 0) << c.first;
+    EXPECT_EQ(DateLines(run.out), c.expectedDates) << c.first;
+  }
+  // October 1582 keeps all its 31 day numbers.
+  EXPECT_EQ(DateLines(RunCli({"--date", "1582-10-01", "--days", "31"}).out).size(), 31U);
+}
+
+TEST(ReportCli, DaysAreSeparatedByOneEmptyLine) {
+  const CliRun run = RunCli({"--date", "2000-01-01", "--days", "2"});
+  const auto lines = SplitLines(run.out);
+  const auto second = std::find(lines.begin(), lines.end(), "Datum\t2.Januar 2000");
+  ASSERT_NE(second, lines.end());
+  EXPECT_EQ(*(second - 1), "");
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), ""), 1);
+}
+
+TEST(ReportCli, ConversionErrorReportsAndTheOtherDaysStillPrint) {
+  const CliRun single = RunCli({"--date", "1003-02-29"});
+  EXPECT_EQ(single.status, 1);
+  EXPECT_EQ(single.err, "Fehler!\n");
+  EXPECT_EQ(SplitLines(single.out).at(0), "Datum\t29.Februar 1003");
+
+  const CliRun range = RunCli({"--date", "1003-02-29", "--days", "3"});
+  EXPECT_EQ(range.status, 1);
+  EXPECT_EQ(range.err, "Fehler!\n");
+  EXPECT_EQ(DateLines(range.out),
+            (std::vector<std::string>{"29.Februar 1003", "1.März 1003", "2.März 1003"}));
+  // A walk through a Julian common year's February never meets the 29th.
+  EXPECT_EQ(DateLines(RunCli({"--date", "1003-02-28", "--days", "2"}).out),
+            (std::vector<std::string>{"28.Februar 1003", "1.März 1003"}));
+
+  const CliRun leap = RunCli({"--date", "1004-02-29"});
+  EXPECT_EQ(leap.status, 0);
+}
+
+TEST(ReportCli, HolidaysPrintTheMonthList) {
+  const CliRun run = RunCli({"--date", "2000-01-01", "--holidays"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.find("Datum\t"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tempulo

@@ -1,0 +1,197 @@
+#include "app/gui/form9.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "app/gui/spin_edit.h"
+#include "calendars/traditional/civil_dates.h"
+
+namespace tempulo {
+namespace {
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void Open(CivilDate today) {
+    clock_ = std::make_unique<FixedClock>(today, TimeOfDay{12, 0, 0});
+    form_ = std::make_unique<TForm9>(*clock_);
+    form_->SetErrorReporter([this](const QString& title, const QString& message) {
+      errors_.append(title + QStringLiteral(": ") + message);
+    });
+    form_->SetClipboardWriter([this](const QString& text) { clipboard_ = text; });
+    form_->show();
+  }
+
+  // Picks a day in the grid as a click does.
+  void ClickDay(int day) {
+    const QDate shown = form_->Cal1->selectedDate();
+    form_->Cal1->setSelectedDate(QDate(shown.year(), shown.month(), day));
+  }
+
+  // Replaces the year field's text key by key, as a user types it.
+  void TypeYear(const QString& digits) {
+    QLineEdit* edit = form_->T2->findChild<QLineEdit*>();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, digits);
+  }
+
+  QString Caption() const { return form_->windowTitle(); }
+  QDate Grid() const { return form_->Cal1->selectedDate(); }
+
+  std::unique_ptr<FixedClock> clock_;
+  std::unique_ptr<TForm9> form_;
+  QStringList errors_;
+  QString clipboard_;
+};
+
+TEST_F(WindowTest, StartsOnToday) {
+  Open({2026, 12, 8});
+  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 8.Dezember 2026"));
+  EXPECT_EQ(form_->Heading(), QStringLiteral("Dezember 2026"));
+  EXPECT_EQ(Grid(), QDate(2026, 12, 8));
+  EXPECT_EQ(form_->T1->Value(), 12);
+  EXPECT_EQ(form_->T2->Value(), 2026);
+  ASSERT_GE(form_->ReportLines().size(), 3);
+  EXPECT_EQ(form_->ReportLines().at(0), QStringLiteral("Datum\t8.Dezember 2026"));
+  EXPECT_EQ(form_->ReportLines().at(1), QStringLiteral(" "));
+  EXPECT_TRUE(errors_.isEmpty());
+  EXPECT_EQ(form_->width(), 1041);
+  EXPECT_EQ(form_->height(), 682);
+  EXPECT_EQ(form_->P5->width(), 1041 / 3 + 20);
+  EXPECT_EQ(form_->Cal1->firstDayOfWeek(), Qt::Monday);
+  EXPECT_EQ(form_->SpeedButton1->toolTip(), QStringLiteral("Kopieren"));
+  EXPECT_EQ(form_->D3->text(), QStringLiteral("Heutiges Datum"));
+  // Whole rows only in the report list.
+  EXPECT_EQ(form_->LB2->height() % 14, 0);
+}
+
+TEST_F(WindowTest, MonthChangeClampsTheDayFirst) {
+  const struct {
+    int year;
+    int expectedDay;
+  } cases[] = {{2023, 28}, {2024, 29}};
+  for (const auto& c : cases) {
+    Open({c.year, 3, 31});
+    ASSERT_EQ(Grid(), QDate(c.year, 3, 31));
+    form_->T1->setValue(2);
+    EXPECT_EQ(Grid(), QDate(c.year, 2, c.expectedDay));
+    EXPECT_EQ(Caption(), QStringLiteral("Tempulo %1.Februar %2").arg(c.expectedDay).arg(c.year));
+  }
+}
+
+TEST_F(WindowTest, YearChangeClampsTheDay) {
+  Open({2024, 2, 29});
+  form_->T2->setValue(2023);
+  EXPECT_EQ(Grid(), QDate(2023, 2, 28));
+  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 28.Februar 2023"));
+}
+
+TEST_F(WindowTest, ReformMonthShowsASubstituteGrid) {
+  Open({2026, 10, 1});
+  form_->T2->setValue(1582);
+  EXPECT_EQ(Grid().year(), 1584);
+  EXPECT_EQ(Grid().month(), 10);
+  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 1.Oktober 1582"));
+  EXPECT_EQ(form_->Heading(), QStringLiteral("Oktober 1582"));
+  form_->T1->setValue(11);
+  EXPECT_EQ(Grid(), QDate(1582, 11, 1));
+  form_->T1->setValue(10);
+  form_->T2->setValue(1583);
+  form_->T2->setValue(1582);
+  form_->T1->setValue(11);
+  EXPECT_EQ(Grid(), QDate(1582, 11, 1));
+}
+
+TEST_F(WindowTest, EarlyYearsKeepTheirYearInCaptionAndReport) {
+  Open({2026, 5, 3});
+  form_->T2->setValue(1003);
+  EXPECT_GE(Grid().year(), 1583);
+  EXPECT_EQ(Grid().month(), 5);
+  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 3.Mai 1003"));
+  EXPECT_EQ(form_->Heading(), QStringLiteral("Mai 1003"));
+  EXPECT_EQ(form_->ReportLines().at(0), QStringLiteral("Datum\t3.Mai 1003"));
+  // The grid's first of the month falls on the Julian weekday of 1 May 1003.
+  const auto julianWeekday =
+      static_cast<int>(static_cast<long long>(JulianCalendarToJulianDay(1003, 5, 1) + 1.5L) % 7);
+  EXPECT_EQ(QDate(Grid().year(), 5, 1).dayOfWeek() % 7, julianWeekday);
+}
+
+TEST_F(WindowTest, TypingAYearRefreshesOnlyForShowableYears) {
+  Open({2026, 12, 8});
+  const QStringList before = form_->ReportLines();
+  const QDate gridBefore = Grid();
+  TypeYear(QStringLiteral("20"));
+  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 8.Dezember 2026"));
+  EXPECT_EQ(form_->ReportLines(), before);
+  EXPECT_EQ(Grid(), gridBefore);
+  TypeYear(QStringLiteral("201"));
+  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 8.Dezember 201"));
+  EXPECT_EQ(form_->ReportLines().at(0), QStringLiteral("Datum\t8.Dezember 201"));
+  TypeYear(QStringLiteral("2013"));
+  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 8.Dezember 2013"));
+  EXPECT_EQ(Grid(), QDate(2013, 12, 8));
+}
+
+TEST_F(WindowTest, ClipboardHoldsEveryReportLineWithCrLf) {
+  Open({2026, 12, 8});
+  form_->SpeedButton1->click();
+  const QStringList lines = form_->ReportLines();
+  ASSERT_FALSE(lines.isEmpty());
+  EXPECT_EQ(clipboard_.count(QStringLiteral("\r\n")), lines.size());
+  EXPECT_TRUE(clipboard_.endsWith(QStringLiteral("\r\n")));
+  EXPECT_EQ(clipboard_, lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+TEST_F(WindowTest, ImpossibleJulianDayShowsTheErrorAndStaysUsable) {
+  Open({2026, 2, 1});
+  form_->T2->setValue(1003);
+  const int gridYear = Grid().year();
+  ASSERT_TRUE(QDate::isLeapYear(gridYear)) << "the substitute grid of February 1003 offers a 29th";
+  ClickDay(29);
+  ASSERT_EQ(errors_.size(), 1);
+  EXPECT_EQ(errors_.at(0), QStringLiteral("Tempulo: Fehler!"));
+  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 29.Februar 1003"));
+  ASSERT_GE(form_->ReportLines().size(), 2);
+  EXPECT_EQ(form_->ReportLines().at(0), QStringLiteral("Datum\t29.Februar 1003"));
+  for (qsizetype i = 2; i < form_->ReportLines().size(); ++i) {
+    EXPECT_TRUE(form_->ReportLines().at(i).startsWith(QStringLiteral("Feier-,Gedenktag\t")));
+  }
+  ClickDay(28);
+  EXPECT_EQ(errors_.size(), 1);
+  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 28.Februar 1003"));
+  EXPECT_GT(form_->ReportLines().size(), 20);
+}
+
+TEST_F(WindowTest, TodayButtonAlwaysEndsOnToday) {
+  Open({2026, 12, 31});
+  form_->T1->setValue(2);
+  ASSERT_EQ(Grid(), QDate(2026, 2, 28));
+  form_->T2->setValue(1500);
+  form_->D3->click();
+  EXPECT_EQ(Grid(), QDate(2026, 12, 31));
+  EXPECT_EQ(form_->T1->Value(), 12);
+  EXPECT_EQ(form_->T2->Value(), 2026);
+  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 31.Dezember 2026"));
+}
+
+}  // namespace
+}  // namespace tempulo
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
