@@ -65,13 +65,12 @@ double PassoverDate(int year, const Clock& clock) {
   const std::int64_t j = FloorMod(whole + 3LL * year + 5 * b + 2 - s, 7);
   const long double r = q - wholeQ;
 
+  // The tests on j exclude each other.
   std::int64_t d = whole + 22;
-  if (j == 2 || j == 4 || j == 6) {
+  if (j == 2 || j == 4 || j == 6 || (j == 0 && a > 11 && r >= 0.897723765L)) {
     d = whole + 23;
   } else if (j == 1 && a > 6 && r >= 0.63287037L) {
     d = whole + 24;
-  } else if (j == 0 && a > 11 && r >= 0.897723765L) {
-    d = whole + 23;
   }
   if (d > 31) {
     return CivilDateToDateTime(year, 4, static_cast<int>(d - 31));
