@@ -1,8 +1,13 @@
 #include "app/core/festivals.h"
 
 #include <array>
+#include <cmath>
+#include <optional>
 #include <span>
 #include <string>
+
+#include "calendars/modern/coptic_ethiopian.h"
+#include "calendars/traditional/calendar_helpers.h"
 
 namespace tempulo {
 namespace {
@@ -113,18 +118,45 @@ constexpr std::array<FestivalRow, 14> kChineseFestivals = {{
     {24, 12, 36},
 }};
 
-// Civil day, month.
-constexpr std::array<FestivalRow, 9> kEthiopianFestivals = {{
-    {7, 1, 37},
-    {19, 1, 38},
-    {13, 3, 39},
-    {17, 4, 40},
-    {25, 4, 41},
-    {27, 4, 42},
-    {17, 7, 43},
-    {11, 9, 44},
-    {27, 9, 45},
+// The Ethiopian feasts, each on a day of the calendar it follows.
+enum class EthiopianRule {
+  kCivil,           // civil day, month
+  kEthiopian,       // Ethiopian day, month
+  kIslamic,         // Islamic day, month
+  kOrthodoxEaster,  // days after Orthodox Easter Sunday (first), second unused
+};
+
+struct EthiopianFestivalRow {
+  EthiopianRule rule;
+  int first;
+  int second;
+  int nameIndex;
+};
+
+constexpr std::array<EthiopianFestivalRow, 9> kEthiopianFestivals = {{
+    {EthiopianRule::kCivil, 7, 1, 37},            // 7 January
+    {EthiopianRule::kEthiopian, 11, 5, 38},       // 11 Tir
+    {EthiopianRule::kIslamic, 1, 10, 39},         // 1 Shawwal
+    {EthiopianRule::kIslamic, 10, 12, 40},        // 10 Dhu'l-Hijja
+    {EthiopianRule::kOrthodoxEaster, -2, 0, 41},  // Good Friday
+    {EthiopianRule::kOrthodoxEaster, 0, 0, 42},   // Easter Sunday
+    {EthiopianRule::kIslamic, 12, 3, 43},         // 12 Rabi al-Awwal
+    {EthiopianRule::kEthiopian, 1, 1, 44},        // 1 Meskerem
+    {EthiopianRule::kEthiopian, 17, 1, 45},       // 17 Meskerem
 }};
+
+// Days from Orthodox Easter Sunday to the day; empty when the Easter date is
+// not a date.
+std::optional<long long> DaysAfterOrthodoxEaster(const EthiopianFestivalDay& day) {
+  const CivilDate& easter = day.orthodoxEaster;
+  if (easter.month < 1 || easter.month > 12 || easter.day < 1 || easter.day > 31) {
+    return std::nullopt;
+  }
+  // The same civil-date reading as the report's JD: Julian calendar up to
+  // 14 October 1582.
+  const long double easterJd = CalendarDateToJulianDay(easter.year, easter.month, easter.day);
+  return std::llround(static_cast<double>(day.jd - easterJd));
+}
 
 void AddMatching(std::span<const FestivalRow> rows, int first, int second, Report& report) {
   for (const FestivalRow& row : rows) {
@@ -155,8 +187,29 @@ void AddChineseFestivals(int chineseDay, int chineseMonth, Report& report) {
   AddMatching(kChineseFestivals, chineseDay, chineseMonth, report);
 }
 
-void AddEthiopianFestivals(int day, int month, Report& report) {
-  AddMatching(kEthiopianFestivals, day, month, report);
+void AddEthiopianFestivals(const EthiopianFestivalDay& day, Report& report) {
+  const CopticDay ethiopian = CopticDate(day.jd);
+  const std::optional<long long> afterEaster = DaysAfterOrthodoxEaster(day);
+  for (const EthiopianFestivalRow& row : kEthiopianFestivals) {
+    bool matches = false;
+    switch (row.rule) {
+      case EthiopianRule::kCivil:
+        matches = row.first == day.day && row.second == day.month;
+        break;
+      case EthiopianRule::kEthiopian:
+        matches = row.first == ethiopian.day && row.second == ethiopian.month;
+        break;
+      case EthiopianRule::kIslamic:
+        matches = row.first == day.islamicDay && row.second == day.islamicMonth;
+        break;
+      case EthiopianRule::kOrthodoxEaster:
+        matches = afterEaster && *afterEaster == row.first;
+        break;
+    }
+    if (matches) {
+      report.Add("", FestivalName(row.nameIndex));
+    }
+  }
 }
 
 }  // namespace tempulo

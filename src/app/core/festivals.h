@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/core/report.h"
+#include "astro/date_encoding.h"
 
 namespace tempulo {
 
@@ -15,6 +16,18 @@ std::string_view FestivalName(int index);
 void AddIslamicFestivals(int islamicDay, int islamicMonth, Report& report);
 void AddJewishFestivals(int jewishMonth, int jewishDay, Report& report);
 void AddChineseFestivals(int chineseDay, int chineseMonth, Report& report);
-void AddEthiopianFestivals(int day, int month, Report& report);
+
+// What the Ethiopian feasts are tested against: Genna on the civil 7 January,
+// Timkat, the new year and Meskal on their Ethiopian dates, the Islamic feasts
+// on their Islamic dates, Good Friday and Easter after Orthodox Easter.
+struct EthiopianFestivalDay {
+  long double jd = 0;  // the report's Julian Date of the day at 0 h
+  int day = 0;         // the civil day and month
+  int month = 0;
+  int islamicDay = 0;
+  int islamicMonth = 0;
+  CivilDate orthodoxEaster{};  // civil date of the year's Orthodox Easter Sunday; month 0: none
+};
+void AddEthiopianFestivals(const EthiopianFestivalDay& day, Report& report);
 
 }  // namespace tempulo

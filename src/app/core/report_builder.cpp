@@ -38,6 +38,7 @@
 #include "calendars/traditional/roman.h"
 #include "calendars/traditional/seleucid_armenian.h"
 #include "calendars/traditional/sexagenary.h"
+#include "holidays/holidays.h"
 
 namespace tempulo {
 namespace {
@@ -249,7 +250,10 @@ void Bahai(ReportContext& c) { c.report.Add("Bahâi-Kalender", BahaiDate(true, s
 
 void CopticEthiopian(ReportContext& c) { CopticEthiopianDates(c.jd, c.report); }
 
-void EthiopianFestivals(ReportContext& c) { AddEthiopianFestivals(c.day, c.month, c.report); }
+void EthiopianFestivals(ReportContext& c) {
+  AddEthiopianFestivals({c.jd, c.day, c.month, c.islamic.day, c.islamic.month, OrthodoxEasterSunday(c.year)},
+                        c.report);
+}
 
 void Indian(ReportContext& c) {
   // Defined on the Gregorian calendar: before the reform the proleptic
@@ -275,17 +279,25 @@ void SixtyWeek(ReportContext& c) {
   c.report.Add("60 Wochen-Kalender", SixtyWeekDate(c.day, c.month, c.year));
 }
 
-void Positivist(ReportContext& c) { PositivistDate(c.year, c.month, c.day, c.report); }
+// The Positivist, Cotsworth and Discordian calendars count the days of a
+// Gregorian year: before the reform they read the proleptic Gregorian date of
+// the day, so that a Julian leap day (29 February 1500) neither repeats nor
+// skips a day of theirs.
+void Positivist(ReportContext& c) {
+  PositivistDate(c.gregorian.year, c.gregorian.month, c.gregorian.day, c.report);
+}
 
 void Cotsworth(ReportContext& c) {
-  c.report.Add("Cotsworth-Kalender", CotsworthDate(c.day, c.month, c.year));
+  c.report.Add("Cotsworth-Kalender", CotsworthDate(c.gregorian.day, c.gregorian.month, c.gregorian.year));
 }
 
 void Goddess(ReportContext& c) { GoddessDate(c.jd, c.report); }
 
 void Solilunar(ReportContext& c) { SolilunarDate(c.jd, c.report); }
 
-void Discordian(ReportContext& c) { DiscordianDate(c.day, c.month, c.year, c.report); }
+void Discordian(ReportContext& c) {
+  DiscordianDate(c.gregorian.day, c.gregorian.month, c.gregorian.year, c.report);
+}
 
 void Mars(ReportContext& c) { MarsDate(c.year, c.month, c.day, c.clock.Now(), c.report); }
 

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <cmath>
+#include <limits>
 
 namespace tempulo {
 
@@ -11,26 +13,42 @@ SpinEdit::SpinEdit(QWidget* parent) : QDoubleSpinBox(parent) {
   setKeyboardTracking(true);
   lastReported_ = value();
   connect(this, &QDoubleSpinBox::valueChanged, this, [this] { ReportIfChanged(); });
-  connect(lineEdit(), &QLineEdit::textEdited, this, [this] { ReportIfChanged(); });
+  // Text set by the control itself (a correction, a step) counts as well.
+  connect(lineEdit(), &QLineEdit::textChanged, this, [this] { ReportIfChanged(); });
+  // A correction when editing ends rewrites the text without a signal of its own.
+  connect(this, &QAbstractSpinBox::editingFinished, this, [this] { ReportIfChanged(); });
 }
 
 double SpinEdit::Value() const {
-  QString text = lineEdit()->text().trimmed();
+  const QString text = lineEdit()->text().trimmed();
   bool ok = false;
   const double typed = locale().toDouble(text, &ok);
-  return ok ? typed : value();
+  // A field emptied while typing holds no number: nothing to show yet.
+  return ok ? typed : std::numeric_limits<double>::quiet_NaN();
+}
+
+void SpinEdit::stepBy(int steps) {
+  // A step from a half-typed value rewrites the text silently even where the
+  // value stays the same.
+  QDoubleSpinBox::stepBy(steps);
+  ReportIfChanged();
 }
 
 void SpinEdit::SetValueSilently(double newValue) {
   const QSignalBlocker blocker(this);
+  silent_ = true;
   setValue(newValue);
   lineEdit()->setText(textFromValue(value()));
+  silent_ = false;
   lastReported_ = Value();
 }
 
 void SpinEdit::ReportIfChanged() {
+  if (silent_) {
+    return;
+  }
   const double current = Value();
-  if (current == lastReported_) {
+  if (current == lastReported_ || (std::isnan(current) && std::isnan(lastReported_))) {
     return;
   }
   lastReported_ = current;

@@ -14,10 +14,13 @@ class SpinEdit : public QDoubleSpinBox {
  public:
   explicit SpinEdit(QWidget* parent = nullptr);
 
-  // The value as typed (also outside the range while typing), else value().
+  // The value as typed, also outside the range while typing; NaN while the
+  // field holds no number.
   double Value() const;
   // Sets the value without raising the change handler.
   void SetValueSilently(double value);
+
+  void stepBy(int steps) override;
 
  signals:
   // A new value was chosen or typed.
@@ -25,6 +28,7 @@ class SpinEdit : public QDoubleSpinBox {
 
  private:
   double lastReported_ = 0;
+  bool silent_ = false;
   void ReportIfChanged();
 };
 

@@ -1,10 +1,40 @@
-// The Goddess and the Solilunar calendars.
+// The Goddess and the Solilunar calendars: invented lunisolar calendars of
+// 29- and 30-day months, a thirteenth month in long years, and years counted
+// within eras.
 #pragma once
+
+#include <string>
 
 #include "app/core/report.h"
 
 namespace tempulo {
 
+struct GoddessYearShape {
+  int length = 0;      // 354, or 382..385
+  int firstMonth = 0;  // 29, or 28..31 in a long year
+};
+
+GoddessYearShape GoddessYear(int n);
+// 354, 384 or 385 days for a year 1..60 of an era.
+int SolilunarYear(int era, int year);
+
+// A date of either calendar.
+struct LunisolarDate {
+  int day = 0;
+  int month = 0;  // 1..13
+  int year = 0;
+  int era = 0;
+  friend bool operator==(const LunisolarDate&, const LunisolarDate&) = default;
+};
+
+LunisolarDate GoddessDateOf(long double jd);
+LunisolarDate SolilunarDateOf(long double jd);
+
+// Month names 1..13; empty outside.
+std::string GoddessMonthName(int month);
+std::string SolilunarMonthName(int month);
+
+// Append "Göttinnen-Kalender\t..." and "Solilunar-Kalender\t...".
 void GoddessDate(long double jd, Report& report);
 void SolilunarDate(long double jd, Report& report);
 

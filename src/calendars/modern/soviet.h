@@ -1,11 +1,18 @@
 // The Soviet revolutionary calendar.
 #pragma once
 
+#include <string>
+
 #include "app/core/report.h"
 
 namespace tempulo {
 
-// Appends "Sowjetischer Revolutionskalender\t..." for a Gregorian day of the year.
+// The date text for a Gregorian day of the year; empty for a day outside the
+// year.
+std::string SovietDateText(int year, int dayOfYear);
+
+// Appends "Sowjetischer Revolutionskalender\t..." for a Gregorian day of the
+// year; nothing for a day outside the year.
 void SovietDate(int year, int dayOfYear, Report& report);
 
 }  // namespace tempulo

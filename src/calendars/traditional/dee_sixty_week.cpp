@@ -1,11 +1,225 @@
-// Placeholder until this calendar is built.
 #include "calendars/traditional/dee_sixty_week.h"
 
-namespace tempulo {
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string_view>
 
-bool IsDeeLeapYear(int) { return false; }
-int DeeMonthLength(int, int) { return 0; }
-std::string JohnDeeDate(long double) { return "John Dee-Kalender\t"; }
-std::string SixtyWeekDate(int, int, int) { return {}; }
+namespace tempulo {
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonths = {"Januar",    "Februar", "März",     "April",
+                                                      "Mai",       "Juni",    "Juli",     "August",
+                                                      "September", "Oktober", "November", "Dezember"};
+
+// The six-day week has no Tuesday.
+constexpr std::array<std::string_view, 6> kSixDayWeek = {"Sonntag",    "Montag",  "Mittwoch",
+                                                         "Donnerstag", "Freitag", "Sonnabend"};
+
+constexpr std::int64_t kDeeCycleYears = 33;
+constexpr std::int64_t kDeeCycleDays = 12053;  // 33 x 365 + 8
+// Julian Day of 1 January of year 1 (Gregorian) at noon; the day count is 0
+// on that day.
+constexpr long double kDeeEpochNoon = 1721426.0L;
+
+bool IsDeeLeap(std::int64_t year) {
+  std::int64_t r = (year - 1) % kDeeCycleYears;
+  if (r < 0) {
+    r += kDeeCycleYears;
+  }
+  return r % 4 == 3;
+}
+
+std::string MonthName(int month) { return std::string(kMonths[static_cast<std::size_t>(month - 1)]); }
+
+}  // namespace
+
+bool IsDeeLeapYear(int year) { return IsDeeLeap(year); }
+
+int DeeMonthLength(int month, int year) {
+  switch (month) {
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
+      return 31;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+      return 30;
+    case 2:
+      return IsDeeLeapYear(year) ? 29 : 28;
+    default:
+      return 0;
+  }
+}
+
+std::string JohnDeeDate(long double jd) {
+  // Days since 1 January of year 1. Taken downwards (not toward zero) so that
+  // the days before that one count -1, -2, ... instead of repeating day 0;
+  // from the epoch on both agree.
+  const auto a = static_cast<std::int64_t>(std::floor(jd - kDeeEpochNoon)) + 1;
+  std::int64_t year = 0;
+  std::int64_t r = 0;
+  if (a >= 0) {
+    year = kDeeCycleYears * (a / kDeeCycleDays) + 1;
+    r = a % kDeeCycleDays;
+  } else {
+    year = -kDeeCycleYears * ((-a - 1) / kDeeCycleDays) - 32;
+    r = kDeeCycleDays - 1 - ((-a - 1) % kDeeCycleDays);
+  }
+  // r < 12053 is always used up within the 33 years of the cycle.
+  for (int position = 1; position <= kDeeCycleYears; ++position) {
+    const std::int64_t length = IsDeeLeap(position) ? 366 : 365;
+    if (length > r) {
+      break;
+    }
+    r -= length;
+    ++year;
+  }
+  int month = 1;
+  // The year's month lengths always add up to more than r.
+  while (month < 12 && DeeMonthLength(month, static_cast<int>(year)) <= r) {
+    r -= DeeMonthLength(month, static_cast<int>(year));
+    ++month;
+  }
+  return "John Dee-Kalender\t" + std::to_string(r + 1) + "." + MonthName(month) + " " + std::to_string(year);
+}
+
+std::string SixtyWeekDate(int day, int month, int year) {
+  if (year < 1937 || year > 2063 || month < 1 || month > 12) {
+    return {};
+  }
+  int d = day;
+  int m = month;
+  int y = year;
+  std::optional<std::string_view> namedDay;
+  // Past the end of a (shifted) month the day moves on into the next one.
+  const auto shift = [&d, &m](int length) {
+    if (d > length) {
+      d -= length;
+      m += 1;
+    }
+  };
+  const auto december = [&]() {
+    d += 12;
+    if (d == 31) {
+      namedDay = "Wintertag";
+    } else if (d == 32) {
+      namedDay = "Neujahr";
+      y += 1;
+    } else if (d > 32) {
+      d -= 32;
+      m = 1;
+      y += 1;
+    }
+  };
+  if (y % 4 != 0) {
+    switch (m) {
+      case 1:
+      case 8:
+      case 10:
+        d += 11;
+        shift(30);
+        break;
+      case 2:
+      case 11:
+        d += 12;
+        shift(30);
+        break;
+      case 4:
+      case 5:
+      case 7:
+        d += 10;
+        shift(30);
+        break;
+      case 3:
+        d += 10;
+        if (d == 31) {
+          namedDay = "Frühlingstag";
+        }
+        shift(31);
+        break;
+      case 6:
+        d += 11;
+        if (d == 31) {
+          namedDay = "Sommertag";
+        }
+        shift(31);
+        break;
+      case 9:
+        d += 12;
+        if (d == 31) {
+          namedDay = "Herbsttag";
+        }
+        shift(31);
+        break;
+      default:
+        december();
+        break;
+    }
+  } else {
+    switch (m) {
+      case 1:
+      case 4:
+      case 5:
+      case 8:
+      case 10:
+        d += 11;
+        shift(30);
+        break;
+      case 2:
+      case 11:
+        d += 12;
+        shift(30);
+        break;
+      case 7:
+        d += 10;
+        shift(30);
+        break;
+      case 3:
+        d += 11;
+        if (d == 31) {
+          namedDay = "Frühlingstag";
+        }
+        shift(31);
+        break;
+      case 6:
+        d += 12;
+        if (d == 31) {
+          namedDay = "Sommertag";
+        } else if (d == 32) {
+          namedDay = "Schalttag";
+        }
+        shift(32);
+        break;
+      case 9:
+        d += 12;
+        if (d == 31) {
+          namedDay = "Herbsttag";
+        }
+        shift(31);
+        break;
+      default:
+        december();
+        break;
+    }
+  }
+  const int shownYear = y + 6000;
+  if (namedDay) {
+    return std::string(*namedDay) + " " + std::to_string(shownYear);
+  }
+  if (m < 1 || m > 12 || d < 1) {
+    // Only a day outside its civil month gets here.
+    return {};
+  }
+  return std::to_string(d) + "." + MonthName(m) + " " + std::to_string(shownYear) + ", " +
+         std::string(kSixDayWeek[static_cast<std::size_t>(d % 6)]);
+}
 
 }  // namespace tempulo

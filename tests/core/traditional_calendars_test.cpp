@@ -1,0 +1,528 @@
+// Worked dates of the historical and regional calendars, one table per
+// calendar, and their lines in the report.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/core/clock.h"
+#include "app/core/report.h"
+#include "app/core/report_builder.h"
+#include "calendars/traditional/aztec.h"
+#include "calendars/traditional/babylonian.h"
+#include "calendars/traditional/bahai.h"
+#include "calendars/traditional/civil_dates.h"
+#include "calendars/traditional/dee_sixty_week.h"
+#include "calendars/traditional/egyptian.h"
+#include "calendars/traditional/indian.h"
+#include "calendars/traditional/japanese.h"
+#include "calendars/traditional/maya.h"
+#include "calendars/traditional/roman.h"
+#include "calendars/traditional/seleucid_armenian.h"
+
+namespace tempulo {
+namespace {
+
+long double Gregorian(int year, int month, int day) { return GregorianCalendarToJulianDay(year, month, day); }
+long double Julian(int year, int month, int day) { return JulianCalendarToJulianDay(year, month, day); }
+
+// A calendar that takes the Julian Day of the day at 0 h.
+struct JdCase {
+  long double jd;
+  const char* expected;
+};
+
+// A calendar that takes a date as (day, month, year).
+struct DateCase {
+  int day;
+  int month;
+  int year;
+  const char* expected;
+};
+
+TEST(MayaTest, LongCount) {
+  const JdCase cases[] = {
+      {2451544.5L, "0 Pictun 12 Baktun 19 Katun 6 Tun 15 Uinal 2 Kin"},
+      {584282.5L, "0 Pictun 0 Baktun 0 Katun 0 Tun 0 Uinal 0 Kin"},
+      {584283.5L, "0 Pictun 0 Baktun 0 Katun 0 Tun 0 Uinal 1 Kin"},
+      {Gregorian(2012, 12, 21), "0 Pictun 13 Baktun 0 Katun 0 Tun 0 Uinal 0 Kin"},
+      {3464281.5L, "0 Pictun 19 Baktun 19 Katun 19 Tun 17 Uinal 19 Kin"},
+      {3464282.5L, "1 Pictun 0 Baktun 0 Katun 0 Tun 0 Uinal 0 Kin"},
+  };
+  for (const JdCase& c : cases) {
+    EXPECT_EQ(MayaLongCount(c.jd), c.expected) << static_cast<double>(c.jd);
+  }
+}
+
+TEST(MayaTest, RoundDate) {
+  const JdCase cases[] = {
+      {2451544.5L, "11 Ik; 10 Kankin"},
+      // 19 Cumku, the five days of Uayeb and 0 Pop.
+      {Gregorian(2000, 3, 30), "9 Chuen; 19 Cumku"},
+      {Gregorian(2000, 3, 31), "10 Eb; 0 Uayeb"},
+      {Gregorian(2000, 4, 4), "1 Cib; 4 Uayeb"},
+      {Gregorian(2000, 4, 5), "2 Caban; 0 Pop"},
+      {584282.5L, "4 Ahau; 8 Cumku"},
+      // Day numbers below zero keep to the tables and count on.
+      {-1000.5L, "8 Eznab; 1 Chen"},
+      {-999.5L, "9 Cauac; 2 Chen"},
+  };
+  for (const JdCase& c : cases) {
+    EXPECT_EQ(MayaRoundDate(c.jd), c.expected) << static_cast<double>(c.jd);
+  }
+}
+
+TEST(AztecTest, Dates) {
+  const JdCase cases[] = {
+      {Gregorian(2025, 12, 7), "5.Tozoztontli (4)"},
+      {Gregorian(2025, 1, 1), "10.Hueitozoztli (5)"},
+      {Gregorian(2025, 9, 28), "20.Tititl (18)"},
+      {Gregorian(2025, 9, 29), "1.Nenmontemi (19)"},
+      {Gregorian(2025, 10, 3), "5.Nenmontemi (19)"},
+      {Gregorian(2025, 10, 4), "1.Izcalli (1)"},
+      {Gregorian(2024, 10, 4), "1.Izcalli (1)"},
+      // One day later after a year with 29 February.
+      {Gregorian(2023, 10, 5), "1.Izcalli (1)"},
+      {-5719.5L, "5.Nenmontemi (19)"},
+      {-5718.5L, "1.Izcalli (1)"},
+  };
+  for (const JdCase& c : cases) {
+    EXPECT_EQ(AztecDate(c.jd), c.expected) << static_cast<double>(c.jd);
+  }
+}
+
+TEST(RomanTest, Numerals) {
+  const struct {
+    int n;
+    const char* expected;
+  } cases[] = {
+      {1, "I"},
+      {4, "IV"},
+      {9, "IX"},
+      {14, "XIV"},
+      {40, "XL"},
+      {90, "XC"},
+      {400, "CD"},
+      {900, "CM"},
+      {1753, "MDCCLIII"},
+      {2778, "MMDCCLXXVIII"},
+      {3753, "MMMDCCLIII"},
+      {5999, "MMMMMCMXCIX"},
+      {6000, "(6000)"},
+      {0, "?"},
+      {-5, "(-5)"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RomanNumeral(c.n), c.expected) << c.n;
+  }
+}
+
+TEST(RomanTest, DayCounts) {
+  const struct {
+    int n;
+    const char* expected;
+  } cases[] = {{1, ""}, {2, "PRIDIE "}, {3, "ANTE DIEM III "}, {19, "ANTE DIEM XIX "}, {0, "?"}, {-3, "?"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(RomanDayCount(c.n), c.expected) << c.n;
+  }
+}
+
+TEST(RomanTest, JulianCalendarDates) {
+  const DateCase cases[] = {
+      {1, 1, 2025, "KALENDAE IANVARII MMDCCLXXVIII A. V. C."},
+      {2, 1, 2025, "ANTE DIEM IV NONIS IANVARII MMDCCLXXVIII A. V. C."},
+      {4, 1, 2025, "PRIDIE NONIS IANVARII MMDCCLXXVIII A. V. C."},
+      {5, 1, 2025, "NONAE IANVARII MMDCCLXXVIII A. V. C."},
+      {12, 1, 2025, "PRIDIE IDIBVS IANVARII MMDCCLXXVIII A. V. C."},
+      {13, 1, 2025, "IDVS IANVARII MMDCCLXXVIII A. V. C."},
+      {14, 1, 2025, "ANTE DIEM XIX KALENDIS FEBRVARII MMDCCLXXVIII A. V. C."},
+      {7, 3, 2025, "NONAE MARTII MMDCCLXXVIII A. V. C."},
+      {15, 3, 2025, "IDVS MARTII MMDCCLXXVIII A. V. C."},
+      {16, 3, 2025, "ANTE DIEM XVII KALENDIS APRILIS MMDCCLXXVIII A. V. C."},
+      {30, 4, 2025, "PRIDIE KALENDIS MAII MMDCCLXXVIII A. V. C."},
+      {24, 11, 2025, "ANTE DIEM VIII KALENDIS DECEMBRIS MMDCCLXXVIII A. V. C."},
+      {31, 12, 2025, "PRIDIE KALENDIS IANVARII MMDCCLXXVIII A. V. C."},
+      // The doubled sixth day before the March kalends of a leap year.
+      {24, 2, 2024, "ANTE DIEM VI KALENDIS MARTII MMDCCLXXVII A. V. C."},
+      {25, 2, 2024, "ANTE DIEM BIS VI KALENDIS MARTII MMDCCLXXVII A. V. C."},
+      {26, 2, 2024, "ANTE DIEM V KALENDIS MARTII MMDCCLXXVII A. V. C."},
+      {29, 2, 2024, "PRIDIE KALENDIS MARTII MMDCCLXXVII A. V. C."},
+      {25, 2, 2025, "ANTE DIEM V KALENDIS MARTII MMDCCLXXVIII A. V. C."},
+      {28, 2, 2025, "PRIDIE KALENDIS MARTII MMDCCLXXVIII A. V. C."},
+      {1, 1, 1000, "KALENDAE IANVARII MDCCLIII A. V. C."},
+      // Days the month does not have, and a month outside 1..12.
+      {31, 4, 2025, "? MMDCCLXXVIII A. V. C."},
+      {1, 13, 2025, "? MMDCCLXXVIII A. V. C."},
+  };
+  for (const DateCase& c : cases) {
+    EXPECT_EQ(RomanDate(c.day, c.month, c.year), c.expected) << c.day << "." << c.month << "." << c.year;
+  }
+}
+
+TEST(EgyptianTest, Dates) {
+  const JdCase cases[] = {
+      {Gregorian(2025, 12, 7), "24.Pharmuti 6270; Sothis-Periode 5"},
+      // Proleptic Gregorian 1 January 1000 ...
+      {2086302.5L, "10.Thot 5244; Sothis-Periode 4"},
+      // ... and the report's 1 January 1000, a Julian-calendar date.
+      {Julian(1000, 1, 1), "15.Thot 5244; Sothis-Periode 4"},
+      {2086287.5L, "30.Mesori 5243; Sothis-Periode 4"},
+      {2086288.5L, "1.Zusatztag 5243; Sothis-Periode 4"},
+      {2086292.5L, "5.Zusatztag 5243; Sothis-Periode 4"},
+      {2086293.5L, "1.Thot 5244; Sothis-Periode 4"},
+      // A new Sothic period begins with 1 Thot.
+      {2305657.5L, "5.Zusatztag 5844; Sothis-Periode 4"},
+      {2305658.5L, "1.Thot 5845; Sothis-Periode 5"},
+  };
+  for (const JdCase& c : cases) {
+    EXPECT_EQ(EgyptianDate(c.jd), c.expected) << static_cast<double>(c.jd);
+  }
+}
+
+TEST(SeleucidTest, JulianDayAndMonthOfTheDay) {
+  const JdCase cases[] = {
+      // Gregorian 1 January 2000 is Julian 19 December 1999.
+      {2451544.5L, "19.3.2311"},
+      {Julian(1999, 9, 30), "30.12.2310"},
+      {Julian(1999, 10, 1), "1.1.2311"},
+      {Julian(2000, 1, 1), "1.4.2311"},
+      {Julian(2000, 2, 29), "29.5.2311"},
+      {Julian(2000, 3, 1), "1.6.2311"},
+      {Julian(1000, 1, 1), "1.4.1311"},
+      // Around Julian Day 0 (1 January 4713 BC, astronomical year -4712).
+      {-1.5L, "31.3.-4401"},
+      {-0.5L, "1.4.-4401"},
+      {0.5L, "2.4.-4401"},
+  };
+  for (const JdCase& c : cases) {
+    EXPECT_EQ(SeleucidDate(c.jd), c.expected) << static_cast<double>(c.jd);
+  }
+}
+
+TEST(ArmenianTest, Dates) {
+  const long double epoch = 1922867.5L;
+  const JdCase cases[] = {
+      {2451544.5L, "8.Araths 1449"},
+      {epoch, "1.Nawasardi 1"},
+      {epoch + 29, "30.Nawasardi 1"},
+      {epoch + 30, "1.Hori 1"},
+      {epoch + 360, "1.Aveleaths 1"},
+      {epoch + 364, "5.Aveleaths 1"},
+      {epoch + 365, "1.Nawasardi 2"},
+      {Julian(552, 7, 11), "1.Nawasardi 1"},
+      // Before the epoch there is no Armenian date.
+      {epoch - 1, "-"},
+      {epoch - 0.5L, "-"},
+      {Julian(100, 1, 1), "-"},
+      {-1e6L, "-"},
+  };
+  for (const JdCase& c : cases) {
+    EXPECT_EQ(ArmenianDate(c.jd), c.expected) << static_cast<double>(c.jd);
+  }
+}
+
+TEST(BahaiTest, DatesWithCycle) {
+  const JdCase cases[] = {
+      {2451544.5L, "2.Sharaf (16) 156; Vahid: Bahâ / Kull-i-Shay: 1"},
+      {Gregorian(1844, 3, 21), "1.Bahâ (1) 1; Vahid: Alif / Kull-i-Shay: 1"},
+      {Gregorian(1844, 3, 20), ""},
+      {Julian(1000, 1, 1), ""},
+      {Gregorian(2025, 3, 20), "19.'Alâ (20) 181; Vahid: Hubb / Kull-i-Shay: 1"},
+      {Gregorian(2025, 3, 21), "1.Bahâ (1) 182; Vahid: Hubb / Kull-i-Shay: 1"},
+      // Year 19 is in the second Vahid, year 361 in the second Kull-i-Shay.
+      {Gregorian(1862, 3, 21), "1.Bahâ (1) 19; Vahid: Bâ / Kull-i-Shay: 1"},
+      {Gregorian(2204, 3, 21), "1.Bahâ (1) 361; Vahid: Alif / Kull-i-Shay: 2"},
+  };
+  for (const JdCase& c : cases) {
+    EXPECT_EQ(BahaiDate(true, static_cast<double>(c.jd)), c.expected) << static_cast<double>(c.jd);
+  }
+}
+
+TEST(BahaiTest, IntercalaryDaysFromTwentySixthFebruary) {
+  const JdCase cases[] = {
+      {Gregorian(2025, 2, 25), "19.Mulk (18) 181"},      {Gregorian(2025, 2, 26), "1.Ayyâm-i-Hâ (19) 181"},
+      {Gregorian(2025, 3, 1), "4.Ayyâm-i-Hâ (19) 181"},  {Gregorian(2025, 3, 2), "1.'Alâ (20) 181"},
+      {Gregorian(2024, 2, 26), "1.Ayyâm-i-Hâ (19) 180"}, {Gregorian(2024, 2, 29), "4.Ayyâm-i-Hâ (19) 180"},
+      {Gregorian(2024, 3, 1), "5.Ayyâm-i-Hâ (19) 180"},  {Gregorian(2024, 3, 2), "1.'Alâ (20) 180"},
+      {Gregorian(2024, 3, 20), "19.'Alâ (20) 180"},      {Gregorian(1900, 3, 1), "4.Ayyâm-i-Hâ (19) 56"},
+      {Gregorian(1900, 3, 2), "1.'Alâ (20) 56"},
+  };
+  for (const JdCase& c : cases) {
+    EXPECT_EQ(BahaiDate(false, static_cast<double>(c.jd)), c.expected) << static_cast<double>(c.jd);
+  }
+}
+
+TEST(JapaneseTest, EraByWholeYear) {
+  const struct {
+    int year;
+    int month;
+    int day;
+    const char* expected;
+  } cases[] = {
+      {2000, 1, 1, "1.Mutsuki Heisei 12"},
+      {1989, 12, 31, "31.Shiwasu Heisei 1"},
+      {1868, 1, 1, "1.Mutsuki Meiji 1"},
+      {1911, 12, 31, "31.Shiwasu Meiji 44"},
+      {1912, 1, 1, "1.Mutsuki Taisho 1"},
+      {1925, 12, 31, "31.Shiwasu Taisho 14"},
+      {1926, 1, 1, "1.Mutsuki Showa 1"},
+      {1988, 12, 31, "31.Shiwasu Showa 63"},
+      {1989, 1, 1, "1.Mutsuki Heisei 1"},
+      {2018, 12, 31, "31.Shiwasu Heisei 30"},
+      {2019, 1, 1, "1.Mutsuki Reiwa 1"},
+      {2024, 5, 1, "1.Satsuki Reiwa 6"},
+      {3000, 10, 3, "3.Kaminazuki Reiwa 982"},
+      {1867, 12, 31, ""},
+      {2000, 0, 1, ""},
+      {2000, 13, 1, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(JapaneseEraDate(c.year, c.month, c.day), c.expected)
+        << c.day << "." << c.month << "." << c.year;
+  }
+}
+
+TEST(JohnDeeTest, LeapYearsAndMonthLengths) {
+  const struct {
+    int year;
+    bool leap;
+  } years[] = {{1, false},    {3, false},   {4, true},     {8, true},          {32, true},   {33, false},
+               {36, false},   {37, true},   {0, false},    {-1, true},         {-32, false}, {2000, true},
+               {2024, false}, {2025, true}, {2028, false}, {-2147483647, true}};
+  for (const auto& c : years) {
+    EXPECT_EQ(IsDeeLeapYear(c.year), c.leap) << c.year;
+  }
+  EXPECT_EQ(DeeMonthLength(2, 2000), 29);
+  EXPECT_EQ(DeeMonthLength(2, 2024), 28);
+  EXPECT_EQ(DeeMonthLength(4, 2024), 30);
+  EXPECT_EQ(DeeMonthLength(12, 2024), 31);
+  EXPECT_EQ(DeeMonthLength(0, 2024), 0);
+  EXPECT_EQ(DeeMonthLength(13, 2024), 0);
+}
+
+TEST(JohnDeeTest, Lines) {
+  const JdCase cases[] = {
+      {Gregorian(2000, 1, 1), "John Dee-Kalender\t1.Januar 2000"},
+      {Gregorian(2000, 1, 31), "John Dee-Kalender\t31.Januar 2000"},
+      {Gregorian(2000, 12, 31), "John Dee-Kalender\t31.Dezember 2000"},
+      {Gregorian(2024, 2, 29), "John Dee-Kalender\t1.März 2024"},
+      {Gregorian(2024, 12, 31), "John Dee-Kalender\t1.Januar 2025"},
+      {1721425.5L, "John Dee-Kalender\t1.Januar 1"},
+      {1721426.5L, "John Dee-Kalender\t2.Januar 1"},
+      // Before year 1 the count goes on backwards without repeating a day.
+      {1721424.5L, "John Dee-Kalender\t31.Dezember 0"},
+      {1721425.5L - 366 - 365, "John Dee-Kalender\t1.Januar -1"},
+  };
+  for (const JdCase& c : cases) {
+    EXPECT_EQ(JohnDeeDate(c.jd), c.expected) << static_cast<double>(c.jd);
+  }
+}
+
+TEST(SixtyWeekTest, Dates) {
+  const DateCase cases[] = {
+      {1, 1, 2001, "12.Januar 8001, Sonntag"},
+      {21, 3, 2001, "Frühlingstag 8001"},
+      {22, 3, 2001, "1.April 8001, Montag"},
+      {20, 6, 2001, "Sommertag 8001"},
+      {19, 9, 2001, "Herbsttag 8001"},
+      {19, 12, 2001, "Wintertag 8001"},
+      {20, 12, 2001, "Neujahr 8002"},
+      {21, 12, 2001, "1.Januar 8002, Montag"},
+      {20, 3, 2000, "Frühlingstag 8000"},
+      {19, 6, 2000, "Sommertag 8000"},
+      {20, 6, 2000, "Schalttag 8000"},
+      {21, 6, 2000, "1.Juli 8000, Montag"},
+      {29, 2, 2000, "11.März 8000, Sonnabend"},
+      {1, 3, 2000, "12.März 8000, Sonntag"},
+      {18, 9, 2001, "30.September 8001, Sonntag"},
+      {1, 1, 1937, "12.Januar 7937, Sonntag"},
+      {31, 12, 2063, "11.Januar 8064, Sonnabend"},
+      {31, 12, 1936, ""},
+      {1, 1, 2064, ""},
+      {1, 0, 2000, ""},
+      {1, 13, 2000, ""},
+  };
+  for (const DateCase& c : cases) {
+    EXPECT_EQ(SixtyWeekDate(c.day, c.month, c.year), c.expected) << c.day << "." << c.month << "." << c.year;
+  }
+}
+
+TEST(IndianNationalTest, Dates) {
+  const DateCase cases[] = {
+      {7, 12, 2025, "16.Agrahayana 1947"},
+      {21, 3, 2025, "30.Phalguna 1946"},
+      {22, 3, 2025, "1.Caitra 1947"},
+      {21, 4, 2025, "1.Vaisakha 1947"},
+      {1, 1, 2025, "11.Pausa 1946"},
+      {31, 12, 2025, "10.Pausa 1947"},
+      {20, 3, 2024, "30.Phalguna 1945"},
+      {21, 3, 2024, "1.Caitra 1946"},
+      {20, 4, 2024, "31.Caitra 1946"},
+      {21, 4, 2024, "1.Vaisakha 1946"},
+      {22, 9, 2025, "31.Bhadra 1947"},
+      {23, 9, 2025, "1.Asvina 1947"},
+      // Julian 10 March 1400 is Gregorian 19 March 1400.
+      {19, 3, 1400, "28.Phalguna 1321"},
+      {1, 13, 2025, ""},
+      {0, 1, 2025, ""},
+  };
+  for (const DateCase& c : cases) {
+    EXPECT_EQ(IndianNationalDate(c.year, c.month, c.day), c.expected)
+        << c.day << "." << c.month << "." << c.year;
+  }
+}
+
+TEST(NanakshahiTest, Dates) {
+  const DateCase cases[] = {
+      {7, 12, 2025, "24.Maggar (9) 557"},
+      {13, 3, 2025, "30.Phagun (12) 556"},
+      {14, 3, 2025, "1.Chet (1) 557"},
+      {13, 3, 2024, "31.Phagun (12) 555"},
+      {15, 8, 2025, "31.Saavan (5) 557"},
+      {16, 8, 2025, "1.Bhaadon (6) 557"},
+      {14, 9, 2025, "30.Bhaadon (6) 557"},
+      {15, 9, 2025, "1.Assu (7) 557"},
+      {13, 12, 2025, "30.Maggar (9) 557"},
+      {14, 12, 2025, "1.Poh (10) 557"},
+      {31, 12, 2025, "18.Poh (10) 557"},
+      {1, 1, 2026, "19.Poh (10) 557"},
+      {12, 1, 2026, "30.Poh (10) 557"},
+      {13, 1, 2026, "1.Maagh (11) 557"},
+      {12, 2, 2026, "1.Phagun (12) 557"},
+      // Counted with Gregorian days: 1900 has no 29 February.
+      {1, 1, 1900, "19.Poh (10) 431"},
+      {28, 2, 1900, "17.Phagun (12) 431"},
+      {1, 3, 1900, "18.Phagun (12) 431"},
+      {1, 1, 2100, "19.Poh (10) 631"},
+      {19, 3, 1400, "6.Chet (1) -68"},
+      {29, 2, 1900, ""},
+      {1, 1, 0, ""},
+  };
+  for (const DateCase& c : cases) {
+    EXPECT_EQ(NanakshahiDate(c.day, c.month, c.year), c.expected) << c.day << "." << c.month << "." << c.year;
+  }
+}
+
+TEST(BabylonianTest, Dates) {
+  const DateCase cases[] = {
+      {7, 12, 2025, "16.Arakhsamna (8) 2772"},
+      {31, 3, 2025, "1.Nissanu (1) 2772"},
+      {30, 3, 2025, "29.Addaru (12) 2771"},
+      {1, 1, 2025, "30.Kislimu (9) 2771"},
+      {1, 4, 2024, "21.Addaru (12) 2770"},
+      {2, 4, 2024, "22.Addaru (12) 2770"},
+      {18, 4, 2026, "1.Nissanu (1) 2773"},
+      {17, 4, 2026, "29.Addaru (12) 2772"},
+      // 2025 has a second Ululu, 2033 a second Addaru.
+      {23, 9, 2025, "29.Ululu (6) 2772"},
+      {24, 9, 2025, "1.Ululu 2 (14) 2772"},
+      {23, 10, 2025, "1.Tashritu (7) 2772"},
+      {20, 3, 2034, "29.Addaru (12) 2780"},
+      {21, 3, 2034, "1.Addaru 2 (13) 2780"},
+      {19, 4, 2034, "30.Addaru 2 (13) 2780"},
+      {20, 4, 2034, "1.Nissanu (1) 2781"},
+  };
+  for (const DateCase& c : cases) {
+    EXPECT_EQ(BabylonianDate(c.day, c.month, c.year), c.expected) << c.day << "." << c.month << "." << c.year;
+  }
+}
+
+TEST(BabylonianTest, JulianLeapDayBeforeTheReform) {
+  // 1500 is a leap year of the Julian calendar only; its 29 February counts
+  // as the day after 28 February and must neither throw nor go blank.
+  EXPECT_NO_THROW(BabylonianDate(29, 2, 1500));
+  EXPECT_FALSE(BabylonianDate(29, 2, 1500).empty());
+  EXPECT_EQ(BabylonianDate(29, 2, 1500), BabylonianDate(1, 3, 1500));
+}
+
+// Dates no report reaches still give a text: no exception, no read outside a
+// name table (a checked build catches that), at most an empty or "-" text.
+TEST(TraditionalCalendarsTest, AnyInputStaysInsideTheTables) {
+  for (const long double jd : {-1e7L, -584283.5L, -1.5L, -0.5L, 0.0L, 0.5L, 1e7L}) {
+    EXPECT_FALSE(MayaRoundDate(jd).empty());
+    EXPECT_FALSE(MayaLongCount(jd).empty());
+    EXPECT_FALSE(AztecDate(jd).empty());
+    EXPECT_FALSE(EgyptianDate(jd).empty());
+    EXPECT_FALSE(SeleucidDate(jd).empty());
+    EXPECT_FALSE(ArmenianDate(jd).empty());
+    EXPECT_NO_THROW(BahaiDate(true, static_cast<double>(jd)));
+    EXPECT_FALSE(JohnDeeDate(jd).empty());
+  }
+  for (const int year : {-10000, -1, 0, 1, 1500, 1999, 2000, 2063, 10000}) {
+    for (int month = -2; month <= 14; ++month) {
+      for (const int day : {-1000, -1, 0, 1, 29, 30, 31, 32, 1000}) {
+        EXPECT_NO_THROW({
+          RomanDate(day, month, year);
+          IndianNationalDate(year, month, day);
+          NanakshahiDate(day, month, year);
+          BabylonianDate(day, month, year);
+          JapaneseEraDate(year, month, day);
+          SixtyWeekDate(day, month, year);
+        }) << day
+           << "." << month << "." << year;
+      }
+    }
+  }
+}
+
+// The lines these calendars add to the report, with the dates the report
+// passes to them.
+TEST(TraditionalReportLinesTest, LinesInTheReport) {
+  const struct {
+    int day;
+    int month;
+    int year;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {1,
+       1,
+       2000,
+       {"Römischer Kalender\tANTE DIEM XIV KALENDIS IANVARII MMDCCLII A. V. C.",
+        "Japanischer Kalender\t1.Mutsuki Heisei 12", "Seleukidischer Kalender\t19.3.2311",
+        "Maya-Kalender\t0 Pictun 12 Baktun 19 Katun 6 Tun 15 Uinal 2 Kin", "\t11 Ik; 10 Kankin",
+        "Bahâi-Kalender\t2.Sharaf (16) 156; Vahid: Bahâ / Kull-i-Shay: 1",
+        "Armenischer Kalender\t8.Araths 1449", "John Dee-Kalender\t1.Januar 2000",
+        "60 Wochen-Kalender\t12.Januar 8000, Sonntag"}},
+      {1,
+       1,
+       1000,
+       {"Römischer Kalender\tKALENDAE IANVARII MDCCLIII A. V. C.",
+        "Altägyptischer Kalender\t15.Thot 5244; Sothis-Periode 4", "Bahâi-Kalender\t",
+        "60 Wochen-Kalender\t"}},
+      {10, 3, 1400, {"Indischer Kalender\t28.Phalguna 1321", "Sikh-Kalender\t6.Chet (1) -68"}},
+      {1, 1, 1900, {"Sikh-Kalender\t19.Poh (10) 431"}},
+      {7,
+       12,
+       2025,
+       {"Japanischer Kalender\t7.Shiwasu Reiwa 7", "Babylonischer Kalender\t16.Arakhsamna (8) 2772",
+        "Azteken-Kalender\t5.Tozoztontli (4)", "Indischer Kalender\t16.Agrahayana 1947",
+        "Sikh-Kalender\t24.Maggar (9) 557"}},
+      {1, 1, 100, {"Armenischer Kalender\t-"}},
+  };
+  const FixedClock clock({2025, 12, 7}, {12, 0, 0});
+  for (const auto& c : cases) {
+    Report report;
+    BuildReport(c.day, c.month, c.year, clock, report);
+    const std::vector<std::string>& lines = report.Lines();
+    for (const std::string& expected : c.lines) {
+      EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end())
+          << c.day << "." << c.month << "." << c.year << ": " << expected;
+    }
+  }
+}
+
+TEST(TraditionalReportLinesTest, JapaneseLineOnlyFrom1868) {
+  const FixedClock clock({2025, 12, 7}, {12, 0, 0});
+  for (const int year : {1867, 1868}) {
+    Report report;
+    BuildReport(1, 1, year, clock, report);
+    const bool found = std::any_of(report.Lines().begin(), report.Lines().end(), [](const std::string& line) {
+      return line.rfind("Japanischer Kalender\t", 0) == 0;
+    });
+    EXPECT_EQ(found, year >= 1868) << year;
+  }
+}
+
+}  // namespace
+}  // namespace tempulo

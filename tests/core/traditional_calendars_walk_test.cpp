@@ -1,0 +1,490 @@
+// Day by day through the years 1000 to 3000: every calendar that counts days
+// must read each day as the day after the one before, with no day skipped or
+// repeated, no day 0, no day beyond its month and only names of its tables.
+// The texts are parsed back; the month lengths here are the calendars' own
+// rules, written independently of the conversions.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <charconv>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/core/report_builder.h"
+#include "calendars/traditional/aztec.h"
+#include "calendars/traditional/bahai.h"
+#include "calendars/traditional/civil_dates.h"
+#include "calendars/traditional/dee_sixty_week.h"
+#include "calendars/traditional/egyptian.h"
+#include "calendars/traditional/indian.h"
+#include "calendars/traditional/maya.h"
+#include "calendars/traditional/roman.h"
+#include "calendars/traditional/seleucid_armenian.h"
+
+namespace tempulo {
+namespace {
+
+template <std::size_t N>
+using Names = std::array<std::string_view, N>;
+
+constexpr Names<20> kMayaSigns = {"Imix",  "Ik",    "Akbal", "Kan",   "Chicchan", "Cimi", "Manik",
+                                  "Lamat", "Muluc", "Oc",    "Chuen", "Eb",       "Ben",  "Ix",
+                                  "Men",   "Cib",   "Caban", "Eznab", "Cauac",    "Ahau"};
+constexpr Names<19> kMayaMonths = {"Pop",  "Uo",   "Zip",   "Zotz",  "Tzec", "Xul", "Yaxkin",
+                                   "Mol",  "Chen", "Yax",   "Zac",   "Ceh",  "Mac", "Kankin",
+                                   "Muan", "Pax",  "Kayab", "Cumku", "Uayeb"};
+constexpr Names<19> kAztecPeriods = {
+    "Izcalli",      "Cuauhuitlehua",   "Tlacaxipehualiztli", "Tozoztontli",     "Hueitozoztli", "Toxcatl",
+    "Etzcualiztli", "Tecuilhuitontli", "Hueitecuilhuitl",    "Tlaxochimaco",    "Xocolhuetzi",  "Ochpaniztli",
+    "Teotleco",     "Tepeilhuitl",     "Quecholli",          "Panquetzaliztli", "Atemoztli",    "Tititl",
+    "Nenmontemi"};
+constexpr Names<13> kEgyptianMonths = {"Thot",   "Phaophi",   "Athyr",    "Choiak", "Tybi",
+                                       "Mechir", "Phamenoth", "Pharmuti", "Pachon", "Payni",
+                                       "Epiphi", "Mesori",    "Zusatztag"};
+constexpr Names<13> kArmenianMonths = {"Nawasardi", "Hori",     "Sahmi",    "Trê",     "Khalots",
+                                       "Araths",    "Mehekani", "Areg",     "Ahekani", "Mareri",
+                                       "Margaths",  "Hrotiths", "Aveleaths"};
+constexpr Names<20> kBahaiMonths = {"Bahâ",      "Jalâl",   "Jamâl",  "'Azamat",    "Nûr",
+                                    "Rahmat",    "Kalimât", "Kamâl",  "Asmâ",       "'Izzat",
+                                    "Mashîyyat", "'Ilm",    "Qudrat", "Qawl",       "Masâi'l",
+                                    "Sharaf",    "Sultân",  "Mulk",   "Ayyâm-i-Hâ", "'Alâ"};
+constexpr Names<19> kBahaiYearNames = {"Alif",  "Bâ",   "Ab",   "Dâl",    "Bâb",   "Vâv",  "Abad",
+                                       "Jâd",   "Bahâ", "Hubb", "Bahhâj", "Javâb", "Ahad", "Vahhâb",
+                                       "Vidâd", "Badî", "Bahî", "Abhâ",   "Vâhid"};
+constexpr Names<12> kIndianMonths = {"Caitra", "Vaisakha", "Jyaistha",   "Asadha", "Sravana", "Bhadra",
+                                     "Asvina", "Kartika",  "Agrahayana", "Pausa",  "Magha",   "Phalguna"};
+constexpr Names<12> kNanakshahiMonths = {"Chet", "Vaisakhi", "Jeth",   "Haarh", "Saavan", "Bhaadon",
+                                         "Assu", "Kattak",   "Maggar", "Poh",   "Maagh",  "Phagun"};
+constexpr Names<12> kGermanMonths = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                                     "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+constexpr Names<6> kSixDayWeek = {"Sonntag", "Montag", "Mittwoch", "Donnerstag", "Freitag", "Sonnabend"};
+// The named days of the sixty-week year in their order, as pseudo-months
+// 13.. of one day each.
+constexpr Names<6> kSixtyWeekNamedDays = {"Frühlingstag", "Sommertag", "Schalttag",
+                                          "Herbsttag",    "Wintertag", "Neujahr"};
+
+template <std::size_t N>
+int IndexOf(const Names<N>& names, std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == name) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+bool IsGregorianLeap(long long year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+// Reads a calendar text from left to right; every step fails once one fails.
+class Scanner {
+ public:
+  explicit Scanner(std::string_view text) : rest_(text) {}
+
+  Scanner& Number(long long& value) {
+    const char* end = rest_.data() + rest_.size();
+    const auto [next, error] = std::from_chars(rest_.data(), end, value);
+    ok_ = ok_ && error == std::errc() && next != rest_.data();
+    if (ok_) {
+      rest_.remove_prefix(static_cast<std::size_t>(next - rest_.data()));
+    }
+    return *this;
+  }
+  Scanner& Number(int& value) {
+    long long wide = 0;
+    Number(wide);
+    value = static_cast<int>(wide);
+    return *this;
+  }
+  Scanner& Literal(std::string_view literal) {
+    ok_ = ok_ && rest_.substr(0, literal.size()) == literal;
+    if (ok_) {
+      rest_.remove_prefix(literal.size());
+    }
+    return *this;
+  }
+  // The text up to (not including) the delimiter, or to the end.
+  Scanner& Word(std::string_view& word, std::string_view delimiter = {}) {
+    const std::size_t end = delimiter.empty() ? rest_.size() : rest_.find(delimiter);
+    ok_ = ok_ && end != std::string_view::npos && end > 0;
+    if (ok_) {
+      word = rest_.substr(0, end);
+      rest_.remove_prefix(end);
+    }
+    return *this;
+  }
+  bool Done() const { return ok_ && rest_.empty(); }
+
+ private:
+  std::string_view rest_;
+  bool ok_ = true;
+};
+
+struct CalendarDay {
+  long long year = 0;
+  int month = 0;
+  int day = 0;
+  friend bool operator==(const CalendarDay&, const CalendarDay&) = default;
+};
+
+std::string Show(const CalendarDay& d) {
+  return std::to_string(d.day) + "/" + std::to_string(d.month) + "/" + std::to_string(d.year);
+}
+
+// One calendar on its walk: a day must lie in its month and follow the day
+// before. Only the first fault is kept, with its text, to keep the walk fast.
+class DayByDay {
+ public:
+  using MonthLength = std::function<int(const CalendarDay&)>;
+  using NextMonth = std::function<CalendarDay(const CalendarDay&)>;  // day 1 of the month after
+
+  DayByDay(MonthLength monthLength, NextMonth nextMonth)
+      : monthLength_(std::move(monthLength)), nextMonth_(std::move(nextMonth)) {}
+
+  void See(long double jd, const std::string& text, const std::optional<CalendarDay>& day) {
+    ++days_;
+    if (!day) {
+      Fail(jd, text, "unreadable or a name outside the table");
+      return;
+    }
+    if (day->day < 1 || day->day > monthLength_(*day)) {
+      Fail(jd, text, "day outside its month");
+    } else if (previous_) {
+      const CalendarDay expected = previous_->day < monthLength_(*previous_)
+                                       ? CalendarDay{previous_->year, previous_->month, previous_->day + 1}
+                                       : nextMonth_(*previous_);
+      if (!(*day == expected)) {
+        Fail(jd, text, "expected " + Show(expected) + " after " + previousText_);
+      }
+    }
+    previous_ = day;
+    previousText_ = text;
+  }
+
+  long long Days() const { return days_; }
+  long long Faults() const { return faults_; }
+  const std::string& FirstFault() const { return firstFault_; }
+
+ private:
+  void Fail(long double jd, const std::string& text, const std::string& why) {
+    if (faults_++ == 0) {
+      firstFault_ = "JD " + std::to_string(static_cast<double>(jd)) + " \"" + text + "\": " + why;
+    }
+  }
+
+  MonthLength monthLength_;
+  NextMonth nextMonth_;
+  std::optional<CalendarDay> previous_;
+  std::string previousText_;
+  long long days_ = 0;
+  long long faults_ = 0;
+  std::string firstFault_;
+};
+
+// "d.Name Y" with a name from the table (months numbered from 1).
+template <std::size_t N>
+std::optional<CalendarDay> DayNameYear(std::string_view text, const Names<N>& months) {
+  CalendarDay d;
+  std::string_view name;
+  Scanner scan(text);
+  scan.Number(d.day).Literal(".").Word(name, " ").Literal(" ").Number(d.year);
+  d.month = IndexOf(months, name) + 1;
+  if (!scan.Done() || d.month == 0) {
+    return std::nullopt;
+  }
+  return d;
+}
+
+// "d.Name (m) Y" with the number matching the name.
+template <std::size_t N>
+std::optional<CalendarDay> DayNameNumberYear(Scanner& scan, const Names<N>& months) {
+  CalendarDay d;
+  std::string_view name;
+  scan.Number(d.day).Literal(".").Word(name, " (").Literal(" (").Number(d.month).Literal(") ").Number(d.year);
+  if (IndexOf(months, name) + 1 != d.month) {
+    return std::nullopt;
+  }
+  return d;
+}
+
+// Twelve months of 30 days and a thirteenth of five: the Egyptian and the
+// Armenian wandering years.
+int WanderingMonthLength(const CalendarDay& d) { return d.month == 13 ? 5 : 30; }
+CalendarDay NextOfThirteen(const CalendarDay& d) {
+  return d.month == 13 ? CalendarDay{d.year + 1, 1, 1} : CalendarDay{d.year, d.month + 1, 1};
+}
+CalendarDay NextOfTwelve(const CalendarDay& d) {
+  return d.month == 12 ? CalendarDay{d.year + 1, 1, 1} : CalendarDay{d.year, d.month + 1, 1};
+}
+int JulianMonthLength(int month, long long year) {
+  constexpr std::array<int, 12> kLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && year % 4 == 0 ? 29 : kLengths[static_cast<std::size_t>(month - 1)];
+}
+
+TEST(TraditionalCalendarsWalkTest, EveryDayFrom1000To3000FollowsTheDayBefore) {
+  const long double first = ReportJulianDay(1, 1, 1000);
+  const long double last = ReportJulianDay(31, 12, 3000);
+  const long double bahaiEpoch = GregorianCalendarToJulianDay(1844, 3, 21);
+  const long double sixtyWeekFirst = GregorianCalendarToJulianDay(1937, 1, 1);
+  const long double sixtyWeekLast = GregorianCalendarToJulianDay(2063, 12, 31);
+
+  // Maya: the long count is a plain day count; the 260-day and the 365-day
+  // counts run as three cycles of 13 numbers, 20 signs and 365 days.
+  std::optional<long long> previousLongCount;
+  std::optional<std::array<int, 3>> previousRound;
+  long long mayaFaults = 0;
+  std::string mayaFirstFault;
+  const auto mayaFail = [&](long double jd, const std::string& text) {
+    if (mayaFaults++ == 0) {
+      mayaFirstFault = "JD " + std::to_string(static_cast<double>(jd)) + " \"" + text + "\"";
+    }
+  };
+
+  DayByDay aztec([](const CalendarDay& d) { return d.month == 19 ? 5 : 20; },
+                 [](const CalendarDay& d) {
+                   return CalendarDay{d.year, d.month == 19 ? 1 : d.month + 1, 1};
+                 });
+  DayByDay egyptian(WanderingMonthLength, NextOfThirteen);
+  DayByDay armenian(WanderingMonthLength, NextOfThirteen);
+  DayByDay seleucid(
+      [](const CalendarDay& d) {
+        // Month 1 is October; the era year begins with it.
+        const int julianMonth = (d.month + 8) % 12 + 1;
+        return JulianMonthLength(julianMonth, d.month <= 3 ? d.year - 312 : d.year - 311);
+      },
+      NextOfTwelve);
+  DayByDay bahai(
+      [](const CalendarDay& d) {
+        // The intercalary days of year Y lie in February of Y + 1844.
+        return d.month == 19 ? (IsGregorianLeap(d.year + 1844) ? 5 : 4) : 19;
+      },
+      [](const CalendarDay& d) {
+        return d.month == 20 ? CalendarDay{d.year + 1, 1, 1} : CalendarDay{d.year, d.month + 1, 1};
+      });
+  DayByDay indian(
+      [](const CalendarDay& d) {
+        if (d.month == 1) {
+          return IsGregorianLeap(d.year + 78) ? 31 : 30;
+        }
+        return d.month <= 6 ? 31 : 30;
+      },
+      NextOfTwelve);
+  DayByDay nanakshahi(
+      [](const CalendarDay& d) {
+        if (d.month == 12) {
+          return IsGregorianLeap(d.year + 1469) ? 31 : 30;
+        }
+        return d.month <= 5 ? 31 : 30;
+      },
+      NextOfTwelve);
+  DayByDay johnDee(
+      [](const CalendarDay& d) {
+        if (d.month == 2) {
+          long long r = (d.year - 1) % 33;
+          r += r < 0 ? 33 : 0;
+          return r % 4 == 3 ? 29 : 28;
+        }
+        return JulianMonthLength(d.month, 1);
+      },
+      NextOfTwelve);
+  // Months 1..12 of 30 days; the named days as one-day months 13.. in their
+  // place: spring day after March, summer day (and leap day) after June,
+  // autumn day after September, winter day and New Year after December.
+  DayByDay sixtyWeek([](const CalendarDay& d) { return d.month <= 12 ? 30 : 1; },
+                     [](const CalendarDay& d) {
+                       const bool leap = (d.year - 6000) % 4 == 0;
+                       switch (d.month) {
+                         case 3:
+                           return CalendarDay{d.year, 13, 1};
+                         case 6:
+                           return CalendarDay{d.year, 14, 1};
+                         case 14:
+                           return CalendarDay{d.year, leap ? 15 : 7, 1};
+                         case 9:
+                           return CalendarDay{d.year, 16, 1};
+                         case 12:
+                           return CalendarDay{d.year, 17, 1};
+                         case 17:
+                           return CalendarDay{d.year + 1, 18, 1};
+                         case 18:
+                           return CalendarDay{d.year, 1, 1};
+                         case 13:
+                           return CalendarDay{d.year, 4, 1};
+                         case 15:
+                           return CalendarDay{d.year, 7, 1};
+                         case 16:
+                           return CalendarDay{d.year, 10, 1};
+                         default:
+                           return CalendarDay{d.year, d.month + 1, 1};
+                       }
+                     });
+  long long romanFaults = 0;
+  long long bahaiBeforeEpoch = 0;
+
+  for (long double jd = first; jd <= last; jd += 1.0L) {
+    {
+      const std::string text = MayaLongCount(jd);
+      std::array<long long, 6> units{};
+      Scanner scan(text);
+      scan.Number(units[0]).Literal(" Pictun ").Number(units[1]).Literal(" Baktun ").Number(units[2]);
+      scan.Literal(" Katun ").Number(units[3]).Literal(" Tun ").Number(units[4]).Literal(" Uinal ");
+      scan.Number(units[5]).Literal(" Kin");
+      const long long count = units[0] * 2880000 + units[1] * 144000 + units[2] * 7200 + units[3] * 360 +
+                              units[4] * 20 + units[5];
+      const bool inRange = units[0] == 0 && units[1] >= 0 && units[1] < 20 && units[2] >= 0 &&
+                           units[2] < 20 && units[3] >= 0 && units[3] < 20 && units[4] >= 0 &&
+                           units[4] < 18 && units[5] >= 0 && units[5] < 20;
+      if (!scan.Done() || !inRange || (previousLongCount && count != *previousLongCount + 1)) {
+        mayaFail(jd, text);
+      }
+      previousLongCount = count;
+    }
+    {
+      const std::string text = MayaRoundDate(jd);
+      int number = 0;
+      int dayOfMonth = -1;
+      std::string_view sign;
+      std::string_view month;
+      Scanner scan(text);
+      scan.Number(number)
+          .Literal(" ")
+          .Word(sign, ";")
+          .Literal("; ")
+          .Number(dayOfMonth)
+          .Literal(" ")
+          .Word(month);
+      const int signIndex = IndexOf(kMayaSigns, sign);
+      const int monthIndex = IndexOf(kMayaMonths, month);
+      const std::array<int, 3> round = {number, signIndex, monthIndex * 20 + dayOfMonth};
+      const bool inRange = number >= 1 && number <= 13 && signIndex >= 0 && monthIndex >= 0 &&
+                           dayOfMonth >= 0 && dayOfMonth < (monthIndex == 18 ? 5 : 20);
+      const bool follows = !previousRound || (round[0] == (*previousRound)[0] % 13 + 1 &&
+                                              round[1] == ((*previousRound)[1] + 1) % 20 &&
+                                              round[2] == ((*previousRound)[2] + 1) % 365);
+      if (!scan.Done() || !inRange || !follows) {
+        mayaFail(jd, text);
+      }
+      previousRound = round;
+    }
+    {
+      const std::string text = AztecDate(jd);
+      // "d.Name (i)": the Aztec year has no count of its own.
+      CalendarDay a;
+      std::string_view name;
+      Scanner scan(text);
+      scan.Number(a.day).Literal(".").Word(name, " (").Literal(" (").Number(a.month).Literal(")");
+      std::optional<CalendarDay> d;
+      if (scan.Done() && IndexOf(kAztecPeriods, name) + 1 == a.month) {
+        d = a;
+      }
+      aztec.See(jd, text, d);
+    }
+    {
+      const std::string text = EgyptianDate(jd);
+      CalendarDay d;
+      long long period = 0;
+      std::string_view name;
+      Scanner scan(text);
+      scan.Number(d.day).Literal(".").Word(name, " ").Literal(" ").Number(d.year).Literal(
+          "; Sothis-Periode ");
+      scan.Number(period);
+      d.month = IndexOf(kEgyptianMonths, name) + 1;
+      // A Sothic period of 1461 years begins with a year.
+      const bool periodOk = period == (d.year - 1) / 1461 + 1;
+      egyptian.See(jd, text, scan.Done() && d.month > 0 && periodOk ? std::optional(d) : std::nullopt);
+    }
+    armenian.See(jd, ArmenianDate(jd), DayNameYear(ArmenianDate(jd), kArmenianMonths));
+    {
+      const std::string text = SeleucidDate(jd);
+      CalendarDay d;
+      Scanner scan(text);
+      scan.Number(d.day).Literal(".").Number(d.month).Literal(".").Number(d.year);
+      seleucid.See(jd, text, scan.Done() && d.month >= 1 && d.month <= 12 ? std::optional(d) : std::nullopt);
+    }
+    {
+      const std::string text = BahaiDate(true, static_cast<double>(jd));
+      if (jd < bahaiEpoch) {
+        bahaiBeforeEpoch += text.empty() ? 0 : 1;
+      } else {
+        Scanner scan(text);
+        std::optional<CalendarDay> d = DayNameNumberYear(scan, kBahaiMonths);
+        std::string_view yearName;
+        long long period = 0;
+        scan.Literal("; Vahid: ").Word(yearName, " / ").Literal(" / Kull-i-Shay: ").Number(period);
+        if (!scan.Done() || IndexOf(kBahaiYearNames, yearName) < 0 || period < 1) {
+          d.reset();
+        }
+        bahai.See(jd, text, d);
+      }
+    }
+    const CivilDate gregorian = JulianDayToGregorianCalendar(jd);
+    {
+      const std::string text = IndianNationalDate(gregorian.year, gregorian.month, gregorian.day);
+      indian.See(jd, text, DayNameYear(text, kIndianMonths));
+    }
+    {
+      const std::string text = NanakshahiDate(gregorian.day, gregorian.month, gregorian.year);
+      Scanner scan(text);
+      std::optional<CalendarDay> d = DayNameNumberYear(scan, kNanakshahiMonths);
+      nanakshahi.See(jd, text, scan.Done() ? d : std::nullopt);
+    }
+    {
+      const std::string line = JohnDeeDate(jd);
+      constexpr std::string_view kLabel = "John Dee-Kalender\t";
+      const bool labelled = line.rfind(kLabel, 0) == 0;
+      johnDee.See(
+          jd, line,
+          labelled ? DayNameYear(std::string_view(line).substr(kLabel.size()), kGermanMonths) : std::nullopt);
+    }
+    if (jd >= sixtyWeekFirst && jd <= sixtyWeekLast) {
+      const std::string text = SixtyWeekDate(gregorian.day, gregorian.month, gregorian.year);
+      CalendarDay d;
+      std::string_view name;
+      std::string_view weekday;
+      Scanner named(text);
+      named.Word(name, " ").Literal(" ").Number(d.year);
+      std::optional<CalendarDay> parsed;
+      if (named.Done() && IndexOf(kSixtyWeekNamedDays, name) >= 0) {
+        parsed = CalendarDay{d.year, 13 + IndexOf(kSixtyWeekNamedDays, name), 1};
+      } else {
+        Scanner scan(text);
+        scan.Number(d.day).Literal(".").Word(name, " ").Literal(" ").Number(d.year).Literal(", ").Word(
+            weekday);
+        d.month = IndexOf(kGermanMonths, name) + 1;
+        if (scan.Done() && d.month > 0 && d.day >= 1 &&
+            weekday == kSixDayWeek[static_cast<std::size_t>(d.day % 6)]) {
+          parsed = d;
+        }
+      }
+      sixtyWeek.See(jd, text, parsed);
+    }
+    {
+      const CivilDate julian = JulianDayToJulianCalendar(jd);
+      if (RomanDate(julian.day, julian.month, julian.year).find('?') != std::string::npos) {
+        ++romanFaults;
+      }
+    }
+  }
+
+  const long long days = static_cast<long long>(last - first) + 1;
+  EXPECT_EQ(mayaFaults, 0) << mayaFirstFault;
+  const struct {
+    const char* name;
+    const DayByDay& walk;
+  } walks[] = {{"Aztec", aztec},           {"Egyptian", egyptian}, {"Armenian", armenian},
+               {"Seleucid", seleucid},     {"Bahai", bahai},       {"Indian", indian},
+               {"Nanakshahi", nanakshahi}, {"John Dee", johnDee},  {"sixty-week", sixtyWeek}};
+  for (const auto& w : walks) {
+    EXPECT_EQ(w.walk.Faults(), 0) << w.name << ": " << w.walk.FirstFault();
+    EXPECT_GT(w.walk.Days(), 0) << w.name;
+  }
+  EXPECT_EQ(aztec.Days(), days);
+  EXPECT_EQ(bahai.Days(), static_cast<long long>(last - bahaiEpoch) + 1);
+  EXPECT_EQ(sixtyWeek.Days(), static_cast<long long>(sixtyWeekLast - sixtyWeekFirst) + 1);
+  EXPECT_EQ(bahaiBeforeEpoch, 0);
+  EXPECT_EQ(romanFaults, 0);
+}
+
+}  // namespace
+}  // namespace tempulo

@@ -1,0 +1,162 @@
+// 10,000 random events on the window with a fixed seed. After every event the
+// grid holds a valid date of the month the controls name, the caption, the
+// heading and the first report line name the date the controls hold (or stay
+// as they were while a typed year is not yet showable), only the designed
+// "Fehler!" days raise the error, and a copy puts exactly the report lines on
+// the clipboard.
+#include <gtest/gtest.h>
+
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <random>
+
+#include "app/core/refresh.h"
+#include "app/gui/form9.h"
+#include "app/gui/spin_edit.h"
+
+namespace tempulo {
+namespace {
+
+int EventCount() {
+  if (const char* value = std::getenv("TEMPULO_FUZZ_EVENTS")) {
+    return std::atoi(value);
+  }
+  return 10000;
+}
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
+  const FixedClock clock({2026, 12, 8}, {12, 0, 0});
+  TForm9 form(clock);
+  QStringList errors;
+  QString clipboard;
+  form.SetErrorReporter([&](const QString&, const QString& message) { errors.append(message); });
+  form.SetClipboardWriter([&](const QString& text) { clipboard = text; });
+  form.show();
+  QLineEdit* yearEdit = form.T2->findChild<QLineEdit*>();
+  ASSERT_NE(yearEdit, nullptr);
+
+  std::mt19937 random(20261208U);
+  const auto uniform = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+
+  const int events = EventCount();
+  for (int event = 0; event < events; ++event) {
+    const QString captionBefore = form.windowTitle();
+    const QStringList reportBefore = form.ReportLines();
+    const qsizetype errorsBefore = errors.size();
+    const int kind = uniform(0, 9);
+    QString what;
+    switch (kind) {
+      case 0:
+      case 1: {  // a click on a day of the shown month
+        const QDate shown = form.Cal1->selectedDate();
+        const int day = uniform(1, shown.daysInMonth());
+        what = QStringLiteral("click %1").arg(day);
+        form.Cal1->setSelectedDate(QDate(shown.year(), shown.month(), day));
+        break;
+      }
+      case 2: {
+        const int month = uniform(1, 12);
+        what = QStringLiteral("month %1").arg(month);
+        form.T1->setValue(month);
+        break;
+      }
+      case 3: {
+        const int steps = uniform(0, 1) == 0 ? -1 : 1;
+        what = QStringLiteral("month step %1").arg(steps);
+        form.T1->stepBy(steps);
+        break;
+      }
+      case 4: {
+        // Mostly years near the reform and the 1900 boundary, where the rules change.
+        const int year = uniform(0, 2) == 0 ? uniform(1000, 3000) : uniform(1570, 1600) + uniform(0, 1) * 330;
+        what = QStringLiteral("year %1").arg(year);
+        yearEdit->selectAll();
+        QTest::keyClicks(yearEdit, QString::number(year));
+        QTest::keyClick(yearEdit, Qt::Key_Return);
+        break;
+      }
+      case 5: {
+        const int steps = uniform(0, 1) == 0 ? -1 : 1;
+        what = QStringLiteral("year step %1").arg(steps);
+        form.T2->stepBy(steps);
+        break;
+      }
+      case 6:
+      case 7: {  // typing a year digit by digit; the validator may refuse some keys
+        QString digits = QString::number(uniform(1, 3));
+        const int more = uniform(0, 3);
+        for (int i = 0; i < more; ++i) digits += QString::number(uniform(0, 9));
+        what = QStringLiteral("type %1").arg(digits);
+        yearEdit->selectAll();
+        QTest::keyClick(yearEdit, Qt::Key_Backspace);
+        QTest::keyClicks(yearEdit, digits);
+        if (uniform(0, 3) == 0) {
+          QTest::keyClick(yearEdit, Qt::Key_Return);
+          what += QStringLiteral(" + return");
+        }
+        break;
+      }
+      case 8:
+        what = QStringLiteral("today");
+        form.D3->click();
+        break;
+      default:
+        what = QStringLiteral("copy");
+        form.SpeedButton1->click();
+        ASSERT_EQ(clipboard, form.ReportLines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))
+            << event;
+        break;
+    }
+    if (std::getenv("TEMPULO_FUZZ_TRACE") != nullptr) {
+      std::fprintf(stderr, "%d %s -> grid %s T1 %s T2 '%s' caption %s\n", event, qPrintable(what),
+                   qPrintable(form.Cal1->selectedDate().toString(Qt::ISODate)),
+                   qPrintable(QString::number(form.T1->Value())), qPrintable(yearEdit->text()),
+                   qPrintable(form.windowTitle()));
+    }
+    SCOPED_TRACE(QStringLiteral("event %1: %2").arg(event).arg(what).toStdString());
+
+    const QDate grid = form.Cal1->selectedDate();
+    ASSERT_TRUE(grid.isValid());
+    const auto selected = ReadSelectedDate(grid.day(), form.T1->Value(), form.T2->Value());
+    if (!selected) {
+      // A year still being typed: the window shows what it showed.
+      ASSERT_EQ(form.windowTitle().toStdString(), captionBefore.toStdString());
+      ASSERT_EQ(form.ReportLines(), reportBefore);
+      continue;
+    }
+    ASSERT_EQ(grid.month(), selected->month);
+    const int gridYear = NeedsSubstituteGridYear(selected->month, selected->year)
+                             ? SubstituteGridYear(selected->month, selected->year)
+                             : selected->year;
+    ASSERT_EQ(grid.year(), gridYear);
+    ASSERT_EQ(form.windowTitle().toStdString(), WindowCaption(*selected));
+    ASSERT_EQ(form.Heading(),
+              Q(std::string(GermanMonthName(selected->month)) + " " + std::to_string(selected->year)));
+    ASSERT_FALSE(form.ReportLines().isEmpty());
+    ASSERT_EQ(form.ReportLines().front(), Q(DateLine(*selected)));
+    // Only 29 February of a Julian common year can fail, and only when it was just chosen.
+    const bool impossible =
+        selected->month == 2 && selected->day == 29 && selected->year <= 1582 && selected->year % 4 != 0;
+    if (errors.size() > errorsBefore) {
+      ASSERT_TRUE(impossible);
+      ASSERT_EQ(errors.back(), QStringLiteral("Fehler!"));
+    }
+    if (!impossible) {
+      ASSERT_EQ(form.ReportLines().back(),
+                selected->year >= 1900 ? form.ReportLines().back() : QStringLiteral(" "));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tempulo
