@@ -251,6 +251,15 @@ TEST(ChineseDateTest, HoldsTheCalendarRulesInEveryMonthFrom1900To2100) {
   CheckMonthByMonth(Civil(1900, 1, 1), Civil(2100, 12, 31), StandardChineseAstronomy());
 }
 
+TEST(ChineseDateTest, HoldsTheCalendarRulesInEveryMonthOfEarlyAndLateYears) {
+  // Negative date values, Julian-calendar solstices on 13 December, the
+  // reform, and the last years the window offers.
+  CheckMonthByMonth(Civil(101, 1, 1), Civil(104, 12, 31), StandardChineseAstronomy());
+  CheckMonthByMonth(Civil(1298, 1, 1), Civil(1302, 12, 31), StandardChineseAstronomy());
+  CheckMonthByMonth(Civil(1580, 1, 1), Civil(1585, 12, 31), StandardChineseAstronomy());
+  CheckMonthByMonth(Civil(2996, 1, 1), Civil(3000, 12, 31), StandardChineseAstronomy());
+}
+
 TEST(ChineseDateTest, PutsTheWinterSolsticeInMonthElevenBeforeAndAfterTheReform) {
   for (int year : {1100, 1200, 1300, 1400, 1500, 1581, 1582, 1583, 1700, 1900, 2033, 2500, 3000}) {
     const double solstice = ChineseMajorTermOnOrAfter(Civil(year, 12, 1));
