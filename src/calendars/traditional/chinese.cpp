@@ -1,9 +1,9 @@
 #include "calendars/traditional/chinese.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 
 #include "astro/angles.h"
 #include "astro/moon_phases.h"
@@ -19,9 +19,9 @@ constexpr double kChinaOffsetFrom1929 = 1.0 / 3.0;
 constexpr double kChinaOffsetBefore1929 = 0.32337962962962963;  // 7 h 45 min 40 s
 constexpr int kElapsedYearOffset = 2636;
 
-// A year has 13 months and the leap-month walk visits each at most once;
-// this cap lies far above that and only stops the walk when the astronomy
-// misbehaves.
+// The leap-month walk visits each month of one solstice-to-solstice span
+// (13 at most) once; the cap lies far above that and only ends a walk over
+// astronomy that misbehaves.
 constexpr int kMaxMonthSteps = 240;
 
 double PreviousNewMoon(double t) { return PreviousMoonPhase(kNewMoon, t); }
@@ -38,16 +38,15 @@ double ChinaTimeOffset(double t) {
 // (negative date values) an instant keeps the day it falls on.
 double DayOf(double t) { return std::floor(t); }
 
-// A whole number from a rounded quotient; values outside int (only from
-// astronomy that misbehaves) are held at its ends.
+// A whole number from a rounded quotient. Values far outside any calendar's
+// range (only from astronomy that misbehaves) are held where the month and
+// day arithmetic that follows cannot overflow.
 int ToInt(long double x) {
-  if (!(x > std::numeric_limits<int>::min())) {
-    return std::isnan(x) ? 0 : std::numeric_limits<int>::min();
+  constexpr long double kLimit = 1.0e9L;
+  if (std::isnan(x)) {
+    return 0;
   }
-  if (x >= static_cast<long double>(std::numeric_limits<int>::max())) {
-    return std::numeric_limits<int>::max();
-  }
-  return static_cast<int>(x);
+  return static_cast<int>(std::clamp(x, -kLimit, kLimit));
 }
 
 // Remembers the results of one kind of search by its argument. One date asks
