@@ -29,6 +29,14 @@ long double SinDeg(long double x);
 long double CosDeg(long double x);
 long double TanDeg(long double x);
 
+// Sine and cosine of radians. Whole quadrants are taken off with pi/2 carried
+// to about 128 bits, and the rest goes through a Taylor series in extended
+// precision (within two units in the last place of the platform's own
+// functions, several times faster for the large arguments of the planetary
+// series).
+long double SinRad(long double x);
+long double CosRad(long double x);
+
 // Radian inverses. ArcSin and ArcCos are formed through ArcTan2 so that the
 // whole chain keeps extended precision; both need |x| <= 1.
 long double ArcTan2(long double y, long double x);

@@ -1,8 +1,135 @@
-// Placeholder until this calendar is built.
 #include "astro/moon.h"
 
-namespace tempulo {
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
 
-long double MoonDistance(double) { return 0; }
+#include "astro/angles.h"
+#include "astro/moon_terms.h"
+
+namespace tempulo {
+namespace {
+
+constexpr long double kMeanDistance = 385000.56L;       // km
+constexpr long double kKilometresPerAU = 149597869.0L;  // km
+constexpr long double kEquatorialRadius = 6378140.0L;   // m
+// Axis ratio b/a of the reference ellipsoid and its square.
+constexpr long double kAxisRatio = 0.99664719L;
+constexpr long double kAxisRatioSquared = 0.99330562133489609997L;
+// The sun's equatorial horizontal parallax at one astronomical unit, arcseconds.
+constexpr long double kSolarParallax = 8.794L;
+
+// The eccentricity factor of a term: E for one multiple of M, E^2 for two.
+long double EccentricityFactor(std::int8_t m, long double e, long double e2) {
+  switch (std::abs(m)) {
+    case 1:
+      return e;
+    case 2:
+      return e2;
+    default:
+      return 1.0L;
+  }
+}
+
+// The theory's arguments at an instant, degrees, not reduced (the sine and
+// cosine helpers reduce them).
+struct MoonArguments {
+  long double lPrime;  // mean longitude
+  long double d;       // mean elongation
+  long double m;       // sun's mean anomaly
+  long double mPrime;  // moon's mean anomaly
+  long double f;       // argument of latitude
+  long double e;       // eccentricity factor of the Earth's orbit
+  long double e2;
+  long double a1;
+  long double a2;
+  long double a3;
+};
+
+MoonArguments ArgumentsAt(double dateValue) {
+  const long double t = JulianCenturies(dateValue);
+  const long double t2 = t * t;
+  const long double t3 = t2 * t;
+  const long double t4 = t3 * t;
+  MoonArguments a;
+  a.lPrime = 218.3164591L + 481267.88134236L * t - 0.0013268L * t2 + t3 / 538841.0L - t4 / 65194000.0L;
+  a.d = 297.8502042L + 445267.1115168L * t - 0.00163L * t2 + t3 / 545868.0L - t4 / 113065000.0L;
+  a.m = 357.5291092L + 35999.0502909L * t - 0.0001536L * t2 + t3 / 24490000.0L;
+  a.mPrime = 134.9634114L + 477198.8676313L * t + 0.008997L * t2 + t3 / 69699.0L - t4 / 14712000.0L;
+  a.f = 93.2720993L + 483202.0175273L * t - 0.0034029L * t2 - t3 / 3526000.0L + t4 / 863310000.0L;
+  a.e = 1.0L - 0.002516L * t - 0.0000074L * t2;
+  a.e2 = a.e * a.e;
+  a.a1 = 119.75L + 131.849L * t;
+  a.a2 = 53.09L + 479264.29L * t;
+  a.a3 = 313.45L + 481266.484L * t;
+  return a;
+}
+
+long double RowArgument(const MoonArguments& a, const moon_terms::Arguments& k) {
+  return a.d * k[0] + a.m * k[1] + a.mPrime * k[2] + a.f * k[3];
+}
+
+// The distance pass over the longitude/distance table, kilometres.
+long double DistanceFrom(const MoonArguments& a) {
+  long double sumR = 0.0L;
+  for (std::size_t row = 0; row < moon_terms::kRows; ++row) {
+    const moon_terms::Arguments& k = moon_terms::kLongitudeDistanceArguments[row];
+    sumR += moon_terms::kDistanceCoefficients[row] * CosDeg(RowArgument(a, k)) *
+            EccentricityFactor(k[1], a.e, a.e2);
+  }
+  return kMeanDistance + sumR / 1000.0L;
+}
+
+}  // namespace
+
+void MoonPosition(CelestialPosition& position, double dateValue) {
+  const MoonArguments a = ArgumentsAt(dateValue);
+  long double sumL = 0.0L;
+  for (std::size_t row = 0; row < moon_terms::kRows; ++row) {
+    const moon_terms::Arguments& k = moon_terms::kLongitudeDistanceArguments[row];
+    sumL += moon_terms::kLongitudeCoefficients[row] * SinDeg(RowArgument(a, k)) *
+            EccentricityFactor(k[1], a.e, a.e2);
+  }
+  sumL += 3958.0L * SinDeg(a.a1) + 1962.0L * SinDeg(a.lPrime - a.f) + 318.0L * SinDeg(a.a2);
+  long double sumB = 0.0L;
+  for (std::size_t row = 0; row < moon_terms::kRows; ++row) {
+    const moon_terms::Arguments& k = moon_terms::kLatitudeArguments[row];
+    sumB += moon_terms::kLatitudeCoefficients[row] * SinDeg(RowArgument(a, k)) *
+            EccentricityFactor(k[1], a.e, a.e2);
+  }
+  sumB += -2235.0L * SinDeg(a.lPrime) + 382.0L * SinDeg(a.a3) + 175.0L * SinDeg(a.a1 - a.f) +
+          175.0L * SinDeg(a.a1 + a.f) + 127.0L * SinDeg(a.lPrime - a.mPrime) -
+          115.0L * SinDeg(a.lPrime + a.mPrime);
+
+  position.distance = DistanceFrom(a);
+  position.longitude = a.lPrime + sumL / 1000000.0L;
+  position.latitude = sumB / 1000000.0L;
+  EclipticToEquatorial(position, dateValue);
+}
+
+// The distance does not depend on the longitude, latitude or nutation, so its
+// own pass over the table gives exactly the Distance of MoonPosition.
+long double MoonDistance(double dateValue) { return DistanceFrom(ArgumentsAt(dateValue)); }
+
+long double MoonParallax(double dateValue) {
+  return ArcSinDeg(SinDeg(kSolarParallax / 3600.0L) / (MoonDistance(dateValue) / kKilometresPerAU));
+}
+
+void TopocentricCorrection(CelestialPosition& position, double dateValue, long double latitude,
+                           long double longitude, long double height) {
+  const long double u = ArcTanDeg(kAxisRatioSquared * TanDeg(latitude));
+  const long double rhoSinPhi = kAxisRatio * SinDeg(u) + (height / kEquatorialRadius) * SinDeg(latitude);
+  const long double rhoCosPhi = CosDeg(u) + (height / kEquatorialRadius) * CosDeg(latitude);
+  const long double parallax = MoonParallax(dateValue);
+  position.parallax = parallax;
+  const long double hourAngle = ApparentSiderealTime(dateValue) - longitude - position.rightAscension;
+  const long double delta = position.declination;
+  const long double sinParallax = SinDeg(parallax);
+  const long double denominator = CosDeg(delta) - rhoCosPhi * sinParallax * CosDeg(hourAngle);
+  const long double deltaAlpha = ArcTanDeg(-rhoCosPhi * sinParallax * SinDeg(hourAngle) / denominator);
+  position.rightAscension += deltaAlpha;
+  position.declination =
+      ArcTanDeg((SinDeg(delta) - rhoSinPhi * sinParallax) * CosDeg(deltaAlpha) / denominator);
+}
 
 }  // namespace tempulo

@@ -1,11 +1,28 @@
-// The moon's apparent position from the abridged ELP-2000/82 theory.
+// The moon's apparent position from the abridged ELP-2000/82 theory, its
+// distance, and the correction of its position for an observer on the Earth.
 #pragma once
 
 #include "astro/sun.h"
 
 namespace tempulo {
 
+// Fills longitude, latitude, distance, right ascension and declination; the
+// parallax is left alone.
+void MoonPosition(CelestialPosition& position, double dateValue);
+
 // Distance of the moon's centre from the Earth's centre, kilometres.
 long double MoonDistance(double dateValue);
+
+// The moon's equatorial horizontal parallax, degrees: the value
+// TopocentricCorrection stores, which depends on the date alone.
+long double MoonParallax(double dateValue);
+
+// Replaces right ascension and declination of a moon position by the values
+// seen from an observer at latitude phi (degrees north), longitude (degrees
+// west) and height (metres above the reference ellipsoid), and sets the
+// equatorial horizontal parallax. The distance is the moon's at the date,
+// computed afresh.
+void TopocentricCorrection(CelestialPosition& position, double dateValue, long double latitude,
+                           long double longitude, long double height);
 
 }  // namespace tempulo

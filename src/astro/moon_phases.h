@@ -4,11 +4,34 @@
 namespace tempulo {
 
 // Phase kinds count eighths of a lunation: 0 new moon, 2 first quarter,
-// 4 full moon, 6 last quarter.
+// 4 full moon, 6 last quarter; the odd kinds are the crescents and gibbous
+// phases in between. Kinds outside 0..7 have no phase.
+
+// The mean phase of the lunation nearest to an instant (degrees not reduced).
+struct MeanPhase {
+  long double k = 0;       // lunation number since January 2000 plus kind / 8
+  long double jde = 0;     // Julian Day of the mean phase
+  long double m = 0;       // sun's mean anomaly
+  long double mPrime = 0;  // moon's mean anomaly
+  long double f = 0;       // moon's argument of latitude
+  long double omega = 0;   // longitude of the ascending node
+  long double e = 0;       // eccentricity factor of the Earth's orbit, from the instant itself
+};
+
+MeanPhase MeanPhaseArguments(int kind, double dateValue);
+
+// Instant of the phase of that kind in the lunation nearest to the date
+// value; 0 for kinds outside 0..7.
+double MoonPhaseTime(int kind, double dateValue);
+// The last phase of that kind at or before / the first at or after the date
+// value; 0 for kinds outside 0..7.
 double PreviousMoonPhase(int kind, double dateValue);
 double NextMoonPhase(int kind, double dateValue);
 // Days since the last new moon, in [0, 29.530589).
 long double MoonAge(double dateValue);
+// Sun-moon-earth angle in degrees, magnitude in [0, 180), negative while the
+// moon wanes.
+long double MoonPhaseAngle(double dateValue);
 // 0..1.
 long double MoonIlluminatedFraction(double dateValue);
 

@@ -1,11 +1,249 @@
-// Placeholder until this calendar is built.
 #include "astro/sun.h"
 
-namespace tempulo {
+#include <array>
+#include <cmath>
+#include <cstdint>
 
-double SolarLongitudeTime(int, int) { return 0; }
-double SeasonStart(int, int) { return 0; }
-double NextPrincipalTerm(double d) { return d; }
-double PreviousPrincipalTerm(double d) { return d; }
+#include "astro/angles.h"
+#include "astro/date_encoding.h"
+#include "astro/vsop87.h"
+#include "calendars/traditional/civil_dates.h"
+
+namespace tempulo {
+namespace {
+
+// One row of the nutation series: multipliers of D, M, M', F, Omega; the sine
+// coefficient of the nutation in longitude S + S1 * T / 10 and the cosine
+// coefficient of the nutation in obliquity C + C1 * T / 10, in 0.0001".
+struct NutationTerm {
+  std::int8_t d;
+  std::int8_t m;
+  std::int8_t mPrime;
+  std::int8_t f;
+  std::int8_t omega;
+  std::int32_t s;
+  std::int32_t s1;
+  std::int32_t c;
+  std::int32_t c1;
+};
+
+constexpr std::array<NutationTerm, 31> kNutationTerms = {{
+    {0, 0, 0, 0, 1, -171996, -1742, 92025, 89},
+    {-2, 0, 0, 2, 2, -13187, -16, 5736, -31},
+    {0, 0, 0, 2, 2, -2274, -2, 977, -5},
+    {0, 0, 0, 0, 2, 2062, 2, -895, 5},
+    {0, 1, 0, 0, 0, 1426, -34, 54, -1},
+    {0, 0, 1, 0, 0, 712, 1, -7, 0},
+    {-2, 1, 0, 2, 2, -517, 12, 224, -6},
+    {0, 0, 0, 2, 1, -386, -4, 200, 0},
+    {0, 0, 1, 2, 2, -301, 0, 129, -1},
+    {-2, -1, 0, 2, 2, 217, -5, -95, 3},
+    {-2, 0, 1, 0, 0, -158, 0, 0, 0},
+    {-2, 0, 0, 2, 1, 129, 1, -70, 0},
+    {0, 0, -1, 2, 2, 123, 0, -53, 0},
+    {2, 0, 0, 0, 0, 63, 0, 0, 0},
+    {0, 0, 1, 0, 1, 63, 1, -33, 0},
+    {2, 0, -1, 2, 2, -59, 0, 26, 0},
+    {0, 0, -1, 0, 1, -58, -1, 32, 0},
+    {0, 0, 1, 2, 1, -51, 0, 27, 0},
+    {-2, 0, 2, 0, 0, 48, 0, 0, 0},
+    {0, 0, -2, 2, 1, 46, 0, -24, 0},
+    {2, 0, 0, 2, 2, -38, 0, 16, 0},
+    {0, 0, 2, 2, 2, -31, 0, 13, 0},
+    {0, 0, 2, 0, 0, 29, 0, 0, 0},
+    {-2, 0, 1, 2, 2, 29, 0, -12, 0},
+    {0, 0, 0, 2, 0, 26, 0, 0, 0},
+    {-2, 0, 0, 2, 0, -22, 0, 0, 0},
+    {0, 0, -1, 2, 1, 21, 0, -10, 0},
+    {0, 2, 0, 0, 0, 17, -1, 0, 0},
+    {2, 0, -1, 0, 1, 16, 0, -8, 0},
+    {-2, 2, 0, 2, 2, -16, 1, 7, 0},
+    {0, 1, 0, 0, 1, -15, 0, 9, 0},
+}};
+
+constexpr long double kKilometresPerAU = 149597869.0L;
+
+// Days per radian of longitude difference in the solar-term search; the sun
+// moves about one degree a day, so each step leaves a few per mille.
+constexpr long double kSearchDaysPerRadian = 58.0L;
+constexpr long double kSearchTolerance = 3e-10L;  // degrees
+// The search normally takes three to five steps.
+constexpr int kMaxSearchSteps = 100;
+// Principal-term walks normally look at one or two months.
+constexpr int kMaxTermMonths = 40;
+
+// Sums of the nutation series. The obliquity sum is formed only when asked
+// for: the solar-term search needs the longitude alone.
+struct NutationSums {
+  long double longitude = 0;
+  long double obliquity = 0;
+};
+
+NutationSums SumNutation(long double t, bool withObliquity) {
+  const long double t2 = t * t;
+  const long double t3 = t2 * t;
+  const long double d = NormalizeAngle(297.85036L + 445267.11148L * t - 0.0019142L * t2 + t3 / 189474.0L);
+  const long double m = NormalizeAngle(357.52772L + 35999.05034L * t - 0.0001603L * t2 - t3 / 300000.0L);
+  const long double mPrime =
+      NormalizeAngle(134.96298L + 477198.867398L * t + 0.0086972L * t2 + t3 / 56250.0L);
+  const long double f = NormalizeAngle(93.27191L + 483202.017538L * t - 0.0036825L * t2 + t3 / 327270.0L);
+  const long double omega = NormalizeAngle(125.04452L - 1934.136261L * t + 0.0020708L * t2 + t3 / 450000.0L);
+  NutationSums sums;
+  for (const NutationTerm& term : kNutationTerms) {
+    const long double arg = d * term.d + m * term.m + mPrime * term.mPrime + f * term.f + omega * term.omega;
+    sums.longitude += SinDeg(arg) * (term.s + term.s1 * t * 0.1L);
+    if (withObliquity) {
+      sums.obliquity += CosDeg(arg) * (term.c + term.c1 * t * 0.1L);
+    }
+  }
+  return sums;
+}
+
+long double NutationInLongitude(long double sum) { return sum * 0.0001L / 3600.0L; }
+
+// The sun's geocentric longitude (before nutation), latitude and distance.
+struct SunEcliptic {
+  long double longitude = 0;  // degrees, not reduced
+  long double latitude = 0;   // degrees
+  long double distance = 0;   // kilometres
+};
+
+SunEcliptic SunGeometric(double dateValue, bool withLatitude) {
+  const HeliocentricCoordinates earth = EarthHeliocentricPosition(dateValue);
+  long double lambda = earth.longitude + 180.0L;
+  long double beta = -earth.latitude;
+  const long double t = (DateTimeToJulianDay(dateValue) - 2451545.0L) / 365250.0L * 10.0L;
+  const long double lambdaPrime = lambda + t * (-1.397L - 0.00031L * t);
+  // The frame correction once more, on the geocentric values; the longitude
+  // term with tan(beta) is left out here.
+  lambda -= 0.09033L / 3600.0L;
+  if (withLatitude) {
+    beta += 0.03916L / 3600.0L * (CosDeg(lambdaPrime) - SinDeg(lambdaPrime));
+  }
+  // Aberration.
+  lambda -= (20.4898L / 3600.0L) / earth.radius;
+  return {NormalizeAngle(lambda), beta, earth.radius * kKilometresPerAU};
+}
+
+// The sun's apparent longitude alone, exactly as SunPosition gives it.
+long double SunApparentLongitude(double dateValue) {
+  const SunEcliptic sun = SunGeometric(dateValue, false);
+  const NutationSums sums = SumNutation(JulianCenturies(dateValue), false);
+  return NormalizeAngle(sun.longitude + NutationInLongitude(sums.longitude));
+}
+
+double JanuaryFirst(int year) { return EncodeDate(year, 1, 1); }
+
+}  // namespace
+
+NutationValues Nutation(double dateValue) {
+  const long double t = JulianCenturies(dateValue);
+  const NutationSums sums = SumNutation(t, true);
+  const long double t2 = t * t;
+  const long double t3 = t2 * t;
+  // Mean obliquity and nutation in obliquity are added in arcseconds.
+  const long double obliquity =
+      (84381.448L - 46.815L * t - 0.00059L * t2 + 0.001813L * t3 + sums.obliquity * 0.0001L) / 3600.0L;
+  return {NutationInLongitude(sums.longitude), obliquity};
+}
+
+long double ApparentSiderealTime(double dateValue) {
+  const NutationValues nutation = Nutation(dateValue);
+  const long double days = DateTimeToJulianDay(dateValue) - 2451545.0L;
+  const long double t = days / 36525.0L;
+  const long double theta = 280.46061837L + 360.98564736629L * days +
+                            t * t * (0.000387933L - t / 38710000.0L) +
+                            nutation.longitude * CosDeg(nutation.obliquity);
+  return NormalizeAngle(theta);
+}
+
+void EclipticToEquatorial(CelestialPosition& position, double dateValue) {
+  const NutationValues nutation = Nutation(dateValue);
+  position.longitude = NormalizeAngle(position.longitude + nutation.longitude);
+  const long double epsilon = nutation.obliquity;
+  position.rightAscension =
+      ArcTan2Deg(SinDeg(position.longitude) * CosDeg(epsilon) - TanDeg(position.latitude) * SinDeg(epsilon),
+                 CosDeg(position.longitude));
+  position.declination = ArcSinDeg(SinDeg(position.latitude) * CosDeg(epsilon) +
+                                   CosDeg(position.latitude) * SinDeg(epsilon) * SinDeg(position.longitude));
+}
+
+void SunPosition(CelestialPosition& position, double dateValue) {
+  const SunEcliptic sun = SunGeometric(dateValue, true);
+  position.longitude = sun.longitude;
+  position.latitude = sun.latitude;
+  position.distance = sun.distance;
+  EclipticToEquatorial(position, dateValue);
+}
+
+double SolarLongitudeTime(int year, int n) {
+  // The target reads n as an unsigned byte, the first estimate as a signed one.
+  const long double target = 15.0L * static_cast<std::uint8_t>(n);
+  const long double estimate = 15.218424583333333L * static_cast<std::int8_t>(n) + 31 + 28 + 21;
+  // Terms past the end of the year (19 to 23) are those of January to March:
+  // counted from 1 January of the year before, they land in this year.
+  double t = estimate > 365.0L ? static_cast<double>(JanuaryFirst(year - 1) + estimate)
+                               : static_cast<double>(JanuaryFirst(year) + estimate);
+  long double lambda = SunApparentLongitude(t);
+  for (int step = 0; step < kMaxSearchSteps && std::fabs(AngleDifference(target, lambda)) > kSearchTolerance;
+       ++step) {
+    t = static_cast<double>(t + kSearchDaysPerRadian * SinDeg(target - lambda));
+    lambda = SunApparentLongitude(t);
+  }
+  return t;
+}
+
+double SeasonStart(int year, int season) {
+  switch (season) {
+    case 0:
+      return SolarLongitudeTime(year, 18);
+    case 1:
+      return SolarLongitudeTime(year, 0);
+    case 2:
+      return SolarLongitudeTime(year, 6);
+    case 3:
+      return SolarLongitudeTime(year, 12);
+    default:
+      return 0.0;
+  }
+}
+
+int PrincipalTermIndex(int month) { return (2 * month + 18) % 24; }
+
+double NextPrincipalTerm(double dateValue) {
+  const CivilDate date = DateTimeToCivilDate(dateValue);
+  int year = date.year;
+  int month = date.month;
+  double t = dateValue;
+  for (int i = 0; i < kMaxTermMonths; ++i) {
+    t = SolarLongitudeTime(year, PrincipalTermIndex(month));
+    if (++month > 12) {
+      month = 1;
+      ++year;
+    }
+    if (dateValue <= t) {
+      break;
+    }
+  }
+  return t;
+}
+
+double PreviousPrincipalTerm(double dateValue) {
+  const CivilDate date = DateTimeToCivilDate(dateValue);
+  int year = date.year;
+  int month = date.month;
+  double t = dateValue;
+  for (int i = 0; i < kMaxTermMonths; ++i) {
+    t = SolarLongitudeTime(year, PrincipalTermIndex(month));
+    if (--month < 1) {
+      month = 12;
+      --year;
+    }
+    if (t < dateValue) {
+      break;
+    }
+  }
+  return t;
+}
 
 }  // namespace tempulo

@@ -14,12 +14,33 @@ struct CelestialPosition {
   long double parallax = 0;        // degrees; set by TopocentricCorrection only
 };
 
+// Nutation in longitude and the true obliquity of the ecliptic, degrees.
+struct NutationValues {
+  long double longitude = 0;  // delta psi
+  long double obliquity = 0;  // epsilon, mean obliquity plus nutation in obliquity
+};
+
+// From the 31 largest terms of the IAU 1980 nutation series.
+NutationValues Nutation(double dateValue);
+// Apparent sidereal time at Greenwich, degrees in [0, 360).
+long double ApparentSiderealTime(double dateValue);
+// Adds the nutation in longitude to the position's longitude (reduced to
+// [0, 360)) and fills its right ascension and declination.
+void EclipticToEquatorial(CelestialPosition& position, double dateValue);
+// The sun's apparent longitude, latitude, distance, right ascension and
+// declination; the parallax is left alone.
+void SunPosition(CelestialPosition& position, double dateValue);
+
 // Instant (date value) within the calendar year at which the sun's apparent
-// longitude is n * 15 degrees.
+// longitude is n * 15 degrees (n = 0..23). Terms 19 to 23 are the ones of
+// January to March of that year, all others fall between March and December.
 double SolarLongitudeTime(int year, int n);
 // 0 winter (December), 1 spring, 2 summer, 3 autumn of that year; other
 // seasons give 0.
 double SeasonStart(int year, int season);
+// The principal solar term (index of SolarLongitudeTime) that falls in a
+// Gregorian month 1..12: March gives 0, December 18, January 20.
+int PrincipalTermIndex(int month);
 // First principal solar term at or after / last strictly before an instant.
 double NextPrincipalTerm(double dateValue);
 double PreviousPrincipalTerm(double dateValue);

@@ -94,7 +94,7 @@ constexpr std::array<FestivalRow, 11> kJewishFestivals = {{
     {7, 21, 16},
     {7, 22, 17},
     {7, 23, 18},
-    {9, 23, 19},
+    {9, 25, 19},  // Hanukkah begins on 25 Kislev
     {1, 27, 20},
     {2, 5, 21},
     {3, 6, 22},

@@ -214,14 +214,9 @@ void Chinese(ReportContext& c) {
 }
 
 void SolarTerm(ReportContext& c) {
-  long double lambda = EarthHeliocentricPosition(c.dateValue).longitude + 180.0L;
-  if (lambda > 360.0L) {
-    lambda -= 360.0L;
-  }
-  // A longitude of exactly 360 degrees is term 0.
-  const auto term = static_cast<int>(std::trunc(lambda)) / 15 % 24;
+  const int term = SolarTermIndex(EarthHeliocentricPosition(c.dateValue).longitude);
   c.report.Add("", "Jahr : " + SexagenaryText(c.chinese) + "; " +
-                       std::string(kSolarTermNames[static_cast<std::size_t>(term < 0 ? 0 : term)]));
+                       std::string(kSolarTermNames[static_cast<std::size_t>(term)]));
 }
 
 void ChineseFestivals(ReportContext& c) { AddChineseFestivals(c.chinese.day, c.chinese.month, c.report); }
@@ -409,6 +404,19 @@ constexpr std::array<Step, 44> kSteps = {
 };
 
 }  // namespace
+
+int SolarTermIndex(long double heliocentricLongitude) {
+  // The sun stands opposite the Earth.
+  long double lambda = heliocentricLongitude + 180.0L;
+  if (lambda > 360.0L) {
+    lambda -= 360.0L;
+  }
+  if (!(lambda >= 0.0L && lambda < 720.0L)) {
+    return 0;
+  }
+  // A longitude of exactly 360 degrees is term 0 again.
+  return static_cast<int>(std::trunc(lambda)) / 15 % 24;
+}
 
 long double ReportJulianDay(int day, int month, int year) {
   const bool afterReform = year > 1582 || (year == 1582 && (month > 10 || (month == 10 && day > 14)));

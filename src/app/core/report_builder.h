@@ -16,6 +16,11 @@ inline constexpr long double kObserverLongitude = -12.0L;
 // after. Raises ConversionError for a day the month does not have.
 long double ReportJulianDay(int day, int month, int year);
 
+// Index 0..23 of the solar term the sun is in, from the Earth's heliocentric
+// ecliptic longitude in degrees (the sun's is 180 degrees more); each term
+// spans 15 degrees from 0, the spring equinox.
+int SolarTermIndex(long double heliocentricLongitude);
+
 // Sets the heading and appends the report's lines for the selected civil date.
 void BuildReport(int day, int month, int year, const Clock& clock, Report& report);
 

@@ -1,8 +1,221 @@
-// Placeholder until this calendar is built.
 #include "calendars/traditional/chinese.h"
 
-namespace tempulo {
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
 
-ChineseDateRecord ChineseDate(double) { return {}; }
+#include "astro/angles.h"
+#include "astro/moon_phases.h"
+#include "astro/sun.h"
+#include "calendars/traditional/civil_dates.h"
+
+namespace tempulo {
+namespace {
+
+constexpr int kNewMoon = 0;
+constexpr long double kSynodicMonth = 29.530589L;
+constexpr double kChinaOffsetFrom1929 = 1.0 / 3.0;
+constexpr double kChinaOffsetBefore1929 = 0.32337962962962963;  // 7 h 45 min 40 s
+constexpr int kElapsedYearOffset = 2636;
+
+// The leap-month walk visits each month of one solstice-to-solstice span
+// (13 at most) once; the cap lies far above that and only ends a walk over
+// astronomy that misbehaves.
+constexpr int kMaxMonthSteps = 240;
+
+double PreviousNewMoon(double t) { return PreviousMoonPhase(kNewMoon, t); }
+double NextNewMoon(double t) { return NextMoonPhase(kNewMoon, t); }
+
+constexpr ChineseAstronomy kStandardAstronomy = {PreviousNewMoon, NextNewMoon, NextPrincipalTerm,
+                                                 PreviousPrincipalTerm};
+
+double ChinaTimeOffset(double t) {
+  return DateTimeToCivilDate(t).year >= 1929 ? kChinaOffsetFrom1929 : kChinaOffsetBefore1929;
+}
+
+// The day that contains an instant. Taken downward, so that before 1900
+// (negative date values) an instant keeps the day it falls on.
+double DayOf(double t) { return std::floor(t); }
+
+// A whole number from a rounded quotient. Values far outside any calendar's
+// range (only from astronomy that misbehaves) are held where the month and
+// day arithmetic that follows cannot overflow.
+int ToInt(long double x) {
+  constexpr long double kLimit = 1.0e9L;
+  if (std::isnan(x)) {
+    return 0;
+  }
+  return static_cast<int>(std::clamp(x, -kLimit, kLimit));
+}
+
+// Remembers the results of one kind of search by its argument. One date asks
+// for the same new moon or term several times (the leap-month tests step
+// back over the same months twice); the searches are the costly part, and an
+// answer found again is the same answer. Lives for one conversion only.
+class SearchMemo {
+ public:
+  template <typename Search>
+  double Get(double key, Search search) {
+    for (std::size_t i = 0; i < size_; ++i) {
+      if (keys_[i] == key) {
+        return values_[i];
+      }
+    }
+    const double value = search(key);
+    if (size_ < keys_.size()) {
+      keys_[size_] = key;
+      values_[size_] = value;
+      ++size_;
+    }
+    return value;
+  }
+
+ private:
+  std::array<double, 48> keys_{};
+  std::array<double, 48> values_{};
+  std::size_t size_ = 0;
+};
+
+// The day searches of one conversion over one astronomy.
+class ChineseSearches {
+ public:
+  explicit ChineseSearches(const ChineseAstronomy& astronomy) : astronomy_(astronomy) {}
+
+  double NewMoonOnOrBefore(double d) {
+    return newMoonBefore_.Get(d, [this](double x) { return InChina(astronomy_.newMoonAtOrBefore, x); });
+  }
+  double NewMoonOnOrAfter(double d) {
+    return newMoonAfter_.Get(d, [this](double x) { return InChina(astronomy_.newMoonAtOrAfter, x); });
+  }
+  double MajorTermOnOrAfter(double d) {
+    return termAfter_.Get(d, [this](double x) { return InChina(astronomy_.majorTermAtOrAfter, x); });
+  }
+  double MajorTermBefore(double d) {
+    return termBefore_.Get(d, [this](double x) { return InChina(astronomy_.majorTermBefore, x); });
+  }
+
+  bool NoMajorTerm(double monthStart) {
+    return MajorTermBefore(monthStart) == MajorTermBefore(NewMoonOnOrAfter(monthStart + 2));
+  }
+
+  // Walks back month by month from `monthStart` to `yearStart`. The answer
+  // is true as soon as one month on the way has no major term, so the walk
+  // stops there; a month that does not lie after `yearStart` answers for
+  // itself.
+  bool PriorLeapMonth(double yearStart, double monthStart) {
+    double m = monthStart;
+    for (int step = 0; step < kMaxMonthSteps; ++step) {
+      if (NoMajorTerm(m)) {
+        return true;
+      }
+      if (!(m > yearStart)) {
+        return false;
+      }
+      m = NewMoonOnOrBefore(m - 1);
+    }
+    return false;
+  }
+
+ private:
+  // The Chinese day of an instant found from a Chinese-time day.
+  static double InChina(double (*search)(double), double d) {
+    return DayOf(ChinaTimeFromUniversal(search(UniversalFromChinaTime(d))));
+  }
+
+  const ChineseAstronomy& astronomy_;
+  SearchMemo newMoonBefore_;
+  SearchMemo newMoonAfter_;
+  SearchMemo termAfter_;
+  SearchMemo termBefore_;
+};
+
+}  // namespace
+
+const ChineseAstronomy& StandardChineseAstronomy() { return kStandardAstronomy; }
+
+double ChinaTimeFromUniversal(double t) { return t + ChinaTimeOffset(t); }
+
+double UniversalFromChinaTime(double t) { return t - ChinaTimeOffset(t); }
+
+double ChineseNewMoonOnOrBefore(double d) { return ChineseSearches(kStandardAstronomy).NewMoonOnOrBefore(d); }
+
+double ChineseNewMoonOnOrAfter(double d) { return ChineseSearches(kStandardAstronomy).NewMoonOnOrAfter(d); }
+
+double ChineseMajorTermOnOrAfter(double d) {
+  return ChineseSearches(kStandardAstronomy).MajorTermOnOrAfter(d);
+}
+
+double ChineseMajorTermBefore(double d) { return ChineseSearches(kStandardAstronomy).MajorTermBefore(d); }
+
+bool ChineseNoMajorTerm(double monthStart) {
+  return ChineseSearches(kStandardAstronomy).NoMajorTerm(monthStart);
+}
+
+bool ChinesePriorLeapMonth(double yearStart, double monthStart) {
+  return ChineseSearches(kStandardAstronomy).PriorLeapMonth(yearStart, monthStart);
+}
+
+ChineseDateRecord ChineseDate(double dateValue) { return ChineseDate(dateValue, kStandardAstronomy); }
+
+ChineseDateRecord ChineseDate(double dateValue, const ChineseAstronomy& astronomy) {
+  ChineseSearches searches(astronomy);
+  const int y = DateTimeToCivilDate(dateValue).year;
+  const double f = DayOf(dateValue);
+
+  // The winter-solstice day of civil year k: the first major term on or
+  // after 1 December. That date lies between the 240 and the 270 degree
+  // terms in every year of both calendars; a later one (such as 15 December)
+  // is already past the solstice in the Julian calendar of the late Middle
+  // Ages.
+  const auto solstice = [&searches](int k) {
+    return searches.MajorTermOnOrAfter(CivilDateToDateTime(k, 12, 1));
+  };
+
+  // The solstice-to-solstice span holding f: `first` starts the month after
+  // the solstice month (month 12, counted as 0 below), `last` the month that
+  // holds the next solstice (month 11). Only the two solstices the span
+  // needs are searched.
+  double first = 0;
+  double last = 0;
+  const double solsticeThisYear = solstice(y);
+  double solsticeBefore = 0;
+  bool inSpanBefore = false;
+  if (f < solsticeThisYear) {
+    solsticeBefore = solstice(y - 1);
+    inSpanBefore = solsticeBefore <= f;
+  }
+  if (inSpanBefore) {
+    first = searches.NewMoonOnOrAfter(solsticeBefore + 1);
+    last = searches.NewMoonOnOrBefore(solsticeThisYear + 1);
+  } else {
+    first = searches.NewMoonOnOrAfter(solsticeThisYear + 1);
+    last = searches.NewMoonOnOrBefore(solstice(y + 1) + 1);
+  }
+  const double start = searches.NewMoonOnOrBefore(f + 1);
+
+  ChineseDateRecord r;
+  r.isLeapYear = ToInt(RoundHalfEven((last - first) / kSynodicMonth)) == 12;
+  int month = ToInt(RoundHalfEven((start - first) / kSynodicMonth));
+  r.isLeapMonth = r.isLeapYear && searches.NoMajorTerm(start) &&
+                  !searches.PriorLeapMonth(first, searches.NewMoonOnOrBefore(start));
+  // Months after the leap month are numbered one lower than their count.
+  if (r.isLeapYear && (r.isLeapMonth || searches.PriorLeapMonth(first, start))) {
+    month -= 1;
+  }
+  r.month = PositiveRemainder(month, 12);
+  r.day = ToInt(RoundHalfEven(static_cast<long double>(f) - start + 1));
+
+  // Months 11 and 12 at the start of a civil year still belong to the
+  // Chinese year that began in the civil year before.
+  r.elapsedYears = y + kElapsedYearOffset + 1;
+  if (r.month >= 11 && f <= CivilDateToDateTime(y, 7, 1)) {
+    r.elapsedYears = y + kElapsedYearOffset;
+  }
+  const int sinceEpoch = r.elapsedYears - 1;
+  r.cycle = (sinceEpoch >= 0 ? sinceEpoch / 60 : -((59 - sinceEpoch) / 60)) + 1;
+  r.yearInCycle = PositiveRemainder(r.elapsedYears, 60);
+  return r;
+}
 
 }  // namespace tempulo

@@ -1,4 +1,11 @@
 // The Chinese lunisolar calendar from new moons and major solar terms.
+//
+// Months begin on the day, in Chinese time, of an astronomical new moon. The
+// months of a year are counted from the month after the one holding the
+// winter solstice; in a span of 13 months from solstice month to solstice
+// month, the first month without a major term (a multiple of 30 degrees of
+// solar longitude) is the leap month. Days are whole date values in Chinese
+// time; an instant becomes the day that contains it.
 #pragma once
 
 namespace tempulo {
@@ -13,6 +20,42 @@ struct ChineseDateRecord {
   int day = 0;
 };
 
+// The astronomy the calendar rests on, as instants (date values). The
+// almanac uses its own new-moon and solar-term searches; tests may set up
+// idealised ones.
+struct ChineseAstronomy {
+  double (*newMoonAtOrBefore)(double);   // last new moon at or before the instant
+  double (*newMoonAtOrAfter)(double);    // first new moon at or after it
+  double (*majorTermAtOrAfter)(double);  // first major solar term at or after it
+  double (*majorTermBefore)(double);     // last major solar term strictly before it
+};
+
+// The new-moon searches of the moon phases and the principal-term searches of
+// the sun.
+const ChineseAstronomy& StandardChineseAstronomy();
+
+// Chinese time is universal time plus 8 hours from the civil year 1929 on
+// and plus 7 h 45 min 40 s (the mean time of Beijing) before; the civil year
+// of the argument decides.
+double ChinaTimeFromUniversal(double t);
+double UniversalFromChinaTime(double t);
+
+// The day of the last new moon at or before the instant d (a Chinese-time
+// date value), and of the first at or after it.
+double ChineseNewMoonOnOrBefore(double d);
+double ChineseNewMoonOnOrAfter(double d);
+// The day of the first major term at or after d, and of the last before d.
+double ChineseMajorTermOnOrAfter(double d);
+double ChineseMajorTermBefore(double d);
+
+// For the first day m of a month: no major term falls between its start and
+// the start of the next month.
+bool ChineseNoMajorTerm(double monthStart);
+// Some month from the one starting on `yearStart` up to the one starting on
+// `monthStart` has no major term.
+bool ChinesePriorLeapMonth(double yearStart, double monthStart);
+
 ChineseDateRecord ChineseDate(double dateValue);
+ChineseDateRecord ChineseDate(double dateValue, const ChineseAstronomy& astronomy);
 
 }  // namespace tempulo

@@ -1,0 +1,130 @@
+// Costs of the astronomy: one position, one search, and the report's whole
+// sun and moon block as the report builds it for one day.
+#include <benchmark/benchmark.h>
+
+#include "app/core/clock.h"
+#include "app/core/report.h"
+#include "app/core/report_builder.h"
+#include "astro/moon.h"
+#include "astro/moon_phases.h"
+#include "astro/rise_set.h"
+#include "astro/sun.h"
+#include "astro/vsop87.h"
+#include "calendars/modern/week_and_time.h"
+#include "calendars/traditional/calendar_helpers.h"
+
+namespace tempulo {
+namespace {
+
+constexpr double kDay = 36605;  // 20 March 2000
+
+// Steps through the days of a few years so that no result can be cached by
+// the hardware's branch history alone.
+double DayOf(benchmark::State& state) { return kDay + static_cast<double>(state.iterations() % 1500); }
+
+void BM_EarthHeliocentricPosition(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(EarthHeliocentricPosition(DayOf(state)));
+  }
+}
+BENCHMARK(BM_EarthHeliocentricPosition);
+
+void BM_SunPosition(benchmark::State& state) {
+  for (auto _ : state) {
+    CelestialPosition p;
+    SunPosition(p, DayOf(state));
+    benchmark::DoNotOptimize(p);
+  }
+}
+BENCHMARK(BM_SunPosition);
+
+void BM_MoonPosition(benchmark::State& state) {
+  for (auto _ : state) {
+    CelestialPosition p;
+    MoonPosition(p, DayOf(state));
+    benchmark::DoNotOptimize(p);
+  }
+}
+BENCHMARK(BM_MoonPosition);
+
+void BM_SolarLongitudeTime(benchmark::State& state) {
+  int n = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(SolarLongitudeTime(2000 + n / 24, n % 24));
+    n = (n + 1) % 2400;
+  }
+}
+BENCHMARK(BM_SolarLongitudeTime);
+
+void BM_NextPrincipalTerm(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(NextPrincipalTerm(DayOf(state)));
+  }
+}
+BENCHMARK(BM_NextPrincipalTerm);
+
+void BM_NextNewMoon(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(NextMoonPhase(0, DayOf(state)));
+  }
+}
+BENCHMARK(BM_NextNewMoon);
+
+void BM_MoonPhaseTime(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(MoonPhaseTime(0, DayOf(state)));
+  }
+}
+BENCHMARK(BM_MoonPhaseTime);
+
+void BM_MoonRise(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(RiseSetTransit(false, 0, DayOf(state), kObserverLatitude, kObserverLongitude));
+  }
+}
+BENCHMARK(BM_MoonRise);
+
+// The report's sun and moon block, line for line as the report builder
+// writes it.
+void BM_SunAndMoonBlock(benchmark::State& state) {
+  const long double lat = kObserverLatitude;
+  const long double lon = kObserverLongitude;
+  for (auto _ : state) {
+    const double t = DayOf(state);
+    Report r;
+    AddCetTimeLine(r, "Morgendämmerung", CivilDawn(t, lat, lon));
+    AddCetTimeLine(r, "Abenddämmerung", CivilDusk(t, lat, lon));
+    r.Add("Mondalter", FormatTrimmedNumber(1, 2, static_cast<double>(MoonAge(t))) + " Tage");
+    r.Add("Aktuelle Phase",
+          FormatTrimmedNumber(1, 2, static_cast<double>(MoonIlluminatedFraction(t) * 100)) + " %");
+    r.Add("Mondabstand", FormatTrimmedNumber(1, 2, static_cast<double>(MoonDistance(t))) + " km");
+    AddCetTimeLine(r, "Nächster Neumond", NextMoonPhase(0, t));
+    AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t));
+    AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t));
+    AddCetTimeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t));
+    AddCetTimeLine(r, "Mondaufgang", MoonRise(t, lat, lon));
+    AddCetTimeLine(r, "Mondkulmination", MoonTransit(t, lat, lon));
+    AddCetTimeLine(r, "Monduntergang", MoonSet(t, lat, lon));
+    AddCetTimeLine(r, "Sonnenaufgang", SunRise(t, lat, lon));
+    AddCetTimeLine(r, "Sonnenkulmination", SunTransit(t, lat, lon));
+    AddCetTimeLine(r, "Sonnenuntergang", SunSet(t, lat, lon));
+    benchmark::DoNotOptimize(r);
+  }
+}
+BENCHMARK(BM_SunAndMoonBlock)->Unit(benchmark::kMicrosecond);
+
+// The whole report of one day, for the share the block takes of it.
+void BM_BuildReport(benchmark::State& state) {
+  const FixedClock clock({2000, 3, 20}, {12, 0, 0});
+  int day = 0;
+  for (auto _ : state) {
+    Report report;
+    BuildReport(1 + day, 3, 2000, clock, report);
+    benchmark::DoNotOptimize(report);
+    day = (day + 1) % 31;
+  }
+}
+BENCHMARK(BM_BuildReport)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tempulo

@@ -1,0 +1,87 @@
+// The season rows of the holiday list. They rest on the sun's season search,
+// so they are kept apart from the rest of the holiday tests.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "astro/sun.h"
+#include "calendars/traditional/civil_dates.h"
+#include "holidays/holidays.h"
+
+namespace tempulo {
+namespace {
+
+// 0 spring, 1 summer, 2 autumn, 3 winter: the order of the season record.
+struct SeasonCase {
+  int year;
+  int season;
+  int month;
+  int day;
+};
+
+// Dates of the calendar of each year, from the published equinox and solstice
+// series, all at least two and a half hours away from midnight. Before 1583
+// they are Julian dates (the Gregorian ones lie 6 days later in 1000 and 10
+// in 1500); in 1583-1899 the date values are negative, so a decoding that
+// takes the whole part toward zero would read the day after.
+constexpr SeasonCase kSeasonCases[] = {
+    {300, 0, 3, 20},  {300, 1, 6, 22},  {300, 3, 12, 20},                      //
+    {1000, 1, 6, 16}, {1000, 2, 9, 17}, {1000, 3, 12, 15},                     //
+    {1500, 0, 3, 11}, {1500, 1, 6, 12}, {1500, 2, 9, 13},  {1500, 3, 12, 12},  //
+    {1600, 0, 3, 20}, {1600, 1, 6, 21}, {1600, 3, 12, 21},                     //
+    {1700, 0, 3, 20}, {1700, 1, 6, 21}, {1700, 3, 12, 21},                     //
+    {1800, 0, 3, 20}, {1800, 1, 6, 21}, {1800, 2, 9, 23},                      //
+    {1899, 0, 3, 20}, {1899, 1, 6, 21}, {1899, 2, 9, 23},                      //
+    {2013, 0, 3, 20}, {2013, 1, 6, 21}, {2013, 2, 9, 22},  {2013, 3, 12, 21},  //
+    {2500, 0, 3, 20}, {2500, 2, 9, 22},                                        //
+    {3000, 0, 3, 20}, {3000, 1, 6, 20}, {3000, 2, 9, 22},  {3000, 3, 12, 22},
+};
+
+TEST(SeasonStartDatesTest, DaysOfKnownEquinoxesAndSolstices) {
+  for (const SeasonCase& c : kSeasonCases) {
+    const MonthDay date = SeasonStartDates(c.year)[static_cast<std::size_t>(c.season)];
+    EXPECT_EQ(date, (MonthDay{c.month, c.day})) << c.year << " season " << c.season;
+  }
+}
+
+TEST(SeasonStartDatesTest, EachDateIsTheCivilDayThatContainsTheInstant) {
+  static constexpr int kSeasonCodes[] = {1, 2, 3, 0};
+  static constexpr int kMonths[] = {3, 6, 9, 12};
+  for (int year = 100; year <= 3000; year += 29) {
+    const SeasonStartRecord record = SeasonStartDates(year);
+    for (std::size_t i = 0; i < record.size(); ++i) {
+      ASSERT_EQ(record[i].month, kMonths[i]) << year;
+      const double instant = SeasonStart(year, kSeasonCodes[i]);
+      const double midnight = CivilDateToDateTime(year, record[i].month, record[i].day);
+      ASSERT_LE(midnight, instant) << year << " season " << i;
+      ASSERT_LT(instant, midnight + 1.0) << year << " season " << i;
+    }
+  }
+}
+
+TEST(SeasonStartDatesTest, SeasonRowsAppearInTheMonthList) {
+  struct Case {
+    int year;
+    int month;
+    const char* line;
+  };
+  static constexpr Case kCases[] = {
+      {2013, 3, "20\tFrühlingsanfang"}, {2013, 6, "21\tSommeranfang"},    {2013, 9, "22\tHerbstanfang"},
+      {2013, 12, "21\tWinteranfang"},   {1500, 3, "11\tFrühlingsanfang"},
+  };
+  for (const Case& c : kCases) {
+    HolidayTable table = HolidayTable::Standard();
+    std::vector<std::string> monthList;
+    Report report;
+    table.BuildHolidayList(c.year, c.month, 1, monthList, report);
+    bool found = false;
+    for (const std::string& line : monthList) {
+      found = found || line == c.line;
+    }
+    EXPECT_TRUE(found) << c.line << " " << c.year;
+  }
+}
+
+}  // namespace
+}  // namespace tempulo

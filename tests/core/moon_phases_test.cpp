@@ -1,0 +1,124 @@
+#include "astro/moon_phases.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/date_encoding.h"
+#include "astro/moon.h"
+#include "astro_test_support.h"
+
+namespace tempulo {
+namespace {
+
+using testing::Text;
+
+constexpr double kJanuary2000 = 36526;  // 1 January 2000, 00:00
+constexpr double kSynodic = 29.530589;
+
+bool Within(long double actual, long double expected, long double tolerance) {
+  return std::fabs(actual - expected) <= tolerance;
+}
+
+TEST(MoonPhasesTest, LunarValuesOf1January2000) {
+  EXPECT_TRUE(Within(MoonAge(kJanuary2000), 24.3977L, 5e-5L));
+  EXPECT_TRUE(Within(MoonPhaseAngle(kJanuary2000), -117.163L, 5e-4L));
+  EXPECT_TRUE(Within(MoonIlluminatedFraction(kJanuary2000), 0.27174L, 5e-6L));
+  EXPECT_TRUE(Within(MoonDistance(kJanuary2000), 400927.2L, 0.05L));
+}
+
+TEST(MoonPhasesTest, PhasesAfter1January2000) {
+  struct Case {
+    int kind;
+    const char* next;
+  };
+  const Case cases[] = {{0, "06.01.2000 18:14:45"},
+                        {2, "14.01.2000 13:35:09"},
+                        {4, "21.01.2000 04:41:27"},
+                        {6, "28.01.2000 07:57:50"},
+                        {1, "10.01.2000 19:22:54"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(Text(NextMoonPhase(c.kind, kJanuary2000)), c.next) << c.kind;
+  }
+  EXPECT_EQ(Text(PreviousMoonPhase(0, kJanuary2000)), "07.12.1999 22:32:43");
+}
+
+// The quarters differ only in the sign of W, so a swap would shift both by
+// about 0.006 day and leave them 7.38 days from the full moon instead.
+TEST(MoonPhasesTest, QuartersLieBetweenTheMainPhases) {
+  for (double x = EncodeDate(1990, 1, 1); x < EncodeDate(2010, 1, 1); x += 41.3) {
+    const double newMoon = NextMoonPhase(0, x);
+    const double first = NextMoonPhase(2, newMoon);
+    const double full = NextMoonPhase(4, newMoon);
+    const double last = NextMoonPhase(6, newMoon);
+    const double next = NextMoonPhase(0, newMoon + 1);
+    ASSERT_LT(newMoon, first);
+    ASSERT_LT(first, full);
+    ASSERT_LT(full, last);
+    ASSERT_LT(last, next);
+    // Crescent and gibbous phases by age fall between their neighbours.
+    const double crescent = NextMoonPhase(1, newMoon);
+    ASSERT_LT(newMoon, crescent);
+    ASSERT_LT(crescent, first);
+    ASSERT_TRUE(Within(MoonAge(crescent), kSynodic / 8, 2e-7L)) << Text(crescent);
+    ASSERT_TRUE(Within(MoonAge(NextMoonPhase(7, newMoon)), 7 * kSynodic / 8, 2e-7L));
+  }
+}
+
+TEST(MoonPhasesTest, NewMoonOneMinuteBeforeAndAfter) {
+  const double newMoon = NextMoonPhase(0, kJanuary2000);
+  const double minute = 1.0 / 1440;
+  // The same new moon, recomputed from another start, moves by well under a
+  // millisecond (the eccentricity factor comes from the start).
+  EXPECT_NEAR(PreviousMoonPhase(0, newMoon + minute), newMoon, 1e-8);
+  const double following = NextMoonPhase(0, newMoon + minute);
+  EXPECT_GT(following - newMoon, 29.2);
+  EXPECT_LT(following - newMoon, 29.9);
+  EXPECT_GT(MoonAge(newMoon - minute), kSynodic - 0.01);
+  EXPECT_LT(MoonAge(newMoon + minute), 0.01);
+  EXPECT_LT(MoonIlluminatedFraction(newMoon), 0.01L);
+  EXPECT_GT(MoonIlluminatedFraction(NextMoonPhase(4, kJanuary2000)), 0.99L);
+}
+
+TEST(MoonPhasesTest, KindsWithoutAPhaseGiveZero) {
+  for (const int kind : {8, 9, 255, -1, -8}) {
+    EXPECT_EQ(MoonPhaseTime(kind, kJanuary2000), 0.0) << kind;
+    EXPECT_EQ(NextMoonPhase(kind, kJanuary2000), 0.0) << kind;
+    EXPECT_EQ(PreviousMoonPhase(kind, kJanuary2000), 0.0) << kind;
+  }
+}
+
+TEST(MoonPhasesTest, MeanPhaseArgumentsUseTheDateForE) {
+  const MeanPhase p = MeanPhaseArguments(4, kJanuary2000);
+  EXPECT_EQ(p.k, 0.5L);
+  EXPECT_EQ(p.e, 1.0L);  // T0 = 0 at 1 January 2000, although k is not 0
+  const MeanPhase later = MeanPhaseArguments(0, kJanuary2000 + 36525);
+  EXPECT_EQ(later.k, 1237.0L);  // 1236.85 rounded
+  EXPECT_TRUE(Within(later.e, 1 - 0.002516L - 0.0000074L, 1e-18L));
+}
+
+// Every 10th day of 1900 to 2100, as the report asks.
+TEST(MoonPhasesTest, PropertiesOverTwoCenturies) {
+  for (double x = EncodeDate(1900, 1, 1); x <= EncodeDate(2100, 12, 31); x += 10) {
+    const long double age = MoonAge(x);
+    ASSERT_GE(age, 0.0L) << Text(x);
+    ASSERT_LT(age, 29.530589L) << Text(x);
+    const long double fraction = MoonIlluminatedFraction(x);
+    ASSERT_GE(fraction, 0.0L) << Text(x);
+    ASSERT_LE(fraction, 1.0L) << Text(x);
+    const long double angle = MoonPhaseAngle(x);
+    ASSERT_LT(std::fabs(angle), 180.0L) << Text(x);
+    ASSERT_EQ(angle<0, age> kSynodic / 2) << Text(x);
+    for (const int kind : {0, 2, 4, 6}) {
+      const double next = NextMoonPhase(kind, x);
+      ASSERT_GE(next, x) << Text(x) << " " << kind;
+      ASSERT_LT(next - x, 30.0) << Text(x) << " " << kind;
+      const double previous = PreviousMoonPhase(kind, x);
+      ASSERT_LE(previous, x) << Text(x) << " " << kind;
+      ASSERT_LT(x - previous, 30.0) << Text(x) << " " << kind;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tempulo

@@ -1,0 +1,83 @@
+#include "astro/moon.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/angles.h"
+#include "astro/date_encoding.h"
+
+namespace tempulo {
+namespace {
+
+bool Within(long double actual, long double expected, long double tolerance) {
+  return std::fabs(actual - expected) <= tolerance;
+}
+
+TEST(MoonTest, PositionOf12April1992) {
+  CelestialPosition p;
+  p.parallax = 7.0L;
+  MoonPosition(p, 33706);
+  EXPECT_TRUE(Within(p.longitude, 133.167270L, 5e-7L)) << static_cast<double>(p.longitude);
+  EXPECT_TRUE(Within(p.latitude, -3.229127L, 5e-7L)) << static_cast<double>(p.latitude);
+  EXPECT_TRUE(Within(p.distance, 368409.7L, 0.05L)) << static_cast<double>(p.distance);
+  EXPECT_TRUE(Within(p.rightAscension, 134.688474L, 5e-7L)) << static_cast<double>(p.rightAscension);
+  EXPECT_TRUE(Within(p.declination, 13.768365L, 5e-7L)) << static_cast<double>(p.declination);
+  EXPECT_EQ(p.parallax, 7.0L);  // left alone
+  EXPECT_EQ(MoonDistance(33706), p.distance);
+}
+
+TEST(MoonTest, DistanceAndLongitudeOverTwoCenturies) {
+  for (double d = EncodeDate(1900, 1, 1); d < EncodeDate(2100, 12, 31); d += 7.3) {
+    CelestialPosition p;
+    MoonPosition(p, d);
+    ASSERT_GT(p.distance, 356000.0L) << d;
+    ASSERT_LT(p.distance, 407000.0L) << d;
+    ASSERT_GE(p.longitude, 0.0L) << d;
+    ASSERT_LT(p.longitude, 360.0L) << d;
+    ASSERT_LT(std::fabs(p.latitude), 5.4L) << d;
+  }
+}
+
+// At the equator on the ellipsoid the observer sits on the equatorial radius:
+// the parallax then shifts the declination by at most the parallax itself.
+TEST(MoonTest, TopocentricCorrection) {
+  const double date = 33706;
+  CelestialPosition geocentric;
+  MoonPosition(geocentric, date);
+  const long double expectedParallax =
+      ArcSinDeg(SinDeg(8.794L / 3600.0L) / (geocentric.distance / 149597869.0L));
+
+  struct Case {
+    long double latitude;
+    long double longitude;
+  };
+  const Case cases[] = {{0, 0}, {50, -12}, {-33.9L, -18.4L}, {78, 15}};
+  for (const Case& c : cases) {
+    CelestialPosition p = geocentric;
+    TopocentricCorrection(p, date, c.latitude, c.longitude, 0);
+    EXPECT_EQ(p.parallax, expectedParallax);
+    EXPECT_EQ(p.longitude, geocentric.longitude);
+    EXPECT_EQ(p.distance, geocentric.distance);
+    const long double shift =
+        std::hypot(p.rightAscension - geocentric.rightAscension, p.declination - geocentric.declination);
+    EXPECT_LT(shift, 1.2L * expectedParallax) << static_cast<double>(c.latitude);
+    EXPECT_GT(shift, 0.0L) << static_cast<double>(c.latitude);
+  }
+}
+
+// Seen from 50 degrees north the moon always stands lower in the sky, so its
+// declination drops, by up to about a degree.
+TEST(MoonTest, NorthernObserverSeesTheMoonFurtherSouth) {
+  for (double d = EncodeDate(2000, 1, 1); d < EncodeDate(2001, 1, 1); d += 0.73) {
+    CelestialPosition p;
+    MoonPosition(p, d);
+    const long double geocentric = p.declination;
+    TopocentricCorrection(p, d, 50, -12, 0);
+    ASSERT_LT(p.declination, geocentric) << d;
+    ASSERT_GT(p.declination, geocentric - 1.05L) << d;
+  }
+}
+
+}  // namespace
+}  // namespace tempulo

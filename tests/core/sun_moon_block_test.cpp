@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/core/clock.h"
+#include "app/core/report.h"
+#include "app/core/report_builder.h"
+#include "astro/rise_set.h"
+#include "calendars/modern/week_and_time.h"
+
+namespace tempulo {
+namespace {
+
+std::vector<std::string> ReportLines(int day, int month, int year) {
+  const FixedClock clock({2024, 5, 1}, {12, 0, 0});
+  Report report;
+  BuildReport(day, month, year, clock, report);
+  return report.Lines();
+}
+
+// The lines after the last separator: the sun and moon block.
+std::vector<std::string> LastBlock(const std::vector<std::string>& lines) {
+  std::size_t i = lines.size();
+  while (i > 0 && lines[i - 1] != " ") {
+    --i;
+  }
+  return {lines.begin() + static_cast<std::ptrdiff_t>(i), lines.end()};
+}
+
+TEST(SunMoonBlockTest, WholeBlockOf20March2000) {
+  const std::vector<std::string> expected = {
+      "Morgendämmerung\t20.03.2000 05:42:15 MEZ",
+      "Abenddämmerung\t20.03.2000 18:57:33 MEZ",
+      "Mondalter\t14.56 Tage",
+      "Aktuelle Phase\t99.82 %",
+      "Mondabstand\t378901.27 km",
+      "Nächster Neumond\t04.04.2000 19:13:05 MEZ",
+      "Nächstes 1.Viertel\t11.04.2000 14:31:30 MEZ",
+      "Nächster Vollmond\t20.03.2000 05:45:30 MEZ",
+      "Nächstes 3.Viertel\t28.03.2000 01:21:47 MEZ",
+      "Mondaufgang\t20.03.2000 18:47:43 MEZ",
+      "Mondkulmination\t21.03.2000 01:02:03 MEZ",
+      "Monduntergang\t20.03.2000 06:41:45 MEZ",
+      "Sonnenaufgang\t20.03.2000 06:14:27 MEZ",
+      "Sonnenkulmination\t20.03.2000 12:19:22 MEZ",
+      "Sonnenuntergang\t20.03.2000 18:25:15 MEZ",
+  };
+  EXPECT_EQ(LastBlock(ReportLines(20, 3, 2000)), expected);
+}
+
+TEST(SunMoonBlockTest, OnlyFrom1900On) {
+  const std::vector<std::string> before = ReportLines(31, 12, 1899);
+  ASSERT_FALSE(before.empty());
+  EXPECT_EQ(before.back(), " ");
+  const std::vector<std::string> from = LastBlock(ReportLines(1, 1, 1900));
+  ASSERT_EQ(from.size(), 15u);
+  EXPECT_EQ(from[0].rfind("Morgendämmerung\t01.01.1900 ", 0), 0u) << from[0];
+}
+
+TEST(SunMoonBlockTest, NoEventReadsDash) {
+  Report report;
+  AddCetTimeLine(report, "Mondaufgang", NoEvent);
+  AddCetTimeLine(report, "Sonnenaufgang", 36605.4375);  // 10:30 universal time
+  const std::vector<std::string> expected = {"Mondaufgang\t-", "Sonnenaufgang\t20.03.2000 11:30:00 MEZ"};
+  EXPECT_EQ(report.Lines(), expected);
+}
+
+}  // namespace
+}  // namespace tempulo

@@ -1,0 +1,157 @@
+#include "astro/sun.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "astro/angles.h"
+#include "astro/date_encoding.h"
+#include "astro_test_support.h"
+
+namespace tempulo {
+namespace {
+
+using testing::Text;
+
+// |a - b| within half a unit of the last printed decimal.
+::testing::AssertionResult Printed(long double actual, long double printed, int decimals) {
+  const long double tolerance = 0.5L * std::pow(10.0L, -decimals);
+  if (std::fabs(actual - printed) <= tolerance) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "value " << static_cast<double>(actual) << " is not " << static_cast<double>(printed);
+}
+
+constexpr double kJ2000 = 36526.5;
+
+TEST(SunTest, NutationAndSiderealTimeAtJ2000) {
+  const NutationValues n = Nutation(kJ2000);
+  EXPECT_TRUE(Printed(n.longitude, -0.0038673L, 7));
+  EXPECT_TRUE(Printed(n.obliquity, 23.437687L, 6));
+  EXPECT_TRUE(Printed(ApparentSiderealTime(kJ2000), 280.45707L, 5));
+}
+
+TEST(SunTest, PositionAtJ2000) {
+  CelestialPosition p;
+  SunPosition(p, kJ2000);
+  EXPECT_TRUE(Printed(p.longitude, 280.368071L, 6));
+  EXPECT_TRUE(Printed(p.latitude, 0.000215L, 6));
+  EXPECT_TRUE(Printed(p.distance, 147103710.0L, 0));
+  EXPECT_TRUE(Printed(p.rightAscension, -78.722531L, 6));
+  EXPECT_TRUE(Printed(p.declination, -23.032519L, 6));
+  EXPECT_EQ(p.parallax, 0.0L);
+}
+
+TEST(SunTest, SeasonStartsAndTermOf2000) {
+  struct Case {
+    int season;
+    const char* text;
+  };
+  const Case cases[] = {{1, "20.03.2000 07:36:27"},
+                        {2, "21.06.2000 01:48:52"},
+                        {3, "22.09.2000 17:28:42"},
+                        {0, "21.12.2000 13:38:36"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(Text(SeasonStart(2000, c.season)), c.text) << c.season;
+  }
+  EXPECT_EQ(Text(SolarLongitudeTime(2000, 21)), "04.02.2000 12:41:34");
+  for (const int season : {4, 5, 255, -1}) {
+    EXPECT_EQ(SeasonStart(2000, season), 0.0) << season;
+  }
+}
+
+TEST(SunTest, WinterSolsticeRightAscensionIsNegative) {
+  CelestialPosition p;
+  SunPosition(p, SeasonStart(2000, 0));
+  EXPECT_LT(std::fabs(p.longitude - 270.0L), 1e-9L);
+  EXPECT_LT(std::fabs(p.rightAscension - -90.0L), 1e-6L);
+}
+
+TEST(SunTest, PrincipalTermIndexByMonth) {
+  const int expected[] = {20, 22, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18};
+  for (int month = 1; month <= 12; ++month) {
+    EXPECT_EQ(PrincipalTermIndex(month), expected[month - 1]) << month;
+  }
+}
+
+// Every term n of every year reaches n * 15 degrees, in the Gregorian month
+// the term belongs to, over the whole range the calendars use.
+TEST(SunTest, SolarTermsOfYears100To3000) {
+  for (int year = 100; year <= 3000; year += 29) {
+    for (int n = 0; n < 24; ++n) {
+      const double t = SolarLongitudeTime(year, n);
+      CelestialPosition p;
+      SunPosition(p, t);
+      ASSERT_LT(std::fabs(AngleDifference(p.longitude, 15.0L * n)), 1e-9L) << year << " " << n;
+      const CivilDate date = DecodeDate(std::floor(t));
+      ASSERT_EQ(date.year, year) << year << " " << n;
+      // Principal terms (even n) fall in the month PrincipalTermIndex names;
+      // the odd ones in the month before or the same month.
+      const int month = n % 2 == 0 ? ((n / 2 + 2) % 12) + 1 : 0;
+      if (month != 0) {
+        ASSERT_EQ(PrincipalTermIndex(month), n);
+        ASSERT_EQ(date.month, month) << year << " " << n << " " << Text(t);
+      }
+    }
+    const CivilDate spring = DecodeDate(std::floor(SeasonStart(year, 1)));
+    const CivilDate winter = DecodeDate(std::floor(SeasonStart(year, 0)));
+    ASSERT_EQ(spring.month, 3) << year;
+    ASSERT_GE(spring.day, 19) << year;
+    ASSERT_LE(spring.day, 22) << year;
+    ASSERT_EQ(winter.month, 12) << year;
+    ASSERT_GE(winter.day, 20) << year;
+    ASSERT_LE(winter.day, 23) << year;
+  }
+}
+
+TEST(SunTest, SeasonStartsOfModernYearsFallOnTheUsualDays) {
+  for (int year = 1900; year <= 2100; ++year) {
+    const CivilDate spring = DecodeDate(std::floor(SeasonStart(year, 1)));
+    const CivilDate winter = DecodeDate(std::floor(SeasonStart(year, 0)));
+    ASSERT_EQ(spring.month, 3);
+    ASSERT_GE(spring.day, 19) << year;
+    ASSERT_LE(spring.day, 21) << year;
+    ASSERT_EQ(winter.month, 12);
+    ASSERT_GE(winter.day, 20) << year;
+    ASSERT_LE(winter.day, 23) << year;  // 23 December 1903
+    const CivilDate lichun = DecodeDate(std::floor(SolarLongitudeTime(year, 21)));
+    ASSERT_EQ(lichun.year, year);
+    ASSERT_EQ(lichun.month, 2);
+    ASSERT_LE(lichun.day, 6) << year;
+  }
+}
+
+// The Chinese calendar asks for the principal terms around any day of the
+// years 100 to 3000, Julian-calendar days before the reform included.
+TEST(SunTest, PrincipalTermsBracketEveryInstant) {
+  const double first = EncodeDate(100, 1, 1);
+  const double last = EncodeDate(3000, 12, 31);
+  for (double x = first; x <= last; x += 397.37) {
+    const double next = NextPrincipalTerm(x);
+    const double previous = PreviousPrincipalTerm(x);
+    ASSERT_GE(next, x) << Text(x);
+    ASSERT_LT(previous, x) << Text(x);
+    ASSERT_GT(next - previous, 29.0) << Text(x);
+    ASSERT_LT(next - previous, 32.0) << Text(x);
+    CelestialPosition p;
+    SunPosition(p, next);
+    const long double rest = std::fmod(p.longitude + 1e-6L, 30.0L);
+    ASSERT_LT(rest, 2e-6L) << Text(x);
+    // The term after `previous` is the first one at or after x.
+    ASSERT_EQ(NextPrincipalTerm(previous + 1e-6), next) << Text(x);
+  }
+}
+
+TEST(SunTest, PrincipalTermAtItsOwnInstant) {
+  const double spring = SeasonStart(2000, 1);
+  EXPECT_EQ(NextPrincipalTerm(spring), spring);
+  const double before = PreviousPrincipalTerm(spring);
+  EXPECT_EQ(Text(before), Text(SolarLongitudeTime(2000, 22)));
+  EXPECT_GT(spring - before, 29.0);
+  EXPECT_LT(spring - before, 31.0);
+}
+
+}  // namespace
+}  // namespace tempulo
