@@ -665,25 +665,40 @@ void FollowSolarTerm(const Reading& before, LineCheck& after) {
     after.Fail("succession", "term " + Str(term) + " after term " + Str(before.day));
     return;
   }
-  // A major term (an even one) falls in the month of its number, never in a
-  // leap month: Yushui (22) in month 1, Chunfen (0) in month 2, ... Dongzhi
-  // (18) in month 11. The line names the term at 0 h universal time, the
-  // calendar counts days in China, so the term may have begun on the day
-  // before.
+  // A major term (an even one) never falls in a leap month, and the winter
+  // solstice (Dongzhi, 18) always in month 11. The others fall in the month of
+  // their number (Yushui, 22, in month 1, Chunfen, 0, in month 2, ...) except
+  // beside a month that holds two of them. The line names the term at 0 h
+  // universal time, the calendar counts days in China, so the term may have
+  // begun on the day before.
   if (term == before.day || term % 2 != 0) {
     return;
   }
-  const int month = (term / 2 + 1) % 12 + 1;
   const Reading* today = after.Of(kChinese);
   const Reading* yesterday = after.Before(kChinese);
   if (today == nullptr || yesterday == nullptr) {
     return;
   }
-  const auto holds = [month](const Reading* r) { return !r->flag && r->month == month; };
-  if (!holds(today) && !holds(yesterday)) {
-    after.Fail("month", "major term " + Str(term) + " begins in Chinese month " + Str(today->month) +
-                            (today->flag ? " (leap)" : "") + ", not in month " + Str(month));
+  const auto describe = [](const Reading* r) { return Str(r->month) + (r->flag ? " (leap)" : ""); };
+  if (today->flag && yesterday->flag) {
+    after.Fail("month", "major term " + Str(term) + " begins in the leap month " + describe(today));
+    return;
   }
+  const int month = (term / 2 + 1) % 12 + 1;
+  const auto holds = [](const Reading* r, int m) { return !r->flag && r->month == m; };
+  if (holds(today, month) || holds(yesterday, month)) {
+    return;
+  }
+  const int below = (month + 10) % 12 + 1;
+  const int above = month % 12 + 1;
+  if (term != 18 &&
+      (holds(today, below) || holds(today, above) || holds(yesterday, below) || holds(yesterday, above))) {
+    after.Exception(
+        "Chinese calendar: a major term in the month beside its number (a month with two of them)");
+    return;
+  }
+  after.Fail("month", "major term " + Str(term) + " begins in Chinese month " + describe(today) +
+                          ", not in month " + Str(month));
 }
 
 bool IsChineseFestival(std::string_view value) {

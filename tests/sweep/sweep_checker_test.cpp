@@ -67,6 +67,8 @@ std::int64_t Findings(const SweepChecker& checker, const std::string& check) {
   return it == checker.Stats().byCheck.end() ? 0 : it->second.unexpected;
 }
 
+void PrintTo(const Fault& fault, std::ostream* out) { *out << fault.name; }
+
 class PlantedFault : public ::testing::TestWithParam<Fault> {};
 
 TEST_P(PlantedFault, IsFound) {
@@ -152,7 +154,7 @@ const Fault kFaults[] = {
        if (r.holidayLines.empty()) {
          return false;
        }
-       r.holidayLines.erase(r.holidayLines.begin());
+       r.holidayLines.pop_back();
        return true;
      },
      "Feiertagsliste: value"},

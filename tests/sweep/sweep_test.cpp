@@ -37,6 +37,8 @@ SweepPlan Sample(int from, int to) {
   return plan;
 }
 
+void PrintTo(const SampledRange& range, std::ostream* out) { *out << range.from << "-" << range.to; }
+
 class SampledSweep : public ::testing::TestWithParam<SampledRange> {};
 
 TEST_P(SampledSweep, EveryLineOfEverySampledDay) {
@@ -54,11 +56,15 @@ TEST_P(SampledSweep, EveryLineOfEverySampledDay) {
   }
 }
 
+// Ranges of about equal cost: the sun and moon block makes the days from 1900
+// on about three times as dear.
 INSTANTIATE_TEST_SUITE_P(
     Years, SampledSweep,
-    ::testing::Values(SampledRange{"100_to_799", 100, 799}, SampledRange{"800_to_1499", 800, 1499},
-                      SampledRange{"1500_to_1899", 1500, 1899}, SampledRange{"1900_to_2099", 1900, 2099},
-                      SampledRange{"2100_to_2549", 2100, 2549}, SampledRange{"2550_to_3000", 2550, 3000}),
+    ::testing::Values(SampledRange{"100_to_499", 100, 499}, SampledRange{"500_to_899", 500, 899},
+                      SampledRange{"900_to_1299", 900, 1299}, SampledRange{"1300_to_1581", 1300, 1581},
+                      SampledRange{"1582_to_1899", 1582, 1899}, SampledRange{"1900_to_1999", 1900, 1999},
+                      SampledRange{"2000_to_2199", 2000, 2199}, SampledRange{"2200_to_2599", 2200, 2599},
+                      SampledRange{"2600_to_3000", 2600, 3000}),
     [](const ::testing::TestParamInfo<SampledRange>& info) { return info.param.name; });
 
 }  // namespace
