@@ -112,6 +112,12 @@ void SweepStats::Merge(const SweepStats& other, std::size_t examplesPerCheck) {
   for (const auto& [name, count] : other.exceptions) {
     exceptions[name] += count;
   }
+  for (const auto& [name, count] : other.readByLine) {
+    readByLine[name] += count;
+  }
+  for (const auto& [name, count] : other.stepsByLine) {
+    stepsByLine[name] += count;
+  }
   for (const auto& [name, counts] : other.byCheck) {
     CheckCounts& mine = byCheck[name];
     mine.unexpected += counts.unexpected;
@@ -301,6 +307,13 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
     }
   }
   unexpectedLines(lines.size());
+  if (!quiet) {
+    for (const LineKind& kind : kinds) {
+      if (context->present[kind.kind] && context->readings[kind.kind].valid) {
+        ++stats_.readByLine[std::string(kind.name)];
+      }
+    }
+  }
   if (day.fehler) {
     return;
   }
@@ -320,6 +333,7 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
       kind.follow(before->readings[kind.kind], check);
       if (!quiet) {
         ++stats_.successions;
+        ++stats_.stepsByLine[std::string(kind.name)];
       }
     }
   }

@@ -46,6 +46,10 @@ struct SweepStats {
   std::int64_t successions = 0;  // day-to-day steps checked
   std::int64_t unexpected = 0;
   std::int64_t known = 0;
+  // Per line: the days it was there and could be read, and the day-to-day
+  // steps checked on it.
+  std::map<std::string, std::int64_t> readByLine;
+  std::map<std::string, std::int64_t> stepsByLine;
   // Designed exceptions met on the way, by name (counted, not failed).
   std::map<std::string, std::int64_t> exceptions;
   std::map<std::string, CheckCounts> byCheck;

@@ -2,7 +2,7 @@
 // every line checked. Exit status 0 when nothing but known failures was found.
 //
 //   tempulo_sweep [--from YEAR] [--to YEAR] [--stride N --run L] [--full-years Y,Y,...]
-//                 [--jobs N] [--examples N] [--quiet]
+//                 [--jobs N] [--examples N] [--per-line] [--quiet]
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
@@ -15,12 +15,13 @@ namespace {
 
 int Usage() {
   std::cerr << "usage: tempulo_sweep [--from YEAR] [--to YEAR] [--stride N --run L] [--full-years Y,Y,...]\n"
-               "                     [--jobs N] [--examples N] [--quiet]\n"
+               "                     [--jobs N] [--examples N] [--per-line] [--quiet]\n"
                "  --from, --to   the years, 100 to 3000 (default: all of them)\n"
                "  --stride, --run  only runs of L consecutive days every N days (default: every day)\n"
                "  --full-years   years taken day by day in any case\n"
                "  --jobs         threads (default 1)\n"
                "  --examples     examples printed per check (default 5)\n"
+               "  --per-line     how often each line was read and each day-to-day step checked\n"
                "  --quiet        no progress on stderr\n";
   return 2;
 }
@@ -42,10 +43,15 @@ int main(int argc, char** argv) {
   int jobs = 1;
   int examples = 5;
   bool quiet = false;
+  bool perLine = false;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
     if (option == "--quiet") {
       quiet = true;
+      continue;
+    }
+    if (option == "--per-line") {
+      perLine = true;
       continue;
     }
     if (i + 1 >= argc) {
@@ -91,6 +97,6 @@ int main(int argc, char** argv) {
   };
   const tempulo::sweep::SweepResult result =
       tempulo::sweep::RunSweep(plan, jobs, static_cast<std::size_t>(examples), progress);
-  tempulo::sweep::PrintSweep(std::cout, plan, result);
+  tempulo::sweep::PrintSweep(std::cout, plan, result, perLine);
   return result.stats.unexpected == 0 ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <mutex>
 #include <ostream>
+#include <string>
 #include <thread>
 
 #include "app/core/clock.h"
@@ -140,7 +141,7 @@ SweepResult RunSweep(const SweepPlan& plan, int jobs, std::size_t examplesPerChe
   return result;
 }
 
-void PrintSweep(std::ostream& out, const SweepPlan& plan, const SweepResult& result) {
+void PrintSweep(std::ostream& out, const SweepPlan& plan, const SweepResult& result, bool perLine) {
   const SweepStats& s = result.stats;
   const auto date = [](const SweepDay& d) {
     return std::to_string(d.day) + "." + std::to_string(d.month) + "." + std::to_string(d.year);
@@ -148,11 +149,14 @@ void PrintSweep(std::ostream& out, const SweepPlan& plan, const SweepResult& res
   out << "Sweep of the years " << plan.fromYear << " to " << plan.toYear;
   if (plan.stride > 1) {
     out << ": runs of " << plan.runLength << " days every " << plan.stride << " days";
-    if (!plan.fullYears.empty()) {
-      out << ", and every day of";
-      for (int year : plan.fullYears) {
-        out << " " << year;
+    std::string fullYears;
+    for (int year : plan.fullYears) {
+      if (year >= plan.fromYear && year <= plan.toYear) {
+        fullYears += " " + std::to_string(year);
       }
+    }
+    if (!fullYears.empty()) {
+      out << ", and every day of" << fullYears;
     }
   } else {
     out << ": every day";
@@ -172,6 +176,14 @@ void PrintSweep(std::ostream& out, const SweepPlan& plan, const SweepResult& res
     out << "Designed exceptions met:\n";
     for (const auto& [name, count] : s.exceptions) {
       out << "  " << name << ": " << count << "\n";
+    }
+  }
+  if (perLine) {
+    out << "Lines read / day-to-day steps checked:\n";
+    for (const auto& [name, count] : s.readByLine) {
+      const auto steps = s.stepsByLine.find(name);
+      out << "  " << name << ": " << count << " / " << (steps == s.stepsByLine.end() ? 0 : steps->second)
+          << "\n";
     }
   }
   for (const auto& [check, counts] : s.byCheck) {

@@ -42,7 +42,8 @@ const Clock& SweepClock();
 SweepResult RunSweep(const SweepPlan& plan, int jobs = 1, std::size_t examplesPerCheck = 5,
                      const std::function<void(int year)>& yearDone = {});
 
-// The figures and, per check, the counts and first examples.
-void PrintSweep(std::ostream& out, const SweepPlan& plan, const SweepResult& result);
+// The figures and, per check, the counts and first examples; with `perLine`
+// also how often each line was read and each day-to-day step checked.
+void PrintSweep(std::ostream& out, const SweepPlan& plan, const SweepResult& result, bool perLine = false);
 
 }  // namespace tempulo::sweep

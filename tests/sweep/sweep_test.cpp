@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "report_lines.h"
 #include "sweep_runner.h"
 
 namespace tempulo::sweep {
@@ -66,6 +67,43 @@ INSTANTIATE_TEST_SUITE_P(
                       SampledRange{"2000_to_2199", 2000, 2199}, SampledRange{"2200_to_2599", 2200, 2599},
                       SampledRange{"2600_to_3000", 2600, 3000}),
     [](const ::testing::TestParamInfo<SampledRange>& info) { return info.param.name; });
+
+// In 1999 and 2000 every line applies: each must have been read, as a date of
+// its calendar, on every day, and each day-by-day line stepped from the day
+// before, so no line passes for want of being looked at.
+TEST(SweepRunner, EveryLineIsReadOnEveryDay) {
+  SweepPlan plan;
+  plan.fromYear = 1999;
+  plan.toYear = 2000;
+  const SweepResult result = RunSweep(plan);
+  ASSERT_EQ(result.stats.days, 731);
+  for (const LineKind& kind : LineKinds()) {
+    if (kind.read == nullptr) {
+      continue;
+    }
+    const std::string name(kind.name);
+    EXPECT_EQ(result.stats.readByLine.count(name) ? result.stats.readByLine.at(name) : 0, 731) << name;
+    if (kind.follow != nullptr) {
+      EXPECT_EQ(result.stats.stepsByLine.count(name) ? result.stats.stepsByLine.at(name) : 0, 730) << name;
+    }
+  }
+}
+
+// Threads share the years in blocks; each block first reads the day before
+// it, so the same days, lines and steps are checked as by one thread.
+TEST(SweepRunner, ThreadsCheckWhatOneThreadChecks) {
+  SweepPlan plan;
+  plan.fromYear = 1579;
+  plan.toYear = 1590;
+  const SweepResult one = RunSweep(plan, 1);
+  const SweepResult two = RunSweep(plan, 2);
+  EXPECT_EQ(one.stats.days, two.stats.days);
+  EXPECT_EQ(one.stats.lines, two.stats.lines);
+  EXPECT_EQ(one.stats.successions, two.stats.successions);
+  EXPECT_EQ(one.stats.fehlerDays, 3);           // 29 February 1579, 1581, 1582
+  EXPECT_EQ(one.stats.days, 12 * 365 + 3 + 3);  // 1580, 1584 and 1588 are leap years
+  EXPECT_EQ(one.stats.unexpected, two.stats.unexpected);
+}
 
 }  // namespace
 }  // namespace tempulo::sweep
