@@ -124,3 +124,19 @@ TEST(ReportFrame, JulianDateOfTheDay) {
 
 }  // namespace
 }  // namespace tempulo
+
+namespace tempulo {
+namespace {
+
+// Before the reform every line names the same day as the report's JD: the
+// lines computed from the date value (Jewish, Chinese) read the Julian date.
+TEST(ReportFrame, DateValueNamesTheSameDayAsTheJulianDayBeforeTheReform) {
+  const auto lines = ReportOf(17, 3, 1500);
+  EXPECT_EQ(ValueOf(lines, "Julianisches Datum"), "2269008.5 / modifiziert -130992");
+  EXPECT_EQ(ValueOf(lines, "Jüdischer Kalender"), "17.Nisan 5260");
+  // Read as a proleptic Gregorian date, the same numbers would be Julian
+  // 8 March 1500, 8 Nisan.
+}
+
+}  // namespace
+}  // namespace tempulo
