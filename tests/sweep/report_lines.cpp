@@ -1349,6 +1349,7 @@ void ReadEraDate(LineCheck& c, const Names<13>& names, std::int64_t yearsPerEra)
     return;
   }
   r.year = era * yearsPerEra + year;
+  r.flag = r.month == 13;
   r.valid = DayInMonth(r, 31, c);
 }
 
@@ -1567,15 +1568,28 @@ void ReadMoment(LineCheck& c) {
   r.valid = true;
 }
 
-// Sun and twilight: on the chosen day itself.
-void ReadSunMoment(LineCheck& c) {
+// Sun and twilight: on the chosen day itself, at hours (CET) that 50 degrees
+// north and 12 degrees east allow in some season.
+void ReadSunMoment(LineCheck& c, long double earliest, long double latest) {
   ReadMoment(c);
   Reading& r = c.Result();
-  if (r.valid && std::floor(r.real - c.Day().jd) != 0) {
-    c.Fail("value", Quote(c.Value()) + " is not on the chosen day");
+  if (!r.valid) {
+    return;
+  }
+  const long double hours = (r.real - c.Day().jd) * 24;
+  if (hours < earliest || hours > latest) {
+    c.Fail("value", Quote(c.Value()) + " is not between " + Str(std::llround(earliest * 60)) + " and " +
+                        Str(std::llround(latest * 60)) + " minutes after midnight of the chosen day");
     r.valid = false;
   }
 }
+
+void ReadDawn(LineCheck& c) { ReadSunMoment(c, 2.5L, 8.25L); }
+void ReadDusk(LineCheck& c) { ReadSunMoment(c, 16.25L, 22.0L); }
+void ReadSunRise(LineCheck& c) { ReadSunMoment(c, 3.5L, 8.75L); }
+// Mean noon at 12 degrees east is 12:12 CET; the equation of time moves the
+// sun's culmination by at most about 17 minutes either way.
+void ReadSunTransit(LineCheck& c) { ReadSunMoment(c, 11.85L, 12.5L); }
 
 void FollowSunMoment(const Reading& before, LineCheck& after) {
   // Rise, set and twilight move by a few minutes a day at 50 degrees north.
@@ -1586,7 +1600,7 @@ void FollowSunMoment(const Reading& before, LineCheck& after) {
 }
 
 void ReadSunSet(LineCheck& c) {
-  ReadSunMoment(c);
+  ReadSunMoment(c, 15.5L, 21.25L);
   const Reading* dawn = c.Of(kDawn);
   const Reading* dusk = c.Of(kDusk);
   const Reading* rise = c.Of(kSunRise);
@@ -1660,6 +1674,22 @@ void ReadLastQuarter(LineCheck& c) {
   if (wraps != 1) {
     c.Fail("order", "the next phases are not in the order of the lunation");
   }
+  // The moon's age at 0 h and the time to each phase add up to the phase's
+  // place in the lunation, give or take the moon's uneven pace.
+  const Reading* age = c.Of(kMoonAge);
+  if (age == nullptr) {
+    return;
+  }
+  constexpr long double kLunation = 29.530589L;
+  for (int i = 0; i < 4; ++i) {
+    const long double untilPhase = phases[i]->real - 1.0L / 24 - c.Day().jd;
+    long double off = std::fmod(age->real + untilPhase - i * kLunation / 4, kLunation);
+    off += off < -kLunation / 2 ? kLunation : off > kLunation / 2 ? -kLunation : 0;
+    if (std::fabs(off) > 1.5L) {
+      c.Fail("value", "the moon's age and the next phase " + Str(2 * i) + " are " +
+                          std::to_string(static_cast<double>(off)) + " days apart");
+    }
+  }
 }
 
 void ReadWithUnit(LineCheck& c, std::string_view unit, long double low, long double high,
@@ -1700,7 +1730,21 @@ void FollowMoonAge(const Reading& before, LineCheck& after) {
   }
 }
 
-void ReadMoonPhase(LineCheck& c) { ReadWithUnit(c, " %", 0, 100, 15); }
+void ReadMoonPhase(LineCheck& c) {
+  ReadWithUnit(c, " %", 0, 100, 15);
+  // About (1 - cos elongation) / 2, the elongation taken from the age.
+  const Reading* age = c.Of(kMoonAge);
+  Reading& r = c.Result();
+  if (r.valid && age != nullptr) {
+    constexpr long double kTurn = 2 * 3.14159265358979323846L;
+    const long double expected = 50 * (1 - std::cos(kTurn * age->real / 29.530589L));
+    if (std::fabs(r.real - expected) > 8) {
+      c.Fail("value", Quote(c.Value()) + " lit at an age of " +
+                          std::to_string(static_cast<double>(age->real)) + " days (about " +
+                          std::to_string(static_cast<double>(expected)) + " %)");
+    }
+  }
+}
 void ReadMoonDistance(LineCheck& c) { ReadWithUnit(c, " km", 356000, 407000, 8000); }
 
 // ------------------------------------------------------------ the table
@@ -1807,9 +1851,9 @@ constexpr std::array<LineKind, kKindCount> kLineKinds = {{
     {kPiSilvester, "PI-Silvester", "", false, Occurs::kOptional, Always, IsPiSilvester, ReadPiSilvester,
      nullptr, kByJd},
     {kSeparator, "Trennzeile", " ", true, Occurs::kOnce, Always, nullptr, nullptr, nullptr, kByJd},
-    {kDawn, "Morgendämmerung", "Morgendämmerung", false, Occurs::kOnce, From1900, nullptr, ReadSunMoment,
+    {kDawn, "Morgendämmerung", "Morgendämmerung", false, Occurs::kOnce, From1900, nullptr, ReadDawn,
      FollowSunMoment, kByJd},
-    {kDusk, "Abenddämmerung", "Abenddämmerung", false, Occurs::kOnce, From1900, nullptr, ReadSunMoment,
+    {kDusk, "Abenddämmerung", "Abenddämmerung", false, Occurs::kOnce, From1900, nullptr, ReadDusk,
      FollowSunMoment, kByJd},
     {kMoonAge, "Mondalter", "Mondalter", false, Occurs::kOnce, From1900, nullptr, ReadMoonAge, FollowMoonAge,
      kByJd},
@@ -1831,10 +1875,10 @@ constexpr std::array<LineKind, kKindCount> kLineKinds = {{
      ReadMoonMoment, nullptr, kByJd},
     {kMoonSet, "Monduntergang", "Monduntergang", false, Occurs::kOnce, From1900, nullptr, ReadMoonMoment,
      nullptr, kByJd},
-    {kSunRise, "Sonnenaufgang", "Sonnenaufgang", false, Occurs::kOnce, From1900, nullptr, ReadSunMoment,
+    {kSunRise, "Sonnenaufgang", "Sonnenaufgang", false, Occurs::kOnce, From1900, nullptr, ReadSunRise,
      FollowSunMoment, kByJd},
     {kSunTransit, "Sonnenkulmination", "Sonnenkulmination", false, Occurs::kOnce, From1900, nullptr,
-     ReadSunMoment, FollowSunMoment, kByJd},
+     ReadSunTransit, FollowSunMoment, kByJd},
     {kSunSet, "Sonnenuntergang", "Sonnenuntergang", false, Occurs::kOnce, From1900, nullptr, ReadSunSet,
      FollowSunMoment, kByJd},
 }};

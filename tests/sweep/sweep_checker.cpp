@@ -1,5 +1,6 @@
 #include "sweep_checker.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <deque>
@@ -59,15 +60,21 @@ std::string BrokenNumber(std::string_view line) {
 }
 
 // The lunisolar years, checked as wholes where every day of one was seen:
-// 12 or 13 months of 29 or 30 days, the 13 months exactly in the years that
-// hold a leap month (Adar 2, a Chinese leap month).
+// one of the calendar's year lengths, and 13 months (Adar 2, a Chinese leap
+// month, the Goddess and Solilunar thirteenth month) exactly in the long ones.
 struct YearRule {
   K kind;
   bool (*starts)(const Reading&);
+  std::array<int, 6> lengths;  // 0: no more
 };
 constexpr YearRule kYearRules[] = {
-    {kJewish, [](const Reading& r) { return r.month == 7 && r.day == 1; }},
-    {kChinese, [](const Reading& r) { return r.month == 1 && r.day == 1 && !r.flag; }},
+    {kJewish, [](const Reading& r) { return r.month == 7 && r.day == 1; }, {353, 354, 355, 383, 384, 385}},
+    {kChinese,
+     [](const Reading& r) { return r.month == 1 && r.day == 1 && !r.flag; },
+     {353, 354, 355, 383, 384, 385}},
+    {kIslamic, [](const Reading& r) { return r.month == 1 && r.day == 1; }, {354, 355, 0, 0, 0, 0}},
+    {kGoddess, [](const Reading& r) { return r.month == 1 && r.day == 1; }, {354, 382, 383, 384, 385, 0}},
+    {kSolilunar, [](const Reading& r) { return r.month == 1 && r.day == 1; }, {354, 384, 385, 0, 0, 0}},
 };
 
 // A year on its way: since its first day, every day seen.
@@ -351,9 +358,9 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
     if (rule.starts(reading)) {
       if (year.open) {
         const auto length = static_cast<int>(day.jd - year.start);
-        const bool lengthOk = length == 353 || length == 354 || length == 355 || length == 383 ||
-                              length == 384 || length == 385;
-        if (!lengthOk || (length > 380) != year.sawLeapMonth) {
+        const bool lengthOk =
+            std::find(rule.lengths.begin(), rule.lengths.end(), length) != rule.lengths.end();
+        if (!lengthOk || (length > 360) != year.sawLeapMonth) {
           currentLine = context->texts[rule.kind];
           reporterFor(kinds[rule.kind].name)(
               "year length", "the year before lasted " + std::to_string(length) +

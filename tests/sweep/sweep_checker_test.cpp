@@ -137,6 +137,11 @@ const Fault kFaults[] = {
     {"Positivist day name", 1, 1, 2000, Replace("Positivisten-Kalender", "Prometheus", "Hercules"),
      "Positivisten-Kalender: name"},
     {"empty value", 1, 1, 2000, SetValue("60 Wochen-Kalender", ""), "60 Wochen-Kalender: format"},
+    {"sunrise at noon", 1, 1, 2000, SetValue("Sonnenaufgang", "01.01.2000 12:00:00 MEZ"),
+     "Sonnenaufgang: value"},
+    {"moon age against the phases", 1, 1, 2000, SetValue("Mondalter", "10.5 Tage"),
+     "Nächstes 3.Viertel: value"},
+    {"lit fraction against the age", 1, 1, 2000, SetValue("Aktuelle Phase", "90 %"), "Aktuelle Phase: value"},
     {"unexpected error", 1, 1, 2000,
      [](RefreshResult& r) {
        r.error = "Fehler!";
