@@ -111,7 +111,7 @@ int IsoWeek(const YearMonthDay& date) {
   return (GregorianDayOfYear(thursday) - 1) / 7 + 1;
 }
 
-bool IsDesignedFehlerDay(int day, int month, int year) {
+bool IsFehlerDay(int day, int month, int year) {
   return day == 29 && month == 2 && year <= 1582 && !IsJulianLeap(year);
 }
 
@@ -122,7 +122,7 @@ std::vector<SweepDay> DaysOfYear(int year) {
     const int length = CivilMonthLength(month, year);
     for (int day = 1; day <= length; ++day) {
       days.push_back({day, month, year, CivilJulianDate(year, month, day)});
-      if (day == 28 && IsDesignedFehlerDay(29, month, year)) {
+      if (day == 28 && IsFehlerDay(29, month, year)) {
         days.push_back({29, 2, year, 0, true});
       }
     }

@@ -54,7 +54,7 @@ struct SweepDay {
 // 29 February of a Julian common year up to 1582: the month grid can offer it
 // (its substitute year may be a leap year), and the refresh must end with
 // "Fehler!" after the date and holiday lines.
-bool IsDesignedFehlerDay(int day, int month, int year);
+bool IsFehlerDay(int day, int month, int year);
 
 // The civil days of a year in order, each Fehler day right after the 28th of
 // February it would follow.

@@ -15,7 +15,7 @@
 
 namespace tempulo::sweep {
 
-// The report's lines in their designed order.
+// The report's lines in their fixed order.
 enum K : int {
   kDate,
   kBlank,
@@ -139,7 +139,7 @@ class LineCheck {
                : nullptr;
   }
   void Fail(std::string_view aspect, std::string message) const { reporter_(aspect, std::move(message)); }
-  // Counts a designed exception met on this line.
+  // Counts an intended exception met on this line.
   void Exception(std::string_view name) const { reporter_("", std::string(name)); }
 
  private:

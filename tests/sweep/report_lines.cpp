@@ -1883,7 +1883,7 @@ constexpr std::array<LineKind, kKindCount> kLineKinds = {{
      FollowSunMoment, kByJd},
 }};
 
-constexpr bool InDesignedOrder() {
+constexpr bool InReportOrder() {
   for (std::size_t i = 0; i < kLineKinds.size(); ++i) {
     if (kLineKinds[i].kind != static_cast<K>(i)) {
       return false;
@@ -1891,7 +1891,7 @@ constexpr bool InDesignedOrder() {
   }
   return true;
 }
-static_assert(InDesignedOrder(), "the table follows the order of K");
+static_assert(InReportOrder(), "the table follows the order of K");
 
 }  // namespace
 

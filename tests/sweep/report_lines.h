@@ -1,4 +1,4 @@
-// The designed report lines as data: for each line its label, how often it
+// The report's lines as data: for each line its label, how often it
 // appears, the years it belongs to, how its value is read and checked, and,
 // for the calendars that count days, how one day follows the day before.
 #pragma once
@@ -38,7 +38,7 @@ struct LineKind {
   bool byJulianDay;
 };
 
-// In the designed order.
+// In the report's order.
 const std::array<LineKind, kKindCount>& LineKinds();
 
 // The sun and moon lines: a moment in Central European Time, or "-".

@@ -239,7 +239,7 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
     context->gregorianDayOfYear = GregorianDayOfYear(context->gregorian);
   }
 
-  // Only the designed days end in "Fehler!", after the date and holiday lines.
+  // Only the intended days end in "Fehler!", after the date and holiday lines.
   const Reporter fehler = reporterFor("Fehler!");
   if (day.fehler) {
     if (!quiet) {

@@ -1,6 +1,6 @@
-// The sweep's judge of one refresh: every report line in its designed place,
-// with its designed label and a value that reads as a date of its calendar,
-// the month's holiday list, and, for the calendars that count days, the step
+// The sweep's judge of one refresh: every report line in its place, with
+// its label and a value that reads as a date of its calendar, the month's
+// holiday list, and, for the calendars that count days, the step
 // from the day before.
 #pragma once
 
@@ -41,7 +41,7 @@ struct CheckCounts {
 
 struct SweepStats {
   std::int64_t days = 0;         // refreshes checked, Fehler days included
-  std::int64_t fehlerDays = 0;   // of them the designed "Fehler!" days
+  std::int64_t fehlerDays = 0;   // of them the intended "Fehler!" days
   std::int64_t lines = 0;        // report and holiday-list lines checked
   std::int64_t successions = 0;  // day-to-day steps checked
   std::int64_t unexpected = 0;
@@ -50,7 +50,7 @@ struct SweepStats {
   // steps checked on it.
   std::map<std::string, std::int64_t> readByLine;
   std::map<std::string, std::int64_t> stepsByLine;
-  // Designed exceptions met on the way, by name (counted, not failed).
+  // Intended exceptions met on the way, by name (counted, not failed).
   std::map<std::string, std::int64_t> exceptions;
   std::map<std::string, CheckCounts> byCheck;
 

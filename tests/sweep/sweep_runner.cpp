@@ -163,7 +163,7 @@ void PrintSweep(std::ostream& out, const SweepPlan& plan, const SweepResult& res
   }
   out << "\n";
   out << "  dates checked:         " << s.days << " (of them " << s.fehlerDays
-      << " designed \"Fehler!\" days)\n";
+      << " intended \"Fehler!\" days)\n";
   out << "  lines checked:         " << s.lines << "\n";
   out << "  day-to-day steps:      " << s.successions << "\n";
   out << "  failures:              " << s.unexpected << " unexpected, " << s.known << " known\n";
@@ -173,7 +173,7 @@ void PrintSweep(std::ostream& out, const SweepPlan& plan, const SweepResult& res
   }
   out << "\n";
   if (!s.exceptions.empty()) {
-    out << "Designed exceptions met:\n";
+    out << "Intended exceptions met:\n";
     for (const auto& [name, count] : s.exceptions) {
       out << "  " << name << ": " << count << "\n";
     }
