@@ -55,8 +55,21 @@ struct Worker {
 
   Worker(std::size_t examples) : checker(KnownFailures(), examples) {}
 
+  // How long the refreshes took, apart from the checks: the slowest one and
+  // its day.
+  double refreshSeconds = 0;
+  double slowestSeconds = 0;
+  SweepDay slowestDay{};
+
   void Run(const SweepDay& day) {
+    const auto start = std::chrono::steady_clock::now();
     const RefreshResult result = Refresh({day.day, day.month, day.year}, holidays, SweepClock());
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    refreshSeconds += seconds;
+    if (seconds > slowestSeconds) {
+      slowestSeconds = seconds;
+      slowestDay = day;
+    }
     checker.Check(day, result);
   }
 
@@ -123,6 +136,11 @@ SweepResult RunSweep(const SweepPlan& plan, int jobs, std::size_t examplesPerChe
   std::vector<bool> used(KnownFailures().size(), false);
   for (const auto& worker : workers) {
     result.stats.Merge(worker->checker.Stats(), examplesPerCheck);
+    result.refreshSeconds += worker->refreshSeconds;
+    if (worker->slowestSeconds > result.slowestRefreshSeconds) {
+      result.slowestRefreshSeconds = worker->slowestSeconds;
+      result.slowestRefreshDay = worker->slowestDay;
+    }
     const std::vector<KnownFailure> unused = worker->checker.UnusedKnownFailures();
     for (std::size_t i = 0; i < KnownFailures().size(); ++i) {
       const KnownFailure& known = KnownFailures()[i];
@@ -172,6 +190,11 @@ void PrintSweep(std::ostream& out, const SweepPlan& plan, const SweepResult& res
     out << " (" << result.seconds * 1000 / static_cast<double>(s.days) << " ms per date)";
   }
   out << "\n";
+  if (s.days > 0) {
+    out << "  refresh alone:         " << result.refreshSeconds * 1000 / static_cast<double>(s.days)
+        << " ms per date on average, slowest " << result.slowestRefreshSeconds * 1000 << " ms on "
+        << date(result.slowestRefreshDay) << "\n";
+  }
   if (!s.exceptions.empty()) {
     out << "Intended exceptions met:\n";
     for (const auto& [name, count] : s.exceptions) {

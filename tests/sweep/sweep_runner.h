@@ -30,6 +30,10 @@ struct SweepPlan {
 struct SweepResult {
   SweepStats stats;
   double seconds = 0;
+  // The refreshes alone, without the checks.
+  double refreshSeconds = 0;
+  double slowestRefreshSeconds = 0;
+  SweepDay slowestRefreshDay{};
   std::vector<KnownFailure> unusedKnownFailures;
 };
 
