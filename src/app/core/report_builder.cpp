@@ -326,29 +326,9 @@ void PiCalendar(ReportContext& c) {
 void Separator(ReportContext& c) { c.report.Add(" "); }
 
 void SunAndMoon(ReportContext& c) {
-  if (c.year < 1900) {
-    return;
+  if (c.year >= 1900) {
+    AddSunAndMoonBlock(c.dateValue, c.report);
   }
-  const double t = c.dateValue;
-  const long double lat = kObserverLatitude;
-  const long double lon = kObserverLongitude;
-  Report& r = c.report;
-  AddCetTimeLine(r, "Morgendämmerung", CivilDawn(t, lat, lon));
-  AddCetTimeLine(r, "Abenddämmerung", CivilDusk(t, lat, lon));
-  r.Add("Mondalter", FormatTrimmedNumber(1, 2, static_cast<double>(MoonAge(t))) + " Tage");
-  r.Add("Aktuelle Phase",
-        FormatTrimmedNumber(1, 2, static_cast<double>(MoonIlluminatedFraction(t) * 100)) + " %");
-  r.Add("Mondabstand", FormatTrimmedNumber(1, 2, static_cast<double>(MoonDistance(t))) + " km");
-  AddCetTimeLine(r, "Nächster Neumond", NextMoonPhase(0, t));
-  AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t));
-  AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t));
-  AddCetTimeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t));
-  AddCetTimeLine(r, "Mondaufgang", MoonRise(t, lat, lon));
-  AddCetTimeLine(r, "Mondkulmination", MoonTransit(t, lat, lon));
-  AddCetTimeLine(r, "Monduntergang", MoonSet(t, lat, lon));
-  AddCetTimeLine(r, "Sonnenaufgang", SunRise(t, lat, lon));
-  AddCetTimeLine(r, "Sonnenkulmination", SunTransit(t, lat, lon));
-  AddCetTimeLine(r, "Sonnenuntergang", SunSet(t, lat, lon));
 }
 
 using Step = void (*)(ReportContext&);
@@ -416,6 +396,29 @@ int SolarTermIndex(long double heliocentricLongitude) {
   }
   // A longitude of exactly 360 degrees is term 0 again.
   return static_cast<int>(std::trunc(lambda)) / 15 % 24;
+}
+
+void AddSunAndMoonBlock(double dateValue, Report& report) {
+  const double t = dateValue;
+  const long double lat = kObserverLatitude;
+  const long double lon = kObserverLongitude;
+  Report& r = report;
+  AddCetTimeLine(r, "Morgendämmerung", CivilDawn(t, lat, lon));
+  AddCetTimeLine(r, "Abenddämmerung", CivilDusk(t, lat, lon));
+  r.Add("Mondalter", FormatTrimmedNumber(1, 2, static_cast<double>(MoonAge(t))) + " Tage");
+  r.Add("Aktuelle Phase",
+        FormatTrimmedNumber(1, 2, static_cast<double>(MoonIlluminatedFraction(t) * 100)) + " %");
+  r.Add("Mondabstand", FormatTrimmedNumber(1, 2, static_cast<double>(MoonDistance(t))) + " km");
+  AddCetTimeLine(r, "Nächster Neumond", NextMoonPhase(0, t));
+  AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t));
+  AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t));
+  AddCetTimeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t));
+  AddCetTimeLine(r, "Mondaufgang", MoonRise(t, lat, lon));
+  AddCetTimeLine(r, "Mondkulmination", MoonTransit(t, lat, lon));
+  AddCetTimeLine(r, "Monduntergang", MoonSet(t, lat, lon));
+  AddCetTimeLine(r, "Sonnenaufgang", SunRise(t, lat, lon));
+  AddCetTimeLine(r, "Sonnenkulmination", SunTransit(t, lat, lon));
+  AddCetTimeLine(r, "Sonnenuntergang", SunSet(t, lat, lon));
 }
 
 long double ReportJulianDay(int day, int month, int year) {

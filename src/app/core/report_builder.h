@@ -21,6 +21,11 @@ long double ReportJulianDay(int day, int month, int year);
 // spans 15 degrees from 0, the spring equinox.
 int SolarTermIndex(long double heliocentricLongitude);
 
+// Appends the sun and moon block of a day (date value at 0 h) for the
+// report's observer: twilight, the moon's age, phase and distance, the next
+// phases, and the rise, culmination and set of moon and sun in MEZ.
+void AddSunAndMoonBlock(double dateValue, Report& report);
+
 // Sets the heading and appends the report's lines for the selected civil date.
 void BuildReport(int day, int month, int year, const Clock& clock, Report& report);
 
