@@ -91,6 +91,49 @@ std::string JohnDeeDate(long double jd) {
   return "John Dee-Kalender\t" + std::to_string(r + 1) + "." + MonthName(month) + " " + std::to_string(year);
 }
 
+namespace {
+
+// How a civil month (January to November) lies in the sixty-week calendar:
+// the days added to its day number, the shifted month's length after which
+// the day moves into the next month, and the named days that fall on day 31
+// or 32 of the shifted count. December is the same in every year.
+struct SixtyWeekMonth {
+  int daysAdded;
+  int length;
+  const char* day31 = nullptr;
+  const char* day32 = nullptr;
+};
+
+constexpr std::array<SixtyWeekMonth, 11> kSixtyWeekCommonYear = {{
+    {11, 30},
+    {12, 30},
+    {10, 31, "Frühlingstag"},
+    {10, 30},
+    {10, 30},
+    {11, 31, "Sommertag"},
+    {10, 30},
+    {11, 30},
+    {12, 31, "Herbsttag"},
+    {11, 30},
+    {12, 30},
+}};
+
+constexpr std::array<SixtyWeekMonth, 11> kSixtyWeekLeapYear = {{
+    {11, 30},
+    {12, 30},
+    {11, 31, "Frühlingstag"},
+    {11, 30},
+    {11, 30},
+    {12, 32, "Sommertag", "Schalttag"},
+    {10, 30},
+    {11, 30},
+    {12, 31, "Herbsttag"},
+    {11, 30},
+    {12, 30},
+}};
+
+}  // namespace
+
 std::string SixtyWeekDate(int day, int month, int year) {
   if (year < 1937 || year > 2063 || month < 1 || month > 12) {
     return {};
@@ -119,96 +162,18 @@ std::string SixtyWeekDate(int day, int month, int year) {
       y += 1;
     }
   };
-  if (y % 4 != 0) {
-    switch (m) {
-      case 1:
-      case 8:
-      case 10:
-        d += 11;
-        shift(30);
-        break;
-      case 2:
-      case 11:
-        d += 12;
-        shift(30);
-        break;
-      case 4:
-      case 5:
-      case 7:
-        d += 10;
-        shift(30);
-        break;
-      case 3:
-        d += 10;
-        if (d == 31) {
-          namedDay = "Frühlingstag";
-        }
-        shift(31);
-        break;
-      case 6:
-        d += 11;
-        if (d == 31) {
-          namedDay = "Sommertag";
-        }
-        shift(31);
-        break;
-      case 9:
-        d += 12;
-        if (d == 31) {
-          namedDay = "Herbsttag";
-        }
-        shift(31);
-        break;
-      default:
-        december();
-        break;
-    }
+  if (m == 12) {
+    december();
   } else {
-    switch (m) {
-      case 1:
-      case 4:
-      case 5:
-      case 8:
-      case 10:
-        d += 11;
-        shift(30);
-        break;
-      case 2:
-      case 11:
-        d += 12;
-        shift(30);
-        break;
-      case 7:
-        d += 10;
-        shift(30);
-        break;
-      case 3:
-        d += 11;
-        if (d == 31) {
-          namedDay = "Frühlingstag";
-        }
-        shift(31);
-        break;
-      case 6:
-        d += 12;
-        if (d == 31) {
-          namedDay = "Sommertag";
-        } else if (d == 32) {
-          namedDay = "Schalttag";
-        }
-        shift(32);
-        break;
-      case 9:
-        d += 12;
-        if (d == 31) {
-          namedDay = "Herbsttag";
-        }
-        shift(31);
-        break;
-      default:
-        december();
-        break;
+    const SixtyWeekMonth& rule =
+        (y % 4 != 0 ? kSixtyWeekCommonYear : kSixtyWeekLeapYear)[static_cast<std::size_t>(m - 1)];
+    d += rule.daysAdded;
+    if (d == 31 && rule.day31 != nullptr) {
+      namedDay = rule.day31;
+    } else if (d == 32 && rule.day32 != nullptr) {
+      namedDay = rule.day32;
     }
+    shift(rule.length);
   }
   const int shownYear = y + 6000;
   if (namedDay) {
