@@ -77,12 +77,22 @@ void BM_MoonPhaseTime(benchmark::State& state) {
 }
 BENCHMARK(BM_MoonPhaseTime);
 
+// One search each: the moon moves fastest, the sun's position costs most.
 void BM_MoonRise(benchmark::State& state) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(RiseSetTransit(false, 0, DayOf(state), kObserverLatitude, kObserverLongitude));
+    const DaySpan day = CivilDaySpan(DayOf(state), kCetUtcOffsetHours);
+    benchmark::DoNotOptimize(MoonRise(day, kObserverLatitude, kObserverLongitude));
   }
 }
 BENCHMARK(BM_MoonRise);
+
+void BM_SunRise(benchmark::State& state) {
+  for (auto _ : state) {
+    const DaySpan day = CivilDaySpan(DayOf(state), kCetUtcOffsetHours);
+    benchmark::DoNotOptimize(SunRise(day, kObserverLatitude, kObserverLongitude));
+  }
+}
+BENCHMARK(BM_SunRise);
 
 // The report's sun and moon block.
 void BM_SunAndMoonBlock(benchmark::State& state) {

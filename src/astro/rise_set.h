@@ -1,52 +1,107 @@
-// Rise, set, transit and twilight of the sun and the moon for one day and one
-// observer. Latitudes count north, longitudes west (12 degrees east is -12).
-// A day without the event gives NoEvent.
+// Rise, set, transit and twilight of the sun and the moon within one civil
+// day and for one observer. Latitudes count north, longitudes west (12
+// degrees east is -12). A day without the event gives NoEvent.
+//
+// The day is passed as the span of universal time it covers, so the same
+// search serves any time zone: an event always belongs to the civil day
+// that holds its instant, and it has one time whichever day's search finds
+// it, because the search follows the body's actual position to the instant.
+//
+// Rise and set are those of the upper limb (the sun's limb is folded into
+// its -0.8333 degrees) on a horizon lowered by 34 arcminutes of refraction,
+// seen from the observer: the moon's position is topocentric, its radius
+// 0.2725 times its parallax. The transit is the body's passage through the
+// observer's meridian; twilights are the sun's centre at -6, -12 and -18
+// degrees.
 #pragma once
-
-#include <array>
 
 namespace tempulo {
 
 // What a search returns for a day without the event.
 inline constexpr double NoEvent = -1000001.0;
 
-// Rise, set, transit or twilight of the sun (isSun) or the moon on the day of
-// the date value, for an observer at latitude and longitude (degrees north,
-// west). Kinds: 0 rise, 1 set, 2 transit; 3, 4, 5 the beginning of civil,
-// nautical and astronomical morning twilight (a rise at -6, -12, -18
-// degrees); 6, 7, 8 the end of the evening twilights (a set at those
-// altitudes). NoEvent when the body does not reach the event's altitude that
-// day; otherwise the date value 0 for a kind outside 0..8.
-double RiseSetTransit(bool isSun, int kind, double dateValue, long double latitude, long double longitude);
-
-// What one search knows: sidereal time at the day's start, the observer, the
-// altitude that defines the event, and the body's right ascension and
-// declination on the day before, the day and the day after.
-struct RiseSetSearch {
-  long double siderealTime = 0;  // degrees, at the day's start
-  long double latitude = 0;      // degrees north
-  long double longitude = 0;     // degrees west
-  long double altitude = 0;      // h0, degrees
-  std::array<long double, 3> rightAscension{};
-  std::array<long double, 3> declination{};
+// Event kinds: rise, set, transit; the beginning of civil, nautical and
+// astronomical morning twilight (a rise at -6, -12, -18 degrees) and the
+// end of the evening twilights (a set at those altitudes).
+enum RiseSetKind : int {
+  kRiseEvent = 0,
+  kSetEvent = 1,
+  kTransitEvent = 2,
+  kCivilDawnEvent = 3,
+  kNauticalDawnEvent = 4,
+  kAstronomicalDawnEvent = 5,
+  kCivilDuskEvent = 6,
+  kNauticalDuskEvent = 7,
+  kAstronomicalDuskEvent = 8,
 };
 
-// Correction of a day fraction m: which = 0 for the transit, 1 for the rise,
-// 2 for the set; any other gives 0.
-long double RiseSetCorrection(const RiseSetSearch& search, int which, long double m);
+// A civil day as the span [start, end) of universal time it covers, in
+// date values.
+struct DaySpan {
+  double start = 0;
+  double end = 0;
+};
 
-// Value at n (in days from the middle one) of the quadratic through three
-// values a day apart; differences beyond 100 degrees are taken across the
-// 0/360 or +-180 jump of right ascension.
-long double InterpolateThree(long double n, long double y1, long double y2, long double y3);
+// MEZ, the zone of the report and the holiday list, in hours ahead of
+// universal time.
+inline constexpr double kCetUtcOffsetHours = 1.0;
 
-double SunRise(double dateValue, long double latitude, long double longitude);
-double SunSet(double dateValue, long double latitude, long double longitude);
-double SunTransit(double dateValue, long double latitude, long double longitude);
-double MoonRise(double dateValue, long double latitude, long double longitude);
-double MoonSet(double dateValue, long double latitude, long double longitude);
-double MoonTransit(double dateValue, long double latitude, long double longitude);
-double CivilDawn(double dateValue, long double latitude, long double longitude);
-double CivilDusk(double dateValue, long double latitude, long double longitude);
+// The civil day that starts at the date value `localMidnight` (a whole day)
+// in a zone `utcOffsetHours` ahead of universal time (MEZ: 1). A zone with a
+// changing offset builds its spans itself; a span may be 23 or 25 hours long.
+DaySpan CivilDaySpan(double localMidnight, double utcOffsetHours);
+
+// The events of one body on one civil day. The body's place at the day's
+// start is computed once and serves every kind's first estimate.
+class DayEvents {
+ public:
+  DayEvents(bool isSun, const DaySpan& day, long double latitude, long double longitude);
+
+  // As RiseSetTransit below.
+  double Find(int kind) const;
+
+ private:
+  // The body's place in the observer's sky at one instant.
+  struct Sample {
+    long double hourAngle = 0;  // degrees, (-180, 180]
+    long double declination = 0;
+    long double parallax = 0;  // the moon's; 0 for the sun
+  };
+
+  Sample At(double t) const;
+  // Hour angle of the kind's altitude; false when the body does not reach it.
+  bool SemiArc(const Sample& s, int kind, long double& semiArc) const;
+  // How far, in degrees of hour angle, the event of the kind lies behind the
+  // sample: it grows with time and is 0 at the event.
+  bool Offset(const Sample& s, int kind, long double& offset) const;
+  // Follows the event from the estimate t until a step moves it by less than
+  // the tolerance; false when the body loses the altitude on the way or the
+  // steps do not settle. At `anchor` the body reaches the altitude.
+  bool Converge(int kind, double t, double anchor, double& event) const;
+
+  bool isSun_;
+  DaySpan day_;
+  long double latitude_;
+  long double longitude_;
+  bool valid_ = false;
+  Sample start_;
+};
+
+// The first event of the kind within the day: a date value in universal time
+// in [start, end), found to well under a second, or NoEvent when the body has
+// none that day (the moon skips a rise, a set and a transit about once a
+// month; the sun at high latitudes). The transit, too, is NoEvent on a day
+// the body neither rises nor sets (polar day or night). A kind outside 0..8
+// gives the date value 0.
+double RiseSetTransit(bool isSun, int kind, const DaySpan& day, long double latitude, long double longitude);
+
+double SunRise(const DaySpan& day, long double latitude, long double longitude);
+double SunSet(const DaySpan& day, long double latitude, long double longitude);
+double SunTransit(const DaySpan& day, long double latitude, long double longitude);
+double MoonRise(const DaySpan& day, long double latitude, long double longitude);
+double MoonSet(const DaySpan& day, long double latitude, long double longitude);
+double MoonTransit(const DaySpan& day, long double latitude, long double longitude);
+double CivilDawn(const DaySpan& day, long double latitude, long double longitude);
+double CivilDusk(const DaySpan& day, long double latitude, long double longitude);
 
 }  // namespace tempulo

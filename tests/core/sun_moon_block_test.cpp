@@ -39,14 +39,43 @@ TEST(SunMoonBlockTest, WholeBlockOf20March2000) {
       "Nächstes 1.Viertel\t11.04.2000 14:31:30 MEZ",
       "Nächster Vollmond\t20.03.2000 05:45:30 MEZ",
       "Nächstes 3.Viertel\t28.03.2000 01:21:47 MEZ",
-      "Mondaufgang\t20.03.2000 18:47:43 MEZ",
-      "Mondkulmination\t21.03.2000 01:02:03 MEZ",
-      "Monduntergang\t20.03.2000 06:41:45 MEZ",
+      "Mondaufgang\t20.03.2000 18:45:42 MEZ",
+      "Mondkulmination\t20.03.2000 00:15:32 MEZ",
+      "Monduntergang\t20.03.2000 06:45:34 MEZ",
       "Sonnenaufgang\t20.03.2000 06:14:27 MEZ",
       "Sonnenkulmination\t20.03.2000 12:19:22 MEZ",
       "Sonnenuntergang\t20.03.2000 18:25:15 MEZ",
   };
   EXPECT_EQ(LastBlock(ReportLines(20, 3, 2000)), expected);
+}
+
+// The block's events belong to the report's own day in MEZ: the moonrise at
+// 00:14 MEZ on 8 February 2026 (23:14 on the 7th in universal time) is listed
+// on the 8th, and the 7th has none.
+TEST(SunMoonBlockTest, MoonEventsOfTheMezDay) {
+  struct Case {
+    int day;
+    int month;
+    const char* line;
+  };
+  const Case cases[] = {
+      {7, 2, "Mondaufgang\t-"},
+      {8, 2, "Mondaufgang\t08.02.2026 00:14:13 MEZ"},
+      {4, 1, "Mondkulmination\t04.01.2026 00:53:24 MEZ"},
+      {3, 1, "Mondkulmination\t-"},
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::string> block = LastBlock(ReportLines(c.day, c.month, 2026));
+    const std::string label = std::string(c.line).substr(0, std::string(c.line).find('\t') + 1);
+    bool found = false;
+    for (const std::string& line : block) {
+      if (line.rfind(label, 0) == 0) {
+        EXPECT_EQ(line, c.line);
+        found = true;
+      }
+    }
+    EXPECT_TRUE(found) << c.line;
+  }
 }
 
 TEST(SunMoonBlockTest, OnlyFrom1900On) {

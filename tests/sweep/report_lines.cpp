@@ -1613,21 +1613,18 @@ void ReadSunSet(LineCheck& c) {
   }
 }
 
-// The moon's rise, culmination and set: within the day in universal time,
-// so from 01:00 of the chosen day to 01:00 of the next; the one correction
-// step after the search may carry the moment a little past either end.
+// The moon's rise, culmination and set: an event of the chosen day itself
+// (MEZ), or "-" on the day about once a month that has none.
 void ReadMoonMoment(LineCheck& c) {
-  ReadMoment(c);
-  Reading& r = c.Result();
-  const long double start = c.Day().jd + 1.0L / 24;
-  if (!r.valid) {
+  if (c.Value() == "-") {
     return;
   }
-  if (r.real < start - 0.1L || r.real >= start + 1.1L) {
-    c.Fail("value", Quote(c.Value()) + " is not within the chosen day (universal time)");
+  ReadMoment(c);
+  Reading& r = c.Result();
+  const long double start = c.Day().jd;
+  if (r.valid && (r.real < start - 1e-9L || r.real >= start + 1)) {
+    c.Fail("value", Quote(c.Value()) + " is not within the chosen day");
     r.valid = false;
-  } else if (r.real < start - 1e-9L || r.real >= start + 1) {
-    c.Exception("Moon rise, culmination and set: carried past the day's end by the correction step");
   }
 }
 

@@ -400,11 +400,14 @@ int SolarTermIndex(long double heliocentricLongitude) {
 
 void AddSunAndMoonBlock(double dateValue, Report& report) {
   const double t = dateValue;
-  const long double lat = kObserverLatitude;
-  const long double lon = kObserverLongitude;
+  // Rise, culmination, set and twilight of the report's own day in MEZ, so
+  // each names an event of the day it is listed on.
+  const DaySpan day = CivilDaySpan(t, kCetUtcOffsetHours);
+  const DayEvents sun(true, day, kObserverLatitude, kObserverLongitude);
+  const DayEvents moon(false, day, kObserverLatitude, kObserverLongitude);
   Report& r = report;
-  AddCetTimeLine(r, "Morgendämmerung", CivilDawn(t, lat, lon));
-  AddCetTimeLine(r, "Abenddämmerung", CivilDusk(t, lat, lon));
+  AddCetTimeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent));
+  AddCetTimeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent));
   r.Add("Mondalter", FormatTrimmedNumber(1, 2, static_cast<double>(MoonAge(t))) + " Tage");
   r.Add("Aktuelle Phase",
         FormatTrimmedNumber(1, 2, static_cast<double>(MoonIlluminatedFraction(t) * 100)) + " %");
@@ -413,12 +416,12 @@ void AddSunAndMoonBlock(double dateValue, Report& report) {
   AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t));
   AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t));
   AddCetTimeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t));
-  AddCetTimeLine(r, "Mondaufgang", MoonRise(t, lat, lon));
-  AddCetTimeLine(r, "Mondkulmination", MoonTransit(t, lat, lon));
-  AddCetTimeLine(r, "Monduntergang", MoonSet(t, lat, lon));
-  AddCetTimeLine(r, "Sonnenaufgang", SunRise(t, lat, lon));
-  AddCetTimeLine(r, "Sonnenkulmination", SunTransit(t, lat, lon));
-  AddCetTimeLine(r, "Sonnenuntergang", SunSet(t, lat, lon));
+  AddCetTimeLine(r, "Mondaufgang", moon.Find(kRiseEvent));
+  AddCetTimeLine(r, "Mondkulmination", moon.Find(kTransitEvent));
+  AddCetTimeLine(r, "Monduntergang", moon.Find(kSetEvent));
+  AddCetTimeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent));
+  AddCetTimeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent));
+  AddCetTimeLine(r, "Sonnenuntergang", sun.Find(kSetEvent));
 }
 
 long double ReportJulianDay(int day, int month, int year) {
