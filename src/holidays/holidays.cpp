@@ -225,13 +225,14 @@ MonthDay SummerTimeEnd(int year) {
   return {10, LastWeekdayOnOrBefore(year, 10, 31, kSunday)};
 }
 
-SeasonStartRecord SeasonStartDates(int year) {
+SeasonStartRecord SeasonStartDates(int year, double utcOffsetHours) {
   // The sun at 0, 90, 180 and 270 degrees.
   static constexpr std::array<int, 4> kSeasonCodes = {1, 2, 3, 0};
   SeasonStartRecord record;
   for (std::size_t i = 0; i < kSeasonCodes.size(); ++i) {
-    // The civil day that contains the instant, Julian before the reform.
-    const CivilDate date = DateTimeToCivilDate(SeasonStart(year, kSeasonCodes[i]));
+    // The civil day of the zone that contains the instant, Julian before the
+    // reform.
+    const CivilDate date = DateTimeToCivilDate(SeasonStart(year, kSeasonCodes[i]) + utcOffsetHours / 24.0);
     record[i] = {date.month, date.day};
   }
   return record;

@@ -13,6 +13,7 @@
 
 #include "app/core/report.h"
 #include "astro/date_encoding.h"
+#include "astro/rise_set.h"
 #include "calendars/traditional/calendar_helpers.h"
 
 namespace tempulo {
@@ -48,9 +49,10 @@ MonthDay SummerTimeStart(int year);
 MonthDay SummerTimeEnd(int year);
 
 // Day and month of the starts of spring, summer, autumn and winter, in this
-// order, in the civil calendar of the year.
+// order, in the civil calendar of the year: the day that holds the instant in
+// a zone utcOffsetHours ahead of universal time (the list's MEZ by default).
 using SeasonStartRecord = std::array<MonthDay, 4>;
-SeasonStartRecord SeasonStartDates(int year);
+SeasonStartRecord SeasonStartDates(int year, double utcOffsetHours = kCetUtcOffsetHours);
 
 struct HolidayRecord {
   int day = 0;  // 0: movable, or not in this year (summer time before 1983)
