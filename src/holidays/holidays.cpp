@@ -49,8 +49,12 @@ constexpr std::array<EasterCycleRow, 14> kEasterCycle = {{
 
 // The summer-time rows are shown from this year on.
 constexpr int kFirstSummerTimeYear = 1983;
-// Weekday-based feasts take the Gregorian weekdays from this year on.
-constexpr int kFirstGregorianWeekdayYear = 1582;
+// Weekday-based feasts take the Gregorian weekdays from the reform's first
+// day, 15 October 1582, on: the days before it, and 5-14 October 1582 that
+// continue them, are Julian dates with Julian weekdays.
+constexpr int kReformYear = 1582;
+constexpr int kReformMonth = 10;
+constexpr int kLastJulianDayOfReformMonth = 14;
 // Easter takes the Gregorian computus from this year on.
 constexpr int kFirstGregorianEasterYear = 1583;
 
@@ -79,12 +83,18 @@ int ZellerWeekday(int year, int month, int day, bool gregorian) {
   return FloorMod(gregorian ? base + FloorDiv(j, 4) - 2 * j : base + 5 - j, 7);
 }
 
-bool UsesGregorianWeekdays(int year) { return year >= kFirstGregorianWeekdayYear; }
+bool UsesGregorianWeekdays(int year, int month, int day) {
+  if (year != kReformYear) {
+    return year > kReformYear;
+  }
+  return month > kReformMonth || (month == kReformMonth && day > kLastJulianDayOfReformMonth);
+}
 
 // The day of the month of the last `weekday` (Zeller's numbering) on or
-// before the given day, in the calendar the year's weekday rules use.
+// before the given day, in the calendar of that date. No window of the
+// weekday feasts spans the reform's jump from 4 to 15 October 1582.
 int LastWeekdayOnOrBefore(int year, int month, int day, int weekday) {
-  const int h = ZellerWeekday(year, month, day, UsesGregorianWeekdays(year));
+  const int h = ZellerWeekday(year, month, day, UsesGregorianWeekdays(year, month, day));
   return day - FloorMod(h - weekday, 7);
 }
 
@@ -199,7 +209,7 @@ CivilDate OrthodoxPentecost(int year) {
 MonthDay RepentanceDay(int year) { return {11, LastWeekdayOnOrBefore(year, 11, 22, kWednesday)}; }
 
 MonthDay Thanksgiving(int year) {
-  if (UsesGregorianWeekdays(year)) {
+  if (UsesGregorianWeekdays(year, 11, 1)) {
     return FourthThursdayOfNovember(year);
   }
   return {11, LastWeekdayOnOrBefore(year, 11, 28, kThursday)};

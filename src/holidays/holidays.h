@@ -1,8 +1,9 @@
 // The holiday table, the movable feasts of a year and the month's list.
 //
 // The list is written in the calendar of its year: the Julian calendar up to
-// 1582, the Gregorian one from 1583 on (the reform year itself takes the
-// Gregorian weekdays for its weekday-based feasts, as Advent always did).
+// 1582, the Gregorian one from 1583 on. In the reform year the weekday-based
+// feasts take the weekdays of their own dates: Julian up to 14 October (5-14
+// October continue the Julian calendar), Gregorian for November and December.
 // Every movable date is computed for the years 100 to 3000 the window offers.
 #pragma once
 
@@ -36,8 +37,8 @@ CivilDate OrthodoxEasterSunday(int year);
 // Orthodox Pentecost: Orthodox Easter Sunday + 49 days, in the same calendar.
 CivilDate OrthodoxPentecost(int year);
 
-// The weekday-based feasts, each on its weekday in the calendar of the year
-// (Julian weekdays before 1582, Gregorian from 1582 on).
+// The weekday-based feasts, each on its weekday in the calendar of its date
+// (Julian weekdays up to 14 October 1582, Gregorian after).
 MonthDay RepentanceDay(int year);    // Buß- und Bettag: Wednesday 16..22 November
 MonthDay Thanksgiving(int year);     // fourth Thursday of November
 MonthDay MothersDay(int year);       // second Sunday of May

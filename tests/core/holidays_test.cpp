@@ -21,11 +21,12 @@ constexpr int kLastYear = 3000;
 
 // ---------------------------------------------------------------- helpers
 
-// Julian Day of a date written in the calendar of its year: Julian up to
-// 1582, Gregorian from 1583.
+// Julian Day of a civil date: Julian up to 14 October 1582 (5-14 October
+// continue the Julian calendar), Gregorian after.
 long double DateJD(int year, int month, int day) {
-  return year <= 1582 ? JulianCalendarToJulianDay(year, month, day)
-                      : GregorianCalendarToJulianDay(year, month, day);
+  const bool julian = year < 1582 || (year == 1582 && (month < 10 || (month == 10 && day <= 14)));
+  return julian ? JulianCalendarToJulianDay(year, month, day)
+                : GregorianCalendarToJulianDay(year, month, day);
 }
 
 // 0 = Sunday ... 6 = Saturday.
@@ -242,12 +243,7 @@ TEST(MovableFeastTest, EveryYearStaysInItsMonthAndOnItsWeekday) {
       if (movable.daysAfterEaster != kNotEasterCycle) {
         ASSERT_EQ(jd - easterJD, movable.daysAfterEaster) << year << " row " << movable.row;
       }
-      // The weekday-based rules take the Gregorian weekdays in 1582 itself.
-      const bool weekdayRule =
-          movable.daysAfterEaster == kNotEasterCycle && movable.row != 36 && movable.row != 37;
-      if (!(weekdayRule && year == 1582)) {
-        ASSERT_EQ(WeekdayOfJD(jd), movable.weekday) << year << " row " << movable.row;
-      }
+      ASSERT_EQ(WeekdayOfJD(jd), movable.weekday) << year << " row " << movable.row;
     }
   }
 }
@@ -306,6 +302,16 @@ TEST(HolidayListTest, EntriesOfSelectedDays) {
       {1500, 5, 10, "Muttertag", true},
       {1500, 11, 18, "Bußtag", true},
       {1500, 12, 20, "4.Advent", true},
+      // 1582 up to 14 October by its Julian weekdays: 13 May and 7 October
+      // are Sundays, 9 May and 3 October Wednesdays. November and December
+      // are Gregorian: 17 November a Wednesday, 19 December a Sunday.
+      {1582, 5, 13, "Muttertag", true},
+      {1582, 5, 9, "Muttertag", false},
+      {1582, 10, 7, "Erntedankfest", true},
+      {1582, 10, 3, "Erntedankfest", false},
+      {1582, 11, 17, "Bußtag", true},
+      {1582, 12, 19, "4.Advent", true},
+      {1582, 11, 21, "Totensonntag", true},
       // The leap day only in leap years of the year's calendar.
       {2024, 2, 29, "Schalttag", true},
       {2023, 2, 29, "Schalttag", false},

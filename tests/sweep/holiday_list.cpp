@@ -34,12 +34,11 @@ long double OrthodoxEaster(int year) {
   return JulianDateOfJulian(year, e.month, e.day);
 }
 
-// The day of `month` from `first` to `first` + 6 that falls on `weekday`.
-int WeekdayInWindow(int year, int month, int first, int weekday, bool gregorianWeekday) {
+// The day of `month` from `first` to `first` + 6 that falls on `weekday`,
+// by the weekday of the civil date.
+int WeekdayInWindow(int year, int month, int first, int weekday) {
   for (int day = first; day < first + 7; ++day) {
-    const long double jd =
-        gregorianWeekday ? JulianDateOfGregorian(year, month, day) : CivilJulianDate(year, month, day);
-    if (WeekdayOf(jd) == weekday) {
+    if (WeekdayOf(CivilJulianDate(year, month, day)) == weekday) {
       return day;
     }
   }
@@ -111,10 +110,6 @@ constexpr Movable kMovable[] = {
     {"Totensonntag", Rule::kAdvent, -28, 0, 0, 0},
 };
 
-bool GregorianWeekdayIn1582(const Movable& m, int year) {
-  return year == 1582 && m.rule == Rule::kWeekday && m.month < 11;
-}
-
 const Movable* MovableRule(std::string_view name) {
   for (const Movable& m : kMovable) {
     if (m.name == name) {
@@ -157,18 +152,13 @@ std::optional<YearMonthDay> MovableDate(const Movable& m, int year) {
       return CivilDateOf(EasterSunday(year) + m.offset);
     case Rule::kOrthodox:
       return CivilDateOf(OrthodoxEaster(year) + m.offset);
-    case Rule::kWeekday: {
-      // In 1582 the weekday feasts take the Gregorian weekday, also for the
-      // months that were still Julian (May and the first days of October).
-      const bool gregorianWeekday = GregorianWeekdayIn1582(m, year);
-      return YearMonthDay{year, m.month,
-                          WeekdayInWindow(year, m.month, m.first, m.weekday, gregorianWeekday)};
-    }
+    case Rule::kWeekday:
+      return YearMonthDay{year, m.month, WeekdayInWindow(year, m.month, m.first, m.weekday)};
     case Rule::kSummerTime:
       if (year < 1983) {
         return std::nullopt;
       }
-      return YearMonthDay{year, m.month, WeekdayInWindow(year, m.month, 25, 0, false)};
+      return YearMonthDay{year, m.month, WeekdayInWindow(year, m.month, 25, 0)};
     case Rule::kAdvent: {
       const long double christmasEve = CivilJulianDate(year, 12, 24);
       return CivilDateOf(christmasEve - WeekdayOf(christmasEve) + m.offset);
@@ -226,9 +216,6 @@ void CheckHolidayList(const SweepDay& day, const std::vector<std::string>& lines
         } else {
           const std::optional<YearMonthDay> date = MovableDate(*m, day.year);
           on = date && date->month == day.month && date->day == d;
-          if (on && GregorianWeekdayIn1582(*m, day.year)) {
-            reporter("", "Holidays of 1582: Mother's day and harvest festival by the Gregorian weekday");
-          }
         }
       }
       if (on) {
