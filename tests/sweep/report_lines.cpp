@@ -1614,9 +1614,12 @@ void ReadSunSet(LineCheck& c) {
 }
 
 // The moon's rise, culmination and set: an event of the chosen day itself
-// (MEZ), or "-" on the day about once a month that has none.
+// (MEZ), or "-" on the day about once a month that has none (read, with the
+// flag set and no moment).
 void ReadMoonMoment(LineCheck& c) {
   if (c.Value() == "-") {
+    c.Result().valid = true;
+    c.Result().flag = true;
     return;
   }
   ReadMoment(c);
