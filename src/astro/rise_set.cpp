@@ -151,7 +151,7 @@ bool DayEvents::Converge(int kind, double t, double anchor, double& event) const
     }
     // Near the declination where the body stops rising and setting, a full
     // step may land where it does neither: shorter steps then.
-    double next = static_cast<double>(t + step);
+    auto next = static_cast<double>(t + step);
     long double nextOffset = 0;
     int halvings = 0;
     for (sample = At(next); !Offset(sample, kind, nextOffset); sample = At(next)) {
