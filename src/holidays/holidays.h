@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/core/report.h"
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 #include "calendars/traditional/calendar_helpers.h"
 
 namespace tempulo {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/core/report.h"
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 
 namespace tempulo {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/clock.h"
+#include "time/clock.h"
 #include "app/core/report.h"
 #include "holidays/holidays.h"
 

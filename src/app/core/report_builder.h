@@ -1,7 +1,7 @@
 // The report of one day in its fixed line order.
 #pragma once
 
-#include "app/core/clock.h"
+#include "time/clock.h"
 #include "app/core/report.h"
 
 namespace tempulo {

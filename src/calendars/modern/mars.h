@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/core/clock.h"
+#include "time/clock.h"
 #include "app/core/report.h"
 
 namespace tempulo {

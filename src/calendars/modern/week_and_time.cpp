@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/core/text.h"
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 #include "calendars/traditional/calendar_helpers.h"
 
 namespace tempulo {
