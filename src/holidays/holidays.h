@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/report.h"
+#include "report/report.h"
 #include "time/date_encoding.h"
 #include "calendars/traditional/calendar_helpers.h"
 

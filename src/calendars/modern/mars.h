@@ -4,7 +4,7 @@
 #include <string>
 
 #include "time/clock.h"
-#include "app/core/report.h"
+#include "report/report.h"
 
 namespace tempulo {
 

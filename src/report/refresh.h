@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "time/clock.h"
-#include "app/core/report.h"
+#include "report/report.h"
 #include "holidays/holidays.h"
 
 namespace tempulo {

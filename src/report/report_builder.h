@@ -2,7 +2,7 @@
 #pragma once
 
 #include "time/clock.h"
-#include "app/core/report.h"
+#include "report/report.h"
 
 namespace tempulo {
 

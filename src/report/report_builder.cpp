@@ -1,14 +1,14 @@
-#include "app/core/report_builder.h"
+#include "report/report_builder.h"
 
 #include <array>
 #include <cmath>
 #include <string>
 #include <string_view>
 
-#include "app/core/festivals.h"
-#include "app/core/refresh.h"
+#include "report/festivals.h"
+#include "report/refresh.h"
 #include "astro/angles.h"
-#include "astro/islamic.h"
+#include "calendars/traditional/islamic.h"
 #include "astro/moon.h"
 #include "astro/moon_phases.h"
 #include "astro/rise_set.h"
