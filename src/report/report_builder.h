@@ -1,8 +1,8 @@
 // The report of one day in its fixed line order.
 #pragma once
 
-#include "time/clock.h"
 #include "report/report.h"
+#include "time/clock.h"
 
 namespace tempulo {
 

@@ -75,7 +75,8 @@ constexpr CivilDate GregorianFromFixed(FixedDay day) {
 constexpr FixedDay FixedFromJulian(CivilDate date) {
   const std::int64_t y = static_cast<std::int64_t>(date.year) - (date.month <= 2 ? 1 : 0);
   // 1 March of the Julian year 0 is day -307, two days before the Gregorian one.
-  return FixedDay{365 * y + FloorDiv<std::int64_t>(y, 4) + DaysBeforeMonthFromMarch(date.month) + date.day - 308};
+  return FixedDay{365 * y + FloorDiv<std::int64_t>(y, 4) + DaysBeforeMonthFromMarch(date.month) + date.day -
+                  308};
 }
 
 constexpr CivilDate JulianFromFixed(FixedDay day) {
