@@ -2,9 +2,9 @@
 // sun and moon block as the report builds it for one day.
 #include <benchmark/benchmark.h>
 
-#include "app/core/clock.h"
-#include "app/core/report.h"
-#include "app/core/report_builder.h"
+#include "time/clock.h"
+#include "report/report.h"
+#include "report/report_builder.h"
 #include "astro/moon.h"
 #include "astro/moon_phases.h"
 #include "astro/rise_set.h"

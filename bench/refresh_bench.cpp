@@ -5,7 +5,7 @@
 // slowest class).
 #include <benchmark/benchmark.h>
 
-#include "app/core/refresh.h"
+#include "report/refresh.h"
 #include "holidays/holidays.h"
 
 namespace tempulo {

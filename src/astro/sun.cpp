@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "astro/angles.h"
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 #include "astro/vsop87.h"
 #include "calendars/traditional/civil_dates.h"
 

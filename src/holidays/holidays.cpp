@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "app/core/text.h"
+#include "report/text.h"
 #include "astro/sun.h"
 #include "calendars/traditional/civil_dates.h"
 

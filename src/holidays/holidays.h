@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/report.h"
-#include "astro/date_encoding.h"
 #include "astro/rise_set.h"
+#include "report/report.h"
+#include "time/date_encoding.h"
 #include "calendars/traditional/calendar_helpers.h"
 
 namespace tempulo {

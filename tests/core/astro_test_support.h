@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 
 namespace tempulo::testing {
 

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 #include "calendars/traditional/calendar_helpers.h"
 #include "calendars/traditional/civil_dates.h"
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/clock.h"
-#include "app/core/festivals.h"
-#include "app/core/report.h"
-#include "app/core/report_builder.h"
+#include "time/clock.h"
+#include "report/festivals.h"
+#include "report/report.h"
+#include "report/report_builder.h"
 #include "calendars/modern/discordian.h"
 #include "calendars/modern/positivist_cotsworth.h"
 #include "calendars/traditional/civil_dates.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/clock.h"
-#include "app/core/refresh.h"
-#include "app/core/text.h"
+#include "time/clock.h"
+#include "report/refresh.h"
+#include "report/text.h"
 #include "calendars/traditional/civil_dates.h"
 
 namespace tempulo {

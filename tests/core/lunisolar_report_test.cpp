@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/festivals.h"
-#include "app/core/report.h"
-#include "app/core/report_builder.h"
+#include "report/festivals.h"
+#include "report/report.h"
+#include "report/report_builder.h"
 
 namespace tempulo {
 namespace {

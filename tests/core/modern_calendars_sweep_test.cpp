@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/report.h"
+#include "report/report.h"
 #include "calendars/modern/coptic_ethiopian.h"
 #include "calendars/modern/discordian.h"
 #include "calendars/modern/french_republican.h"

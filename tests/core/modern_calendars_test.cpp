@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/report.h"
+#include "report/report.h"
 #include "calendars/modern/coptic_ethiopian.h"
 #include "calendars/modern/discordian.h"
 #include "calendars/modern/french_republican.h"

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 #include "astro/moon.h"
 #include "astro_test_support.h"
 

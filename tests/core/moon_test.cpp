@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 
 namespace tempulo {
 namespace {

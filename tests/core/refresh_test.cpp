@@ -1,4 +1,4 @@
-#include "app/core/refresh.h"
+#include "report/refresh.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/report_builder.h"
+#include "report/report_builder.h"
 #include "astro/angles.h"
 #include "calendars/traditional/civil_dates.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 #include "astro_test_support.h"
 
 namespace tempulo {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/clock.h"
-#include "app/core/report.h"
-#include "app/core/report_builder.h"
+#include "time/clock.h"
+#include "report/report.h"
+#include "report/report_builder.h"
 #include "astro/rise_set.h"
 #include "calendars/modern/week_and_time.h"
 

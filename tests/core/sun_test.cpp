@@ -6,7 +6,7 @@
 #include <string>
 
 #include "astro/angles.h"
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 #include "astro_test_support.h"
 
 namespace tempulo {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/clock.h"
-#include "app/core/report.h"
-#include "app/core/report_builder.h"
+#include "time/clock.h"
+#include "report/report.h"
+#include "report/report_builder.h"
 #include "calendars/traditional/aztec.h"
 #include "calendars/traditional/babylonian.h"
 #include "calendars/traditional/bahai.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/core/report_builder.h"
+#include "report/report_builder.h"
 #include "calendars/traditional/aztec.h"
 #include "calendars/traditional/bahai.h"
 #include "calendars/traditional/civil_dates.h"

@@ -16,7 +16,7 @@
 #include <memory>
 #include <random>
 
-#include "app/core/refresh.h"
+#include "report/refresh.h"
 #include "app/gui/form9.h"
 #include "app/gui/spin_edit.h"
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/refresh.h"
+#include "report/refresh.h"
 #include "civil_days.h"
 
 namespace tempulo::sweep {

@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "app/core/clock.h"
+#include "time/clock.h"
 #include "holidays/holidays.h"
 
 namespace tempulo::sweep {

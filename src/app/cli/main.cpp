@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/cli/report_cli.h"
-#include "app/core/clock.h"
+#include "time/clock.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);

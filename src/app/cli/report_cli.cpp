@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "app/core/refresh.h"
+#include "report/refresh.h"
 #include "calendars/traditional/civil_dates.h"
 #include "holidays/holidays.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/clock.h"
+#include "time/clock.h"
 
 namespace tempulo {
 

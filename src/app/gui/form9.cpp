@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/core/refresh.h"
+#include "report/refresh.h"
 #include "app/gui/spin_edit.h"
 #include "app/gui/tab_list_delegate.h"
 

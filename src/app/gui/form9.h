@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/core/clock.h"
+#include "time/clock.h"
 #include "holidays/holidays.h"
 
 class QCalendarWidget;

@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "app/core/clock.h"
+#include "time/clock.h"
 #include "app/gui/form9.h"
 
 namespace {

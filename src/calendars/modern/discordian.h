@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/core/report.h"
+#include "report/report.h"
 
 namespace tempulo {
 

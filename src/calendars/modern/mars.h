@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/core/clock.h"
-#include "app/core/report.h"
+#include "time/clock.h"
+#include "report/report.h"
 
 namespace tempulo {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/core/report.h"
+#include "report/report.h"
 
 namespace tempulo {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/core/text.h"
-#include "astro/date_encoding.h"
+#include "report/text.h"
+#include "time/date_encoding.h"
 #include "calendars/traditional/calendar_helpers.h"
 
 namespace tempulo {

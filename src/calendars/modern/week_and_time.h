@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "app/core/report.h"
+#include "report/report.h"
 #include "astro/rise_set.h"
 
 namespace tempulo {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 
 namespace tempulo {
 
@@ -17,8 +17,6 @@ std::string FormatTrimmedNumber(int width, int decimals, double value);
 double CalendarDateToJulianDay(int year, int month, int day);
 // The calendar date that contains a Julian Day (Julian before JD 2299160.5).
 CivilDate JulianDayToCalendarDate(double jd);
-
-bool IsGregorianLeapYear(int year);
 
 // Julian Day Number of a Gregorian date; (result + 1) mod 7 is the weekday
 // with 0 = Sunday.

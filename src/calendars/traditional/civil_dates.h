@@ -2,21 +2,13 @@
 // 4 October 1582 and a Gregorian one from 15 October 1582 on.
 #pragma once
 
-#include <stdexcept>
-
-#include "astro/date_encoding.h"
+#include "time/civil.h"
+#include "time/date_encoding.h"
 
 namespace tempulo {
 
 // Julian Day of 15 October 1582 (Gregorian) at 0 h: the one switch point.
 inline constexpr long double GregorianReformJD = 2299160.5L;
-
-// Raised for a day its month does not have. The message is the almanac's one
-// error text.
-class ConversionError : public std::runtime_error {
- public:
-  ConversionError() : std::runtime_error("Fehler!") {}
-};
 
 // Julian Day at 0 h of a date of the Julian or the Gregorian calendar. A year
 // outside 1..9999 gives 0; a day outside its month raises ConversionError.
@@ -35,9 +27,5 @@ CivilDate JulianDayToCivilDate(long double jd);
 // Bridges to the date value; they use the Julian calendar before the reform.
 double CivilDateToDateTime(int year, int month, int day);
 CivilDate DateTimeToCivilDate(double dateValue);
-
-// Length of a month in the civil calendar of its year: Julian rule up to
-// 1582, Gregorian from 1583 (October 1582 keeps its 31 day numbers).
-int CivilMonthLength(int year, int month);
 
 }  // namespace tempulo

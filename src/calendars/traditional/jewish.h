@@ -1,7 +1,7 @@
 // The Jewish calendar, anchored on Gauss's Passover formula.
 #pragma once
 
-#include "app/core/clock.h"
+#include "time/clock.h"
 
 namespace tempulo {
 

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/clock.h"
-#include "app/core/report.h"
 #include "holidays/holidays.h"
+#include "report/report.h"
+#include "time/clock.h"
 
 namespace tempulo {
 

@@ -2,7 +2,7 @@
 // The window reads the system clock; tests and the command line fix it.
 #pragma once
 
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 
 namespace tempulo {
 

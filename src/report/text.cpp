@@ -1,4 +1,4 @@
-#include "app/core/text.h"
+#include "report/text.h"
 
 namespace tempulo {
 namespace {

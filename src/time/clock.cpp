@@ -1,4 +1,4 @@
-#include "app/core/clock.h"
+#include "time/clock.h"
 
 #include <ctime>
 

@@ -1,4 +1,4 @@
-#include "astro/date_encoding.h"
+#include "time/date_encoding.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/core/festivals.h"
+#include "report/festivals.h"
 
 #include <array>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/core/report.h"
+#include "report/report.h"
 
 namespace tempulo {
 

@@ -5,14 +5,9 @@
 
 #include <string>
 
-namespace tempulo {
+#include "time/civil.h"
 
-struct CivilDate {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  friend bool operator==(const CivilDate&, const CivilDate&) = default;
-};
+namespace tempulo {
 
 // True for a date the proleptic Gregorian calendar has (years -32767..32767).
 bool IsValidGregorianDate(int year, int month, int day);

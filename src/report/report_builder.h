@@ -1,8 +1,8 @@
 // The report of one day in its fixed line order.
 #pragma once
 
-#include "app/core/clock.h"
-#include "app/core/report.h"
+#include "report/report.h"
+#include "time/clock.h"
 
 namespace tempulo {
 

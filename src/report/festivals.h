@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "app/core/report.h"
-#include "astro/date_encoding.h"
+#include "report/report.h"
+#include "time/date_encoding.h"
 
 namespace tempulo {
 

@@ -1,4 +1,4 @@
-#include "astro/islamic.h"
+#include "calendars/traditional/islamic.h"
 
 #include <array>
 #include <string_view>

@@ -1,10 +1,10 @@
-#include "app/core/refresh.h"
+#include "report/refresh.h"
 
 #include <array>
 #include <cmath>
 #include <exception>
 
-#include "app/core/report_builder.h"
+#include "report/report_builder.h"
 
 namespace tempulo {
 namespace {

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/day_values.h"
+
+#include "calendars/modern/world_calendar.h"
+#include "time/julian_day.h"
+
+namespace tempulo {
+
+DayValues::DayValues(CivilDate selectedDate, const Clock& clockSource)
+    : selected(selectedDate), day(CheckedFixedFromCivil(selectedDate)), clock(clockSource) {
+  jd = JulianDateOf(day);
+  dateValue = DateValueOf(day);
+  julian = JulianFromFixed(day);
+  gregorian = GregorianFromFixed(day);
+  if (selected.year > 1582) {
+    dayOfYear = DayOfYear(selected.day, selected.month, selected.year);
+  }
+}
+
+const IslamicDateResult& DayValues::Islamic() {
+  if (!islamic_) {
+    islamic_ = IslamicDate(selected.day, selected.month, selected.year);
+  }
+  return *islamic_;
+}
+
+const ChineseDateRecord& DayValues::Chinese() {
+  if (!chinese_) {
+    chinese_ = ChineseDate(dateValue);
+  }
+  return *chinese_;
+}
+
+}  // namespace tempulo

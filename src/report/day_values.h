@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every entry of the report reads: the selected civil date, its day
+// count and the values formed from it once per day.
+#pragma once
+
+#include <optional>
+
+#include "calendars/traditional/chinese.h"
+#include "calendars/traditional/islamic.h"
+#include "time/civil.h"
+#include "time/clock.h"
+
+namespace tempulo {
+
+class DayValues {
+ public:
+  // ConversionError for a day its month does not have.
+  DayValues(CivilDate selected, const Clock& clock);
+
+  CivilDate selected;     // as chosen: a Julian-calendar date up to 14 October 1582
+  FixedDay day;           // the day it names
+  long double jd = 0;     // Julian Date of the day at 0 h
+  double dateValue = 0;   // the same instant as a date value
+  CivilDate julian{};     // the day in the Julian calendar
+  CivilDate gregorian{};  // the day in the proleptic Gregorian calendar
+  int dayOfYear = 0;      // Gregorian day of the year, for years after 1582; 0 before
+  const Clock& clock;
+
+  // Shared by an entry and its festivals; computed on first use.
+  const IslamicDateResult& Islamic();
+  const ChineseDateRecord& Chinese();
+
+ private:
+  std::optional<IslamicDateResult> islamic_;
+  std::optional<ChineseDateRecord> chinese_;
+};
+
+}  // namespace tempulo

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The report's entries in their fixed order: one table that the report
+// builder, the sweep, the command line and the structured output all read.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "report/day_values.h"
+#include "report/report.h"
+
+namespace tempulo {
+
+struct ReportEntry {
+  // Stable: scripts, lookups and the structured output name entries by it.
+  std::string_view id;
+  // The label of the entry's first line; empty for a line without one.
+  std::string_view label;
+  // The civil years the entry is shown in.
+  int firstYear;
+  int lastYear;
+  // Computes the entry's values and words them as report lines. Adds nothing
+  // on a day the entry has no value for.
+  void (*add)(DayValues& day, Report& report);
+
+  constexpr bool AppliesTo(int year) const { return year >= firstYear && year <= lastYear; }
+};
+
+std::span<const ReportEntry> ReportEntries();
+// nullptr for an unknown identifier.
+const ReportEntry* FindReportEntry(std::string_view id);
+
+// The wording of each entry, by family.
+void AddWeekday(DayValues& c, Report& r);
+void AddDayAndWeekOfYear(DayValues& c, Report& r);
+void AddJulianDate(DayValues& c, Report& r);
+void AddJulianCalendar(DayValues& c, Report& r);
+void AddDaysSinceEpochs(DayValues& c, Report& r);
+void AddGregorianDay(DayValues& c, Report& r);
+
+void AddRoman(DayValues& c, Report& r);
+void AddEgyptian(DayValues& c, Report& r);
+void AddIslamic(DayValues& c, Report& r);
+void AddIslamicFestivals(DayValues& c, Report& r);
+void AddJewish(DayValues& c, Report& r);
+void AddJapanese(DayValues& c, Report& r);
+void AddChinese(DayValues& c, Report& r);
+void AddSolarTerm(DayValues& c, Report& r);
+void AddChineseFestivals(DayValues& c, Report& r);
+void AddSeleucid(DayValues& c, Report& r);
+void AddBabylonian(DayValues& c, Report& r);
+void AddMaya(DayValues& c, Report& r);
+void AddAztec(DayValues& c, Report& r);
+void AddBahai(DayValues& c, Report& r);
+void AddIndian(DayValues& c, Report& r);
+void AddSikh(DayValues& c, Report& r);
+void AddArmenian(DayValues& c, Report& r);
+void AddBerber(DayValues& c, Report& r);
+void AddJohnDee(DayValues& c, Report& r);
+void AddSixtyWeek(DayValues& c, Report& r);
+
+void AddWorldCalendar(DayValues& c, Report& r);
+void AddFrenchRepublican(DayValues& c, Report& r);
+void AddSoviet(DayValues& c, Report& r);
+void AddIranian(DayValues& c, Report& r);
+void AddCopticEthiopian(DayValues& c, Report& r);
+void AddEthiopianFestivals(DayValues& c, Report& r);
+void AddPositivist(DayValues& c, Report& r);
+void AddCotsworth(DayValues& c, Report& r);
+void AddGoddess(DayValues& c, Report& r);
+void AddSolilunar(DayValues& c, Report& r);
+void AddDiscordian(DayValues& c, Report& r);
+void AddMars(DayValues& c, Report& r);
+void AddStardate(DayValues& c, Report& r);
+void AddPiCalendar(DayValues& c, Report& r);
+
+void AddSunAndMoon(DayValues& c, Report& r);
+
+}  // namespace tempulo

@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/report_builder.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "astro/moon.h"
+#include "astro/moon_phases.h"
+#include "astro/rise_set.h"
+#include "calendars/modern/week_and_time.h"
+#include "calendars/traditional/calendar_helpers.h"
+#include "calendars/traditional/civil_dates.h"
+#include "report/refresh.h"
+#include "report/registry.h"
+
+namespace tempulo {
+namespace {
+
+constexpr int kFirst = kMinimumYear;
+constexpr int kLast = kMaximumYear;
+
+void AddSeparator(DayValues& /*day*/, Report& r) { r.Add(" "); }
+
+// The report's lines in their fixed order. An entry whose years exclude the
+// selected year adds nothing; the others decide for themselves on days they
+// have no value for (before an epoch, outside a cycle).
+constexpr std::array<ReportEntry, 42> kEntries = {{
+    {"weekday", "Wochentag", kFirst, kLast, AddWeekday},
+    {"day_of_year", "", 1583, kLast, AddDayAndWeekOfYear},
+    {"julian_date", "Julianisches Datum", kFirst, kLast, AddJulianDate},
+    {"julian", "Julianischer Kalender", kFirst, kLast, AddJulianCalendar},
+    {"day_counts", "Tag seit 1.1.1 / 1.1.2001", kFirst, kLast, AddDaysSinceEpochs},
+    {"gregorian_day", "Gregorianischer Tag", kFirst, kLast, AddGregorianDay},
+    {"world", "UNO-Weltkalender", 1583, kLast, AddWorldCalendar},
+    {"roman", "Römischer Kalender", kFirst, kLast, AddRoman},
+    {"egyptian", "Altägyptischer Kalender", kFirst, kLast, AddEgyptian},
+    {"islamic", "Islamischer Kalender", kFirst, kLast, AddIslamic},
+    {"islamic_festivals", "", kFirst, kLast, AddIslamicFestivals},
+    {"jewish", "Jüdischer Kalender", 359, kLast, AddJewish},
+    {"japanese", "Japanischer Kalender", 1868, kLast, AddJapanese},
+    {"chinese", "Chinesischer Kalender", kFirst, kLast, AddChinese},
+    {"chinese_year", "", kFirst, kLast, AddSolarTerm},
+    {"chinese_festivals", "", kFirst, kLast, AddChineseFestivals},
+    {"french_republican", "Französischer Revolutionskalender", kFirst, kLast, AddFrenchRepublican},
+    {"soviet", "Sowjetischer Revolutionskalender", 1917, kLast, AddSoviet},
+    {"seleucid", "Seleukidischer Kalender", kFirst, kLast, AddSeleucid},
+    {"iranian", "Iranischer Kalender", kFirst, kLast, AddIranian},
+    {"babylonian", "Babylonischer Kalender", kFirst, kLast, AddBabylonian},
+    {"maya", "Maya-Kalender", kFirst, kLast, AddMaya},
+    {"aztec", "Azteken-Kalender", kFirst, kLast, AddAztec},
+    {"bahai", "Bahâi-Kalender", kFirst, kLast, AddBahai},
+    {"coptic_ethiopian", "Koptischer Kalender", kFirst, kLast, AddCopticEthiopian},
+    {"ethiopian_festivals", "", kFirst, kLast, AddEthiopianFestivals},
+    {"indian", "Indischer Kalender", kFirst, kLast, AddIndian},
+    {"sikh", "Sikh-Kalender", kFirst, kLast, AddSikh},
+    {"armenian", "Armenischer Kalender", kFirst, kLast, AddArmenian},
+    {"berber", "Berber-Kalender", kFirst, kLast, AddBerber},
+    {"john_dee", "John Dee-Kalender", kFirst, kLast, AddJohnDee},
+    {"sixty_week", "60 Wochen-Kalender", kFirst, kLast, AddSixtyWeek},
+    {"positivist", "Positivisten-Kalender", kFirst, kLast, AddPositivist},
+    {"cotsworth", "Cotsworth-Kalender", kFirst, kLast, AddCotsworth},
+    {"goddess", "Göttinnen-Kalender", kFirst, kLast, AddGoddess},
+    {"solilunar", "Solilunar-Kalender", kFirst, kLast, AddSolilunar},
+    {"discordian", "Diskordianischer Kalender", kFirst, kLast, AddDiscordian},
+    {"mars", "Julianisches Marsdatum", kFirst, kLast, AddMars},
+    {"stardate", "Star Trek Sternzeit", kFirst, kLast, AddStardate},
+    {"pi", "PI-Kalender", kFirst, kLast, AddPiCalendar},
+    {"separator", " ", kFirst, kLast, AddSeparator},
+    {"sun_moon", "Morgendämmerung", 1900, kLast, AddSunAndMoon},
+}};
+
+}  // namespace
+
+std::span<const ReportEntry> ReportEntries() { return kEntries; }
+
+const ReportEntry* FindReportEntry(std::string_view id) {
+  const auto* found = std::find_if(kEntries.begin(), kEntries.end(),
+                                   [id](const ReportEntry& entry) { return entry.id == id; });
+  return found == kEntries.end() ? nullptr : &*found;
+}
+
+void AddSunAndMoon(DayValues& c, Report& r) {
+  if (c.selected.year >= 1900) {
+    AddSunAndMoonBlock(c.dateValue, r);
+  }
+}
+
+int SolarTermIndex(long double heliocentricLongitude) {
+  // The sun stands opposite the Earth.
+  long double lambda = heliocentricLongitude + 180.0L;
+  if (lambda > 360.0L) {
+    lambda -= 360.0L;
+  }
+  if (!(lambda >= 0.0L && lambda < 720.0L)) {
+    return 0;
+  }
+  // A longitude of exactly 360 degrees is term 0 again.
+  return static_cast<int>(std::trunc(lambda)) / 15 % 24;
+}
+
+void AddSunAndMoonBlock(double dateValue, Report& report) {
+  const double t = dateValue;
+  // Rise, culmination, set and twilight of the report's own day in MEZ, so
+  // each names an event of the day it is listed on.
+  const DaySpan day = CivilDaySpan(t, kCetUtcOffsetHours);
+  const DayEvents sun(true, day, kObserverLatitude, kObserverLongitude);
+  const DayEvents moon(false, day, kObserverLatitude, kObserverLongitude);
+  Report& r = report;
+  AddCetTimeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent));
+  AddCetTimeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent));
+  r.Add("Mondalter", FormatTrimmedNumber(1, 2, static_cast<double>(MoonAge(t))) + " Tage");
+  r.Add("Aktuelle Phase",
+        FormatTrimmedNumber(1, 2, static_cast<double>(MoonIlluminatedFraction(t) * 100)) + " %");
+  r.Add("Mondabstand", FormatTrimmedNumber(1, 2, static_cast<double>(MoonDistance(t))) + " km");
+  AddCetTimeLine(r, "Nächster Neumond", NextMoonPhase(0, t));
+  AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t));
+  AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t));
+  AddCetTimeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t));
+  AddCetTimeLine(r, "Mondaufgang", moon.Find(kRiseEvent));
+  AddCetTimeLine(r, "Mondkulmination", moon.Find(kTransitEvent));
+  AddCetTimeLine(r, "Monduntergang", moon.Find(kSetEvent));
+  AddCetTimeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent));
+  AddCetTimeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent));
+  AddCetTimeLine(r, "Sonnenuntergang", sun.Find(kSetEvent));
+}
+
+long double ReportJulianDay(int day, int month, int year) {
+  const bool afterReform = year > 1582 || (year == 1582 && (month > 10 || (month == 10 && day > 14)));
+  if (afterReform) {
+    return GregorianCalendarToJulianDay(year, month, day);
+  }
+  return JulianCalendarToJulianDay(year, month, day);
+}
+
+void BuildReport(int day, int month, int year, const Clock& clock, Report& report) {
+  report.SetHeading(std::string(GermanMonthName(month)) + " " + std::to_string(year));
+  DayValues values({year, month, day}, clock);
+  for (const ReportEntry& entry : ReportEntries()) {
+    if (entry.AppliesTo(year)) {
+      entry.add(values, report);
+    }
+  }
+}
+
+}  // namespace tempulo

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The entries of the reform, invented and planetary calendars.
+#include <cmath>
+#include <string>
+
+#include "calendars/modern/coptic_ethiopian.h"
+#include "calendars/modern/discordian.h"
+#include "calendars/modern/french_republican.h"
+#include "calendars/modern/goddess_solilunar.h"
+#include "calendars/modern/iranian.h"
+#include "calendars/modern/mars.h"
+#include "calendars/modern/positivist_cotsworth.h"
+#include "calendars/modern/soviet.h"
+#include "calendars/modern/world_calendar.h"
+#include "calendars/traditional/calendar_helpers.h"
+#include "holidays/holidays.h"
+#include "report/festivals.h"
+#include "report/registry.h"
+#include "report/wording.h"
+
+namespace tempulo {
+namespace {
+
+constexpr double kStardatesPerDay = 2.73790926490113;
+constexpr double kPiYearLength = 363.610260832152;
+
+}  // namespace
+
+void AddWorldCalendar(DayValues& c, Report& r) {
+  if (c.selected.year > 1582) {
+    WorldCalendarDate(c.dayOfYear, c.selected.year, r);
+  }
+}
+
+void AddFrenchRepublican(DayValues& c, Report& r) {
+  r.Add("Französischer Revolutionskalender", FrenchRepublicanDate(c.jd));
+}
+
+void AddSoviet(DayValues& c, Report& r) {
+  if (c.selected.year >= 1917) {
+    SovietDate(c.selected.year, c.dayOfYear, r);
+  }
+}
+
+void AddIranian(DayValues& c, Report& r) { r.Add("Iranischer Kalender", IranianDate(c.jd)); }
+
+void AddCopticEthiopian(DayValues& c, Report& r) { CopticEthiopianDates(c.jd, r); }
+
+void AddEthiopianFestivals(DayValues& c, Report& r) {
+  AddEthiopianFestivals({c.jd, c.selected.day, c.selected.month, c.Islamic().day, c.Islamic().month,
+                         OrthodoxEasterSunday(c.selected.year)},
+                        r);
+}
+
+// The Positivist, Cotsworth and Discordian calendars count the days of a
+// Gregorian year: before the reform they read the proleptic Gregorian date of
+// the day, so that a Julian leap day (29 February 1500) neither repeats nor
+// skips a day of theirs.
+void AddPositivist(DayValues& c, Report& r) {
+  PositivistDate(c.gregorian.year, c.gregorian.month, c.gregorian.day, r);
+}
+
+void AddCotsworth(DayValues& c, Report& r) {
+  r.Add("Cotsworth-Kalender", CotsworthDate(c.gregorian.day, c.gregorian.month, c.gregorian.year));
+}
+
+void AddGoddess(DayValues& c, Report& r) { GoddessDate(c.jd, r); }
+
+void AddSolilunar(DayValues& c, Report& r) { SolilunarDate(c.jd, r); }
+
+void AddDiscordian(DayValues& c, Report& r) {
+  DiscordianDate(c.gregorian.day, c.gregorian.month, c.gregorian.year, r);
+}
+
+void AddMars(DayValues& c, Report& r) {
+  MarsDate(c.selected.year, c.selected.month, c.selected.day, c.clock.Now(), r);
+}
+
+void AddStardate(DayValues& c, Report& r) {
+  const TimeOfDay now = c.clock.Now();
+  const double t = CalendarDateToJulianDay(c.selected.year, c.selected.month, c.selected.day) +
+                   (now.hour + now.minute / 60.0 + now.second / 3600.0) / 24.0;
+  r.Add("Star Trek Sternzeit",
+        FormatTrimmedNumber(1, 3, (t - CalendarDateToJulianDay(2323, 1, 1)) * kStardatesPerDay));
+}
+
+void AddPiCalendar(DayValues& c, Report& r) {
+  const double x = (CalendarDateToJulianDay(c.selected.year, c.selected.month, c.selected.day) -
+                    CalendarDateToJulianDay(-286, 1, 1)) /
+                   kPiYearLength;
+  // The PI-year's fraction is laid onto the selected year from its 1 January.
+  const double fraction = x - std::trunc(x);
+  const CivilDate onYear =
+      JulianDayToCalendarDate(CalendarDateToJulianDay(c.selected.year, 1, 1) + fraction * kPiYearLength);
+  r.Add("PI-Kalender",
+        Str(onYear.day) + "." + Str(onYear.month) + "." + FormatTrimmedNumber(1, 0, std::trunc(x) + 1));
+  if (onYear.day == 28 && onYear.month == 12) {
+    r.Add("", "PI-Silvester");
+  }
+}
+
+}  // namespace tempulo

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The entries of the traditional calendars and their festivals.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "astro/vsop87.h"
+#include "calendars/traditional/aztec.h"
+#include "calendars/traditional/babylonian.h"
+#include "calendars/traditional/bahai.h"
+#include "calendars/traditional/calendar_helpers.h"
+#include "calendars/traditional/chinese.h"
+#include "calendars/traditional/dee_sixty_week.h"
+#include "calendars/traditional/egyptian.h"
+#include "calendars/traditional/indian.h"
+#include "calendars/traditional/japanese.h"
+#include "calendars/traditional/jewish.h"
+#include "calendars/traditional/maya.h"
+#include "calendars/traditional/roman.h"
+#include "calendars/traditional/seleucid_armenian.h"
+#include "calendars/traditional/sexagenary.h"
+#include "report/festivals.h"
+#include "report/registry.h"
+#include "report/report_builder.h"
+#include "report/wording.h"
+
+namespace tempulo {
+namespace {
+
+constexpr std::array<std::string_view, 12> kBerberMonthNames = {"Yennayer", "Furar", "Meghres", "Ibrir",
+                                                                "Mayyu",    "Yunyu", "Yulyu",   "Ghust",
+                                                                "Shtember", "Tuber", "Wamber",  "Jember"};
+
+constexpr std::array<std::string_view, 13> kJewishMonthNames = {
+    "Nisan",   "Iyar",   "Sivan", "Tammuz", "Av",   "Elul",  "Tishri",
+    "Heshvan", "Kislev", "Tevet", "Shevat", "Adar", "Adar 2"};
+
+constexpr std::array<std::string_view, 24> kSolarTermNames = {
+    "Chunfen - Frühlingstagundnachtgleiche",
+    "Qingming - Hell und Klar",
+    "Guyu - Regen für Körnerfrüchte",
+    "Lixia - Sommeranfang",
+    "Xiaoman - Kleiner Überfluss",
+    "Mangzhong - Getreidedrusch",
+    "Xiazhi - Sommersonnenwende",
+    "Xiaoshu - Kleine Hitze",
+    "Dashu - Große Hitze",
+    "Liqiu - Herbstanfang",
+    "Chushu - Ende der Hitze",
+    "Bailu - Weißer Tau",
+    "Qiufen - Herbsttagundnachtgleiche",
+    "Hanlu - Kalter Tau",
+    "Shuangjiang - Rauhreif",
+    "Lidong - Winteranfang",
+    "Xiaoxue - Kleiner Schnee",
+    "Daxue - Großer Schnee",
+    "Dongzhi - Wintersonnenwende",
+    "Xiaohan - Kleine Kälte",
+    "Dahan - Große Kälte",
+    "Lichun - Frühlingsanfang",
+    "Yushui - Regenwasser",
+    "Jingzhe - Erwachen der Insekten",
+};
+
+}  // namespace
+
+void AddRoman(DayValues& c, Report& r) {
+  r.Add("Römischer Kalender", RomanDate(c.julian.day, c.julian.month, c.julian.year));
+}
+
+void AddEgyptian(DayValues& c, Report& r) { r.Add("Altägyptischer Kalender", EgyptianDate(c.jd)); }
+
+void AddIslamic(DayValues& c, Report& r) { r.Add("Islamischer Kalender", c.Islamic().text); }
+
+void AddIslamicFestivals(DayValues& c, Report& r) {
+  AddIslamicFestivals(c.Islamic().day, c.Islamic().month, r);
+}
+
+void AddJewish(DayValues& c, Report& r) {
+  if (c.selected.year < 359) {
+    return;
+  }
+  const JewishDay jewish = JewishDate(c.dateValue, c.clock);
+  r.Add("Jüdischer Kalender",
+        Str(jewish.day) + "." + Name(kJewishMonthNames, jewish.month) + " " + Str(jewish.year));
+  AddJewishFestivals(jewish.month, jewish.day, r);
+  if (jewish.month == 1 && jewish.day >= 15 && jewish.day <= 21) {
+    r.Add("", "Passahfest");
+  }
+}
+
+void AddJapanese(DayValues& c, Report& r) {
+  if (c.selected.year >= 1868) {
+    r.Add("Japanischer Kalender", JapaneseEraDate(c.selected.year, c.selected.month, c.selected.day));
+  }
+}
+
+void AddChinese(DayValues& c, Report& r) {
+  const ChineseDateRecord& d = c.Chinese();
+  std::string text = Str(d.day) + "." + Str(d.month) + ".";
+  if (d.isLeapMonth) {
+    text += "tan";
+  }
+  text += " des " + Str(d.yearInCycle) + ".Jahres im " + Str(d.cycle) + ".Zyklus (" +
+          Str(static_cast<long long>(d.cycle) * 60 + d.yearInCycle + 1) + ")";
+  r.Add("Chinesischer Kalender", text);
+}
+
+void AddSolarTerm(DayValues& c, Report& r) {
+  const int term = SolarTermIndex(EarthHeliocentricPosition(c.dateValue).longitude);
+  r.Add("", "Jahr : " + SexagenaryText(c.Chinese()) + "; " +
+                std::string(kSolarTermNames[static_cast<std::size_t>(term)]));
+}
+
+void AddChineseFestivals(DayValues& c, Report& r) {
+  AddChineseFestivals(c.Chinese().day, c.Chinese().month, r);
+}
+
+void AddSeleucid(DayValues& c, Report& r) { r.Add("Seleukidischer Kalender", SeleucidDate(c.jd)); }
+
+void AddBabylonian(DayValues& c, Report& r) {
+  r.Add("Babylonischer Kalender", BabylonianDate(c.selected.day, c.selected.month, c.selected.year));
+}
+
+void AddMaya(DayValues& c, Report& r) {
+  r.Add("Maya-Kalender", MayaLongCount(c.jd));
+  r.Add("", MayaRoundDate(c.jd));
+}
+
+void AddAztec(DayValues& c, Report& r) { r.Add("Azteken-Kalender", AztecDate(c.jd)); }
+
+void AddBahai(DayValues& c, Report& r) {
+  r.Add("Bahâi-Kalender", BahaiDate(true, static_cast<double>(c.jd)));
+}
+
+void AddIndian(DayValues& c, Report& r) {
+  // Defined on the Gregorian calendar: before the reform the proleptic
+  // Gregorian date of the day.
+  r.Add("Indischer Kalender", IndianNationalDate(c.gregorian.year, c.gregorian.month, c.gregorian.day));
+}
+
+void AddSikh(DayValues& c, Report& r) {
+  r.Add("Sikh-Kalender", NanakshahiDate(c.gregorian.day, c.gregorian.month, c.gregorian.year));
+}
+
+void AddArmenian(DayValues& c, Report& r) { r.Add("Armenischer Kalender", ArmenianDate(c.jd)); }
+
+void AddBerber(DayValues& c, Report& r) {
+  r.Add("Berber-Kalender",
+        Str(c.julian.day) + "." + Name(kBerberMonthNames, c.julian.month) + " " + Str(c.julian.year + 950));
+}
+
+void AddJohnDee(DayValues& c, Report& r) { r.Add(JohnDeeDate(c.jd)); }
+
+void AddSixtyWeek(DayValues& c, Report& r) {
+  r.Add("60 Wochen-Kalender", SixtyWeekDate(c.selected.day, c.selected.month, c.selected.year));
+}
+
+}  // namespace tempulo
