@@ -7,7 +7,8 @@
 #include "astro/angles.h"
 #include "time/date_encoding.h"
 #include "astro/vsop87.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -211,7 +212,7 @@ double SeasonStart(int year, int season) {
 int PrincipalTermIndex(int month) { return (2 * month + 18) % 24; }
 
 double NextPrincipalTerm(double dateValue) {
-  const CivilDate date = DateTimeToCivilDate(dateValue);
+  const CivilDate date = CivilFromFixed(FixedFromDateValue(dateValue));
   int year = date.year;
   int month = date.month;
   double t = dateValue;
@@ -229,7 +230,7 @@ double NextPrincipalTerm(double dateValue) {
 }
 
 double PreviousPrincipalTerm(double dateValue) {
-  const CivilDate date = DateTimeToCivilDate(dateValue);
+  const CivilDate date = CivilFromFixed(FixedFromDateValue(dateValue));
   int year = date.year;
   int month = date.month;
   double t = dateValue;

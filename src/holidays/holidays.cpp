@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <optional>
 
-#include "report/text.h"
 #include "astro/sun.h"
 #include "calendars/traditional/civil_dates.h"
+#include "time/utf8.h"
 
 namespace tempulo {
 namespace {
@@ -59,7 +59,6 @@ constexpr int kLastJulianDayOfReformMonth = 14;
 constexpr int kFirstGregorianEasterYear = 1583;
 
 constexpr std::size_t kMaxRowByte = 255;
-constexpr std::string_view kReportLabel = "Feier-,Gedenktag\t";
 
 // Zeller's weekdays.
 constexpr int kSunday = 1;
@@ -134,8 +133,6 @@ std::optional<HolidayRecord> ParseRow(std::string_view row) {
   }
   return HolidayRecord{*day, *month, Utf8Left(row, HolidayTable::kMaxNameLength)};
 }
-
-std::string DayText(int day) { return (day < 10 ? "0" : "") + std::to_string(day); }
 
 }  // namespace
 
@@ -306,28 +303,23 @@ void HolidayTable::ApplyMovableDates(int year, const SeasonStartRecord& seasons)
   SetMovable(kOrthodoxPentecostRow, {orthodoxPentecost.month, orthodoxPentecost.day});
 }
 
-void HolidayTable::BuildHolidayList(int year, int month, int day, std::vector<std::string>& monthList,
-                                    Report& report) {
+std::vector<DatedHoliday> HolidayTable::MonthHolidays(int year, int month) {
   ApplyMovableDates(year, SeasonStartDates(year));
+  std::vector<DatedHoliday> holidays;
   if (month < 1 || month > 12) {
-    return;
+    return holidays;
   }
   // A day the month lacks in this year is not listed: 29 February appears in
   // leap years only, by the rule of the year's calendar.
   const int monthLength = CivilMonthLength(year, month);
-  for (int i = 1; i <= monthLength; ++i) {
-    std::string dayText = DayText(i);
+  for (int day = 1; day <= monthLength; ++day) {
     for (const HolidayRecord& record : records_) {
-      if (record.day != i || record.month != month) {
-        continue;
-      }
-      monthList.push_back(dayText + "\t" + record.name);
-      dayText.clear();
-      if (i == day) {
-        report.Add(Utf8Left(std::string(kReportLabel) + record.name, kMaxReportLineLength));
+      if (record.day == day && record.month == month) {
+        holidays.push_back({day, record.name});
       }
     }
   }
+  return holidays;
 }
 
 const std::vector<std::string_view>& StandardHolidayRows() {

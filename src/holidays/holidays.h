@@ -13,9 +13,8 @@
 #include <vector>
 
 #include "astro/rise_set.h"
-#include "report/report.h"
-#include "time/date_encoding.h"
 #include "calendars/traditional/calendar_helpers.h"
+#include "time/date_encoding.h"
 
 namespace tempulo {
 
@@ -61,10 +60,16 @@ struct HolidayRecord {
   std::string name;  // at most 38 characters
 };
 
+// A holiday of the month's list: its day of the month and its name.
+struct DatedHoliday {
+  int day = 0;
+  std::string name;
+  friend bool operator==(const DatedHoliday&, const DatedHoliday&) = default;
+};
+
 class HolidayTable {
  public:
   static constexpr std::size_t kMaxNameLength = 38;
-  static constexpr std::size_t kMaxReportLineLength = 55;
 
   // Rows of the form "day,month,name"; the name may hold commas and is cut to
   // 38 characters. A row whose day or month is not a number from 0 to 255 is
@@ -77,9 +82,10 @@ class HolidayTable {
   // starts come from outside so that the rest can be computed on its own.
   void ApplyMovableDates(int year, const SeasonStartRecord& seasons);
 
-  // Recomputes the movable rows for the year, appends the month's lines to
-  // `monthList` and the selected day's lines to the report.
-  void BuildHolidayList(int year, int month, int day, std::vector<std::string>& monthList, Report& report);
+  // Recomputes the movable rows for the year and returns the month's
+  // holidays by day, in row order within a day. Nothing for a month outside
+  // 1..12.
+  std::vector<DatedHoliday> MonthHolidays(int year, int month);
 
   const std::vector<HolidayRecord>& Records() const { return records_; }
 

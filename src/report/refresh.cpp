@@ -4,6 +4,7 @@
 #include <cmath>
 #include <exception>
 
+#include "report/holiday_lines.h"
 #include "report/report_builder.h"
 
 namespace tempulo {
@@ -126,7 +127,9 @@ RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Cl
   report.Add(DateLine(date));
   report.Add(" ");
   try {
-    holidays.BuildHolidayList(date.year, date.month, date.day, result.holidayLines, report);
+    const std::vector<DatedHoliday> monthHolidays = holidays.MonthHolidays(date.year, date.month);
+    result.holidayLines = HolidayListLines(monthHolidays);
+    AddHolidayReportLines(monthHolidays, date.day, report);
     BuildReport(date.day, date.month, date.year, clock, report);
   } catch (const std::exception& error) {
     result.error = error.what();

@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "time/clock.h"
-#include "report/refresh.h"
-#include "report/text.h"
 #include "calendars/traditional/civil_dates.h"
+#include "report/holiday_lines.h"
+#include "report/refresh.h"
+#include "time/clock.h"
+#include "time/utf8.h"
 
 namespace tempulo {
 namespace {
@@ -71,6 +72,15 @@ CivilDate AddDays(CivilDate date, int days) {
   return date.year <= 1582 ? JulianDayToJulianCalendar(jd) : JulianDayToGregorianCalendar(jd);
 }
 
+// The month's list and the day's report lines, worded as the refresh words them.
+void BuildList(HolidayTable& table, int year, int month, int day, std::vector<std::string>& list,
+               Report& report) {
+  const std::vector<DatedHoliday> holidays = table.MonthHolidays(year, month);
+  const std::vector<std::string> lines = HolidayListLines(holidays);
+  list.insert(list.end(), lines.begin(), lines.end());
+  AddHolidayReportLines(holidays, day, report);
+}
+
 struct BuiltList {
   std::vector<std::string> month;  // the month's list
   std::vector<std::string> day;    // the selected day's names from the report
@@ -80,7 +90,7 @@ BuiltList Build(int year, int month, int day) {
   HolidayTable table = HolidayTable::Standard();
   BuiltList built;
   Report report;
-  table.BuildHolidayList(year, month, day, built.month, report);
+  BuildList(table, year, month, day, built.month, report);
   for (const std::string& line : report.Lines()) {
     built.day.push_back(line.substr(std::string("Feier-,Gedenktag\t").size()));
   }
@@ -127,7 +137,7 @@ TEST(HolidayTableTest, ShortTableTakesNoMovableDateOutsideItself) {
   std::vector<std::string> monthList;
   Report report;
   for (int month = 1; month <= 12; ++month) {
-    table.BuildHolidayList(2013, month, 1, monthList, report);
+    BuildList(table, 2013, month, 1, monthList, report);
   }
   EXPECT_EQ(monthList, std::vector<std::string>{"01\tNeujahr"});
   EXPECT_EQ(table.Records()[0].day, 0);
@@ -364,8 +374,8 @@ TEST(HolidayListTest, MovableRowsFollowEachRefreshedYear) {
   std::vector<std::string> list1983;
   std::vector<std::string> list1982;
   Report report;
-  table.BuildHolidayList(1983, 3, 1, list1983, report);
-  table.BuildHolidayList(1982, 3, 1, list1982, report);
+  BuildList(table, 1983, 3, 1, list1983, report);
+  BuildList(table, 1982, 3, 1, list1982, report);
   // 27 March 1983 is also Palm Sunday, so the row follows it.
   EXPECT_TRUE(Contains(list1983, "\tAnfang der Sommerzeit"));
   EXPECT_EQ(list1982, Build(1982, 3, 1).month);
@@ -378,8 +388,8 @@ TEST(HolidayListTest, MonthOutsideTheYearListsNothing) {
   HolidayTable table = HolidayTable::Standard();
   std::vector<std::string> monthList;
   Report report;
-  table.BuildHolidayList(2013, 0, 1, monthList, report);
-  table.BuildHolidayList(2013, 13, 1, monthList, report);
+  BuildList(table, 2013, 0, 1, monthList, report);
+  BuildList(table, 2013, 13, 1, monthList, report);
   EXPECT_TRUE(monthList.empty());
   EXPECT_TRUE(report.Lines().empty());
 }

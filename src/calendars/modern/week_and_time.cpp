@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "report/text.h"
+#include "time/utf8.h"
 #include "time/date_encoding.h"
 #include "calendars/traditional/calendar_helpers.h"
 

@@ -1,4 +1,4 @@
-#include "report/text.h"
+#include "time/utf8.h"
 
 namespace tempulo {
 namespace {
