@@ -17,7 +17,7 @@
 #include <random>
 
 #include "app/core/refresh.h"
-#include "app/gui/form9.h"
+#include "app/gui/main_window.h"
 #include "app/gui/spin_edit.h"
 
 namespace tempulo {
@@ -34,13 +34,13 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
-  TForm9 form(clock);
+  MainWindow form(clock);
   QStringList errors;
   QString clipboard;
   form.SetErrorReporter([&](const QString&, const QString& message) { errors.append(message); });
   form.SetClipboardWriter([&](const QString& text) { clipboard = text; });
   form.show();
-  QLineEdit* yearEdit = form.T2->findChild<QLineEdit*>();
+  QLineEdit* yearEdit = form.YearSpin()->findChild<QLineEdit*>();
   ASSERT_NE(yearEdit, nullptr);
 
   std::mt19937 random(20261208U);
@@ -58,22 +58,22 @@ TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
     switch (kind) {
       case 0:
       case 1: {  // a click on a day of the shown month
-        const QDate shown = form.Cal1->selectedDate();
+        const QDate shown = form.MonthGrid()->selectedDate();
         const int day = uniform(1, shown.daysInMonth());
         what = QStringLiteral("click %1").arg(day);
-        form.Cal1->setSelectedDate(QDate(shown.year(), shown.month(), day));
+        form.MonthGrid()->setSelectedDate(QDate(shown.year(), shown.month(), day));
         break;
       }
       case 2: {
         const int month = uniform(1, 12);
         what = QStringLiteral("month %1").arg(month);
-        form.T1->setValue(month);
+        form.MonthSpin()->setValue(month);
         break;
       }
       case 3: {
         const int steps = uniform(0, 1) == 0 ? -1 : 1;
         what = QStringLiteral("month step %1").arg(steps);
-        form.T1->stepBy(steps);
+        form.MonthSpin()->stepBy(steps);
         break;
       }
       case 4: {
@@ -88,7 +88,7 @@ TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
       case 5: {
         const int steps = uniform(0, 1) == 0 ? -1 : 1;
         what = QStringLiteral("year step %1").arg(steps);
-        form.T2->stepBy(steps);
+        form.YearSpin()->stepBy(steps);
         break;
       }
       case 6:
@@ -108,26 +108,26 @@ TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
       }
       case 8:
         what = QStringLiteral("today");
-        form.D3->click();
+        form.TodayButton()->click();
         break;
       default:
         what = QStringLiteral("copy");
-        form.SpeedButton1->click();
+        form.CopyButton()->click();
         ASSERT_EQ(clipboard, form.ReportLines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))
             << event;
         break;
     }
     if (std::getenv("TEMPULO_FUZZ_TRACE") != nullptr) {
-      std::fprintf(stderr, "%d %s -> grid %s T1 %s T2 '%s' caption %s\n", event, qPrintable(what),
-                   qPrintable(form.Cal1->selectedDate().toString(Qt::ISODate)),
-                   qPrintable(QString::number(form.T1->Value())), qPrintable(yearEdit->text()),
+      std::fprintf(stderr, "%d %s -> grid %s monthSpin_ %s yearSpin_ '%s' caption %s\n", event, qPrintable(what),
+                   qPrintable(form.MonthGrid()->selectedDate().toString(Qt::ISODate)),
+                   qPrintable(QString::number(form.MonthSpin()->Value())), qPrintable(yearEdit->text()),
                    qPrintable(form.windowTitle()));
     }
     SCOPED_TRACE(QStringLiteral("event %1: %2").arg(event).arg(what).toStdString());
 
-    const QDate grid = form.Cal1->selectedDate();
+    const QDate grid = form.MonthGrid()->selectedDate();
     ASSERT_TRUE(grid.isValid());
-    const auto selected = ReadSelectedDate(grid.day(), form.T1->Value(), form.T2->Value());
+    const auto selected = ReadSelectedDate(grid.day(), form.MonthSpin()->Value(), form.YearSpin()->Value());
     if (!selected) {
       // A year still being typed: the window shows what it showed.
       ASSERT_EQ(form.windowTitle().toStdString(), captionBefore.toStdString());

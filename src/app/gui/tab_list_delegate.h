@@ -16,8 +16,6 @@ class TabListDelegate : public QStyledItemDelegate {
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-  int TabStop() const { return tabStop_; }
-
  private:
   int tabStop_;
   int rowHeight_;
