@@ -199,3 +199,34 @@ TEST(MonthOverview, CacheKeepsRecentMonthsOnly) {
 
 }  // namespace
 }  // namespace tempulo
+
+namespace tempulo {
+namespace {
+
+TEST(MoonDisc, LitPartAndDirectionOfTheDay) {
+  // January 2024: last quarter on the 4th, new moon on the 11th, full moon on the 25th.
+  const struct {
+    int day;
+    double minimum;
+    double maximum;
+    bool waxing;
+  } cases[] = {
+      {11, 0.0, 0.02, true},   {15, 0.1, 0.4, true}, {25, 0.97, 1.0, true},
+      {27, 0.85, 0.99, false}, {4, 0.4, 0.7, false},
+  };
+  for (const auto& c : cases) {
+    const std::optional<MoonDisc> disc = MoonDiscOfDay(2024, 1, c.day);
+    ASSERT_TRUE(disc.has_value());
+    EXPECT_GE(disc->illuminated, c.minimum) << c.day;
+    EXPECT_LE(disc->illuminated, c.maximum) << c.day;
+    if (c.day != 11 && c.day != 25) {  // at new and full moon the direction turns
+      EXPECT_EQ(disc->waxing, c.waxing) << c.day;
+    }
+  }
+  EXPECT_FALSE(MoonDiscOfDay(1899, 12, 31).has_value());
+  EXPECT_EQ(MoonDiscText({0.453, true}), "Mond: 45 % beleuchtet, zunehmend");
+  EXPECT_EQ(MoonDiscText({1.0, false}), "Mond: 100 % beleuchtet, abnehmend");
+}
+
+}  // namespace
+}  // namespace tempulo

@@ -214,6 +214,19 @@ std::string DayAccessibleText(const MonthOverview& month, const DayOverview& day
   return text;
 }
 
+std::optional<MoonDisc> MoonDiscOfDay(int year, int month, int day) {
+  if (year < kFirstMoonYear) {
+    return std::nullopt;
+  }
+  const double dateValue = JulianDayToDateTime(ReportJulianDay(day, month, year));
+  return MoonDisc{static_cast<double>(MoonIlluminatedFraction(dateValue)), MoonPhaseAngle(dateValue) >= 0};
+}
+
+std::string MoonDiscText(const MoonDisc& disc) {
+  const auto percent = static_cast<long>(std::lround(disc.illuminated * 100.0));
+  return "Mond: " + std::to_string(percent) + " % beleuchtet, " + (disc.waxing ? "zunehmend" : "abnehmend");
+}
+
 std::vector<HolidayListEntry> HolidayListEntries(const MonthOverview& month, Region region) {
   std::vector<HolidayListEntry> entries;
   for (const DayOverview& day : month.days) {

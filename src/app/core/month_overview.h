@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -76,6 +77,16 @@ std::string DayToolTipText(const MonthOverview& month, const DayOverview& day);
 // festivals and the moon phase, and "heute".
 std::string DayAccessibleText(const MonthOverview& month, const DayOverview& day, Region region,
                               bool isToday);
+
+// The moon's disc on a day as the report gives it (at 0 h universal time, from
+// 1900 on): the lit fraction and whether it waxes. Empty before 1900.
+struct MoonDisc {
+  double illuminated = 0;  // 0..1
+  bool waxing = true;
+};
+std::optional<MoonDisc> MoonDiscOfDay(int year, int month, int day);
+// "Mond: 45 % beleuchtet, zunehmend".
+std::string MoonDiscText(const MoonDisc& disc);
 
 // One line of the month's holiday list as the window shows it.
 struct HolidayListEntry {
