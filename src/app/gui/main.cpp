@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "time/clock.h"
-#include "app/gui/form9.h"
+#include "app/gui/main_window.h"
 
 namespace {
 
@@ -35,11 +35,11 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tempulo"));
   const tempulo::SystemClock clock;
-  tempulo::TForm9 Form9(clock);
+  tempulo::MainWindow window(clock);
   QuitAfterFirstPaint quitter;
   if (qEnvironmentVariableIsSet("TEMPULO_QUIT_AFTER_FIRST_PAINT")) {
     QApplication::instance()->installEventFilter(&quitter);
   }
-  Form9.show();
+  window.show();
   return QApplication::exec();
 }
