@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app/core/clock.h"
+#include "app/gui/application_identity.h"
 #include "app/gui/form9.h"
 
 namespace {
@@ -34,6 +35,8 @@ class QuitAfterFirstPaint : public QObject {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tempulo"));
+  QApplication::setDesktopFileName(tempulo::ApplicationId());
+  QApplication::setWindowIcon(tempulo::ApplicationIcon());
   const tempulo::SystemClock clock;
   tempulo::TForm9 Form9(clock);
   QuitAfterFirstPaint quitter;
