@@ -3,8 +3,9 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "time/clock.h"
+#include "app/gui/application_identity.h"
 #include "app/gui/main_window.h"
+#include "time/clock.h"
 
 namespace {
 
@@ -34,6 +35,8 @@ class QuitAfterFirstPaint : public QObject {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tempulo"));
+  QApplication::setDesktopFileName(tempulo::ApplicationId());
+  QApplication::setWindowIcon(tempulo::ApplicationIcon());
   const tempulo::SystemClock clock;
   tempulo::MainWindow window(clock);
   QuitAfterFirstPaint quitter;
