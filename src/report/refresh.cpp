@@ -107,7 +107,7 @@ std::string ClipboardText(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) {
     text += line;
-    text += "\r\n";
+    text += '\n';
   }
   return text;
 }

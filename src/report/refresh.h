@@ -54,7 +54,7 @@ std::string WindowCaption(const SelectedDate& date);
 // "Datum\t7.August 2013".
 std::string DateLine(const SelectedDate& date);
 
-// All lines, each followed by CR LF, tabs kept.
+// All lines, each followed by the platform's line end (LF), tabs kept.
 std::string ClipboardText(const std::vector<std::string>& lines);
 
 // The message box text of an error: a full stop is added unless the message

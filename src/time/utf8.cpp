@@ -30,4 +30,34 @@ std::string Utf8Left(std::string_view text, std::size_t count) {
   return std::string(text);
 }
 
+std::string SpokenLine(std::string_view line) {
+  std::string spoken;
+  int parts = 0;
+  std::size_t start = 0;
+  // Each pass takes one tab-separated part; the text's length bounds them.
+  while (start <= line.size()) {
+    const std::size_t tab = line.find('\t', start);
+    const std::size_t end = tab == std::string_view::npos ? line.size() : tab;
+    std::string_view part = line.substr(start, end - start);
+    while (!part.empty() && part.front() == ' ') {
+      part.remove_prefix(1);
+    }
+    while (!part.empty() && part.back() == ' ') {
+      part.remove_suffix(1);
+    }
+    if (!part.empty()) {
+      if (parts > 0) {
+        spoken += parts == 1 ? ": " : ", ";
+      }
+      spoken += part;
+      ++parts;
+    }
+    if (tab == std::string_view::npos) {
+      break;
+    }
+    start = tab + 1;
+  }
+  return spoken;
+}
+
 }  // namespace tempulo

@@ -167,5 +167,27 @@ TEST(ReportCli, HolidaysPrintTheMonthList) {
   EXPECT_EQ(run.out.find("Datum\t"), std::string::npos);
 }
 
+// The entries list is the registry itself: one line per entry, in the
+// report's order, and every labelled entry's label opens a line of the
+// report of a day in its years.
+TEST(ReportCli, EntriesListTheRegistryInReportOrder) {
+  const CliRun entries = RunCli({"--entries"});
+  ASSERT_EQ(entries.status, 0);
+  const std::vector<std::string> lines = SplitLines(entries.out);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "weekday\tWochentag\t100-3000");
+  const std::string report = RunCli({"--date", "2026-12-08", "--time", "12:00:00"}).out;
+  std::size_t position = 0;
+  for (const std::string& line : lines) {
+    const std::string label = line.substr(line.find('\t') + 1, line.rfind('\t') - line.find('\t') - 1);
+    if (label.empty() || label == " ") {
+      continue;
+    }
+    const std::size_t found = report.find("\n" + label + "\t", position);
+    ASSERT_NE(found, std::string::npos) << label;
+    position = found;
+  }
+}
+
 }  // namespace
 }  // namespace tempulo

@@ -35,10 +35,10 @@ TEST(Refresh, CaptionAndDateLine) {
   EXPECT_EQ(GermanMonthName(13), "");
 }
 
-TEST(Refresh, ClipboardTextEndsEveryLineWithCrLf) {
+TEST(Refresh, ClipboardTextEndsEveryLineWithLf) {
   const std::vector<std::string> lines = {"Datum\t1.Januar 2000", " ", "Wochentag\tSonnabend"};
   const std::string text = ClipboardText(lines);
-  EXPECT_EQ(text, "Datum\t1.Januar 2000\r\n \r\nWochentag\tSonnabend\r\n");
+  EXPECT_EQ(text, "Datum\t1.Januar 2000\n \nWochentag\tSonnabend\n");
   EXPECT_EQ(ClipboardText({}), "");
 }
 

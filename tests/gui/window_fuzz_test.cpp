@@ -1,4 +1,6 @@
-// 10,000 random events on the window with a fixed seed. After every event the
+// 10,000 random events on the window with a fixed seed: clicks, typing,
+// steps, resizes, keys on the grid, holiday-list clicks, region changes and
+// copies. After every event the
 // grid holds a valid date of the month the controls name, the caption, the
 // heading and the first report line name the date the controls hold (or stay
 // as they were while a typed year is not yet showable), only the designed
@@ -6,18 +8,23 @@
 // the clipboard.
 #include <gtest/gtest.h>
 
-#include <QCalendarWidget>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <random>
 
 #include "report/refresh.h"
-#include "app/gui/form9.h"
+#include "app/gui/main_window.h"
+#include "app/gui/month_grid.h"
 #include "app/gui/spin_edit.h"
 
 namespace tempulo {
@@ -34,13 +41,15 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
-  TForm9 form(clock);
+  QTemporaryDir settingsDir;
+  MainWindow form(clock, std::make_unique<QSettings>(settingsDir.filePath(QStringLiteral("tempulo.conf")),
+                                                     QSettings::IniFormat));
   QStringList errors;
   QString clipboard;
   form.SetErrorReporter([&](const QString&, const QString& message) { errors.append(message); });
   form.SetClipboardWriter([&](const QString& text) { clipboard = text; });
   form.show();
-  QLineEdit* yearEdit = form.T2->findChild<QLineEdit*>();
+  QLineEdit* yearEdit = form.YearSpin()->findChild<QLineEdit*>();
   ASSERT_NE(yearEdit, nullptr);
 
   std::mt19937 random(20261208U);
@@ -53,27 +62,28 @@ TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
     const QString captionBefore = form.windowTitle();
     const QStringList reportBefore = form.ReportLines();
     const qsizetype errorsBefore = errors.size();
-    const int kind = uniform(0, 9);
+    const int kind = uniform(0, 14);
     QString what;
+    int clickedDay = 0;  // the day of a clicked holiday row
     switch (kind) {
       case 0:
       case 1: {  // a click on a day of the shown month
-        const QDate shown = form.Cal1->selectedDate();
+        const QDate shown = form.Grid()->selectedDate();
         const int day = uniform(1, shown.daysInMonth());
         what = QStringLiteral("click %1").arg(day);
-        form.Cal1->setSelectedDate(QDate(shown.year(), shown.month(), day));
+        form.Grid()->setSelectedDate(QDate(shown.year(), shown.month(), day));
         break;
       }
       case 2: {
         const int month = uniform(1, 12);
         what = QStringLiteral("month %1").arg(month);
-        form.T1->setValue(month);
+        form.MonthSpin()->setValue(month);
         break;
       }
       case 3: {
         const int steps = uniform(0, 1) == 0 ? -1 : 1;
         what = QStringLiteral("month step %1").arg(steps);
-        form.T1->stepBy(steps);
+        form.MonthSpin()->stepBy(steps);
         break;
       }
       case 4: {
@@ -88,7 +98,7 @@ TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
       case 5: {
         const int steps = uniform(0, 1) == 0 ? -1 : 1;
         what = QStringLiteral("year step %1").arg(steps);
-        form.T2->stepBy(steps);
+        form.YearSpin()->stepBy(steps);
         break;
       }
       case 6:
@@ -108,26 +118,66 @@ TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
       }
       case 8:
         what = QStringLiteral("today");
-        form.D3->click();
+        form.TodayButton()->click();
         break;
-      default:
+      case 9:
         what = QStringLiteral("copy");
-        form.SpeedButton1->click();
-        ASSERT_EQ(clipboard, form.ReportLines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))
-            << event;
+        form.CopyButton()->click();
+        ASSERT_EQ(clipboard, form.ReportLines().join(QLatin1Char('\n')) + QLatin1Char('\n')) << event;
         break;
+      case 10: {
+        const QSize size(uniform(form.minimumWidth(), 1500), uniform(form.minimumHeight(), 1000));
+        what = QStringLiteral("resize %1x%2").arg(size.width()).arg(size.height());
+        form.resize(size);
+        break;
+      }
+      case 11:
+      case 12: {  // a key on the grid
+        static const int kKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+                                    Qt::Key_Home, Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown};
+        const int key = kKeys[uniform(0, 7)];
+        const bool control = uniform(0, 3) == 0;
+        what = QStringLiteral("key %1%2").arg(control ? QStringLiteral("ctrl+") : QString()).arg(key);
+        QTest::keyClick(form.Grid(), static_cast<Qt::Key>(key),
+                        control ? Qt::ControlModifier : Qt::NoModifier);
+        break;
+      }
+      case 13: {  // a click on a holiday-list row
+        QListView* list = form.HolidayList();
+        const int rows = list->model()->rowCount();
+        if (rows == 0) {
+          what = QStringLiteral("no holiday row");
+          break;
+        }
+        const QModelIndex index = list->model()->index(uniform(0, rows - 1), 0);
+        what = QStringLiteral("holiday row %1").arg(index.data().toString());
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+        // The row's day: its own number, or that of the day's first row above it.
+        for (int row = index.row(); row >= 0 && clickedDay == 0; --row) {
+          clickedDay =
+              list->model()->index(row, 0).data().toString().section(QLatin1Char('\t'), 0, 0).toInt();
+        }
+        break;
+      }
+      default: {
+        const int region = uniform(0, form.RegionBox()->count() - 1);
+        what = QStringLiteral("region %1").arg(region);
+        form.RegionBox()->setCurrentIndex(region);
+        break;
+      }
     }
     if (std::getenv("TEMPULO_FUZZ_TRACE") != nullptr) {
-      std::fprintf(stderr, "%d %s -> grid %s T1 %s T2 '%s' caption %s\n", event, qPrintable(what),
-                   qPrintable(form.Cal1->selectedDate().toString(Qt::ISODate)),
-                   qPrintable(QString::number(form.T1->Value())), qPrintable(yearEdit->text()),
+      std::fprintf(stderr, "%d %s -> grid %s month %s year '%s' caption %s\n", event, qPrintable(what),
+                   qPrintable(form.Grid()->selectedDate().toString(Qt::ISODate)),
+                   qPrintable(QString::number(form.MonthSpin()->Value())), qPrintable(yearEdit->text()),
                    qPrintable(form.windowTitle()));
     }
     SCOPED_TRACE(QStringLiteral("event %1: %2").arg(event).arg(what).toStdString());
 
-    const QDate grid = form.Cal1->selectedDate();
+    const QDate grid = form.Grid()->selectedDate();
     ASSERT_TRUE(grid.isValid());
-    const auto selected = ReadSelectedDate(grid.day(), form.T1->Value(), form.T2->Value());
+    const auto selected = ReadSelectedDate(grid.day(), form.MonthSpin()->Value(), form.YearSpin()->Value());
     if (!selected) {
       // A year still being typed: the window shows what it showed.
       ASSERT_EQ(form.windowTitle().toStdString(), captionBefore.toStdString());
@@ -135,6 +185,9 @@ TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
       continue;
     }
     ASSERT_EQ(grid.month(), selected->month);
+    if (clickedDay > 0) {
+      ASSERT_EQ(grid.day(), std::min(clickedDay, grid.daysInMonth()));
+    }
     const int gridYear = NeedsSubstituteGridYear(selected->month, selected->year)
                              ? SubstituteGridYear(selected->month, selected->year)
                              : selected->year;

@@ -1883,6 +1883,75 @@ constexpr std::array<LineKind, kKindCount> kLineKinds = {{
      FollowSunMoment, kByJd},
 }};
 
+// The report entry each line belongs to (the registry's identifier); the
+// date line, the blank line and the holiday lines come before the report.
+constexpr std::array<std::string_view, kKindCount> kEntryOfKind = {
+    "",
+    "",
+    "",
+    "weekday",
+    "day_of_year",
+    "julian_date",
+    "julian",
+    "day_counts",
+    "gregorian_day",
+    "world",
+    "roman",
+    "egyptian",
+    "islamic",
+    "islamic_festivals",
+    "jewish",
+    "jewish",
+    "japanese",
+    "chinese",
+    "chinese_year",
+    "chinese_festivals",
+    "french_republican",
+    "soviet",
+    "seleucid",
+    "iranian",
+    "babylonian",
+    "maya",
+    "maya",
+    "aztec",
+    "bahai",
+    "coptic_ethiopian",
+    "coptic_ethiopian",
+    "ethiopian_festivals",
+    "indian",
+    "sikh",
+    "armenian",
+    "berber",
+    "john_dee",
+    "sixty_week",
+    "positivist",
+    "cotsworth",
+    "goddess",
+    "solilunar",
+    "discordian",
+    "mars",
+    "mars",
+    "stardate",
+    "pi",
+    "pi",
+    "separator",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+    "sun_moon",
+};
+
 constexpr bool InReportOrder() {
   for (std::size_t i = 0; i < kLineKinds.size(); ++i) {
     if (kLineKinds[i].kind != static_cast<K>(i)) {
@@ -1896,6 +1965,8 @@ static_assert(InReportOrder(), "the table follows the order of K");
 }  // namespace
 
 const std::array<LineKind, kKindCount>& LineKinds() { return kLineKinds; }
+
+std::string_view EntryOfKind(K kind) { return kEntryOfKind[static_cast<std::size_t>(kind)]; }
 
 bool ReadCetMoment(std::string_view value, long double& moment) {
   int day = 0;

@@ -41,6 +41,11 @@ struct LineKind {
 // In the report's order.
 const std::array<LineKind, kKindCount>& LineKinds();
 
+// The identifier of the report entry (see report/registry.h) that writes
+// lines of this kind; empty for the lines the refresh writes before the
+// report.
+std::string_view EntryOfKind(K kind);
+
 // The sun and moon lines: a moment in Central European Time, or "-".
 // Exposed for the tests of the checker.
 bool ReadCetMoment(std::string_view value, long double& moment);

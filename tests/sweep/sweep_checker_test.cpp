@@ -10,6 +10,7 @@
 
 #include "civil_days.h"
 #include "holidays/holidays.h"
+#include "report/registry.h"
 #include "report_lines.h"
 #include "sweep_runner.h"
 
@@ -179,6 +180,39 @@ INSTANTIATE_TEST_SUITE_P(Faults, PlantedFault, ::testing::ValuesIn(kFaults),
                            }
                            return name;
                          });
+
+// The sweep's line list reads the report's registry: every line kind names
+// an entry that exists, the kinds follow the entries' order, the first line
+// of an entry carries the entry's label, and every entry is checked.
+TEST(SweepLines, FollowTheReportRegistry) {
+  const auto entries = ReportEntries();
+  std::size_t position = 0;
+  std::string_view previous;
+  for (const LineKind& kind : LineKinds()) {
+    const std::string_view id = EntryOfKind(kind.kind);
+    if (id.empty()) {
+      continue;
+    }
+    const ReportEntry* entry = FindReportEntry(id);
+    ASSERT_NE(entry, nullptr) << kind.name;
+    if (id == previous) {
+      continue;
+    }
+    while (position < entries.size() && entries[position].id != id) {
+      ++position;
+    }
+    ASSERT_LT(position, entries.size()) << kind.name << " is out of the registry's order";
+    EXPECT_EQ(kind.label, entry->label) << kind.name;
+    previous = id;
+  }
+  for (const ReportEntry& entry : entries) {
+    bool checked = false;
+    for (const LineKind& kind : LineKinds()) {
+      checked = checked || EntryOfKind(kind.kind) == entry.id;
+    }
+    EXPECT_TRUE(checked) << entry.id << " has no line kind in the sweep";
+  }
+}
 
 TEST(SweepDays, CivilCalendarAroundTheReform) {
   EXPECT_EQ(CivilJulianDate(2000, 1, 1), 2451544.5L);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "report/refresh.h"
+#include "report/registry.h"
 #include "calendars/traditional/civil_dates.h"
 #include "holidays/holidays.h"
 
@@ -23,6 +24,7 @@ constexpr std::string_view kUsage =
     "                     durch eine Leerzeile getrennt\n"
     "  --time HH:MM:SS    Uhrzeit für Sternzeit und Marsdatum; ohne Angabe: jetzt\n"
     "  --holidays         statt des Berichts die Feiertage des Monats\n"
+    "  --entries          die Einträge des Berichts: Kennung, Bezeichnung, Jahre\n"
     "  --help             diese Hilfe\n"
     "\n"
     "Rückgabewert: 0 in Ordnung, 1 \"Fehler!\" bei einem Tag, 2 fehlerhafter Aufruf.\n";
@@ -34,6 +36,7 @@ struct Options {
   int days = 1;
   std::optional<TimeOfDay> time;
   bool holidays = false;
+  bool entries = false;
   bool help = false;
 };
 
@@ -130,6 +133,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       options.help = true;
     } else if (arg == "--holidays") {
       options.holidays = true;
+    } else if (arg == "--entries") {
+      options.entries = true;
     } else if (arg == "--date") {
       const auto value = takesValue(seenDate);
       if (!value) {
@@ -200,6 +205,13 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
   }
   if (options->help) {
     out << kUsage;
+    return 0;
+  }
+  if (options->entries) {
+    // The registry's identifiers are what scripts name entries by.
+    for (const ReportEntry& entry : ReportEntries()) {
+      out << entry.id << '\t' << entry.label << '\t' << entry.firstYear << '-' << entry.lastYear << '\n';
+    }
     return 0;
   }
   SelectedDate first;

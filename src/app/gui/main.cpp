@@ -3,8 +3,9 @@
 #include <QEvent>
 #include <QTimer>
 
+#include "app/gui/application_identity.h"
+#include "app/gui/main_window.h"
 #include "time/clock.h"
-#include "app/gui/form9.h"
 
 namespace {
 
@@ -34,12 +35,14 @@ class QuitAfterFirstPaint : public QObject {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tempulo"));
+  QApplication::setDesktopFileName(tempulo::ApplicationId());
+  QApplication::setWindowIcon(tempulo::ApplicationIcon());
   const tempulo::SystemClock clock;
-  tempulo::TForm9 Form9(clock);
+  tempulo::MainWindow window(clock);
   QuitAfterFirstPaint quitter;
   if (qEnvironmentVariableIsSet("TEMPULO_QUIT_AFTER_FIRST_PAINT")) {
     QApplication::instance()->installEventFilter(&quitter);
   }
-  Form9.show();
+  window.show();
   return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 namespace tempulo {
 
@@ -51,6 +52,25 @@ int DialogUnitsToPixels(int dialogUnits, const QFont& font) {
       metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   const int baseUnit = (sample / 26 + 1) / 2;
   return dialogUnits * baseUnit / 4;
+}
+
+int LabelGap(const QFont& font) { return 2 * QFontMetrics(font).averageCharWidth(); }
+
+int TabStopAfterLongestLabel(const QStringList& lines, const QFont& font, int minimum) {
+  QFont bold(font);
+  bold.setBold(true);
+  const QFontMetrics regular(font);
+  const QFontMetrics boldMetrics(bold);
+  int widest = 0;
+  for (const QString& line : lines) {
+    const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+    if (tab < 0) {
+      continue;
+    }
+    const QString label = line.left(tab);
+    widest = std::max({widest, regular.horizontalAdvance(label), boldMetrics.horizontalAdvance(label)});
+  }
+  return std::max(minimum, widest + LabelGap(font));
 }
 
 }  // namespace tempulo

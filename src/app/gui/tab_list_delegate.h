@@ -1,6 +1,7 @@
-// Draws the items of a list with their tab characters expanded to fixed tab
-// stops, so that labels and values form columns. Every row is one fixed
-// height.
+// Draws the items of a list with their tab characters expanded to tab stops,
+// so that labels and values form columns. The tab stop is set after the
+// longest label, so that a gap always separates label and value. Every row
+// has one height.
 #pragma once
 
 #include <QStyledItemDelegate>
@@ -13,10 +14,11 @@ class TabListDelegate : public QStyledItemDelegate {
  public:
   TabListDelegate(int tabStopPixels, int rowHeight, QObject* parent = nullptr);
 
+  void SetTabStop(int pixels) { tabStop_ = pixels > 0 ? pixels : 1; }
+  void SetRowHeight(int pixels) { rowHeight_ = pixels; }
+
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-
-  int TabStop() const { return tabStop_; }
 
  private:
   int tabStop_;
@@ -26,5 +28,13 @@ class TabListDelegate : public QStyledItemDelegate {
 // Pixels of a tab stop given in dialog units for a font: a dialog unit is a
 // quarter of the font's average character width.
 int DialogUnitsToPixels(int dialogUnits, const QFont& font);
+
+// The gap the tab stop leaves after the longest label: two average characters.
+int LabelGap(const QFont& font);
+
+// A tab stop at least `minimum` pixels from the left, and at least the gap
+// beyond the widest label (the text before the first tab) of any line, in
+// the font and in its bold face.
+int TabStopAfterLongestLabel(const QStringList& lines, const QFont& font, int minimum);
 
 }  // namespace tempulo

@@ -1,18 +1,23 @@
-#include "app/gui/form9.h"
+#include "app/gui/main_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
 
+#include "app/gui/month_grid.h"
 #include "app/gui/spin_edit.h"
 #include "calendars/traditional/civil_dates.h"
 
@@ -23,7 +28,8 @@ class WindowTest : public ::testing::Test {
  protected:
   void Open(CivilDate today) {
     clock_ = std::make_unique<FixedClock>(today, TimeOfDay{12, 0, 0});
-    form_ = std::make_unique<TForm9>(*clock_);
+    form_ = std::make_unique<MainWindow>(*clock_,
+                                         std::make_unique<QSettings>(SettingsPath(), QSettings::IniFormat));
     form_->SetErrorReporter([this](const QString& title, const QString& message) {
       errors_.append(title + QStringLiteral(": ") + message);
     });
@@ -33,23 +39,26 @@ class WindowTest : public ::testing::Test {
 
   // Picks a day in the grid as a click does.
   void ClickDay(int day) {
-    const QDate shown = form_->Cal1->selectedDate();
-    form_->Cal1->setSelectedDate(QDate(shown.year(), shown.month(), day));
+    const QDate shown = form_->Grid()->selectedDate();
+    form_->Grid()->setSelectedDate(QDate(shown.year(), shown.month(), day));
   }
 
   // Replaces the year field's text key by key, as a user types it.
   void TypeYear(const QString& digits) {
-    QLineEdit* edit = form_->T2->findChild<QLineEdit*>();
+    QLineEdit* edit = form_->YearSpin()->findChild<QLineEdit*>();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, digits);
   }
 
   QString Caption() const { return form_->windowTitle(); }
-  QDate Grid() const { return form_->Cal1->selectedDate(); }
+  QDate Grid() const { return form_->Grid()->selectedDate(); }
 
+  QString SettingsPath() const { return settingsDir_.filePath(QStringLiteral("tempulo.conf")); }
+
+  QTemporaryDir settingsDir_;
   std::unique_ptr<FixedClock> clock_;
-  std::unique_ptr<TForm9> form_;
+  std::unique_ptr<MainWindow> form_;
   QStringList errors_;
   QString clipboard_;
 };
@@ -59,20 +68,22 @@ TEST_F(WindowTest, StartsOnToday) {
   EXPECT_EQ(Caption(), QStringLiteral("Tempulo 8.Dezember 2026"));
   EXPECT_EQ(form_->Heading(), QStringLiteral("Dezember 2026"));
   EXPECT_EQ(Grid(), QDate(2026, 12, 8));
-  EXPECT_EQ(form_->T1->Value(), 12);
-  EXPECT_EQ(form_->T2->Value(), 2026);
+  EXPECT_EQ(form_->MonthSpin()->Value(), 12);
+  EXPECT_EQ(form_->YearSpin()->Value(), 2026);
   ASSERT_GE(form_->ReportLines().size(), 3);
   EXPECT_EQ(form_->ReportLines().at(0), QStringLiteral("Datum\t8.Dezember 2026"));
   EXPECT_EQ(form_->ReportLines().at(1), QStringLiteral(" "));
   EXPECT_TRUE(errors_.isEmpty());
-  EXPECT_EQ(form_->width(), 1041);
-  EXPECT_EQ(form_->height(), 682);
-  EXPECT_EQ(form_->P5->width(), 1041 / 3 + 20);
-  EXPECT_EQ(form_->Cal1->firstDayOfWeek(), Qt::Monday);
-  EXPECT_EQ(form_->SpeedButton1->toolTip(), QStringLiteral("Kopieren"));
-  EXPECT_EQ(form_->D3->text(), QStringLiteral("Heutiges Datum"));
-  // Whole rows only in the report list.
-  EXPECT_EQ(form_->LB2->height() % 14, 0);
+  // The default size where the screen has room, else the screen's room.
+  const QRect available = form_->screen()->availableGeometry();
+  EXPECT_EQ(form_->width(), std::min(1041, available.width() - 16));
+  EXPECT_EQ(form_->height(), std::min(682, available.height() - 48));
+  EXPECT_TRUE(available.contains(form_->geometry())) << available.width() << "x" << available.height();
+  EXPECT_EQ(form_->Grid()->firstDayOfWeek(), Qt::Monday);
+  EXPECT_EQ(form_->CopyButton()->accessibleName(), QStringLiteral("Kopieren"));
+  EXPECT_EQ(form_->TodayButton()->text(), QStringLiteral("&Heutiges Datum"));
+  EXPECT_EQ(form_->HolidayRegion(), Region::kAll);
+  EXPECT_FALSE(form_->WeekNumbersBox()->isChecked());
 }
 
 TEST_F(WindowTest, MonthChangeClampsTheDayFirst) {
@@ -83,7 +94,7 @@ TEST_F(WindowTest, MonthChangeClampsTheDayFirst) {
   for (const auto& c : cases) {
     Open({c.year, 3, 31});
     ASSERT_EQ(Grid(), QDate(c.year, 3, 31));
-    form_->T1->setValue(2);
+    form_->MonthSpin()->setValue(2);
     EXPECT_EQ(Grid(), QDate(c.year, 2, c.expectedDay));
     EXPECT_EQ(Caption(), QStringLiteral("Tempulo %1.Februar %2").arg(c.expectedDay).arg(c.year));
   }
@@ -91,30 +102,30 @@ TEST_F(WindowTest, MonthChangeClampsTheDayFirst) {
 
 TEST_F(WindowTest, YearChangeClampsTheDay) {
   Open({2024, 2, 29});
-  form_->T2->setValue(2023);
+  form_->YearSpin()->setValue(2023);
   EXPECT_EQ(Grid(), QDate(2023, 2, 28));
   EXPECT_EQ(Caption(), QStringLiteral("Tempulo 28.Februar 2023"));
 }
 
 TEST_F(WindowTest, ReformMonthShowsASubstituteGrid) {
   Open({2026, 10, 1});
-  form_->T2->setValue(1582);
+  form_->YearSpin()->setValue(1582);
   EXPECT_EQ(Grid().year(), 1584);
   EXPECT_EQ(Grid().month(), 10);
   EXPECT_EQ(Caption(), QStringLiteral("Tempulo 1.Oktober 1582"));
   EXPECT_EQ(form_->Heading(), QStringLiteral("Oktober 1582"));
-  form_->T1->setValue(11);
+  form_->MonthSpin()->setValue(11);
   EXPECT_EQ(Grid(), QDate(1582, 11, 1));
-  form_->T1->setValue(10);
-  form_->T2->setValue(1583);
-  form_->T2->setValue(1582);
-  form_->T1->setValue(11);
+  form_->MonthSpin()->setValue(10);
+  form_->YearSpin()->setValue(1583);
+  form_->YearSpin()->setValue(1582);
+  form_->MonthSpin()->setValue(11);
   EXPECT_EQ(Grid(), QDate(1582, 11, 1));
 }
 
 TEST_F(WindowTest, EarlyYearsKeepTheirYearInCaptionAndReport) {
   Open({2026, 5, 3});
-  form_->T2->setValue(1003);
+  form_->YearSpin()->setValue(1003);
   EXPECT_GE(Grid().year(), 1583);
   EXPECT_EQ(Grid().month(), 5);
   EXPECT_EQ(Caption(), QStringLiteral("Tempulo 3.Mai 1003"));
@@ -142,19 +153,20 @@ TEST_F(WindowTest, TypingAYearRefreshesOnlyForShowableYears) {
   EXPECT_EQ(Grid(), QDate(2013, 12, 8));
 }
 
-TEST_F(WindowTest, ClipboardHoldsEveryReportLineWithCrLf) {
+TEST_F(WindowTest, ClipboardHoldsEveryReportLineWithLf) {
   Open({2026, 12, 8});
-  form_->SpeedButton1->click();
+  EXPECT_EQ(form_->CopyNotice(), QString());
+  form_->CopyButton()->click();
   const QStringList lines = form_->ReportLines();
   ASSERT_FALSE(lines.isEmpty());
-  EXPECT_EQ(clipboard_.count(QStringLiteral("\r\n")), lines.size());
-  EXPECT_TRUE(clipboard_.endsWith(QStringLiteral("\r\n")));
-  EXPECT_EQ(clipboard_, lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+  EXPECT_FALSE(clipboard_.contains(QLatin1Char('\r')));
+  EXPECT_EQ(clipboard_, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+  EXPECT_EQ(form_->CopyNotice(), QStringLiteral("Kopiert"));
 }
 
 TEST_F(WindowTest, ImpossibleJulianDayShowsTheErrorAndStaysUsable) {
   Open({2026, 2, 1});
-  form_->T2->setValue(1003);
+  form_->YearSpin()->setValue(1003);
   const int gridYear = Grid().year();
   ASSERT_TRUE(QDate::isLeapYear(gridYear)) << "the substitute grid of February 1003 offers a 29th";
   ClickDay(29);
@@ -174,13 +186,13 @@ TEST_F(WindowTest, ImpossibleJulianDayShowsTheErrorAndStaysUsable) {
 
 TEST_F(WindowTest, TodayButtonAlwaysEndsOnToday) {
   Open({2026, 12, 31});
-  form_->T1->setValue(2);
+  form_->MonthSpin()->setValue(2);
   ASSERT_EQ(Grid(), QDate(2026, 2, 28));
-  form_->T2->setValue(1500);
-  form_->D3->click();
+  form_->YearSpin()->setValue(1500);
+  form_->TodayButton()->click();
   EXPECT_EQ(Grid(), QDate(2026, 12, 31));
-  EXPECT_EQ(form_->T1->Value(), 12);
-  EXPECT_EQ(form_->T2->Value(), 2026);
+  EXPECT_EQ(form_->MonthSpin()->Value(), 12);
+  EXPECT_EQ(form_->YearSpin()->Value(), 2026);
   EXPECT_EQ(Caption(), QStringLiteral("Tempulo 31.Dezember 2026"));
 }
 

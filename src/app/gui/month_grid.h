@@ -1,0 +1,83 @@
+// The month at a glance: one cell per day of the shown month under the
+// weekday names, optionally with the ISO week in front. Public holidays are
+// red and bold, weekends red, today has a ring (whatever day is selected), a
+// small dot marks a festival of another religion or a main moon phase; each
+// cell carries its tooltip and the text a screen reader says. The arrows,
+// Home/End and PageUp/PageDown move the selection; moves that leave the
+// month are handed to the window, which knows the calendar around it.
+#pragma once
+
+#include <QDate>
+#include <QTableWidget>
+#include <vector>
+
+namespace tempulo {
+
+struct GridDay {
+  bool publicHoliday = false;
+  bool today = false;
+  bool smallMark = false;
+  QString toolTip;
+  QString spokenText;
+};
+
+class MonthGrid : public QTableWidget {
+  Q_OBJECT
+
+ public:
+  enum Role {
+    kDayRole = Qt::UserRole + 1,  // the day of the month, 0 for other cells
+    kTodayRole,
+    kSmallMarkRole,
+    kPublicHolidayRole,
+  };
+
+  explicit MonthGrid(QWidget* parent = nullptr);
+
+  QDate selectedDate() const { return selected_; }
+  // Selects a day of the shown month (raises selectionChanged when it
+  // changes); a date of another month shows that month first.
+  void setSelectedDate(const QDate& date);
+  Qt::DayOfWeek firstDayOfWeek() const { return Qt::Monday; }
+
+  // Shows the month of `date` with `date` selected, without signals.
+  void ShowMonth(const QDate& date);
+  // Marks and texts of the shown month's days, day 1 first; days past the
+  // vector's end get none.
+  void SetDays(const std::vector<GridDay>& days);
+  // The ISO week column; `valid` is false where the shown dates are not the
+  // report's own (the substitute months before the reform).
+  void SetWeekNumbers(bool shown, bool valid);
+  // Colours of weekend and holiday text, readable on the palette's base.
+  void SetHolidayColour(const QColor& colour);
+
+  // The cell of a day of the shown month, or nullptr.
+  QTableWidgetItem* ItemForDay(int day) const;
+  bool WeekNumbersShown() const { return weekNumbers_; }
+
+ signals:
+  void selectionChanged();
+  // A move by the keyboard that leaves the shown month.
+  void dayStepRequested(int days);
+  void monthStepRequested(int months);
+  void yearStepRequested(int years);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Rebuild();
+  void ApplyDayFormats();
+  void OnCurrentCellChanged(int row, int column);
+  int FirstDayColumn() const { return weekNumbers_ ? 1 : 0; }
+  int DayOffset() const;  // cells before day 1 in the first row
+
+  QDate selected_;
+  std::vector<GridDay> days_;
+  QColor holidayColour_;
+  bool weekNumbers_ = false;
+  bool weekNumbersValid_ = true;
+  bool rebuilding_ = false;
+};
+
+}  // namespace tempulo

@@ -1,0 +1,15 @@
+// The festivals of other religions on one civil day, as the report names
+// them: Islamic, Jewish, Chinese and Ethiopian feasts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tempulo {
+
+// The festival names of a civil day (a Julian-calendar date up to
+// 14 October 1582, as in the report), in the report's order. The day must
+// exist in its month.
+std::vector<std::string> FestivalsOfDay(int year, int month, int day);
+
+}  // namespace tempulo
