@@ -8,6 +8,7 @@
 
 #include "calendars/modern/coptic_ethiopian.h"
 #include "calendars/traditional/calendar_helpers.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -188,7 +189,7 @@ void AddChineseFestivals(int chineseDay, int chineseMonth, Report& report) {
 }
 
 void AddEthiopianFestivals(const EthiopianFestivalDay& day, Report& report) {
-  const CopticDay ethiopian = CopticDate(day.jd);
+  const EthiopianDate ethiopian = EthiopianFromFixed(FixedFromJulianDate(day.jd));
   const std::optional<long long> afterEaster = DaysAfterOrthodoxEaster(day);
   for (const EthiopianFestivalRow& row : kEthiopianFestivals) {
     bool matches = false;

@@ -44,7 +44,14 @@ void AddSoviet(DayValues& c, Report& r) {
 
 void AddIranian(DayValues& c, Report& r) { r.Add("Iranischer Kalender", IranianDate(c.jd)); }
 
-void AddCopticEthiopian(DayValues& c, Report& r) { CopticEthiopianDates(c.jd, r); }
+void AddCopticEthiopian(DayValues& c, Report& r) {
+  const CopticDate coptic = CopticFromFixed(c.day);
+  const EthiopianDate ethiopian = EthiopianFromFixed(c.day);
+  r.Add("Koptischer Kalender",
+        Str(coptic.day) + "." + std::string(CopticMonthName(coptic.month)) + " " + Str(coptic.year));
+  r.Add("Äthiopischer Kalender",
+        Str(ethiopian.day) + "." + std::string(EthiopianMonthName(ethiopian.month)) + " " + Str(ethiopian.year));
+}
 
 void AddEthiopianFestivals(DayValues& c, Report& r) {
   AddEthiopianFestivals({c.jd, c.selected.day, c.selected.month, c.Islamic().day, c.Islamic().month,

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "report/report.h"
-#include "calendars/modern/coptic_ethiopian.h"
 #include "calendars/modern/discordian.h"
 #include "calendars/modern/french_republican.h"
 #include "calendars/modern/goddess_solilunar.h"
@@ -169,33 +168,6 @@ TEST(ModernCalendarSweepTest, FrenchRepublicanFromItsEpoch) {
           *prev, date, 13,
           [](const Ymd& d) { return d.month == 13 ? d.day == (d.year % 4 == 3 ? 6 : 5) : d.day == 30; },
           PlainNextYear, At(jd) + " " + text);
-    }
-    prev = date;
-  }
-}
-
-TEST(ModernCalendarSweepTest, CopticAndEthiopian) {
-  std::optional<Ymd> prev;
-  for (long double jd = kFirstJd; jd <= kLastJd; jd += 1) {
-    Report report;
-    CopticEthiopianDates(jd, report);
-    ASSERT_EQ(report.Lines().size(), 2U);
-    const auto coptic = ParseDayNameYear(After(report.Lines()[0], "Koptischer Kalender"));
-    const auto ethiopian = ParseDayNameYear(After(report.Lines()[1], "Äthiopischer Kalender"));
-    ASSERT_TRUE(coptic && ethiopian) << report.Lines()[0];
-    const Ymd date{0, coptic->year, IndexOf(kCopticMonths, coptic->name), coptic->day};
-    ASSERT_NE(date.month, 0) << report.Lines()[0];
-    EXPECT_EQ(IndexOf(kEthiopianMonths, ethiopian->name), date.month) << report.Lines()[1];
-    EXPECT_EQ(ethiopian->day, date.day);
-    EXPECT_EQ(ethiopian->year, date.year + 276);
-    ASSERT_GE(date.day, 1);
-    // Six epagomenal days in the year before a Julian leap year.
-    ASSERT_LE(date.day, date.month == 13 ? (date.year % 4 == 3 ? 6 : 5) : 30) << report.Lines()[0];
-    if (prev) {
-      ExpectNextDay(
-          *prev, date, 13,
-          [](const Ymd& d) { return d.month == 13 ? d.day == (d.year % 4 == 3 ? 6 : 5) : d.day == 30; },
-          PlainNextYear, At(jd) + " " + report.Lines()[0]);
     }
     prev = date;
   }

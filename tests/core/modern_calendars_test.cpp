@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "report/day_values.h"
+#include "report/registry.h"
 #include "report/report.h"
+#include "time/clock.h"
+#include "time/julian_day.h"
 #include "calendars/modern/coptic_ethiopian.h"
 #include "calendars/modern/discordian.h"
 #include "calendars/modern/french_republican.h"
@@ -20,6 +24,15 @@ namespace tempulo {
 namespace {
 
 long double Gregorian(int year, int month, int day) { return GregorianCalendarToJulianDay(year, month, day); }
+
+// The lines one report entry words for the civil day that holds a Julian Date.
+std::vector<std::string> EntryLines(void (*add)(DayValues&, Report&), long double jd) {
+  const FixedClock clock({2025, 1, 1}, {12, 0, 0});
+  DayValues values(CivilFromFixed(FixedFromJulianDate(jd)), clock);
+  Report report;
+  add(values, report);
+  return report.Lines();
+}
 
 struct JdCase {
   long double jd;
@@ -115,9 +128,7 @@ TEST(CopticEthiopianTest, ArithmeticCalendarFromTheJulianDay) {
       {JulianCalendarToJulianDay(99, 8, 29), "6.Nasie -185", "6.Pagume 91"},
   };
   for (const Case& c : cases) {
-    Report report;
-    CopticEthiopianDates(c.jd, report);
-    EXPECT_EQ(report.Lines(),
+    EXPECT_EQ(EntryLines(AddCopticEthiopian, c.jd),
               (std::vector<std::string>{std::string("Koptischer Kalender\t") + c.coptic,
                                         std::string("Äthiopischer Kalender\t") + c.ethiopian}))
         << static_cast<double>(c.jd);

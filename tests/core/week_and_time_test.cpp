@@ -1,4 +1,5 @@
 #include "calendars/modern/week_and_time.h"
+#include "report/time_lines.h"
 
 #include <gtest/gtest.h>
 
