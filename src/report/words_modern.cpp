@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entries of the reform, invented and planetary calendars.
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "calendars/modern/coptic_ethiopian.h"
@@ -33,7 +34,18 @@ void AddWorldCalendar(DayValues& c, Report& r) {
 }
 
 void AddFrenchRepublican(DayValues& c, Report& r) {
-  r.Add("Französischer Revolutionskalender", FrenchRepublicanDate(c.jd));
+  const std::optional<FrenchRepublicanDate> date = FrenchRepublicanFromFixed(c.day);
+  if (!date) {
+    r.Add("Französischer Revolutionskalender", "-");
+    return;
+  }
+  std::string text = Str(date->day) + "." + std::string(FrenchRepublicanMonthName(date->month)) + " " +
+                     Str(date->year);
+  // The complementary days stand outside the ten-day weeks.
+  if (date->month != 13) {
+    text += " (" + std::string(DecadeDayName(date->day)) + ")";
+  }
+  r.Add("Französischer Revolutionskalender", text);
 }
 
 void AddSoviet(DayValues& c, Report& r) {
@@ -42,7 +54,11 @@ void AddSoviet(DayValues& c, Report& r) {
   }
 }
 
-void AddIranian(DayValues& c, Report& r) { r.Add("Iranischer Kalender", IranianDate(c.jd)); }
+void AddIranian(DayValues& c, Report& r) {
+  const IranianDate date = IranianFromFixed(c.day);
+  r.Add("Iranischer Kalender", Str(date.day) + "." + std::string(IranianMonthName(date.month)) + " " +
+                                   Str(date.year) + " / " + Str(date.year + kIranianSecondCountOffset));
+}
 
 void AddCopticEthiopian(DayValues& c, Report& r) {
   const CopticDate coptic = CopticFromFixed(c.day);

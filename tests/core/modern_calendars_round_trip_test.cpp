@@ -6,9 +6,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "calendars/modern/coptic_ethiopian.h"
+#include "calendars/modern/french_republican.h"
+#include "calendars/modern/iranian.h"
 #include "calendars/modern/week_and_time.h"
 #include "time/civil.h"
 
@@ -65,6 +68,29 @@ DayCheck EraCalendarCheck(Date (*toDate)(FixedDay), FixedDay (*fromDate)(const D
   };
 }
 
+std::string FrenchRepublicanCheck(FixedDay day) {
+  const std::optional<FrenchRepublicanDate> date = FrenchRepublicanFromFixed(day);
+  const std::optional<FrenchRepublicanDate> next = FrenchRepublicanFromFixed(day + 1);
+  if (!date || !next) {
+    return day > kFrenchRepublicanCountZero ? "no date after the count's start" : "";
+  }
+  if (FixedFromFrenchRepublican(*date) != day) {
+    return "round trip";
+  }
+  const int length = date->month == 13 ? (FloorMod<std::int64_t>(date->year, 4) == 3 ? 6 : 5) : 30;
+  return StepFault({date->year, date->month, date->day}, {next->year, next->month, next->day}, length, 13);
+}
+
+std::string IranianCheck(FixedDay day) {
+  const IranianDate date = IranianFromFixed(day);
+  if (FixedFromIranian(date) != day) {
+    return "round trip";
+  }
+  const IranianDate next = IranianFromFixed(day + 1);
+  const int length = date.month == 13 ? IranianYearLength(date.year) - 360 : 30;
+  return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day}, length, 13);
+}
+
 std::string IsoWeekCheck(FixedDay day) {
   const IsoWeekDate date = IsoWeekFromFixed(day);
   if (FixedFromIsoWeek(date) != day) {
@@ -88,6 +114,8 @@ TEST(ModernCalendarRoundTripTest, EveryDayOfTheYears100To3000) {
       {"Coptic", EraCalendarCheck(CopticFromFixed, FixedFromCoptic)},
       {"Ethiopian", EraCalendarCheck(EthiopianFromFixed, FixedFromEthiopian)},
       {"ISO week", IsoWeekCheck},
+      {"French Republican", FrenchRepublicanCheck},
+      {"Iranian", IranianCheck},
   };
   const FixedDay first = FixedFromCivil({100, 1, 1});
   const FixedDay last = FixedFromCivil({3000, 12, 31});

@@ -13,9 +13,7 @@
 
 #include "report/report.h"
 #include "calendars/modern/discordian.h"
-#include "calendars/modern/french_republican.h"
 #include "calendars/modern/goddess_solilunar.h"
-#include "calendars/modern/iranian.h"
 #include "calendars/modern/mars.h"
 #include "calendars/modern/positivist_cotsworth.h"
 #include "calendars/modern/soviet.h"
@@ -142,61 +140,6 @@ constexpr std::array<std::string_view, 7> kMarsSols = {"Solis", "Lunae",   "Mart
 
 std::string At(long double jd) { return "JD " + std::to_string(static_cast<long long>(jd)) + ".5"; }
 
-TEST(ModernCalendarSweepTest, FrenchRepublicanFromItsEpoch) {
-  const long double first = GregorianCalendarToJulianDay(1791, 9, 25);
-  EXPECT_EQ(FrenchRepublicanDate(first - 1), "-");
-  std::optional<Ymd> prev;
-  for (long double jd = first; jd <= kLastJd; jd += 1) {
-    const std::string text = FrenchRepublicanDate(jd);
-    std::string_view body = text;
-    std::string week;
-    if (body.back() == ')') {
-      const std::size_t open = body.rfind(" (");
-      week = std::string(body.substr(open + 2, body.size() - open - 3));
-      body = body.substr(0, open);
-    }
-    const auto parsed = ParseDayNameYear(body);
-    ASSERT_TRUE(parsed) << text;
-    const Ymd date{0, parsed->year, IndexOf(kFrenchMonths, parsed->name), parsed->day};
-    ASSERT_NE(date.month, 0) << text;
-    ASSERT_GE(date.day, 1) << text;
-    ASSERT_LE(date.day, date.month == 13 ? (date.year % 4 == 3 ? 6 : 5) : 30) << text;
-    // Complementary days carry no day of the decade.
-    EXPECT_EQ(week, date.month == 13 ? "" : kFrenchWeek[static_cast<std::size_t>(date.day % 10)]) << text;
-    if (prev) {
-      ExpectNextDay(
-          *prev, date, 13,
-          [](const Ymd& d) { return d.month == 13 ? d.day == (d.year % 4 == 3 ? 6 : 5) : d.day == 30; },
-          PlainNextYear, At(jd) + " " + text);
-    }
-    prev = date;
-  }
-}
-
-TEST(ModernCalendarSweepTest, IranianFromTheYear100) {
-  // Also the years before the day count's epoch in 968.
-  std::optional<Ymd> prev;
-  for (long double jd = JulianCalendarToJulianDay(100, 1, 1); jd <= kLastJd; jd += 1) {
-    const std::string text = IranianDate(jd);
-    const std::size_t slash = text.find(" / ");
-    ASSERT_NE(slash, std::string::npos) << text;
-    const auto parsed = ParseDayNameYear(std::string_view(text).substr(0, slash));
-    const auto second = Number(std::string_view(text).substr(slash + 3));
-    ASSERT_TRUE(parsed && second) << text;
-    EXPECT_EQ(*second, parsed->year + 457) << text;
-    const Ymd date{0, parsed->year, IndexOf(kIranianMonths, parsed->name), parsed->day};
-    ASSERT_NE(date.month, 0) << text;
-    ASSERT_GE(date.day, 1) << text;
-    ASSERT_LE(date.day, date.month == 13 ? 6 : 30) << text;
-    if (prev) {
-      ExpectNextDay(
-          *prev, date, 13,
-          [](const Ymd& d) { return d.month == 13 ? d.day == 5 || d.day == 6 : d.day == 30; }, PlainNextYear,
-          At(jd) + " " + text);
-    }
-    prev = date;
-  }
-}
 
 // "D.Name Y E.Ära"
 std::optional<Ymd> ParseEraDate(const std::string& text, const std::array<std::string_view, 13>& months) {
