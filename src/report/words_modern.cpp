@@ -28,9 +28,16 @@ constexpr double kPiYearLength = 363.610260832152;
 }  // namespace
 
 void AddWorldCalendar(DayValues& c, Report& r) {
-  if (c.selected.year > 1582) {
-    WorldCalendarDate(c.dayOfYear, c.selected.year, r);
+  if (c.selected.year <= 1582) {
+    return;
   }
+  const WorldCalendarDate date = WorldCalendarFromFixed(c.day);
+  const std::string dayMonth = Str(date.day) + "." + Str(date.month) + ".";
+  if (IsWorldCalendarExtraDay(date)) {
+    r.Add("UNO-Weltkalender", dayMonth + (date.month == 6 ? " Schalttag" : " Weltfeiertag"));
+    return;
+  }
+  r.Add("UNO-Weltkalender", dayMonth + " " + std::string(WorldWeekdayName(WorldDayOfHalfYear(date))));
 }
 
 void AddFrenchRepublican(DayValues& c, Report& r) {
@@ -49,9 +56,16 @@ void AddFrenchRepublican(DayValues& c, Report& r) {
 }
 
 void AddSoviet(DayValues& c, Report& r) {
-  if (c.selected.year >= 1917) {
-    SovietDate(c.selected.year, c.dayOfYear, r);
+  if (c.selected.year < 1917) {
+    return;
   }
+  const SovietDate date = SovietFromFixed(c.day);
+  const std::string year = " " + Str(date.year);
+  if (date.holiday != SovietHoliday::kNone) {
+    r.Add("Sowjetischer Revolutionskalender", std::string(SovietHolidayName(date.holiday)) + year);
+    return;
+  }
+  r.Add("Sowjetischer Revolutionskalender", Str(date.day) + "." + std::string(SovietMonthName(date.month)) + year);
 }
 
 void AddIranian(DayValues& c, Report& r) {
@@ -79,12 +93,26 @@ void AddEthiopianFestivals(DayValues& c, Report& r) {
 // Gregorian year: before the reform they read the proleptic Gregorian date of
 // the day, so that a Julian leap day (29 February 1500) neither repeats nor
 // skips a day of theirs.
+// (The typed dates read the day count and so the proleptic Gregorian year.)
 void AddPositivist(DayValues& c, Report& r) {
-  PositivistDate(c.gregorian.year, c.gregorian.month, c.gregorian.day, r);
+  const PositivistDate date = PositivistFromFixed(c.day);
+  if (date.month == kPositivistFestivalMonth) {
+    r.Add("Positivisten-Kalender", date.day == 1 ? "Festtag der großen Toten" : "Festtag der heiligen Jungfrau");
+    return;
+  }
+  r.Add("Positivisten-Kalender", Str(date.day) + "." + std::string(PositivistMonthName(date.month)) + " " +
+                                     Str(date.year) + ", " + std::string(PositivistWeekdayName(date.day)) +
+                                     ", Tag: " + std::string(PositivistDayName(date)));
 }
 
 void AddCotsworth(DayValues& c, Report& r) {
-  r.Add("Cotsworth-Kalender", CotsworthDate(c.gregorian.day, c.gregorian.month, c.gregorian.year));
+  const CotsworthDate date = CotsworthFromFixed(c.day);
+  if (date.day == 29) {
+    r.Add("Cotsworth-Kalender", std::string(date.month == 6 ? "Olympic " : "Sylvester ") + Str(date.year));
+    return;
+  }
+  r.Add("Cotsworth-Kalender", Str(date.day) + "." + std::string(CotsworthMonthName(date.month)) + " " +
+                                  Str(date.year) + ", " + std::string(CotsworthWeekdayName(date.day)));
 }
 
 void AddGoddess(DayValues& c, Report& r) { GoddessDate(c.jd, r); }
@@ -92,7 +120,13 @@ void AddGoddess(DayValues& c, Report& r) { GoddessDate(c.jd, r); }
 void AddSolilunar(DayValues& c, Report& r) { SolilunarDate(c.jd, r); }
 
 void AddDiscordian(DayValues& c, Report& r) {
-  DiscordianDate(c.gregorian.day, c.gregorian.month, c.gregorian.year, r);
+  const DiscordianDate date = DiscordianFromFixed(c.day);
+  const std::string yold = " " + Str(date.year) + " YOLD";
+  if (date.IsStTibsDay()) {
+    r.Add("Diskordianischer Kalender", "St.Tib's Day" + yold);
+    return;
+  }
+  r.Add("Diskordianischer Kalender", Str(date.day) + "." + std::string(DiscordianSeasonName(date.season)) + yold);
 }
 
 void AddMars(DayValues& c, Report& r) {

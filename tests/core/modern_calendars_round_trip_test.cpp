@@ -10,6 +10,10 @@
 #include <string>
 
 #include "calendars/modern/coptic_ethiopian.h"
+#include "calendars/modern/discordian.h"
+#include "calendars/modern/positivist_cotsworth.h"
+#include "calendars/modern/soviet.h"
+#include "calendars/modern/world_calendar.h"
 #include "calendars/modern/french_republican.h"
 #include "calendars/modern/iranian.h"
 #include "calendars/modern/week_and_time.h"
@@ -104,6 +108,87 @@ std::string IsoWeekCheck(FixedDay day) {
                    longYear ? 53 : 52);
 }
 
+// The calendars laid onto the Gregorian year: their year is the Gregorian
+// one shifted by an era, and they start it on 1 January.
+std::string StartsTheGregorianYear(FixedDay day, std::int64_t year, std::int64_t nextYear) {
+  const bool newYear = GregorianFromFixed(day + 1).month == 1 && GregorianFromFixed(day + 1).day == 1;
+  return nextYear == year + (newYear ? 1 : 0) ? "" : "year not changed on 1 January";
+}
+
+std::string PositivistCheck(FixedDay day) {
+  const PositivistDate date = PositivistFromFixed(day);
+  if (FixedFromPositivist(date) != day) {
+    return "round trip";
+  }
+  const PositivistDate next = PositivistFromFixed(day + 1);
+  const bool leap = IsGregorianLeapYear(date.year + 1788);
+  const int length = date.month == kPositivistFestivalMonth ? (leap ? 2 : 1) : 28;
+  return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day}, length, 14) +
+         StartsTheGregorianYear(day, date.year, next.year);
+}
+
+std::string CotsworthCheck(FixedDay day) {
+  const CotsworthDate date = CotsworthFromFixed(day);
+  if (FixedFromCotsworth(date) != day) {
+    return "round trip";
+  }
+  const CotsworthDate next = CotsworthFromFixed(day + 1);
+  // 29 June in leap years and 29 of the thirteenth month in every year.
+  const bool leap = IsGregorianLeapYear(date.year + 1922);
+  const int length = date.month == 13 || (date.month == 6 && leap) ? 29 : 28;
+  return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day}, length, 13) +
+         StartsTheGregorianYear(day, date.year, next.year);
+}
+
+std::string WorldCalendarCheck(FixedDay day) {
+  const WorldCalendarDate date = WorldCalendarFromFixed(day);
+  if (FixedFromWorldCalendar(date) != day) {
+    return "round trip";
+  }
+  const WorldCalendarDate next = WorldCalendarFromFixed(day + 1);
+  return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day},
+                   WorldCalendarMonthLength(date.year, date.month), 12) +
+         StartsTheGregorianYear(day, date.year, next.year);
+}
+
+// St. Tib's Day sits between the 59th and the 60th day of Chaos.
+std::string DiscordianCheck(FixedDay day) {
+  const DiscordianDate date = DiscordianFromFixed(day);
+  if (FixedFromDiscordian(date) != day) {
+    return "round trip";
+  }
+  const DiscordianDate next = DiscordianFromFixed(day + 1);
+  const std::string year = StartsTheGregorianYear(day, date.year, next.year);
+  if (date.IsStTibsDay()) {
+    return next == DiscordianDate{date.year, 1, 60} ? year : "St. Tib's Day not followed by 60 Chaos";
+  }
+  if (next.IsStTibsDay()) {
+    return date == DiscordianDate{date.year, 1, 59} ? year : "St. Tib's Day not after 59 Chaos";
+  }
+  return StepFault({date.year, date.season, date.day}, {next.year, next.season, next.day}, 73, 5) + year;
+}
+
+// The holidays interrupt the months: a month's day is followed by the next
+// day, by a holiday, or (at its end) by the next month's first day; after the
+// holidays the month goes on where it stopped.
+std::string SovietCheck(FixedDay day) {
+  const SovietDate date = SovietFromFixed(day);
+  if (FixedFromSoviet(date) != day) {
+    return "round trip";
+  }
+  const std::string year = StartsTheGregorianYear(day, date.year, SovietFromFixed(day + 1).year);
+  if (date.holiday != SovietHoliday::kNone) {
+    return date.month == 0 && date.day == 0 ? year : "holiday with a month";
+  }
+  // The next date that is not a holiday.
+  SovietDate next = SovietFromFixed(day + 1);
+  for (int i = 1; i < 3 && next.holiday != SovietHoliday::kNone; ++i) {
+    next = SovietFromFixed(day + 1 + i);
+  }
+  const bool yearEnd = date.month == 12 && date.day == 30;
+  return StepFault({0, date.month, date.day}, {yearEnd ? 1 : 0, next.month, next.day}, 30, 12) + year;
+}
+
 struct CalendarCase {
   const char* name;
   DayCheck check;
@@ -116,6 +201,11 @@ TEST(ModernCalendarRoundTripTest, EveryDayOfTheYears100To3000) {
       {"ISO week", IsoWeekCheck},
       {"French Republican", FrenchRepublicanCheck},
       {"Iranian", IranianCheck},
+      {"Positivist", PositivistCheck},
+      {"Cotsworth", CotsworthCheck},
+      {"World Calendar", WorldCalendarCheck},
+      {"Discordian", DiscordianCheck},
+      {"Soviet", SovietCheck},
   };
   const FixedDay first = FixedFromCivil({100, 1, 1});
   const FixedDay last = FixedFromCivil({3000, 12, 31});
