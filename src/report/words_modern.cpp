@@ -115,9 +115,23 @@ void AddCotsworth(DayValues& c, Report& r) {
                                   Str(date.year) + ", " + std::string(CotsworthWeekdayName(date.day)));
 }
 
-void AddGoddess(DayValues& c, Report& r) { GoddessDate(c.jd, r); }
+namespace {
 
-void AddSolilunar(DayValues& c, Report& r) { SolilunarDate(c.jd, r); }
+std::string LunisolarText(const LunisolarDate& date, std::string_view monthName) {
+  return Str(date.day) + "." + std::string(monthName) + " " + Str(date.year) + " " + Str(date.era) + ".Ära";
+}
+
+}  // namespace
+
+void AddGoddess(DayValues& c, Report& r) {
+  const LunisolarDate date = GoddessFromFixed(c.day);
+  r.Add("Göttinnen-Kalender", LunisolarText(date, GoddessMonthName(date.month)));
+}
+
+void AddSolilunar(DayValues& c, Report& r) {
+  const LunisolarDate date = SolilunarFromFixed(c.day);
+  r.Add("Solilunar-Kalender", LunisolarText(date, SolilunarMonthName(date.month)));
+}
 
 void AddDiscordian(DayValues& c, Report& r) {
   const DiscordianDate date = DiscordianFromFixed(c.day);

@@ -11,6 +11,7 @@
 
 #include "calendars/modern/coptic_ethiopian.h"
 #include "calendars/modern/discordian.h"
+#include "calendars/modern/goddess_solilunar.h"
 #include "calendars/modern/positivist_cotsworth.h"
 #include "calendars/modern/soviet.h"
 #include "calendars/modern/world_calendar.h"
@@ -189,6 +190,42 @@ std::string SovietCheck(FixedDay day) {
   return StepFault({0, date.month, date.day}, {yearEnd ? 1 : 0, next.month, next.day}, 30, 12) + year;
 }
 
+// The two lunisolar calendars count their years within eras; the step check
+// reads them on one running count.
+std::string GoddessCheck(FixedDay day) {
+  const LunisolarDate date = GoddessFromFixed(day);
+  if (FixedFromGoddess(date) != day) {
+    return "round trip";
+  }
+  const LunisolarDate next = GoddessFromFixed(day + 1);
+  // The leap rule reads the running count, 538 in the fifth era.
+  const auto running = [](const LunisolarDate& d) { return d.year + static_cast<std::int64_t>(d.era - 5) * 1689; };
+  const GoddessYearShape shape = GoddessYear(static_cast<int>(running(date)));
+  // After the first month 30 and 29 days alternate; a long year's thirteenth
+  // month takes the rest.
+  int length = date.month % 2 == 0 ? 30 : 29;
+  if (date.month == 1) {
+    length = shape.firstMonth;
+  } else if (date.month == 13) {
+    length = shape.length - shape.firstMonth - 325;
+  }
+  return StepFault({running(date), date.month, date.day}, {running(next), next.month, next.day}, length,
+                   shape.length == 354 ? 12 : 13);
+}
+
+std::string SolilunarCheck(FixedDay day) {
+  const LunisolarDate date = SolilunarFromFixed(day);
+  if (FixedFromSolilunar(date) != day) {
+    return "round trip";
+  }
+  const LunisolarDate next = SolilunarFromFixed(day + 1);
+  const int yearLength = SolilunarYear(date.era, date.year);
+  const int length = date.month == 13 ? yearLength - 354 : (date.month % 2 == 1 ? 29 : 30);
+  const auto running = [](const LunisolarDate& d) { return static_cast<std::int64_t>(d.era) * 60 + d.year; };
+  return StepFault({running(date), date.month, date.day}, {running(next), next.month, next.day}, length,
+                   yearLength == 354 ? 12 : 13);
+}
+
 struct CalendarCase {
   const char* name;
   DayCheck check;
@@ -206,6 +243,8 @@ TEST(ModernCalendarRoundTripTest, EveryDayOfTheYears100To3000) {
       {"World Calendar", WorldCalendarCheck},
       {"Discordian", DiscordianCheck},
       {"Soviet", SovietCheck},
+      {"Goddess", GoddessCheck},
+      {"Solilunar", SolilunarCheck},
   };
   const FixedDay first = FixedFromCivil({100, 1, 1});
   const FixedDay last = FixedFromCivil({3000, 12, 31});

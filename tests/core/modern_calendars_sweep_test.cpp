@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "report/report.h"
-#include "calendars/modern/goddess_solilunar.h"
 #include "calendars/modern/mars.h"
 #include "calendars/traditional/calendar_helpers.h"
 #include "calendars/traditional/civil_dates.h"
@@ -121,12 +120,6 @@ constexpr std::array<std::string_view, 13> kEthiopianMonths = {
 constexpr std::array<std::string_view, 13> kIranianMonths = {
     "Farvardin", "Ordibehescht", "Chordad", "Tir",    "Mordad", "Shahrivar", "Mehr",
     "Aban",      "Asar",         "Dey",     "Bahman", "Esfand", "Zusatztag"};
-constexpr std::array<std::string_view, 13> kGoddessMonths = {"Astarte", "Bast",    "Cybele", "Diana", "Eris",
-                                                             "Freya",   "Gaia",    "Hathor", "Isis",  "Juno",
-                                                             "Kali",    "Lakshmi", "Maat"};
-constexpr std::array<std::string_view, 13> kSolilunarMonths = {
-    "Aristarchus", "Bruno",   "Copernicus", "Dee",     "Eratosthenes", "Flamsteed", "Galileo",
-    "Hypathia",    "Ibrahim", "Julius",     "Khayyam", "Lilius",       "Meton"};
 constexpr std::array<std::string_view, 24> kMarsMonths = {
     "Sagittarius", "Dhanus", "Capricornus", "Makara",   "Aquarius", "Kumbha",  "Pisces",   "Mina",
     "Aries",       "Mesha",  "Taurus",      "Rishabha", "Gemini",   "Mithuna", "Cancer",   "Karka",
@@ -136,85 +129,6 @@ constexpr std::array<std::string_view, 7> kMarsSols = {"Solis", "Lunae",   "Mart
 
 std::string At(long double jd) { return "JD " + std::to_string(static_cast<long long>(jd)) + ".5"; }
 
-
-// "D.Name Y E.Ära"
-std::optional<Ymd> ParseEraDate(const std::string& text, const std::array<std::string_view, 13>& months) {
-  constexpr std::string_view kEra = ".Ära";
-  if (text.size() <= kEra.size() || text.substr(text.size() - kEra.size()) != kEra) {
-    return std::nullopt;
-  }
-  const std::string_view body = std::string_view(text).substr(0, text.size() - kEra.size());
-  const std::size_t blank = body.rfind(' ');
-  const auto era = Number(body.substr(blank + 1));
-  const auto parsed = ParseDayNameYear(body.substr(0, blank));
-  if (!era || !parsed) {
-    return std::nullopt;
-  }
-  return Ymd{*era, parsed->year, IndexOf(months, parsed->name), parsed->day};
-}
-
-// Runs a lunisolar calendar over the range and checks the moves from day to
-// day; `monthLength` gives the length of months 2 to 13.
-template <typename DateLine, typename LastDayOk, typename NextYear>
-void SweepLunisolar(DateLine dateLine, std::string_view label, const std::array<std::string_view, 13>& months,
-                    LastDayOk lastDayOk, NextYear nextYear) {
-  std::optional<Ymd> prev;
-  long long daysInYear = 0;
-  bool sawMonth13 = false;
-  bool wholeYear = false;
-  for (long double jd = kFirstJd; jd <= kLastJd; jd += 1) {
-    Report report;
-    dateLine(jd, report);
-    ASSERT_EQ(report.Lines().size(), 1U);
-    const std::string text = After(report.Lines()[0], label);
-    const auto date = ParseEraDate(text, months);
-    ASSERT_TRUE(date) << text;
-    ASSERT_NE(date->month, 0) << text;
-    ASSERT_GE(date->day, 1) << text;
-    ASSERT_LE(date->day, 31) << text;
-    if (prev) {
-      ExpectNextDay(*prev, *date, 13, lastDayOk, nextYear, At(jd) + " " + text);
-      if (date->year != prev->year) {
-        // A short year has twelve months and 354 days, a long one thirteen.
-        if (wholeYear) {
-          EXPECT_EQ(daysInYear > 360, sawMonth13) << At(jd) << " " << daysInYear;
-          EXPECT_TRUE(daysInYear == 354 || (daysInYear >= 382 && daysInYear <= 385))
-              << At(jd) << " " << daysInYear;
-        }
-        wholeYear = true;
-        daysInYear = 0;
-        sawMonth13 = false;
-      }
-    }
-    ++daysInYear;
-    sawMonth13 = sawMonth13 || date->month == 13;
-    prev = date;
-  }
-}
-
-TEST(ModernCalendarSweepTest, Goddess) {
-  SweepLunisolar(
-      GoddessDate, "Göttinnen-Kalender", kGoddessMonths,
-      [](const Ymd& d) {
-        // The first month has 28 to 31 days; then 30 and 29 alternate.
-        return d.month == 1 ? d.day >= 28 && d.day <= 31 : d.day == (d.month % 2 == 0 ? 30 : 29);
-      },
-      [](const Ymd& d) {
-        return d.year == 1689 ? Ymd{d.era + 1, 1, 1, 1} : Ymd{d.era, d.year + 1, 1, 1};
-      });
-}
-
-TEST(ModernCalendarSweepTest, Solilunar) {
-  SweepLunisolar(
-      SolilunarDate, "Solilunar-Kalender", kSolilunarMonths,
-      [](const Ymd& d) {
-        // 29 and 30 alternate; the thirteenth month has 30 or 31 days.
-        return d.month == 13 ? d.day == 30 || d.day == 31 : d.day == (d.month % 2 == 1 ? 29 : 30);
-      },
-      [](const Ymd& d) {
-        return d.year == 60 ? Ymd{d.era + 1, 1, 1, 1} : Ymd{d.era, d.year + 1, 1, 1};
-      });
-}
 
 TEST(ModernCalendarSweepTest, MarsAtFixedTimesOfDay) {
   // From the epoch day on; two times of day, one of them the hour that turns
