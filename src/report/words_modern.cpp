@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entries of the reform, invented and planetary calendars.
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -13,17 +16,39 @@
 #include "calendars/modern/positivist_cotsworth.h"
 #include "calendars/modern/soviet.h"
 #include "calendars/modern/world_calendar.h"
-#include "calendars/traditional/calendar_helpers.h"
 #include "holidays/holidays.h"
 #include "report/festivals.h"
 #include "report/registry.h"
 #include "report/wording.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
 
 constexpr double kStardatesPerDay = 2.73790926490113;
 constexpr double kPiYearLength = 363.610260832152;
+// Julian Dates (0 h) of the stardate 0, 1 January 2323, and of the PI-count's
+// start, the civil (Julian) 1 January 287 BC.
+const double kStardateEpoch = static_cast<double>(JulianDateOf(FixedFromGregorian({2323, 1, 1})));
+const double kPiEpoch = static_cast<double>(JulianDateOf(FixedFromJulian({-286, 1, 1})));
+
+// A number with `decimals` places, trailing zeros (and a bare point) cut;
+// never "-0".
+std::string TrimmedDecimal(double value, int decimals) {
+  std::array<char, 512> buffer{};
+  const int written = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
+  std::string text(buffer.data(), written > 0 ? std::min(static_cast<std::size_t>(written), buffer.size() - 1) : 0U);
+  if (decimals != 0) {
+    while (text.size() > 1 && text.back() == '0') {
+      text.pop_back();
+    }
+    if (text.size() > 1 && text.back() == '.') {
+      text.pop_back();
+    }
+  }
+  return text == "-0" ? "0" : text;
+}
 
 }  // namespace
 
@@ -143,28 +168,39 @@ void AddDiscordian(DayValues& c, Report& r) {
   r.Add("Diskordianischer Kalender", Str(date.day) + "." + std::string(DiscordianSeasonName(date.season)) + yold);
 }
 
+// The clock's time of day is taken as Central European Time; the Mars count
+// starts only at its epoch.
 void AddMars(DayValues& c, Report& r) {
-  MarsDate(c.selected.year, c.selected.month, c.selected.day, c.clock.Now(), r);
+  const TimeOfDay now = c.clock.Now();
+  // One hour less than Central European Time is universal time.
+  const long double julianDate =
+      JulianDateOf(c.day) + ((now.hour - 1) + now.minute / 60.0L + now.second / 3600.0L) / 24.0L;
+  const long double m = MarsSolDate(julianDate);
+  if (m < 0) {
+    return;
+  }
+  const DarianDate date = DarianDateOf(m);
+  r.Add("Julianisches Marsdatum",
+        TrimmedDecimal(static_cast<double>(m), 4) + ", " + Str(date.dayOfYear) + ".Tag des Marsjahres");
+  r.Add("Darischer Marskalender", Str(date.day) + "." + std::string(DarianMonthName(date.month)) + " " +
+                                      Str(date.year) + " (" + Str(date.month) + "); " + Str(date.weekSol) +
+                                      ".Wochentag, Sol " + std::string(MarsSolName(date.weekSol)));
 }
 
 void AddStardate(DayValues& c, Report& r) {
   const TimeOfDay now = c.clock.Now();
-  const double t = CalendarDateToJulianDay(c.selected.year, c.selected.month, c.selected.day) +
+  const double t = static_cast<double>(JulianDateOf(c.day)) +
                    (now.hour + now.minute / 60.0 + now.second / 3600.0) / 24.0;
-  r.Add("Star Trek Sternzeit",
-        FormatTrimmedNumber(1, 3, (t - CalendarDateToJulianDay(2323, 1, 1)) * kStardatesPerDay));
+  r.Add("Star Trek Sternzeit", TrimmedDecimal((t - kStardateEpoch) * kStardatesPerDay, 3));
 }
 
 void AddPiCalendar(DayValues& c, Report& r) {
-  const double x = (CalendarDateToJulianDay(c.selected.year, c.selected.month, c.selected.day) -
-                    CalendarDateToJulianDay(-286, 1, 1)) /
-                   kPiYearLength;
+  const double x = (static_cast<double>(JulianDateOf(c.day)) - kPiEpoch) / kPiYearLength;
   // The PI-year's fraction is laid onto the selected year from its 1 January.
   const double fraction = x - std::trunc(x);
-  const CivilDate onYear =
-      JulianDayToCalendarDate(CalendarDateToJulianDay(c.selected.year, 1, 1) + fraction * kPiYearLength);
-  r.Add("PI-Kalender",
-        Str(onYear.day) + "." + Str(onYear.month) + "." + FormatTrimmedNumber(1, 0, std::trunc(x) + 1));
+  const double newYear = static_cast<double>(JulianDateOf(FixedFromCivil({c.selected.year, 1, 1})));
+  const CivilDate onYear = CivilFromFixed(FixedFromJulianDate(newYear + fraction * kPiYearLength));
+  r.Add("PI-Kalender", Str(onYear.day) + "." + Str(onYear.month) + "." + TrimmedDecimal(std::trunc(x) + 1, 0));
   if (onYear.day == 28 && onYear.month == 12) {
     r.Add("", "PI-Silvester");
   }

@@ -17,8 +17,10 @@
 #include "calendars/modern/world_calendar.h"
 #include "calendars/modern/french_republican.h"
 #include "calendars/modern/iranian.h"
+#include "calendars/modern/mars.h"
 #include "calendars/modern/week_and_time.h"
 #include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -254,6 +256,44 @@ TEST(ModernCalendarRoundTripTest, EveryDayOfTheYears100To3000) {
       const std::string fault = calendar.check(day);
       if (!fault.empty()) {
         ADD_FAILURE() << calendar.name << ", day " << day.value << ": " << fault;
+        ++faults;
+      }
+    }
+  }
+}
+
+// A Darian date names a sol, not an Earth day: there is no way back. Day by
+// day at one time of day the sol count moves on by less than one sol, so the
+// date stays or moves to the next one, its day of the year with it.
+TEST(ModernCalendarRoundTripTest, DarianDatesStepBySolsFromTheEpoch) {
+  const FixedDay last = FixedFromGregorian({3000, 12, 31});
+  for (const long double timeOfDay : {0.5L, 0.0L}) {
+    int faults = 0;
+    for (FixedDay day = kMarsEpoch + 1; day <= last && faults < 10; day = day + kStride) {
+      const DarianDate date = DarianDateOf(MarsSolDate(JulianDateOf(day) + timeOfDay));
+      const DarianDate next = DarianDateOf(MarsSolDate(JulianDateOf(day + 1) + timeOfDay));
+      std::string fault;
+      if (date.weekSol != (date.day - 1) % 7 + 1) {
+        fault = "week sol";
+      } else if (next.year == date.year && next.month == date.month && next.day == date.day) {
+        fault = next.dayOfYear == date.dayOfYear ? "" : "day of the year moved within one sol";
+      } else {
+        // The year length decides where the year ends: a century year has
+        // 668 sols although the month rule gives its month 24 28 sols.
+        const int length =
+            date.month == 24 ? MarsYearLength(date.year) - 641 : DarianMonthLength(date.year, date.month);
+        fault = StepFault({date.year, date.month, static_cast<int>(date.day)},
+                          {next.year, next.month, static_cast<int>(next.day)}, length, 24);
+        const long long nextDayOfYear = next.year == date.year ? date.dayOfYear + 1 : 0;
+        if (fault.empty() && next.dayOfYear != nextDayOfYear) {
+          fault = "day of the year";
+        }
+        if (fault.empty() && next.year != date.year && date.dayOfYear + 1 != MarsYearLength(date.year)) {
+          fault = "year length";
+        }
+      }
+      if (!fault.empty()) {
+        ADD_FAILURE() << "day " << day.value << ": " << fault;
         ++faults;
       }
     }

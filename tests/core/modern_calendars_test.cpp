@@ -298,8 +298,10 @@ TEST(MarsTest, ExampleAndEpoch) {
         "Darischer Marskalender\t1.Sagittarius 0 (1); 1.Wochentag, Sol Solis"}},
   };
   for (const Case& c : cases) {
+    const FixedClock clock({2025, 1, 1}, c.time);
+    DayValues values({c.year, c.month, c.day}, clock);
     Report report;
-    MarsDate(c.year, c.month, c.day, c.time, report);
+    AddMars(values, report);
     EXPECT_EQ(report.Lines(), c.lines) << c.year << "-" << c.month << "-" << c.day;
   }
 }
