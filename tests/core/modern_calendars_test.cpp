@@ -8,6 +8,7 @@
 #include "report/day_values.h"
 #include "report/registry.h"
 #include "report/report.h"
+#include "time/civil.h"
 #include "time/clock.h"
 #include "time/julian_day.h"
 #include "calendars/modern/coptic_ethiopian.h"
@@ -18,12 +19,12 @@
 #include "calendars/modern/mars.h"
 #include "calendars/modern/positivist_cotsworth.h"
 #include "calendars/modern/soviet.h"
-#include "calendars/traditional/civil_dates.h"
 
 namespace tempulo {
 namespace {
 
-long double Gregorian(int year, int month, int day) { return GregorianCalendarToJulianDay(year, month, day); }
+long double Gregorian(int year, int month, int day) { return JulianDateOf(FixedFromGregorian({year, month, day})); }
+long double Julian(int year, int month, int day) { return JulianDateOf(FixedFromJulian({year, month, day})); }
 
 // The lines one report entry words for the civil day that holds a Julian Date.
 std::vector<std::string> EntryLines(void (*add)(DayValues&, Report&), long double jd) {
@@ -123,11 +124,11 @@ TEST(CopticEthiopianTest, ArithmeticCalendarFromTheJulianDay) {
       {Gregorian(2024, 9, 10), "5.Nasie 1740", "5.Pagume 2016"},
       {Gregorian(2024, 9, 11), "1.Thuout 1741", "1.Meskerem 2017"},
       // 1 Thout of year 1: 29 August 284 of the Julian calendar.
-      {JulianCalendarToJulianDay(284, 8, 29), "1.Thuout 1", "1.Meskerem 277"},
-      {JulianCalendarToJulianDay(284, 8, 28), "5.Nasie 0", "5.Pagume 276"},
+      {Julian(284, 8, 29), "1.Thuout 1", "1.Meskerem 277"},
+      {Julian(284, 8, 28), "5.Nasie 0", "5.Pagume 276"},
       // Julian 1 January 100 follows a Coptic leap year: 1 Thout fell on 30 August 99.
-      {JulianCalendarToJulianDay(100, 1, 1), "5.Tobi -184", "5.Tir 92"},
-      {JulianCalendarToJulianDay(99, 8, 29), "6.Nasie -185", "6.Pagume 91"},
+      {Julian(100, 1, 1), "5.Tobi -184", "5.Tir 92"},
+      {Julian(99, 8, 29), "6.Nasie -185", "6.Pagume 91"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(EntryLines(AddCopticEthiopian, c.jd),
@@ -159,7 +160,7 @@ TEST(IranianTest, ExamplesExtraDaysAndCycleStarts) {
       {2074693.5L, "5.Zusatztag -111 / 346"},
       {2074694.5L, "6.Zusatztag -111 / 346"},
       {2074695.5L, "1.Farvardin -110 / 347"},
-      {JulianCalendarToJulianDay(100, 1, 1), "14.Dey -979 / -522"},
+      {Julian(100, 1, 1), "14.Dey -979 / -522"},
   };
   for (const JdCase& c : cases) {
     EXPECT_EQ(EntryText(AddIranian, c.jd), c.expected) << static_cast<double>(c.jd);
