@@ -38,7 +38,8 @@ const double kPiEpoch = static_cast<double>(JulianDateOf(FixedFromJulian({-286, 
 std::string TrimmedDecimal(double value, int decimals) {
   std::array<char, 512> buffer{};
   const int written = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
-  std::string text(buffer.data(), written > 0 ? std::min(static_cast<std::size_t>(written), buffer.size() - 1) : 0U);
+  std::string text(buffer.data(),
+                   written > 0 ? std::min(static_cast<std::size_t>(written), buffer.size() - 1) : 0U);
   if (decimals != 0) {
     while (text.size() > 1 && text.back() == '0') {
       text.pop_back();
@@ -71,8 +72,8 @@ void AddFrenchRepublican(DayValues& c, Report& r) {
     r.Add("Französischer Revolutionskalender", "-");
     return;
   }
-  std::string text = Str(date->day) + "." + std::string(FrenchRepublicanMonthName(date->month)) + " " +
-                     Str(date->year);
+  std::string text =
+      Str(date->day) + "." + std::string(FrenchRepublicanMonthName(date->month)) + " " + Str(date->year);
   // The complementary days stand outside the ten-day weeks.
   if (date->month != 13) {
     text += " (" + std::string(DecadeDayName(date->day)) + ")";
@@ -90,7 +91,8 @@ void AddSoviet(DayValues& c, Report& r) {
     r.Add("Sowjetischer Revolutionskalender", std::string(SovietHolidayName(date.holiday)) + year);
     return;
   }
-  r.Add("Sowjetischer Revolutionskalender", Str(date.day) + "." + std::string(SovietMonthName(date.month)) + year);
+  r.Add("Sowjetischer Revolutionskalender",
+        Str(date.day) + "." + std::string(SovietMonthName(date.month)) + year);
 }
 
 void AddIranian(DayValues& c, Report& r) {
@@ -104,8 +106,8 @@ void AddCopticEthiopian(DayValues& c, Report& r) {
   const EthiopianDate ethiopian = EthiopianFromFixed(c.day);
   r.Add("Koptischer Kalender",
         Str(coptic.day) + "." + std::string(CopticMonthName(coptic.month)) + " " + Str(coptic.year));
-  r.Add("Äthiopischer Kalender",
-        Str(ethiopian.day) + "." + std::string(EthiopianMonthName(ethiopian.month)) + " " + Str(ethiopian.year));
+  r.Add("Äthiopischer Kalender", Str(ethiopian.day) + "." + std::string(EthiopianMonthName(ethiopian.month)) +
+                                     " " + Str(ethiopian.year));
 }
 
 void AddEthiopianFestivals(DayValues& c, Report& r) {
@@ -122,7 +124,8 @@ void AddEthiopianFestivals(DayValues& c, Report& r) {
 void AddPositivist(DayValues& c, Report& r) {
   const PositivistDate date = PositivistFromFixed(c.day);
   if (date.month == kPositivistFestivalMonth) {
-    r.Add("Positivisten-Kalender", date.day == 1 ? "Festtag der großen Toten" : "Festtag der heiligen Jungfrau");
+    r.Add("Positivisten-Kalender",
+          date.day == 1 ? "Festtag der großen Toten" : "Festtag der heiligen Jungfrau");
     return;
   }
   r.Add("Positivisten-Kalender", Str(date.day) + "." + std::string(PositivistMonthName(date.month)) + " " +
@@ -165,7 +168,8 @@ void AddDiscordian(DayValues& c, Report& r) {
     r.Add("Diskordianischer Kalender", "St.Tib's Day" + yold);
     return;
   }
-  r.Add("Diskordianischer Kalender", Str(date.day) + "." + std::string(DiscordianSeasonName(date.season)) + yold);
+  r.Add("Diskordianischer Kalender",
+        Str(date.day) + "." + std::string(DiscordianSeasonName(date.season)) + yold);
 }
 
 // The clock's time of day is taken as Central European Time; the Mars count
@@ -189,8 +193,8 @@ void AddMars(DayValues& c, Report& r) {
 
 void AddStardate(DayValues& c, Report& r) {
   const TimeOfDay now = c.clock.Now();
-  const double t = static_cast<double>(JulianDateOf(c.day)) +
-                   (now.hour + now.minute / 60.0 + now.second / 3600.0) / 24.0;
+  const double t =
+      static_cast<double>(JulianDateOf(c.day)) + (now.hour + now.minute / 60.0 + now.second / 3600.0) / 24.0;
   r.Add("Star Trek Sternzeit", TrimmedDecimal((t - kStardateEpoch) * kStardatesPerDay, 3));
 }
 
@@ -200,7 +204,8 @@ void AddPiCalendar(DayValues& c, Report& r) {
   const double fraction = x - std::trunc(x);
   const double newYear = static_cast<double>(JulianDateOf(FixedFromCivil({c.selected.year, 1, 1})));
   const CivilDate onYear = CivilFromFixed(FixedFromJulianDate(newYear + fraction * kPiYearLength));
-  r.Add("PI-Kalender", Str(onYear.day) + "." + Str(onYear.month) + "." + TrimmedDecimal(std::trunc(x) + 1, 0));
+  r.Add("PI-Kalender",
+        Str(onYear.day) + "." + Str(onYear.month) + "." + TrimmedDecimal(std::trunc(x) + 1, 0));
   if (onYear.day == 28 && onYear.month == 12) {
     r.Add("", "PI-Silvester");
   }

@@ -11,14 +11,14 @@
 
 #include "calendars/modern/coptic_ethiopian.h"
 #include "calendars/modern/discordian.h"
-#include "calendars/modern/goddess_solilunar.h"
-#include "calendars/modern/positivist_cotsworth.h"
-#include "calendars/modern/soviet.h"
-#include "calendars/modern/world_calendar.h"
 #include "calendars/modern/french_republican.h"
+#include "calendars/modern/goddess_solilunar.h"
 #include "calendars/modern/iranian.h"
 #include "calendars/modern/mars.h"
+#include "calendars/modern/positivist_cotsworth.h"
+#include "calendars/modern/soviet.h"
 #include "calendars/modern/week_and_time.h"
+#include "calendars/modern/world_calendar.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
 
@@ -41,20 +41,32 @@ struct Step {
   int day;
 };
 
+// How long the month of a date is and how many months its year has.
+struct Bounds {
+  int monthLength;
+  int monthsInYear;
+};
+
 // Empty when `next` follows `prev`; otherwise what is wrong.
-std::string StepFault(const Step& prev, const Step& next, int monthLength, int monthsInYear) {
+std::string StepFault(const Step& prev, const Step& next, Bounds bounds) {
+  const int monthLength = bounds.monthLength;
+  const int monthsInYear = bounds.monthsInYear;
   if (prev.day < 1 || prev.day > monthLength) {
     return "day outside its month";
   }
   if (prev.day < monthLength) {
-    return next.year == prev.year && next.month == prev.month && next.day == prev.day + 1 ? ""
-                                                                                          : "day not followed by day+1";
+    return next.year == prev.year && next.month == prev.month && next.day == prev.day + 1
+               ? ""
+               : "day not followed by day+1";
   }
   if (prev.month < monthsInYear) {
-    return next.year == prev.year && next.month == prev.month + 1 && next.day == 1 ? ""
-                                                                                   : "month end not followed by the next month";
+    return next.year == prev.year && next.month == prev.month + 1 && next.day == 1
+               ? ""
+               : "month end not followed by the next month";
   }
-  return next.year == prev.year + 1 && next.month == 1 && next.day == 1 ? "" : "year end not followed by a new year";
+  return next.year == prev.year + 1 && next.month == 1 && next.day == 1
+             ? ""
+             : "year end not followed by a new year";
 }
 
 // Empty for a day that passes; otherwise what is wrong.
@@ -71,7 +83,7 @@ DayCheck EraCalendarCheck(Date (*toDate)(FixedDay), FixedDay (*fromDate)(const D
     // Twelve months of 30 days and the epagomenal days: six at the end of a
     // year y = 3 mod 4, five otherwise.
     const int length = date.month == 13 ? (FloorMod<std::int64_t>(date.year, 4) == 3 ? 6 : 5) : 30;
-    return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day}, length, 13);
+    return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day}, {length, 13});
   };
 }
 
@@ -85,7 +97,7 @@ std::string FrenchRepublicanCheck(FixedDay day) {
     return "round trip";
   }
   const int length = date->month == 13 ? (FloorMod<std::int64_t>(date->year, 4) == 3 ? 6 : 5) : 30;
-  return StepFault({date->year, date->month, date->day}, {next->year, next->month, next->day}, length, 13);
+  return StepFault({date->year, date->month, date->day}, {next->year, next->month, next->day}, {length, 13});
 }
 
 std::string IranianCheck(FixedDay day) {
@@ -95,7 +107,7 @@ std::string IranianCheck(FixedDay day) {
   }
   const IranianDate next = IranianFromFixed(day + 1);
   const int length = date.month == 13 ? IranianYearLength(date.year) - 360 : 30;
-  return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day}, length, 13);
+  return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day}, {length, 13});
 }
 
 std::string IsoWeekCheck(FixedDay day) {
@@ -107,8 +119,8 @@ std::string IsoWeekCheck(FixedDay day) {
   // A year has 53 weeks when it starts or, in a leap year, ends on a Thursday.
   const int jan1 = DayOfWeek(FixedFromGregorian({date.year, 1, 1}));
   const bool longYear = jan1 == 4 || (jan1 == 3 && IsGregorianLeapYear(date.year));
-  return StepFault({date.year, date.week, date.weekday}, {next.year, next.week, next.weekday}, 7,
-                   longYear ? 53 : 52);
+  return StepFault({date.year, date.week, date.weekday}, {next.year, next.week, next.weekday},
+                   {7, longYear ? 53 : 52});
 }
 
 // The calendars laid onto the Gregorian year: their year is the Gregorian
@@ -126,7 +138,7 @@ std::string PositivistCheck(FixedDay day) {
   const PositivistDate next = PositivistFromFixed(day + 1);
   const bool leap = IsGregorianLeapYear(date.year + 1788);
   const int length = date.month == kPositivistFestivalMonth ? (leap ? 2 : 1) : 28;
-  return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day}, length, 14) +
+  return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day}, {length, 14}) +
          StartsTheGregorianYear(day, date.year, next.year);
 }
 
@@ -139,7 +151,7 @@ std::string CotsworthCheck(FixedDay day) {
   // 29 June in leap years and 29 of the thirteenth month in every year.
   const bool leap = IsGregorianLeapYear(date.year + 1922);
   const int length = date.month == 13 || (date.month == 6 && leap) ? 29 : 28;
-  return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day}, length, 13) +
+  return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day}, {length, 13}) +
          StartsTheGregorianYear(day, date.year, next.year);
 }
 
@@ -150,7 +162,7 @@ std::string WorldCalendarCheck(FixedDay day) {
   }
   const WorldCalendarDate next = WorldCalendarFromFixed(day + 1);
   return StepFault({date.year, date.month, date.day}, {next.year, next.month, next.day},
-                   WorldCalendarMonthLength(date.year, date.month), 12) +
+                   {WorldCalendarMonthLength(date.year, date.month), 12}) +
          StartsTheGregorianYear(day, date.year, next.year);
 }
 
@@ -168,7 +180,7 @@ std::string DiscordianCheck(FixedDay day) {
   if (next.IsStTibsDay()) {
     return date == DiscordianDate{date.year, 1, 59} ? year : "St. Tib's Day not after 59 Chaos";
   }
-  return StepFault({date.year, date.season, date.day}, {next.year, next.season, next.day}, 73, 5) + year;
+  return StepFault({date.year, date.season, date.day}, {next.year, next.season, next.day}, {73, 5}) + year;
 }
 
 // The holidays interrupt the months: a month's day is followed by the next
@@ -189,7 +201,7 @@ std::string SovietCheck(FixedDay day) {
     next = SovietFromFixed(day + 1 + i);
   }
   const bool yearEnd = date.month == 12 && date.day == 30;
-  return StepFault({0, date.month, date.day}, {yearEnd ? 1 : 0, next.month, next.day}, 30, 12) + year;
+  return StepFault({0, date.month, date.day}, {yearEnd ? 1 : 0, next.month, next.day}, {30, 12}) + year;
 }
 
 // The two lunisolar calendars count their years within eras; the step check
@@ -201,7 +213,9 @@ std::string GoddessCheck(FixedDay day) {
   }
   const LunisolarDate next = GoddessFromFixed(day + 1);
   // The leap rule reads the running count, 538 in the fifth era.
-  const auto running = [](const LunisolarDate& d) { return d.year + static_cast<std::int64_t>(d.era - 5) * 1689; };
+  const auto running = [](const LunisolarDate& d) {
+    return d.year + static_cast<std::int64_t>(d.era - 5) * 1689;
+  };
   const GoddessYearShape shape = GoddessYear(static_cast<int>(running(date)));
   // After the first month 30 and 29 days alternate; a long year's thirteenth
   // month takes the rest.
@@ -211,8 +225,8 @@ std::string GoddessCheck(FixedDay day) {
   } else if (date.month == 13) {
     length = shape.length - shape.firstMonth - 325;
   }
-  return StepFault({running(date), date.month, date.day}, {running(next), next.month, next.day}, length,
-                   shape.length == 354 ? 12 : 13);
+  return StepFault({running(date), date.month, date.day}, {running(next), next.month, next.day},
+                   {length, shape.length == 354 ? 12 : 13});
 }
 
 std::string SolilunarCheck(FixedDay day) {
@@ -224,8 +238,8 @@ std::string SolilunarCheck(FixedDay day) {
   const int yearLength = SolilunarYear(date.era, date.year);
   const int length = date.month == 13 ? yearLength - 354 : (date.month % 2 == 1 ? 29 : 30);
   const auto running = [](const LunisolarDate& d) { return static_cast<std::int64_t>(d.era) * 60 + d.year; };
-  return StepFault({running(date), date.month, date.day}, {running(next), next.month, next.day}, length,
-                   yearLength == 354 ? 12 : 13);
+  return StepFault({running(date), date.month, date.day}, {running(next), next.month, next.day},
+                   {length, yearLength == 354 ? 12 : 13});
 }
 
 struct CalendarCase {
@@ -283,7 +297,7 @@ TEST(ModernCalendarRoundTripTest, DarianDatesStepBySolsFromTheEpoch) {
         const int length =
             date.month == 24 ? MarsYearLength(date.year) - 641 : DarianMonthLength(date.year, date.month);
         fault = StepFault({date.year, date.month, static_cast<int>(date.day)},
-                          {next.year, next.month, static_cast<int>(next.day)}, length, 24);
+                          {next.year, next.month, static_cast<int>(next.day)}, {length, 24});
         const long long nextDayOfYear = next.year == date.year ? date.dayOfYear + 1 : 0;
         if (fault.empty() && next.dayOfYear != nextDayOfYear) {
           fault = "day of the year";

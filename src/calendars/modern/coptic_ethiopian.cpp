@@ -36,7 +36,8 @@ EraDate EraDateFromFixed(FixedDay epoch, FixedDay day) {
 }
 
 FixedDay FixedFromEraDate(FixedDay epoch, const EraDate& date) {
-  return epoch + (YearStart(date.year) + kMonthDays * static_cast<std::int64_t>(date.month - 1) + date.day - 1);
+  return epoch +
+         (YearStart(date.year) + kMonthDays * static_cast<std::int64_t>(date.month - 1) + date.day - 1);
 }
 
 std::string_view NameAt(const std::array<std::string_view, 13>& table, int month) {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
-#include <vector>
 #include <cstdint>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "time/civil.h"
 
@@ -48,15 +48,21 @@ std::string_view NameAt(const std::array<std::string_view, 13>& table, int index
 // Whole days of the count: 1 on the epoch's day.
 std::int64_t DayCount(FixedDay day, FixedDay epoch) { return day - epoch + 1; }
 
+// Two years of one running count.
+struct YearSpan {
+  std::int64_t from;
+  std::int64_t to;
+};
+
 // Days from the first day of the year `from` to the first day of the year
-// `to`, the years counted on one scale (negative when `to` is earlier).
+// `to` (negative when `to` is earlier).
 template <typename YearLength>
-std::int64_t DaysBetweenYearStarts(std::int64_t from, std::int64_t to, YearLength length) {
+std::int64_t DaysBetweenYearStarts(YearSpan span, YearLength length) {
   std::int64_t days = 0;
-  for (std::int64_t n = from, step = 0; n < to && step < kMaxYearSteps; ++n, ++step) {
+  for (std::int64_t n = span.from, step = 0; n < span.to && step < kMaxYearSteps; ++n, ++step) {
     days += length(n);
   }
-  for (std::int64_t n = from - 1, step = 0; n >= to && step < kMaxYearSteps; --n, ++step) {
+  for (std::int64_t n = span.from - 1, step = 0; n >= span.to && step < kMaxYearSteps; --n, ++step) {
     days -= length(n);
   }
   return days;
@@ -132,10 +138,10 @@ const YearStarts& SolilunarYears() {
 
 // Days of a Goddess year before its month 1..13: the first month has the
 // year's own length, then 30 and 29 days alternate.
-std::int64_t GoddessDaysBeforeMonth(int firstMonth, int month) {
+std::int64_t GoddessDaysBeforeMonth(const GoddessYearShape& year, int month) {
   std::int64_t days = 0;
   for (int m = 1; m < month && m < kLastMonth; ++m) {
-    days += m == 1 ? firstMonth : (m % 2 == 0 ? 30 : 29);
+    days += m == 1 ? year.firstMonth : (m % 2 == 0 ? 30 : 29);
   }
   return days;
 }
@@ -275,18 +281,21 @@ LunisolarDate SolilunarFromFixed(FixedDay day) {
 
 FixedDay FixedFromGoddess(const LunisolarDate& date) {
   // The leap rule reads the year on the count that runs on through the eras.
-  const std::int64_t n = date.year + static_cast<std::int64_t>(date.era - kGoddessEpochEra) * kGoddessEraYears;
+  const std::int64_t n =
+      date.year + static_cast<std::int64_t>(date.era - kGoddessEpochEra) * kGoddessEraYears;
   const std::optional<std::int64_t> tabled = GoddessYears().StartOf(n);
-  const std::int64_t yearStart = tabled ? *tabled : DaysBetweenYearStarts(kGoddessEpochYear, n, GoddessLength);
-  const int firstMonth = GoddessYear(static_cast<int>(n)).firstMonth;
-  return kGoddessEpoch + (yearStart + GoddessDaysBeforeMonth(firstMonth, date.month) + date.day - 1);
+  const std::int64_t yearStart =
+      tabled ? *tabled : DaysBetweenYearStarts({kGoddessEpochYear, n}, GoddessLength);
+  return kGoddessEpoch +
+         (yearStart + GoddessDaysBeforeMonth(GoddessYear(static_cast<int>(n)), date.month) + date.day - 1);
 }
 
 FixedDay FixedFromSolilunar(const LunisolarDate& date) {
   // The year length reads era and year as one count, era * 60 + year.
   const std::int64_t n = static_cast<std::int64_t>(date.era) * kSolilunarEraYears + date.year;
   const std::optional<std::int64_t> tabled = SolilunarYears().StartOf(n);
-  const std::int64_t yearStart = tabled ? *tabled : DaysBetweenYearStarts(kSolilunarEpochCount, n, SolilunarLength);
+  const std::int64_t yearStart =
+      tabled ? *tabled : DaysBetweenYearStarts({kSolilunarEpochCount, n}, SolilunarLength);
   return kSolilunarEpoch + (yearStart + SolilunarDaysBeforeMonth(date.month) + date.day - 1);
 }
 

@@ -12,9 +12,9 @@ namespace tempulo {
 // The holidays outside the months, in the order of the year.
 enum class SovietHoliday : std::uint8_t {
   kNone,
-  kLeninDay,      // after 30 January
-  kLeapDay,       // after 30 February, leap years only
-  kLabourDay1,    // after 30 April
+  kLeninDay,    // after 30 January
+  kLeapDay,     // after 30 February, leap years only
+  kLabourDay1,  // after 30 April
   kLabourDay2,
   kIndustryDay1,  // after 7 November
   kIndustryDay2,

@@ -12,9 +12,7 @@ constexpr int kThursday = 4;
 
 // The Monday that opens week 1 of a week-numbering year: the Monday on or
 // before 4 January, which always lies in week 1.
-FixedDay FirstMondayOfIsoYear(int year) {
-  return WeekdayOnOrBefore(1, FixedFromGregorian({year, 1, 4}));
-}
+FixedDay FirstMondayOfIsoYear(int year) { return WeekdayOnOrBefore(1, FixedFromGregorian({year, 1, 4})); }
 
 }  // namespace
 
