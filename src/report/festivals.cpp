@@ -7,7 +7,8 @@
 #include <string>
 
 #include "calendars/modern/coptic_ethiopian.h"
-#include "calendars/traditional/calendar_helpers.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -152,10 +153,9 @@ std::optional<long long> DaysAfterOrthodoxEaster(const EthiopianFestivalDay& day
   if (easter.month < 1 || easter.month > 12 || easter.day < 1 || easter.day > 31) {
     return std::nullopt;
   }
-  // The same civil-date reading as the report's JD: Julian calendar up to
+  // The same civil-date reading as the report's day: Julian calendar up to
   // 14 October 1582.
-  const long double easterJd = CalendarDateToJulianDay(easter.year, easter.month, easter.day);
-  return std::llround(static_cast<double>(day.jd - easterJd));
+  return FixedFromJulianDate(day.jd) - FixedFromCivil(easter);
 }
 
 void AddMatching(std::span<const FestivalRow> rows, int first, int second, Report& report) {
@@ -188,7 +188,7 @@ void AddChineseFestivals(int chineseDay, int chineseMonth, Report& report) {
 }
 
 void AddEthiopianFestivals(const EthiopianFestivalDay& day, Report& report) {
-  const CopticDay ethiopian = CopticDate(day.jd);
+  const EthiopianDate ethiopian = EthiopianFromFixed(FixedFromJulianDate(day.jd));
   const std::optional<long long> afterEaster = DaysAfterOrthodoxEaster(day);
   for (const EthiopianFestivalRow& row : kEthiopianFestivals) {
     bool matches = false;
