@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entries of the traditional calendars and their festivals.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -68,7 +69,13 @@ void AddRoman(DayValues& c, Report& r) {
   r.Add("Römischer Kalender", RomanDate(c.julian.day, c.julian.month, c.julian.year));
 }
 
-void AddEgyptian(DayValues& c, Report& r) { r.Add("Altägyptischer Kalender", EgyptianDate(c.jd)); }
+void AddEgyptian(DayValues& c, Report& r) {
+  const EgyptianDate date = EgyptianFromFixed(c.day);
+  // The years before the epoch are counted without a year 0.
+  const long long year = date.year < 1 ? date.year - 1LL : date.year;
+  r.Add("Altägyptischer Kalender", Str(date.day) + "." + std::string(EgyptianMonthName(date.month)) + " " +
+                                       Str(year) + "; Sothis-Periode " + Str(SothicPeriodOf(c.day)));
+}
 
 void AddIslamic(DayValues& c, Report& r) { r.Add("Islamischer Kalender", c.Islamic().text); }
 
@@ -116,18 +123,31 @@ void AddChineseFestivals(DayValues& c, Report& r) {
   AddChineseFestivals(c.Chinese().day, c.Chinese().month, r);
 }
 
-void AddSeleucid(DayValues& c, Report& r) { r.Add("Seleukidischer Kalender", SeleucidDate(c.jd)); }
+void AddSeleucid(DayValues& c, Report& r) {
+  const SeleucidDate date = SeleucidFromFixed(c.day);
+  r.Add("Seleukidischer Kalender", Str(date.day) + "." + Str(date.month) + "." + Str(date.year));
+}
 
 void AddBabylonian(DayValues& c, Report& r) {
   r.Add("Babylonischer Kalender", BabylonianDate(c.selected.day, c.selected.month, c.selected.year));
 }
 
 void AddMaya(DayValues& c, Report& r) {
-  r.Add("Maya-Kalender", MayaLongCount(c.jd));
-  r.Add("", MayaRoundDate(c.jd));
+  const MayaLongCount count = MayaLongCountFromFixed(c.day);
+  r.Add("Maya-Kalender", Str(count.pictun) + " Pictun " + Str(count.baktun) + " Baktun " + Str(count.katun) +
+                             " Katun " + Str(count.tun) + " Tun " + Str(count.uinal) + " Uinal " +
+                             Str(count.kin) + " Kin");
+  const MayaTzolkin tzolkin = MayaTzolkinFromFixed(c.day);
+  const MayaHaab haab = MayaHaabFromFixed(c.day);
+  r.Add("", Str(tzolkin.number) + " " + std::string(MayaTzolkinName(tzolkin.name)) + "; " + Str(haab.day) +
+                " " + std::string(MayaHaabMonthName(haab.month)));
 }
 
-void AddAztec(DayValues& c, Report& r) { r.Add("Azteken-Kalender", AztecDate(c.jd)); }
+void AddAztec(DayValues& c, Report& r) {
+  const AztecXihuitl date = AztecXihuitlFromFixed(c.day);
+  r.Add("Azteken-Kalender",
+        Str(date.day) + "." + std::string(AztecPeriodName(date.period)) + " (" + Str(date.period) + ")");
+}
 
 void AddBahai(DayValues& c, Report& r) {
   r.Add("Bahâi-Kalender", BahaiDate(true, static_cast<double>(c.jd)));
@@ -143,7 +163,12 @@ void AddSikh(DayValues& c, Report& r) {
   r.Add("Sikh-Kalender", NanakshahiDate(c.gregorian.day, c.gregorian.month, c.gregorian.year));
 }
 
-void AddArmenian(DayValues& c, Report& r) { r.Add("Armenischer Kalender", ArmenianDate(c.jd)); }
+void AddArmenian(DayValues& c, Report& r) {
+  const std::optional<ArmenianDate> date = ArmenianFromFixed(c.day);
+  r.Add("Armenischer Kalender", date ? Str(date->day) + "." + std::string(ArmenianMonthName(date->month)) +
+                                           " " + Str(date->year)
+                                     : std::string("-"));
+}
 
 void AddBerber(DayValues& c, Report& r) {
   r.Add("Berber-Kalender",

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "time/clock.h"
+#include "time/julian_day.h"
 #include "report/report.h"
 #include "report/report_builder.h"
 #include "calendars/traditional/aztec.h"
@@ -24,8 +25,12 @@
 namespace tempulo {
 namespace {
 
-long double Gregorian(int year, int month, int day) { return GregorianCalendarToJulianDay(year, month, day); }
-long double Julian(int year, int month, int day) { return JulianCalendarToJulianDay(year, month, day); }
+long double GregorianJd(int year, int month, int day) { return GregorianCalendarToJulianDay(year, month, day); }
+long double JulianJd(int year, int month, int day) { return JulianCalendarToJulianDay(year, month, day); }
+FixedDay Gregorian(int year, int month, int day) { return FixedFromGregorian({year, month, day}); }
+FixedDay Julian(int year, int month, int day) { return FixedFromJulian({year, month, day}); }
+// The day that begins at the Julian Date.
+FixedDay Jd(long double jd) { return FixedFromJulianDate(jd); }
 
 // A calendar that takes the Julian Day of the day at 0 h.
 struct JdCase {
@@ -42,54 +47,69 @@ struct DateCase {
 };
 
 TEST(MayaTest, LongCount) {
-  const JdCase cases[] = {
-      {2451544.5L, "0 Pictun 12 Baktun 19 Katun 6 Tun 15 Uinal 2 Kin"},
-      {584282.5L, "0 Pictun 0 Baktun 0 Katun 0 Tun 0 Uinal 0 Kin"},
-      {584283.5L, "0 Pictun 0 Baktun 0 Katun 0 Tun 0 Uinal 1 Kin"},
-      {Gregorian(2012, 12, 21), "0 Pictun 13 Baktun 0 Katun 0 Tun 0 Uinal 0 Kin"},
-      {3464281.5L, "0 Pictun 19 Baktun 19 Katun 19 Tun 17 Uinal 19 Kin"},
-      {3464282.5L, "1 Pictun 0 Baktun 0 Katun 0 Tun 0 Uinal 0 Kin"},
+  const struct {
+    FixedDay day;
+    MayaLongCount expected;
+  } cases[] = {
+      {Gregorian(2000, 1, 1), {0, 12, 19, 6, 15, 2}},
+      {kMayaEpoch, {0, 0, 0, 0, 0, 0}},
+      {Jd(584283.5L), {0, 0, 0, 0, 0, 1}},
+      {Gregorian(2012, 12, 21), {0, 13, 0, 0, 0, 0}},
+      {Jd(3464281.5L), {0, 19, 19, 19, 17, 19}},
+      {Jd(3464282.5L), {1, 0, 0, 0, 0, 0}},
+      // Before the epoch the pictun turns negative and the rest stays in range.
+      {kMayaEpoch - 1, {-1, 19, 19, 19, 17, 19}},
   };
-  for (const JdCase& c : cases) {
-    EXPECT_EQ(MayaLongCount(c.jd), c.expected) << static_cast<double>(c.jd);
+  for (const auto& c : cases) {
+    EXPECT_EQ(MayaLongCountFromFixed(c.day), c.expected) << c.day.value;
   }
 }
 
 TEST(MayaTest, RoundDate) {
-  const JdCase cases[] = {
-      {2451544.5L, "11 Ik; 10 Kankin"},
+  const struct {
+    FixedDay day;
+    MayaTzolkin tzolkin;
+    MayaHaab haab;
+  } cases[] = {
+      {Gregorian(2000, 1, 1), {11, 2}, {14, 10}},  // 11 Ik; 10 Kankin
       // 19 Cumku, the five days of Uayeb and 0 Pop.
-      {Gregorian(2000, 3, 30), "9 Chuen; 19 Cumku"},
-      {Gregorian(2000, 3, 31), "10 Eb; 0 Uayeb"},
-      {Gregorian(2000, 4, 4), "1 Cib; 4 Uayeb"},
-      {Gregorian(2000, 4, 5), "2 Caban; 0 Pop"},
-      {584282.5L, "4 Ahau; 8 Cumku"},
-      // Day numbers below zero keep to the tables and count on.
-      {-1000.5L, "8 Eznab; 1 Chen"},
-      {-999.5L, "9 Cauac; 2 Chen"},
+      {Gregorian(2000, 3, 30), {9, 11}, {18, 19}},
+      {Gregorian(2000, 3, 31), {10, 12}, {19, 0}},
+      {Gregorian(2000, 4, 4), {1, 16}, {19, 4}},
+      {Gregorian(2000, 4, 5), {2, 17}, {1, 0}},
+      {kMayaEpoch, {4, 20}, {18, 8}},  // 4 Ahau; 8 Cumku
+      {kMayaEpoch - 1, {3, 19}, {18, 7}},
   };
-  for (const JdCase& c : cases) {
-    EXPECT_EQ(MayaRoundDate(c.jd), c.expected) << static_cast<double>(c.jd);
+  for (const auto& c : cases) {
+    EXPECT_EQ(MayaTzolkinFromFixed(c.day), c.tzolkin) << c.day.value;
+    EXPECT_EQ(MayaHaabFromFixed(c.day), c.haab) << c.day.value;
   }
+  EXPECT_EQ(MayaTzolkinName(2), "Ik");
+  EXPECT_EQ(MayaHaabMonthName(19), "Uayeb");
+  EXPECT_EQ(MayaHaabMonthName(20), "");
 }
 
 TEST(AztecTest, Dates) {
-  const JdCase cases[] = {
-      {Gregorian(2025, 12, 7), "5.Tozoztontli (4)"},
-      {Gregorian(2025, 1, 1), "10.Hueitozoztli (5)"},
-      {Gregorian(2025, 9, 28), "20.Tititl (18)"},
-      {Gregorian(2025, 9, 29), "1.Nenmontemi (19)"},
-      {Gregorian(2025, 10, 3), "5.Nenmontemi (19)"},
-      {Gregorian(2025, 10, 4), "1.Izcalli (1)"},
-      {Gregorian(2024, 10, 4), "1.Izcalli (1)"},
+  const struct {
+    FixedDay day;
+    AztecXihuitl expected;
+  } cases[] = {
+      {Gregorian(2025, 12, 7), {4, 5}},  // 5.Tozoztontli
+      {Gregorian(2025, 1, 1), {5, 10}},
+      {Gregorian(2025, 9, 28), {18, 20}},
+      {Gregorian(2025, 9, 29), {19, 1}},
+      {Gregorian(2025, 10, 3), {19, 5}},
+      {Gregorian(2025, 10, 4), {1, 1}},
+      {Gregorian(2024, 10, 4), {1, 1}},
       // One day later after a year with 29 February.
-      {Gregorian(2023, 10, 5), "1.Izcalli (1)"},
-      {-5719.5L, "5.Nenmontemi (19)"},
-      {-5718.5L, "1.Izcalli (1)"},
+      {Gregorian(2023, 10, 5), {1, 1}},
+      {kAztecXihuitlAnchor, {1, 1}},
+      {kAztecXihuitlAnchor - 1, {19, 5}},
   };
-  for (const JdCase& c : cases) {
-    EXPECT_EQ(AztecDate(c.jd), c.expected) << static_cast<double>(c.jd);
+  for (const auto& c : cases) {
+    EXPECT_EQ(AztecXihuitlFromFixed(c.day), c.expected) << c.day.value;
   }
+  EXPECT_EQ(AztecPeriodName(4), "Tozoztontli");
 }
 
 TEST(RomanTest, Numerals) {
@@ -161,78 +181,95 @@ TEST(RomanTest, JulianCalendarDates) {
 }
 
 TEST(EgyptianTest, Dates) {
-  const JdCase cases[] = {
-      {Gregorian(2025, 12, 7), "24.Pharmuti 6270; Sothis-Periode 5"},
+  const struct {
+    FixedDay day;
+    EgyptianDate expected;
+    std::int64_t sothicPeriod;
+  } cases[] = {
+      {Gregorian(2025, 12, 7), {6270, 8, 24}, 5},  // 24.Pharmuti 6270
       // Proleptic Gregorian 1 January 1000 ...
-      {2086302.5L, "10.Thot 5244; Sothis-Periode 4"},
+      {Jd(2086302.5L), {5244, 1, 10}, 4},
       // ... and the report's 1 January 1000, a Julian-calendar date.
-      {Julian(1000, 1, 1), "15.Thot 5244; Sothis-Periode 4"},
-      {2086287.5L, "30.Mesori 5243; Sothis-Periode 4"},
-      {2086288.5L, "1.Zusatztag 5243; Sothis-Periode 4"},
-      {2086292.5L, "5.Zusatztag 5243; Sothis-Periode 4"},
-      {2086293.5L, "1.Thot 5244; Sothis-Periode 4"},
+      {Julian(1000, 1, 1), {5244, 1, 15}, 4},
+      {Jd(2086287.5L), {5243, 12, 30}, 4},
+      {Jd(2086288.5L), {5243, 13, 1}, 4},
+      {Jd(2086292.5L), {5243, 13, 5}, 4},
+      {Jd(2086293.5L), {5244, 1, 1}, 4},
       // A new Sothic period begins with 1 Thot.
-      {2305657.5L, "5.Zusatztag 5844; Sothis-Periode 4"},
-      {2305658.5L, "1.Thot 5845; Sothis-Periode 5"},
+      {Jd(2305657.5L), {5844, 13, 5}, 4},
+      {Jd(2305658.5L), {5845, 1, 1}, 5},
+      {kEgyptianEpoch, {1, 1, 1}, 1},
+      {kEgyptianEpoch - 1, {0, 13, 5}, 0},
   };
-  for (const JdCase& c : cases) {
-    EXPECT_EQ(EgyptianDate(c.jd), c.expected) << static_cast<double>(c.jd);
+  for (const auto& c : cases) {
+    EXPECT_EQ(EgyptianFromFixed(c.day), c.expected) << c.day.value;
+    EXPECT_EQ(SothicPeriodOf(c.day), c.sothicPeriod) << c.day.value;
   }
+  EXPECT_EQ(EgyptianMonthName(8), "Pharmuti");
+  EXPECT_EQ(EgyptianMonthName(13), "Zusatztag");
+  EXPECT_EQ(EgyptianMonthName(0), "");
 }
 
 TEST(SeleucidTest, JulianDayAndMonthOfTheDay) {
-  const JdCase cases[] = {
+  const struct {
+    FixedDay day;
+    SeleucidDate expected;
+  } cases[] = {
       // Gregorian 1 January 2000 is Julian 19 December 1999.
-      {2451544.5L, "19.3.2311"},
-      {Julian(1999, 9, 30), "30.12.2310"},
-      {Julian(1999, 10, 1), "1.1.2311"},
-      {Julian(2000, 1, 1), "1.4.2311"},
-      {Julian(2000, 2, 29), "29.5.2311"},
-      {Julian(2000, 3, 1), "1.6.2311"},
-      {Julian(1000, 1, 1), "1.4.1311"},
+      {Gregorian(2000, 1, 1), {2311, 3, 19}},
+      {Julian(1999, 9, 30), {2310, 12, 30}},
+      {Julian(1999, 10, 1), {2311, 1, 1}},
+      {Julian(2000, 1, 1), {2311, 4, 1}},
+      {Julian(2000, 2, 29), {2311, 5, 29}},
+      {Julian(2000, 3, 1), {2311, 6, 1}},
+      {Julian(1000, 1, 1), {1311, 4, 1}},
       // Around Julian Day 0 (1 January 4713 BC, astronomical year -4712).
-      {-1.5L, "31.3.-4401"},
-      {-0.5L, "1.4.-4401"},
-      {0.5L, "2.4.-4401"},
+      {Jd(-1.5L), {-4401, 3, 31}},
+      {Jd(-0.5L), {-4401, 4, 1}},
+      {Jd(0.5L), {-4401, 4, 2}},
   };
-  for (const JdCase& c : cases) {
-    EXPECT_EQ(SeleucidDate(c.jd), c.expected) << static_cast<double>(c.jd);
+  for (const auto& c : cases) {
+    EXPECT_EQ(SeleucidFromFixed(c.day), c.expected) << c.day.value;
   }
 }
 
 TEST(ArmenianTest, Dates) {
-  const long double epoch = 1922867.5L;
-  const JdCase cases[] = {
-      {2451544.5L, "8.Araths 1449"},
-      {epoch, "1.Nawasardi 1"},
-      {epoch + 29, "30.Nawasardi 1"},
-      {epoch + 30, "1.Hori 1"},
-      {epoch + 360, "1.Aveleaths 1"},
-      {epoch + 364, "5.Aveleaths 1"},
-      {epoch + 365, "1.Nawasardi 2"},
-      {Julian(552, 7, 11), "1.Nawasardi 1"},
-      // Before the epoch there is no Armenian date.
-      {epoch - 1, "-"},
-      {epoch - 0.5L, "-"},
-      {Julian(100, 1, 1), "-"},
-      {-1e6L, "-"},
+  const FixedDay epoch = Jd(1922867.5L);
+  EXPECT_EQ(epoch, kArmenianEpoch);
+  const struct {
+    FixedDay day;
+    ArmenianDate expected;
+  } cases[] = {
+      {Gregorian(2000, 1, 1), {1449, 6, 8}},  // 8.Araths 1449
+      {epoch, {1, 1, 1}},
+      {epoch + 29, {1, 1, 30}},
+      {epoch + 30, {1, 2, 1}},
+      {epoch + 360, {1, 13, 1}},
+      {epoch + 364, {1, 13, 5}},
+      {epoch + 365, {2, 1, 1}},
   };
-  for (const JdCase& c : cases) {
-    EXPECT_EQ(ArmenianDate(c.jd), c.expected) << static_cast<double>(c.jd);
+  for (const auto& c : cases) {
+    EXPECT_EQ(ArmenianFromFixed(c.day), c.expected) << c.day.value;
   }
+  // Before the epoch there is no Armenian date.
+  for (const FixedDay day : {epoch - 1, Julian(100, 1, 1), FixedDay{-1000000}}) {
+    EXPECT_FALSE(ArmenianFromFixed(day).has_value()) << day.value;
+  }
+  EXPECT_EQ(ArmenianMonthName(6), "Araths");
+  EXPECT_EQ(ArmenianMonthName(13), "Aveleaths");
 }
 
 TEST(BahaiTest, DatesWithCycle) {
   const JdCase cases[] = {
       {2451544.5L, "2.Sharaf (16) 156; Vahid: Bahâ / Kull-i-Shay: 1"},
-      {Gregorian(1844, 3, 21), "1.Bahâ (1) 1; Vahid: Alif / Kull-i-Shay: 1"},
-      {Gregorian(1844, 3, 20), ""},
-      {Julian(1000, 1, 1), ""},
-      {Gregorian(2025, 3, 20), "19.'Alâ (20) 181; Vahid: Hubb / Kull-i-Shay: 1"},
-      {Gregorian(2025, 3, 21), "1.Bahâ (1) 182; Vahid: Hubb / Kull-i-Shay: 1"},
+      {GregorianJd(1844, 3, 21), "1.Bahâ (1) 1; Vahid: Alif / Kull-i-Shay: 1"},
+      {GregorianJd(1844, 3, 20), ""},
+      {JulianJd(1000, 1, 1), ""},
+      {GregorianJd(2025, 3, 20), "19.'Alâ (20) 181; Vahid: Hubb / Kull-i-Shay: 1"},
+      {GregorianJd(2025, 3, 21), "1.Bahâ (1) 182; Vahid: Hubb / Kull-i-Shay: 1"},
       // Year 19 is in the second Vahid, year 361 in the second Kull-i-Shay.
-      {Gregorian(1862, 3, 21), "1.Bahâ (1) 19; Vahid: Bâ / Kull-i-Shay: 1"},
-      {Gregorian(2204, 3, 21), "1.Bahâ (1) 361; Vahid: Alif / Kull-i-Shay: 2"},
+      {GregorianJd(1862, 3, 21), "1.Bahâ (1) 19; Vahid: Bâ / Kull-i-Shay: 1"},
+      {GregorianJd(2204, 3, 21), "1.Bahâ (1) 361; Vahid: Alif / Kull-i-Shay: 2"},
   };
   for (const JdCase& c : cases) {
     EXPECT_EQ(BahaiDate(true, static_cast<double>(c.jd)), c.expected) << static_cast<double>(c.jd);
@@ -241,12 +278,12 @@ TEST(BahaiTest, DatesWithCycle) {
 
 TEST(BahaiTest, IntercalaryDaysFromTwentySixthFebruary) {
   const JdCase cases[] = {
-      {Gregorian(2025, 2, 25), "19.Mulk (18) 181"},      {Gregorian(2025, 2, 26), "1.Ayyâm-i-Hâ (19) 181"},
-      {Gregorian(2025, 3, 1), "4.Ayyâm-i-Hâ (19) 181"},  {Gregorian(2025, 3, 2), "1.'Alâ (20) 181"},
-      {Gregorian(2024, 2, 26), "1.Ayyâm-i-Hâ (19) 180"}, {Gregorian(2024, 2, 29), "4.Ayyâm-i-Hâ (19) 180"},
-      {Gregorian(2024, 3, 1), "5.Ayyâm-i-Hâ (19) 180"},  {Gregorian(2024, 3, 2), "1.'Alâ (20) 180"},
-      {Gregorian(2024, 3, 20), "19.'Alâ (20) 180"},      {Gregorian(1900, 3, 1), "4.Ayyâm-i-Hâ (19) 56"},
-      {Gregorian(1900, 3, 2), "1.'Alâ (20) 56"},
+      {GregorianJd(2025, 2, 25), "19.Mulk (18) 181"},      {GregorianJd(2025, 2, 26), "1.Ayyâm-i-Hâ (19) 181"},
+      {GregorianJd(2025, 3, 1), "4.Ayyâm-i-Hâ (19) 181"},  {GregorianJd(2025, 3, 2), "1.'Alâ (20) 181"},
+      {GregorianJd(2024, 2, 26), "1.Ayyâm-i-Hâ (19) 180"}, {GregorianJd(2024, 2, 29), "4.Ayyâm-i-Hâ (19) 180"},
+      {GregorianJd(2024, 3, 1), "5.Ayyâm-i-Hâ (19) 180"},  {GregorianJd(2024, 3, 2), "1.'Alâ (20) 180"},
+      {GregorianJd(2024, 3, 20), "19.'Alâ (20) 180"},      {GregorianJd(1900, 3, 1), "4.Ayyâm-i-Hâ (19) 56"},
+      {GregorianJd(1900, 3, 2), "1.'Alâ (20) 56"},
   };
   for (const JdCase& c : cases) {
     EXPECT_EQ(BahaiDate(false, static_cast<double>(c.jd)), c.expected) << static_cast<double>(c.jd);
@@ -303,11 +340,11 @@ TEST(JohnDeeTest, LeapYearsAndMonthLengths) {
 
 TEST(JohnDeeTest, Lines) {
   const JdCase cases[] = {
-      {Gregorian(2000, 1, 1), "John Dee-Kalender\t1.Januar 2000"},
-      {Gregorian(2000, 1, 31), "John Dee-Kalender\t31.Januar 2000"},
-      {Gregorian(2000, 12, 31), "John Dee-Kalender\t31.Dezember 2000"},
-      {Gregorian(2024, 2, 29), "John Dee-Kalender\t1.März 2024"},
-      {Gregorian(2024, 12, 31), "John Dee-Kalender\t1.Januar 2025"},
+      {GregorianJd(2000, 1, 1), "John Dee-Kalender\t1.Januar 2000"},
+      {GregorianJd(2000, 1, 31), "John Dee-Kalender\t31.Januar 2000"},
+      {GregorianJd(2000, 12, 31), "John Dee-Kalender\t31.Dezember 2000"},
+      {GregorianJd(2024, 2, 29), "John Dee-Kalender\t1.März 2024"},
+      {GregorianJd(2024, 12, 31), "John Dee-Kalender\t1.Januar 2025"},
       {1721425.5L, "John Dee-Kalender\t1.Januar 1"},
       {1721426.5L, "John Dee-Kalender\t2.Januar 1"},
       // Before year 1 the count goes on backwards without repeating a day.
@@ -440,12 +477,6 @@ TEST(BabylonianTest, JulianLeapDayBeforeTheReform) {
 // name table (a checked build catches that), at most an empty or "-" text.
 TEST(TraditionalCalendarsTest, AnyInputStaysInsideTheTables) {
   for (const long double jd : {-1e7L, -584283.5L, -1.5L, -0.5L, 0.0L, 0.5L, 1e7L}) {
-    EXPECT_FALSE(MayaRoundDate(jd).empty());
-    EXPECT_FALSE(MayaLongCount(jd).empty());
-    EXPECT_FALSE(AztecDate(jd).empty());
-    EXPECT_FALSE(EgyptianDate(jd).empty());
-    EXPECT_FALSE(SeleucidDate(jd).empty());
-    EXPECT_FALSE(ArmenianDate(jd).empty());
     EXPECT_NO_THROW(BahaiDate(true, static_cast<double>(jd)));
     EXPECT_FALSE(JohnDeeDate(jd).empty());
   }
