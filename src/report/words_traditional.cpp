@@ -14,6 +14,7 @@
 #include "calendars/traditional/dee_sixty_week.h"
 #include "calendars/traditional/egyptian.h"
 #include "calendars/traditional/indian.h"
+#include "calendars/traditional/islamic.h"
 #include "calendars/traditional/japanese.h"
 #include "calendars/traditional/jewish.h"
 #include "calendars/traditional/maya.h"
@@ -77,7 +78,11 @@ void AddEgyptian(DayValues& c, Report& r) {
                                        Str(year) + "; Sothis-Periode " + Str(SothicPeriodOf(c.day)));
 }
 
-void AddIslamic(DayValues& c, Report& r) { r.Add("Islamischer Kalender", c.Islamic().text); }
+void AddIslamic(DayValues& c, Report& r) {
+  const IslamicDateResult& date = c.Islamic();
+  r.Add("Islamischer Kalender",
+        Str(date.day) + "." + std::string(IslamicMonthName(date.month)) + " " + Str(date.year));
+}
 
 void AddIslamicFestivals(DayValues& c, Report& r) {
   AddIslamicFestivals(c.Islamic().day, c.Islamic().month, r);
