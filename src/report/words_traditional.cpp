@@ -155,17 +155,30 @@ void AddAztec(DayValues& c, Report& r) {
 }
 
 void AddBahai(DayValues& c, Report& r) {
-  r.Add("Bahâi-Kalender", BahaiDate(true, static_cast<double>(c.jd)));
+  const BahaiDate date = BahaiFromFixed(c.day);
+  if (date.year < 1) {
+    // Before the era the line stays empty.
+    r.Add("Bahâi-Kalender", "");
+    return;
+  }
+  r.Add("Bahâi-Kalender", Str(date.day) + "." + std::string(BahaiMonthName(date.month)) + " (" + Str(date.month) +
+                              ") " + Str(date.year) + "; Vahid: " +
+                              std::string(BahaiYearName(BahaiVahid(date.year))) +
+                              " / Kull-i-Shay: " + Str(BahaiKullIShay(date.year)));
 }
 
 void AddIndian(DayValues& c, Report& r) {
   // Defined on the Gregorian calendar: before the reform the proleptic
   // Gregorian date of the day.
-  r.Add("Indischer Kalender", IndianNationalDate(c.gregorian.year, c.gregorian.month, c.gregorian.day));
+  const IndianDate date = IndianFromFixed(c.day);
+  r.Add("Indischer Kalender",
+        Str(date.day) + "." + std::string(IndianMonthName(date.month)) + " " + Str(date.year));
 }
 
 void AddSikh(DayValues& c, Report& r) {
-  r.Add("Sikh-Kalender", NanakshahiDate(c.gregorian.day, c.gregorian.month, c.gregorian.year));
+  const NanakshahiDate date = NanakshahiFromFixed(c.day);
+  r.Add("Sikh-Kalender", Str(date.day) + "." + std::string(NanakshahiMonthName(date.month)) + " (" +
+                             Str(date.month) + ") " + Str(date.year));
 }
 
 void AddArmenian(DayValues& c, Report& r) {

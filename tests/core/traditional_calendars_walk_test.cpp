@@ -13,10 +13,8 @@
 #include <string_view>
 
 #include "report/report_builder.h"
-#include "calendars/traditional/bahai.h"
 #include "calendars/traditional/civil_dates.h"
 #include "calendars/traditional/dee_sixty_week.h"
-#include "calendars/traditional/indian.h"
 #include "calendars/traditional/roman.h"
 
 namespace tempulo {
@@ -25,17 +23,6 @@ namespace {
 template <std::size_t N>
 using Names = std::array<std::string_view, N>;
 
-constexpr Names<20> kBahaiMonths = {"Bahâ",      "Jalâl",   "Jamâl",  "'Azamat",    "Nûr",
-                                    "Rahmat",    "Kalimât", "Kamâl",  "Asmâ",       "'Izzat",
-                                    "Mashîyyat", "'Ilm",    "Qudrat", "Qawl",       "Masâi'l",
-                                    "Sharaf",    "Sultân",  "Mulk",   "Ayyâm-i-Hâ", "'Alâ"};
-constexpr Names<19> kBahaiYearNames = {"Alif",  "Bâ",   "Ab",   "Dâl",    "Bâb",   "Vâv",  "Abad",
-                                       "Jâd",   "Bahâ", "Hubb", "Bahhâj", "Javâb", "Ahad", "Vahhâb",
-                                       "Vidâd", "Badî", "Bahî", "Abhâ",   "Vâhid"};
-constexpr Names<12> kIndianMonths = {"Caitra", "Vaisakha", "Jyaistha",   "Asadha", "Sravana", "Bhadra",
-                                     "Asvina", "Kartika",  "Agrahayana", "Pausa",  "Magha",   "Phalguna"};
-constexpr Names<12> kNanakshahiMonths = {"Chet", "Vaisakhi", "Jeth",   "Haarh", "Saavan", "Bhaadon",
-                                         "Assu", "Kattak",   "Maggar", "Poh",   "Maagh",  "Phagun"};
 constexpr Names<12> kGermanMonths = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
                                      "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
 constexpr Names<6> kSixDayWeek = {"Sonntag", "Montag", "Mittwoch", "Donnerstag", "Freitag", "Sonnabend"};
@@ -175,18 +162,6 @@ std::optional<CalendarDay> DayNameYear(std::string_view text, const Names<N>& mo
   return d;
 }
 
-// "d.Name (m) Y" with the number matching the name.
-template <std::size_t N>
-std::optional<CalendarDay> DayNameNumberYear(Scanner& scan, const Names<N>& months) {
-  CalendarDay d;
-  std::string_view name;
-  scan.Number(d.day).Literal(".").Word(name, " (").Literal(" (").Number(d.month).Literal(") ").Number(d.year);
-  if (IndexOf(months, name) + 1 != d.month) {
-    return std::nullopt;
-  }
-  return d;
-}
-
 CalendarDay NextOfTwelve(const CalendarDay& d) {
   return d.month == 12 ? CalendarDay{d.year + 1, 1, 1} : CalendarDay{d.year, d.month + 1, 1};
 }
@@ -198,34 +173,9 @@ int JulianMonthLength(int month, long long year) {
 TEST(TraditionalCalendarsWalkTest, EveryDayFrom1000To3000FollowsTheDayBefore) {
   const long double first = ReportJulianDay(1, 1, 1000);
   const long double last = ReportJulianDay(31, 12, 3000);
-  const long double bahaiEpoch = GregorianCalendarToJulianDay(1844, 3, 21);
   const long double sixtyWeekFirst = GregorianCalendarToJulianDay(1937, 1, 1);
   const long double sixtyWeekLast = GregorianCalendarToJulianDay(2063, 12, 31);
 
-  DayByDay bahai(
-      [](const CalendarDay& d) {
-        // The intercalary days of year Y lie in February of Y + 1844.
-        return d.month == 19 ? (IsGregorianLeap(d.year + 1844) ? 5 : 4) : 19;
-      },
-      [](const CalendarDay& d) {
-        return d.month == 20 ? CalendarDay{d.year + 1, 1, 1} : CalendarDay{d.year, d.month + 1, 1};
-      });
-  DayByDay indian(
-      [](const CalendarDay& d) {
-        if (d.month == 1) {
-          return IsGregorianLeap(d.year + 78) ? 31 : 30;
-        }
-        return d.month <= 6 ? 31 : 30;
-      },
-      NextOfTwelve);
-  DayByDay nanakshahi(
-      [](const CalendarDay& d) {
-        if (d.month == 12) {
-          return IsGregorianLeap(d.year + 1469) ? 31 : 30;
-        }
-        return d.month <= 5 ? 31 : 30;
-      },
-      NextOfTwelve);
   DayByDay johnDee(
       [](const CalendarDay& d) {
         if (d.month == 2) {
@@ -268,36 +218,9 @@ TEST(TraditionalCalendarsWalkTest, EveryDayFrom1000To3000FollowsTheDayBefore) {
                        }
                      });
   long long romanFaults = 0;
-  long long bahaiBeforeEpoch = 0;
 
   for (long double jd = first; jd <= last; jd += 1.0L) {
-    {
-      const std::string text = BahaiDate(true, static_cast<double>(jd));
-      if (jd < bahaiEpoch) {
-        bahaiBeforeEpoch += text.empty() ? 0 : 1;
-      } else {
-        Scanner scan(text);
-        std::optional<CalendarDay> d = DayNameNumberYear(scan, kBahaiMonths);
-        std::string_view yearName;
-        long long period = 0;
-        scan.Literal("; Vahid: ").Word(yearName, " / ").Literal(" / Kull-i-Shay: ").Number(period);
-        if (!scan.Done() || IndexOf(kBahaiYearNames, yearName) < 0 || period < 1) {
-          d.reset();
-        }
-        bahai.See(jd, text, d);
-      }
-    }
     const CivilDate gregorian = JulianDayToGregorianCalendar(jd);
-    {
-      const std::string text = IndianNationalDate(gregorian.year, gregorian.month, gregorian.day);
-      indian.See(jd, text, DayNameYear(text, kIndianMonths));
-    }
-    {
-      const std::string text = NanakshahiDate(gregorian.day, gregorian.month, gregorian.year);
-      Scanner scan(text);
-      std::optional<CalendarDay> d = DayNameNumberYear(scan, kNanakshahiMonths);
-      nanakshahi.See(jd, text, scan.Done() ? d : std::nullopt);
-    }
     {
       const std::string line = JohnDeeDate(jd);
       constexpr std::string_view kLabel = "John Dee-Kalender\t";
@@ -340,19 +263,14 @@ TEST(TraditionalCalendarsWalkTest, EveryDayFrom1000To3000FollowsTheDayBefore) {
   const struct {
     const char* name;
     const DayByDay& walk;
-  } walks[] = {{"Bahai", bahai},
-               {"Indian", indian},
-               {"Nanakshahi", nanakshahi},
-               {"John Dee", johnDee},
+  } walks[] = {{"John Dee", johnDee},
                {"sixty-week", sixtyWeek}};
   for (const auto& w : walks) {
     EXPECT_EQ(w.walk.Faults(), 0) << w.name << ": " << w.walk.FirstFault();
     EXPECT_GT(w.walk.Days(), 0) << w.name;
   }
   EXPECT_EQ(johnDee.Days(), days);
-  EXPECT_EQ(bahai.Days(), static_cast<long long>(last - bahaiEpoch) + 1);
   EXPECT_EQ(sixtyWeek.Days(), static_cast<long long>(sixtyWeekLast - sixtyWeekFirst) + 1);
-  EXPECT_EQ(bahaiBeforeEpoch, 0);
   EXPECT_EQ(romanFaults, 0);
 }
 
