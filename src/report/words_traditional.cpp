@@ -161,9 +161,9 @@ void AddBahai(DayValues& c, Report& r) {
     r.Add("Bahâi-Kalender", "");
     return;
   }
-  r.Add("Bahâi-Kalender", Str(date.day) + "." + std::string(BahaiMonthName(date.month)) + " (" + Str(date.month) +
-                              ") " + Str(date.year) + "; Vahid: " +
-                              std::string(BahaiYearName(BahaiVahid(date.year))) +
+  r.Add("Bahâi-Kalender", Str(date.day) + "." + std::string(BahaiMonthName(date.month)) + " (" +
+                              Str(date.month) + ") " + Str(date.year) +
+                              "; Vahid: " + std::string(BahaiYearName(BahaiVahid(date.year))) +
                               " / Kull-i-Shay: " + Str(BahaiKullIShay(date.year)));
 }
 
@@ -183,9 +183,9 @@ void AddSikh(DayValues& c, Report& r) {
 
 void AddArmenian(DayValues& c, Report& r) {
   const std::optional<ArmenianDate> date = ArmenianFromFixed(c.day);
-  r.Add("Armenischer Kalender", date ? Str(date->day) + "." + std::string(ArmenianMonthName(date->month)) +
-                                           " " + Str(date->year)
-                                     : std::string("-"));
+  r.Add("Armenischer Kalender",
+        date ? Str(date->day) + "." + std::string(ArmenianMonthName(date->month)) + " " + Str(date->year)
+             : std::string("-"));
 }
 
 void AddBerber(DayValues& c, Report& r) {

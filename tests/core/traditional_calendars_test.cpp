@@ -6,10 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "time/clock.h"
-#include "time/julian_day.h"
-#include "report/report.h"
-#include "report/report_builder.h"
 #include "calendars/traditional/aztec.h"
 #include "calendars/traditional/babylonian.h"
 #include "calendars/traditional/bahai.h"
@@ -21,11 +17,17 @@
 #include "calendars/traditional/maya.h"
 #include "calendars/traditional/roman.h"
 #include "calendars/traditional/seleucid_armenian.h"
+#include "report/report.h"
+#include "report/report_builder.h"
+#include "time/clock.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
 
-long double GregorianJd(int year, int month, int day) { return GregorianCalendarToJulianDay(year, month, day); }
+long double GregorianJd(int year, int month, int day) {
+  return GregorianCalendarToJulianDay(year, month, day);
+}
 long double JulianJd(int year, int month, int day) { return JulianCalendarToJulianDay(year, month, day); }
 FixedDay Gregorian(int year, int month, int day) { return FixedFromGregorian({year, month, day}); }
 FixedDay Julian(int year, int month, int day) { return FixedFromJulian({year, month, day}); }
@@ -394,18 +396,12 @@ TEST(IndianNationalTest, Dates) {
     FixedDay day;
     IndianDate expected;
   } cases[] = {
-      {Gregorian(2025, 12, 7), {1947, 9, 16}},
-      {Gregorian(2025, 3, 21), {1946, 12, 30}},
-      {Gregorian(2025, 3, 22), {1947, 1, 1}},
-      {Gregorian(2025, 4, 21), {1947, 2, 1}},
-      {Gregorian(2025, 1, 1), {1946, 10, 11}},
-      {Gregorian(2025, 12, 31), {1947, 10, 10}},
-      {Gregorian(2024, 3, 20), {1945, 12, 30}},
-      {Gregorian(2024, 3, 21), {1946, 1, 1}},
-      {Gregorian(2024, 4, 20), {1946, 1, 31}},
-      {Gregorian(2024, 4, 21), {1946, 2, 1}},
-      {Gregorian(2025, 9, 22), {1947, 6, 31}},
-      {Gregorian(2025, 9, 23), {1947, 7, 1}},
+      {Gregorian(2025, 12, 7), {1947, 9, 16}},  {Gregorian(2025, 3, 21), {1946, 12, 30}},
+      {Gregorian(2025, 3, 22), {1947, 1, 1}},   {Gregorian(2025, 4, 21), {1947, 2, 1}},
+      {Gregorian(2025, 1, 1), {1946, 10, 11}},  {Gregorian(2025, 12, 31), {1947, 10, 10}},
+      {Gregorian(2024, 3, 20), {1945, 12, 30}}, {Gregorian(2024, 3, 21), {1946, 1, 1}},
+      {Gregorian(2024, 4, 20), {1946, 1, 31}},  {Gregorian(2024, 4, 21), {1946, 2, 1}},
+      {Gregorian(2025, 9, 22), {1947, 6, 31}},  {Gregorian(2025, 9, 23), {1947, 7, 1}},
       {Gregorian(1400, 3, 19), {1321, 12, 28}},
   };
   for (const auto& c : cases) {

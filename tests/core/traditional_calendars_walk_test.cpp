@@ -12,10 +12,10 @@
 #include <string>
 #include <string_view>
 
-#include "report/report_builder.h"
 #include "calendars/traditional/civil_dates.h"
 #include "calendars/traditional/dee_sixty_week.h"
 #include "calendars/traditional/roman.h"
+#include "report/report_builder.h"
 
 namespace tempulo {
 namespace {
@@ -263,8 +263,7 @@ TEST(TraditionalCalendarsWalkTest, EveryDayFrom1000To3000FollowsTheDayBefore) {
   const struct {
     const char* name;
     const DayByDay& walk;
-  } walks[] = {{"John Dee", johnDee},
-               {"sixty-week", sixtyWeek}};
+  } walks[] = {{"John Dee", johnDee}, {"sixty-week", sixtyWeek}};
   for (const auto& w : walks) {
     EXPECT_EQ(w.walk.Faults(), 0) << w.name << ": " << w.walk.FirstFault();
     EXPECT_GT(w.walk.Days(), 0) << w.name;

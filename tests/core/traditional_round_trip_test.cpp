@@ -107,9 +107,10 @@ TEST(TraditionalRoundTripTest, MayaAndAztecCountsAdvanceByOne) {
     const MayaHaab nextHaab = MayaHaabFromFixed(day + 1);
     const AztecXihuitl xihuitl = AztecXihuitlFromFixed(day);
     const AztecXihuitl nextXihuitl = AztecXihuitlFromFixed(day + 1);
-    const bool longCountOk = FixedFromMayaLongCount(count) == day &&
-                             MayaLongCountFromFixed(day + 1) == NextCount(count);
-    const bool tzolkinOk = nextTzolkin.number == tzolkin.number % 13 + 1 && nextTzolkin.name == tzolkin.name % 20 + 1;
+    const bool longCountOk =
+        FixedFromMayaLongCount(count) == day && MayaLongCountFromFixed(day + 1) == NextCount(count);
+    const bool tzolkinOk =
+        nextTzolkin.number == tzolkin.number % 13 + 1 && nextTzolkin.name == tzolkin.name % 20 + 1;
     // Haab months of 20 days numbered from 0, the 19th of 5; then 0 Pop.
     const int haabLength = haab.month == 19 ? 5 : 20;
     const bool haabOk = haab.day >= 0 && haab.day < haabLength &&

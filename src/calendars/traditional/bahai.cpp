@@ -43,8 +43,9 @@ BahaiDate BahaiFromFixed(FixedDay day) {
 }
 
 FixedDay FixedFromBahai(const BahaiDate& date) {
-  const std::int64_t daysBefore = date.month == 20 ? kDaysBeforeIntercalary + IntercalaryDays(date.year)
-                                                   : static_cast<std::int64_t>(date.month - 1) * kDaysPerMonth;
+  const std::int64_t daysBefore = date.month == 20
+                                      ? kDaysBeforeIntercalary + IntercalaryDays(date.year)
+                                      : static_cast<std::int64_t>(date.month - 1) * kDaysPerMonth;
   return NewYear(date.year) + daysBefore + date.day - 1;
 }
 

@@ -25,7 +25,9 @@ EgyptianDate EgyptianFromFixed(FixedDay day) { return WanderingYearFromDays(day 
 
 FixedDay FixedFromEgyptian(const EgyptianDate& date) { return kEgyptianEpoch + DaysOfWanderingYear(date); }
 
-std::int64_t SothicPeriodOf(FixedDay day) { return FloorDiv<std::int64_t>(day - kEgyptianEpoch, kSothicPeriodDays) + 1; }
+std::int64_t SothicPeriodOf(FixedDay day) {
+  return FloorDiv<std::int64_t>(day - kEgyptianEpoch, kSothicPeriodDays) + 1;
+}
 
 std::string_view EgyptianMonthName(int month) {
   return month >= 1 && month <= 13 ? kMonths[static_cast<std::size_t>(month - 1)] : std::string_view{};

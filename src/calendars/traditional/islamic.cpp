@@ -24,8 +24,8 @@ FixedDay FixedFromIslamic(const IslamicDay& date) {
 }
 
 IslamicDay IslamicFromFixed(FixedDay day) {
-  const auto year =
-      static_cast<int>(FloorDiv<std::int64_t>(30 * (day - kIslamicEpoch) + kDaysPerCycle + 15, kDaysPerCycle));
+  const auto year = static_cast<int>(
+      FloorDiv<std::int64_t>(30 * (day - kIslamicEpoch) + kDaysPerCycle + 15, kDaysPerCycle));
   const std::int64_t daysBefore = day - FixedFromIslamic({year, 1, 1});
   const auto month = static_cast<int>(FloorDiv<std::int64_t>(11 * daysBefore + 330, 325));
   return {year, month, static_cast<int>(day - FixedFromIslamic({year, month, 1}) + 1)};

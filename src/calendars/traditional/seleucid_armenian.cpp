@@ -41,7 +41,8 @@ std::optional<ArmenianDate> ArmenianFromFixed(FixedDay day) {
 FixedDay FixedFromArmenian(const ArmenianDate& date) { return kArmenianEpoch + DaysOfWanderingYear(date); }
 
 std::string_view ArmenianMonthName(int month) {
-  return month >= 1 && month <= 13 ? kArmenianMonths[static_cast<std::size_t>(month - 1)] : std::string_view{};
+  return month >= 1 && month <= 13 ? kArmenianMonths[static_cast<std::size_t>(month - 1)]
+                                   : std::string_view{};
 }
 
 }  // namespace tempulo

@@ -1,0 +1,390 @@
+// Typed values of the traditional calendars against published dates: the
+// sample data of E. M. Reingold and N. Dershowitz, "Calendrical Calculations"
+// (Cambridge University Press, 3rd ed. 2008, appendix C "Sample Data"),
+// 33 days from 586 BC to AD 2094 given by their R.D. (rata die) number, which
+// is this almanac's day count (day 1 = 1 January 1 of the proleptic
+// Gregorian calendar).
+//
+// Where this almanac deliberately keeps its own convention, the comparison
+// says how the two relate:
+// - the Egyptian year is counted from an epoch 3496 years before the era of
+//   Nabonassar, and the almanac's Egyptian day is the book's day before
+//   (its day count turns over at the noon before the civil day); so is its
+//   Aztec xihuitl day;
+// - the Bahá'í year of the book is split into Kull-i-Shay, Vahid and year,
+//   its intercalary days are month 0 and 'Alâ month 19 (here 19 and 20);
+// - the Armenian era has no days before its epoch here.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "calendars/traditional/aztec.h"
+#include "calendars/traditional/bahai.h"
+#include "calendars/traditional/egyptian.h"
+#include "calendars/traditional/islamic.h"
+#include "calendars/traditional/maya.h"
+#include "calendars/traditional/seleucid_armenian.h"
+
+namespace tempulo {
+namespace {
+
+struct YearMonthDay {
+  int year;
+  int month;
+  int day;
+};
+
+struct BookBahai {
+  int kullIShay;
+  int vahid;
+  int year;
+  int month;  // 0 the intercalary days, 19 'Alâ
+  int day;
+};
+
+struct SampleDay {
+  std::int64_t rd;
+  YearMonthDay egyptian;
+  YearMonthDay armenian;
+  YearMonthDay islamic;
+  MayaLongCount longCount;  // without pictun
+  MayaHaab haab;
+  MayaTzolkin tzolkin;
+  AztecXihuitl xihuitl;
+  BookBahai bahai;
+};
+
+// rd, Egyptian, Armenian, Islamic (arithmetical), Maya long count (baktun
+// .. kin), haab (month, day), tzolkin (number, name), Aztec xihuitl
+// (month, day), Bahá'í (Western, arithmetical).
+constexpr SampleDay kSamples[] = {
+    {-214193,
+     {161, 7, 15},
+     {-1138, 4, 10},
+     {-1245, 12, 9},
+     {0, 6, 8, 3, 13, 9},
+     {11, 12},
+     {5, 9},
+     {2, 6},
+     {-6, 6, 3, 7, 12}},
+    {-61387,
+     {580, 3, 6},
+     {-720, 12, 6},
+     {-813, 2, 23},
+     {0, 7, 9, 8, 3, 15},
+     {5, 3},
+     {9, 15},
+     {14, 2},
+     {-5, 9, 3, 14, 13}},
+    {25469,
+     {818, 2, 22},
+     {-482, 11, 22},
+     {-568, 4, 1},
+     {0, 8, 1, 9, 8, 11},
+     {4, 9},
+     {12, 11},
+     {13, 8},
+     {-4, 2, 13, 10, 17}},
+    {49217,
+     {883, 3, 15},
+     {-417, 12, 15},
+     {-501, 4, 6},
+     {0, 8, 4, 15, 7, 19},
+     {5, 12},
+     {9, 19},
+     {14, 11},
+     {-4, 6, 2, 11, 6}},
+    {171307,
+     {1217, 9, 15},
+     {-82, 6, 10},
+     {-157, 10, 17},
+     {0, 9, 1, 14, 10, 9},
+     {14, 12},
+     {3, 9},
+     {5, 6},
+     {-3, 4, 13, 16, 9}},
+    {210155,
+     {1324, 2, 18},
+     {24, 11, 18},
+     {-47, 6, 3},
+     {0, 9, 7, 2, 8, 17},
+     {4, 5},
+     {7, 17},
+     {13, 4},
+     {-3, 10, 6, 4, 4}},
+    {253427,
+     {1442, 9, 10},
+     {143, 6, 5},
+     {75, 7, 13},
+     {0, 9, 13, 2, 12, 9},
+     {14, 7},
+     {2, 9},
+     {5, 1},
+     {-3, 16, 10, 13, 7}},
+    {369740,
+     {1761, 5, 8},
+     {462, 2, 3},
+     {403, 10, 5},
+     {0, 10, 9, 5, 14, 2},
+     {8, 5},
+     {4, 2},
+     {17, 4},
+     {-2, 14, 6, 2, 17}},
+    {400085,
+     {1844, 6, 28},
+     {545, 3, 23},
+     {489, 5, 22},
+     {0, 10, 13, 10, 1, 7},
+     {10, 15},
+     {7, 7},
+     {1, 9},
+     {-2, 18, 13, 4, 8}},
+    {434355,
+     {1938, 5, 18},
+     {639, 2, 13},
+     {586, 2, 7},
+     {0, 10, 18, 5, 4, 17},
+     {8, 15},
+     {9, 17},
+     {17, 14},
+     {-1, 4, 12, 1, 3}},
+    {452605,
+     {1988, 5, 18},
+     {689, 2, 13},
+     {637, 8, 7},
+     {0, 11, 0, 15, 17, 7},
+     {8, 15},
+     {7, 7},
+     {17, 14},
+     {-1, 7, 4, 19, 9}},
+    {470160,
+     {2036, 6, 23},
+     {737, 3, 18},
+     {687, 2, 20},
+     {0, 11, 3, 4, 13, 2},
+     {10, 10},
+     {12, 2},
+     {1, 4},
+     {-1, 9, 15, 1, 13}},
+    {473837,
+     {2046, 7, 20},
+     {747, 4, 15},
+     {697, 7, 7},
+     {0, 11, 3, 14, 16, 19},
+     {11, 17},
+     {10, 19},
+     {2, 11},
+     {-1, 10, 6, 2, 19}},
+    {507850,
+     {2139, 9, 28},
+     {840, 6, 23},
+     {793, 7, 1},
+     {0, 11, 8, 9, 7, 12},
+     {15, 5},
+     {2, 12},
+     {5, 19},
+     {-1, 15, 4, 5, 8}},
+    {524156,
+     {2184, 5, 29},
+     {885, 2, 24},
+     {839, 7, 6},
+     {0, 11, 10, 14, 12, 18},
+     {9, 6},
+     {6, 18},
+     {18, 5},
+     {-1, 17, 10, 17, 16}},
+    {544676,
+     {2240, 8, 19},
+     {941, 5, 14},
+     {897, 6, 1},
+     {0, 11, 13, 11, 12, 18},
+     {13, 6},
+     {12, 18},
+     {3, 20},
+     {0, 1, 10, 2, 1}},
+    {567118,
+     {2302, 2, 11},
+     {1002, 11, 11},
+     {960, 9, 30},
+     {0, 11, 16, 14, 1, 0},
+     {3, 18},
+     {3, 20},
+     {12, 17},
+     {0, 4, 14, 10, 12}},
+    {569477,
+     {2308, 7, 30},
+     {1009, 4, 25},
+     {967, 5, 27},
+     {0, 11, 17, 0, 10, 19},
+     {12, 7},
+     {9, 19},
+     {3, 1},
+     {0, 5, 1, 19, 4}},
+    {601716,
+     {2396, 11, 29},
+     {1097, 8, 24},
+     {1058, 5, 18},
+     {0, 12, 1, 10, 2, 18},
+     {18, 6},
+     {8, 18},
+     {8, 20},
+     {0, 9, 14, 5, 6}},
+    {613424,
+     {2428, 12, 27},
+     {1129, 9, 22},
+     {1091, 6, 2},
+     {0, 12, 3, 2, 12, 6},
+     {1, 9},
+     {3, 6},
+     {10, 8},
+     {0, 11, 8, 6, 7}},
+    {626596,
+     {2465, 1, 24},
+     {1165, 10, 24},
+     {1128, 8, 4},
+     {0, 12, 4, 19, 4, 18},
+     {3, 1},
+     {6, 18},
+     {11, 20},
+     {0, 13, 6, 7, 12}},
+    {645554,
+     {2517, 1, 2},
+     {1217, 10, 2},
+     {1182, 2, 3},
+     {0, 12, 7, 11, 16, 16},
+     {1, 19},
+     {10, 16},
+     {10, 18},
+     {0, 16, 1, 5, 15}},
+    {664224,
+     {2568, 2, 27},
+     {1268, 11, 27},
+     {1234, 10, 10},
+     {0, 12, 10, 3, 14, 6},
+     {4, 14},
+     {12, 6},
+     {13, 13},
+     {0, 18, 14, 8, 2}},
+    {671401,
+     {2587, 10, 29},
+     {1288, 7, 24},
+     {1255, 1, 11},
+     {0, 12, 11, 3, 13, 3},
+     {16, 16},
+     {13, 3},
+     {7, 10},
+     {0, 19, 15, 1, 7}},
+    {694799,
+     {2651, 12, 7},
+     {1352, 9, 2},
+     {1321, 1, 21},
+     {0, 12, 14, 8, 13, 1},
+     {18, 14},
+     {11, 1},
+     {9, 8},
+     {1, 4, 3, 2, 11}},
+    {704424,
+     {2678, 4, 17},
+     {1379, 1, 12},
+     {1348, 3, 19},
+     {0, 12, 15, 15, 8, 6},
+     {7, 4},
+     {3, 6},
+     {16, 3},
+     {1, 5, 10, 9, 6}},
+    {708842,
+     {2690, 5, 25},
+     {1391, 2, 20},
+     {1360, 9, 8},
+     {0, 12, 16, 7, 13, 4},
+     {9, 2},
+     {1, 4},
+     {18, 1},
+     {1, 6, 3, 11, 3}},
+    {709409,
+     {2691, 12, 17},
+     {1392, 9, 12},
+     {1362, 4, 13},
+     {0, 12, 16, 9, 5, 11},
+     {19, 4},
+     {9, 11},
+     {9, 18},
+     {1, 6, 5, 2, 11}},
+    {709580,
+     {2692, 6, 3},
+     {1393, 2, 28},
+     {1362, 10, 7},
+     {0, 12, 16, 9, 14, 2},
+     {9, 10},
+     {11, 2},
+     {18, 9},
+     {1, 6, 5, 11, 11}},
+    {727274,
+     {2740, 11, 27},
+     {1441, 8, 22},
+     {1412, 9, 13},
+     {0, 12, 18, 18, 16, 16},
+     {18, 4},
+     {12, 16},
+     {8, 18},
+     {1, 8, 15, 19, 16}},
+    {728714,
+     {2744, 11, 7},
+     {1445, 8, 2},
+     {1416, 10, 5},
+     {0, 12, 19, 2, 16, 16},
+     {17, 4},
+     {9, 16},
+     {7, 18},
+     {1, 8, 19, 18, 19}},
+    {744313,
+     {2787, 8, 1},
+     {1488, 4, 26},
+     {1460, 10, 12},
+     {0, 13, 1, 6, 4, 15},
+     {12, 8},
+     {8, 15},
+     {3, 2},
+     {1, 11, 5, 13, 7}},
+    {764652,
+     {2843, 4, 20},
+     {1544, 1, 15},
+     {1518, 3, 5},
+     {0, 13, 4, 2, 13, 14},
+     {7, 7},
+     {2, 14},
+     {16, 6},
+     {1, 14, 4, 7, 6}},
+};
+
+constexpr int kEgyptianYearsBeforeNabonassar = 3496;
+
+TEST(TraditionalSampleDatesTest, AgreeWithThePublishedTable) {
+  int armenianDays = 0;
+  for (const SampleDay& s : kSamples) {
+    const FixedDay day{s.rd};
+    SCOPED_TRACE(s.rd);
+    const EgyptianDate egyptian = EgyptianFromFixed(day + 1);
+    EXPECT_EQ(egyptian, (EgyptianDate{s.egyptian.year + kEgyptianYearsBeforeNabonassar, s.egyptian.month,
+                                      s.egyptian.day}));
+    if (day >= kArmenianEpoch) {
+      ++armenianDays;
+      EXPECT_EQ(ArmenianFromFixed(day), (ArmenianDate{s.armenian.year, s.armenian.month, s.armenian.day}));
+    } else {
+      EXPECT_LT(s.armenian.year, 1);
+    }
+    EXPECT_EQ(IslamicFromFixed(day), (IslamicDay{s.islamic.year, s.islamic.month, s.islamic.day}));
+    EXPECT_EQ(MayaLongCountFromFixed(day), s.longCount);
+    EXPECT_EQ(MayaHaabFromFixed(day), s.haab);
+    EXPECT_EQ(MayaTzolkinFromFixed(day), s.tzolkin);
+    EXPECT_EQ(AztecXihuitlFromFixed(day + 1), s.xihuitl);
+    const int bahaiMonth = s.bahai.month == 0 ? 19 : s.bahai.month == 19 ? 20 : s.bahai.month;
+    EXPECT_EQ(BahaiFromFixed(day),
+              (BahaiDate{361 * (s.bahai.kullIShay - 1) + 19 * (s.bahai.vahid - 1) + s.bahai.year, bahaiMonth,
+                         s.bahai.day}));
+  }
+  EXPECT_EQ(armenianDays, 28);
+}
+
+}  // namespace
+}  // namespace tempulo
