@@ -67,7 +67,28 @@ constexpr std::array<std::string_view, 24> kSolarTermNames = {
 }  // namespace
 
 void AddRoman(DayValues& c, Report& r) {
-  r.Add("Römischer Kalender", RomanDate(c.julian.day, c.julian.month, c.julian.year));
+  const RomanDate date = RomanFromFixed(c.day);
+  std::string text;
+  if (date.leap) {
+    text = "ANTE DIEM BIS VI KALENDIS MARTII";
+  } else {
+    const std::string month(RomanMonthGenitive(date.month));
+    const bool onTheDay = date.count == 1;
+    switch (date.event) {
+      case RomanEvent::kKalends:
+        text = onTheDay ? "KALENDAE " + month : RomanDayCount(date.count) + "KALENDIS " + month;
+        break;
+      case RomanEvent::kNones:
+        text = onTheDay ? "NONAE " + month : RomanDayCount(date.count) + "NONIS " + month;
+        break;
+      case RomanEvent::kIdes:
+        text = onTheDay ? "IDVS " + month : RomanDayCount(date.count) + "IDIBVS " + month;
+        break;
+    }
+  }
+  // The year of the day itself, also for the days that name the next January.
+  r.Add("Römischer Kalender",
+        text + " " + RomanNumeral(c.julian.year + kRomeFoundedBeforeYear1) + " A. V. C.");
 }
 
 void AddEgyptian(DayValues& c, Report& r) {

@@ -151,35 +151,43 @@ TEST(RomanTest, DayCounts) {
 }
 
 TEST(RomanTest, JulianCalendarDates) {
-  const DateCase cases[] = {
-      {1, 1, 2025, "KALENDAE IANVARII MMDCCLXXVIII A. V. C."},
-      {2, 1, 2025, "ANTE DIEM IV NONIS IANVARII MMDCCLXXVIII A. V. C."},
-      {4, 1, 2025, "PRIDIE NONIS IANVARII MMDCCLXXVIII A. V. C."},
-      {5, 1, 2025, "NONAE IANVARII MMDCCLXXVIII A. V. C."},
-      {12, 1, 2025, "PRIDIE IDIBVS IANVARII MMDCCLXXVIII A. V. C."},
-      {13, 1, 2025, "IDVS IANVARII MMDCCLXXVIII A. V. C."},
-      {14, 1, 2025, "ANTE DIEM XIX KALENDIS FEBRVARII MMDCCLXXVIII A. V. C."},
-      {7, 3, 2025, "NONAE MARTII MMDCCLXXVIII A. V. C."},
-      {15, 3, 2025, "IDVS MARTII MMDCCLXXVIII A. V. C."},
-      {16, 3, 2025, "ANTE DIEM XVII KALENDIS APRILIS MMDCCLXXVIII A. V. C."},
-      {30, 4, 2025, "PRIDIE KALENDIS MAII MMDCCLXXVIII A. V. C."},
-      {24, 11, 2025, "ANTE DIEM VIII KALENDIS DECEMBRIS MMDCCLXXVIII A. V. C."},
-      {31, 12, 2025, "PRIDIE KALENDIS IANVARII MMDCCLXXVIII A. V. C."},
+  constexpr RomanEvent K = RomanEvent::kKalends;
+  constexpr RomanEvent N = RomanEvent::kNones;
+  constexpr RomanEvent I = RomanEvent::kIdes;
+  const struct {
+    FixedDay day;
+    RomanDate expected;
+  } cases[] = {
+      {Julian(2025, 1, 1), {2025, 1, K, 1, false}},
+      {Julian(2025, 1, 2), {2025, 1, N, 4, false}},
+      {Julian(2025, 1, 4), {2025, 1, N, 2, false}},
+      {Julian(2025, 1, 5), {2025, 1, N, 1, false}},
+      {Julian(2025, 1, 12), {2025, 1, I, 2, false}},
+      {Julian(2025, 1, 13), {2025, 1, I, 1, false}},
+      {Julian(2025, 1, 14), {2025, 2, K, 19, false}},
+      {Julian(2025, 3, 7), {2025, 3, N, 1, false}},
+      {Julian(2025, 3, 15), {2025, 3, I, 1, false}},
+      {Julian(2025, 3, 16), {2025, 4, K, 17, false}},
+      {Julian(2025, 4, 30), {2025, 5, K, 2, false}},
+      {Julian(2025, 11, 24), {2025, 12, K, 8, false}},
+      // After the December ides: the kalends of the next year's January.
+      {Julian(2025, 12, 31), {2026, 1, K, 2, false}},
       // The doubled sixth day before the March kalends of a leap year.
-      {24, 2, 2024, "ANTE DIEM VI KALENDIS MARTII MMDCCLXXVII A. V. C."},
-      {25, 2, 2024, "ANTE DIEM BIS VI KALENDIS MARTII MMDCCLXXVII A. V. C."},
-      {26, 2, 2024, "ANTE DIEM V KALENDIS MARTII MMDCCLXXVII A. V. C."},
-      {29, 2, 2024, "PRIDIE KALENDIS MARTII MMDCCLXXVII A. V. C."},
-      {25, 2, 2025, "ANTE DIEM V KALENDIS MARTII MMDCCLXXVIII A. V. C."},
-      {28, 2, 2025, "PRIDIE KALENDIS MARTII MMDCCLXXVIII A. V. C."},
-      {1, 1, 1000, "KALENDAE IANVARII MDCCLIII A. V. C."},
-      // Days the month does not have, and a month outside 1..12.
-      {31, 4, 2025, "? MMDCCLXXVIII A. V. C."},
-      {1, 13, 2025, "? MMDCCLXXVIII A. V. C."},
+      {Julian(2024, 2, 14), {2024, 3, K, 16, false}},
+      {Julian(2024, 2, 24), {2024, 3, K, 6, false}},
+      {Julian(2024, 2, 25), {2024, 3, K, 6, true}},
+      {Julian(2024, 2, 26), {2024, 3, K, 5, false}},
+      {Julian(2024, 2, 29), {2024, 3, K, 2, false}},
+      {Julian(2025, 2, 14), {2025, 3, K, 16, false}},
+      {Julian(2025, 2, 25), {2025, 3, K, 5, false}},
+      {Julian(2025, 2, 28), {2025, 3, K, 2, false}},
+      {Julian(1000, 1, 1), {1000, 1, K, 1, false}},
   };
-  for (const DateCase& c : cases) {
-    EXPECT_EQ(RomanDate(c.day, c.month, c.year), c.expected) << c.day << "." << c.month << "." << c.year;
+  for (const auto& c : cases) {
+    EXPECT_EQ(RomanFromFixed(c.day), c.expected) << c.day.value;
+    EXPECT_EQ(FixedFromRoman(c.expected), c.day) << c.day.value;
   }
+  EXPECT_EQ(RomanMonthGenitive(12), "DECEMBRIS");
 }
 
 TEST(EgyptianTest, Dates) {
@@ -485,7 +493,6 @@ TEST(TraditionalCalendarsTest, AnyInputStaysInsideTheTables) {
     for (int month = -2; month <= 14; ++month) {
       for (const int day : {-1000, -1, 0, 1, 29, 30, 31, 32, 1000}) {
         EXPECT_NO_THROW({
-          RomanDate(day, month, year);
           BabylonianDate(day, month, year);
           JapaneseEraDate(year, month, day);
           SixtyWeekDate(day, month, year);

@@ -13,6 +13,7 @@
 #include "calendars/traditional/indian.h"
 #include "calendars/traditional/islamic.h"
 #include "calendars/traditional/maya.h"
+#include "calendars/traditional/roman.h"
 #include "calendars/traditional/seleucid_armenian.h"
 #include "time/civil.h"
 
@@ -81,6 +82,25 @@ TEST(TraditionalRoundTripTest, EveryDayLeadsBackAndToTheNextDate) {
   Walk<BahaiDate>({"Bahai", BahaiFromFixed, FixedFromBahai, 20, 19, kFirst});
   Walk<IndianDate>({"Indian", IndianFromFixed, FixedFromIndian, 12, 31, kFirst});
   Walk<NanakshahiDate>({"Nanakshahi", NanakshahiFromFixed, FixedFromNanakshahi, 12, 31, kFirst});
+}
+
+TEST(TraditionalRoundTripTest, RomanDatesLeadBackAndCountDown) {
+  int faults = 0;
+  for (FixedDay day = kFirst; day <= kLast && faults < 5; day = day + kStep) {
+    const RomanDate date = RomanFromFixed(day);
+    const RomanDate next = RomanFromFixed(day + 1);
+    // Toward a marked day the count falls by one; the doubled day repeats
+    // the sixth; after a marked day the count starts afresh.
+    const bool countsDown = next.event == date.event && next.month == date.month &&
+                            (next.count == date.count - 1 || (next.leap && next.count == date.count));
+    const bool afterLeap = date.leap && next.count == date.count - 1;
+    const bool afresh = date.count == 1 && next.count > 1;
+    if (FixedFromRoman(date) != day || date.count < 1 || !(countsDown || afterLeap || afresh)) {
+      ADD_FAILURE() << "day " << day.value << ": " << date.year << "/" << date.month << " count "
+                    << date.count;
+      ++faults;
+    }
+  }
 }
 
 // The long count as a number with the places 20, 20, 20, 20, 18, 20 counted

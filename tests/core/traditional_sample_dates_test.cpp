@@ -23,6 +23,7 @@
 #include "calendars/traditional/egyptian.h"
 #include "calendars/traditional/islamic.h"
 #include "calendars/traditional/maya.h"
+#include "calendars/traditional/roman.h"
 #include "calendars/traditional/seleucid_armenian.h"
 
 namespace tempulo {
@@ -42,6 +43,19 @@ struct BookBahai {
   int day;
 };
 
+// The book counts the years before AD 1 without a year 0; none of its
+// sample days has the doubled leap day.
+struct BookRoman {
+  int year;
+  int month;
+  RomanEvent event;
+  int count;
+};
+
+constexpr RomanEvent K = RomanEvent::kKalends;
+constexpr RomanEvent N = RomanEvent::kNones;
+constexpr RomanEvent I = RomanEvent::kIdes;
+
 struct SampleDay {
   std::int64_t rd;
   YearMonthDay egyptian;
@@ -52,11 +66,13 @@ struct SampleDay {
   MayaTzolkin tzolkin;
   AztecXihuitl xihuitl;
   BookBahai bahai;
+  BookRoman roman;
 };
 
 // rd, Egyptian, Armenian, Islamic (arithmetical), Maya long count (baktun
 // .. kin), haab (month, day), tzolkin (number, name), Aztec xihuitl
-// (month, day), Bahá'í (Western, arithmetical).
+// (month, day), Bahá'í (Western, arithmetical), Roman (year, month, event,
+// count).
 constexpr SampleDay kSamples[] = {
     {-214193,
      {161, 7, 15},
@@ -66,7 +82,8 @@ constexpr SampleDay kSamples[] = {
      {11, 12},
      {5, 9},
      {2, 6},
-     {-6, 6, 3, 7, 12}},
+     {-6, 6, 3, 7, 12},
+     {-587, 8, K, 3}},
     {-61387,
      {580, 3, 6},
      {-720, 12, 6},
@@ -75,7 +92,8 @@ constexpr SampleDay kSamples[] = {
      {5, 3},
      {9, 15},
      {14, 2},
-     {-5, 9, 3, 14, 13}},
+     {-5, 9, 3, 14, 13},
+     {-169, 12, I, 6}},
     {25469,
      {818, 2, 22},
      {-482, 11, 22},
@@ -84,7 +102,8 @@ constexpr SampleDay kSamples[] = {
      {4, 9},
      {12, 11},
      {13, 8},
-     {-4, 2, 13, 10, 17}},
+     {-4, 2, 13, 10, 17},
+     {70, 10, K, 6}},
     {49217,
      {883, 3, 15},
      {-417, 12, 15},
@@ -93,7 +112,8 @@ constexpr SampleDay kSamples[] = {
      {5, 12},
      {9, 19},
      {14, 11},
-     {-4, 6, 2, 11, 6}},
+     {-4, 6, 2, 11, 6},
+     {135, 10, N, 5}},
     {171307,
      {1217, 9, 15},
      {-82, 6, 10},
@@ -102,7 +122,8 @@ constexpr SampleDay kSamples[] = {
      {14, 12},
      {3, 9},
      {5, 6},
-     {-3, 4, 13, 16, 9}},
+     {-3, 4, 13, 16, 9},
+     {470, 1, I, 7}},
     {210155,
      {1324, 2, 18},
      {24, 11, 18},
@@ -111,7 +132,8 @@ constexpr SampleDay kSamples[] = {
      {4, 5},
      {7, 17},
      {13, 4},
-     {-3, 10, 6, 4, 4}},
+     {-3, 10, 6, 4, 4},
+     {576, 6, K, 15}},
     {253427,
      {1442, 9, 10},
      {143, 6, 5},
@@ -120,7 +142,8 @@ constexpr SampleDay kSamples[] = {
      {14, 7},
      {2, 9},
      {5, 1},
-     {-3, 16, 10, 13, 7}},
+     {-3, 16, 10, 13, 7},
+     {694, 11, I, 7}},
     {369740,
      {1761, 5, 8},
      {462, 2, 3},
@@ -129,7 +152,8 @@ constexpr SampleDay kSamples[] = {
      {8, 5},
      {4, 2},
      {17, 4},
-     {-2, 14, 6, 2, 17}},
+     {-2, 14, 6, 2, 17},
+     {1013, 5, K, 13}},
     {400085,
      {1844, 6, 28},
      {545, 3, 23},
@@ -138,7 +162,8 @@ constexpr SampleDay kSamples[] = {
      {10, 15},
      {7, 7},
      {1, 9},
-     {-2, 18, 13, 4, 8}},
+     {-2, 18, 13, 4, 8},
+     {1096, 6, K, 15}},
     {434355,
      {1938, 5, 18},
      {639, 2, 13},
@@ -147,7 +172,8 @@ constexpr SampleDay kSamples[] = {
      {8, 15},
      {9, 17},
      {17, 14},
-     {-1, 4, 12, 1, 3}},
+     {-1, 4, 12, 1, 3},
+     {1190, 4, K, 17}},
     {452605,
      {1988, 5, 18},
      {689, 2, 13},
@@ -156,7 +182,8 @@ constexpr SampleDay kSamples[] = {
      {8, 15},
      {7, 7},
      {17, 14},
-     {-1, 7, 4, 19, 9}},
+     {-1, 7, 4, 19, 9},
+     {1240, 3, N, 5}},
     {470160,
      {2036, 6, 23},
      {737, 3, 18},
@@ -165,7 +192,8 @@ constexpr SampleDay kSamples[] = {
      {10, 10},
      {12, 2},
      {1, 4},
-     {-1, 9, 15, 1, 13}},
+     {-1, 9, 15, 1, 13},
+     {1288, 4, K, 7}},
     {473837,
      {2046, 7, 20},
      {747, 4, 15},
@@ -174,7 +202,8 @@ constexpr SampleDay kSamples[] = {
      {11, 17},
      {10, 19},
      {2, 11},
-     {-1, 10, 6, 2, 19}},
+     {-1, 10, 6, 2, 19},
+     {1298, 5, K, 12}},
     {507850,
      {2139, 9, 28},
      {840, 6, 23},
@@ -183,7 +212,8 @@ constexpr SampleDay kSamples[] = {
      {15, 5},
      {2, 12},
      {5, 19},
-     {-1, 15, 4, 5, 8}},
+     {-1, 15, 4, 5, 8},
+     {1391, 6, N, 2}},
     {524156,
      {2184, 5, 29},
      {885, 2, 24},
@@ -192,7 +222,8 @@ constexpr SampleDay kSamples[] = {
      {9, 6},
      {6, 18},
      {18, 5},
-     {-1, 17, 10, 17, 16}},
+     {-1, 17, 10, 17, 16},
+     {1436, 2, K, 8}},
     {544676,
      {2240, 8, 19},
      {941, 5, 14},
@@ -201,7 +232,8 @@ constexpr SampleDay kSamples[] = {
      {13, 6},
      {12, 18},
      {3, 20},
-     {0, 1, 10, 2, 1}},
+     {0, 1, 10, 2, 1},
+     {1492, 4, K, 2}},
     {567118,
      {2302, 2, 11},
      {1002, 11, 11},
@@ -210,7 +242,8 @@ constexpr SampleDay kSamples[] = {
      {3, 18},
      {3, 20},
      {12, 17},
-     {0, 4, 14, 10, 12}},
+     {0, 4, 14, 10, 12},
+     {1553, 9, I, 5}},
     {569477,
      {2308, 7, 30},
      {1009, 4, 25},
@@ -219,7 +252,8 @@ constexpr SampleDay kSamples[] = {
      {12, 7},
      {9, 19},
      {3, 1},
-     {0, 5, 1, 19, 4}},
+     {0, 5, 1, 19, 4},
+     {1560, 3, K, 6}},
     {601716,
      {2396, 11, 29},
      {1097, 8, 24},
@@ -228,7 +262,8 @@ constexpr SampleDay kSamples[] = {
      {18, 6},
      {8, 18},
      {8, 20},
-     {0, 9, 14, 5, 6}},
+     {0, 9, 14, 5, 6},
+     {1648, 6, K, 2}},
     {613424,
      {2428, 12, 27},
      {1129, 9, 22},
@@ -237,7 +272,8 @@ constexpr SampleDay kSamples[] = {
      {1, 9},
      {3, 6},
      {10, 8},
-     {0, 11, 8, 6, 7}},
+     {0, 11, 8, 6, 7},
+     {1680, 7, K, 12}},
     {626596,
      {2465, 1, 24},
      {1165, 10, 24},
@@ -246,7 +282,8 @@ constexpr SampleDay kSamples[] = {
      {3, 1},
      {6, 18},
      {11, 20},
-     {0, 13, 6, 7, 12}},
+     {0, 13, 6, 7, 12},
+     {1716, 7, I, 3}},
     {645554,
      {2517, 1, 2},
      {1217, 10, 2},
@@ -255,7 +292,8 @@ constexpr SampleDay kSamples[] = {
      {1, 19},
      {10, 16},
      {10, 18},
-     {0, 16, 1, 5, 15}},
+     {0, 16, 1, 5, 15},
+     {1768, 6, I, 6}},
     {664224,
      {2568, 2, 27},
      {1268, 11, 27},
@@ -264,7 +302,8 @@ constexpr SampleDay kSamples[] = {
      {4, 14},
      {12, 6},
      {13, 13},
-     {0, 18, 14, 8, 2}},
+     {0, 18, 14, 8, 2},
+     {1819, 8, K, 12}},
     {671401,
      {2587, 10, 29},
      {1288, 7, 24},
@@ -273,7 +312,8 @@ constexpr SampleDay kSamples[] = {
      {16, 16},
      {13, 3},
      {7, 10},
-     {0, 19, 15, 1, 7}},
+     {0, 19, 15, 1, 7},
+     {1839, 3, I, 1}},
     {694799,
      {2651, 12, 7},
      {1352, 9, 2},
@@ -282,7 +322,8 @@ constexpr SampleDay kSamples[] = {
      {18, 14},
      {11, 1},
      {9, 8},
-     {1, 4, 3, 2, 11}},
+     {1, 4, 3, 2, 11},
+     {1903, 4, I, 8}},
     {704424,
      {2678, 4, 17},
      {1379, 1, 12},
@@ -291,7 +332,8 @@ constexpr SampleDay kSamples[] = {
      {7, 4},
      {3, 6},
      {16, 3},
-     {1, 5, 10, 9, 6}},
+     {1, 5, 10, 9, 6},
+     {1929, 8, I, 2}},
     {708842,
      {2690, 5, 25},
      {1391, 2, 20},
@@ -300,7 +342,8 @@ constexpr SampleDay kSamples[] = {
      {9, 2},
      {1, 4},
      {18, 1},
-     {1, 6, 3, 11, 3}},
+     {1, 6, 3, 11, 3},
+     {1941, 10, K, 16}},
     {709409,
      {2691, 12, 17},
      {1392, 9, 12},
@@ -309,7 +352,8 @@ constexpr SampleDay kSamples[] = {
      {19, 4},
      {9, 11},
      {9, 18},
-     {1, 6, 5, 2, 11}},
+     {1, 6, 5, 2, 11},
+     {1943, 4, I, 8}},
     {709580,
      {2692, 6, 3},
      {1393, 2, 28},
@@ -318,7 +362,8 @@ constexpr SampleDay kSamples[] = {
      {9, 10},
      {11, 2},
      {18, 9},
-     {1, 6, 5, 11, 11}},
+     {1, 6, 5, 11, 11},
+     {1943, 10, K, 8}},
     {727274,
      {2740, 11, 27},
      {1441, 8, 22},
@@ -327,7 +372,8 @@ constexpr SampleDay kSamples[] = {
      {18, 4},
      {12, 16},
      {8, 18},
-     {1, 8, 15, 19, 16}},
+     {1, 8, 15, 19, 16},
+     {1992, 3, N, 4}},
     {728714,
      {2744, 11, 7},
      {1445, 8, 2},
@@ -336,7 +382,8 @@ constexpr SampleDay kSamples[] = {
      {17, 4},
      {9, 16},
      {7, 18},
-     {1, 8, 19, 18, 19}},
+     {1, 8, 19, 18, 19},
+     {1996, 2, I, 2}},
     {744313,
      {2787, 8, 1},
      {1488, 4, 26},
@@ -345,7 +392,8 @@ constexpr SampleDay kSamples[] = {
      {12, 8},
      {8, 15},
      {3, 2},
-     {1, 11, 5, 13, 7}},
+     {1, 11, 5, 13, 7},
+     {2038, 11, K, 5}},
     {764652,
      {2843, 4, 20},
      {1544, 1, 15},
@@ -354,7 +402,8 @@ constexpr SampleDay kSamples[] = {
      {7, 7},
      {2, 14},
      {16, 6},
-     {1, 14, 4, 7, 6}},
+     {1, 14, 4, 7, 6},
+     {2094, 7, N, 3}},
 };
 
 constexpr int kEgyptianYearsBeforeNabonassar = 3496;
@@ -378,6 +427,9 @@ TEST(TraditionalSampleDatesTest, AgreeWithThePublishedTable) {
     EXPECT_EQ(MayaHaabFromFixed(day), s.haab);
     EXPECT_EQ(MayaTzolkinFromFixed(day), s.tzolkin);
     EXPECT_EQ(AztecXihuitlFromFixed(day + 1), s.xihuitl);
+    const int romanYear = s.roman.year < 0 ? s.roman.year + 1 : s.roman.year;
+    EXPECT_EQ(RomanFromFixed(day),
+              (RomanDate{romanYear, s.roman.month, s.roman.event, s.roman.count, false}));
     const int bahaiMonth = s.bahai.month == 0 ? 19 : s.bahai.month == 19 ? 20 : s.bahai.month;
     EXPECT_EQ(BahaiFromFixed(day),
               (BahaiDate{361 * (s.bahai.kullIShay - 1) + 19 * (s.bahai.vahid - 1) + s.bahai.year, bahaiMonth,
