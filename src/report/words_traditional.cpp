@@ -33,10 +33,6 @@ constexpr std::array<std::string_view, 12> kBerberMonthNames = {"Yennayer", "Fur
                                                                 "Mayyu",    "Yunyu", "Yulyu",   "Ghust",
                                                                 "Shtember", "Tuber", "Wamber",  "Jember"};
 
-constexpr std::array<std::string_view, 13> kJewishMonthNames = {
-    "Nisan",   "Iyar",   "Sivan", "Tammuz", "Av",   "Elul",  "Tishri",
-    "Heshvan", "Kislev", "Tevet", "Shevat", "Adar", "Adar 2"};
-
 constexpr std::array<std::string_view, 24> kSolarTermNames = {
     "Chunfen - Frühlingstagundnachtgleiche",
     "Qingming - Hell und Klar",
@@ -106,18 +102,21 @@ void AddIslamic(DayValues& c, Report& r) {
 }
 
 void AddIslamicFestivals(DayValues& c, Report& r) {
-  AddIslamicFestivals(c.Islamic().day, c.Islamic().month, r);
+  AddIslamicFestivals(IslamicDay{c.Islamic().year, c.Islamic().month, c.Islamic().day}, r);
 }
 
 void AddJewish(DayValues& c, Report& r) {
   if (c.selected.year < 359) {
     return;
   }
-  const JewishDay jewish = JewishDate(c.dateValue, c.clock);
+  const std::optional<JewishDay> jewish = JewishFromFixed(c.day);
+  if (!jewish) {
+    return;
+  }
   r.Add("Jüdischer Kalender",
-        Str(jewish.day) + "." + Name(kJewishMonthNames, jewish.month) + " " + Str(jewish.year));
-  AddJewishFestivals(jewish.month, jewish.day, r);
-  if (jewish.month == 1 && jewish.day >= 15 && jewish.day <= 21) {
+        Str(jewish->day) + "." + std::string(JewishMonthName(jewish->month)) + " " + Str(jewish->year));
+  AddJewishFestivals(*jewish, r);
+  if (jewish->month == 1 && jewish->day >= 15 && jewish->day <= 21) {
     r.Add("", "Passahfest");
   }
 }
@@ -145,9 +144,7 @@ void AddSolarTerm(DayValues& c, Report& r) {
                 std::string(kSolarTermNames[static_cast<std::size_t>(term)]));
 }
 
-void AddChineseFestivals(DayValues& c, Report& r) {
-  AddChineseFestivals(c.Chinese().day, c.Chinese().month, r);
-}
+void AddChineseFestivals(DayValues& c, Report& r) { AddChineseFestivals(c.Chinese(), r); }
 
 void AddSeleucid(DayValues& c, Report& r) {
   const SeleucidDate date = SeleucidFromFixed(c.day);

@@ -12,6 +12,7 @@
 #include "calendars/traditional/egyptian.h"
 #include "calendars/traditional/indian.h"
 #include "calendars/traditional/islamic.h"
+#include "calendars/traditional/jewish.h"
 #include "calendars/traditional/maya.h"
 #include "calendars/traditional/roman.h"
 #include "calendars/traditional/seleucid_armenian.h"
@@ -98,6 +99,30 @@ TEST(TraditionalRoundTripTest, RomanDatesLeadBackAndCountDown) {
     if (FixedFromRoman(date) != day || date.count < 1 || !(countsDown || afterLeap || afresh)) {
       ADD_FAILURE() << "day " << day.value << ": " << date.year << "/" << date.month << " count "
                     << date.count;
+      ++faults;
+    }
+  }
+}
+
+// The Jewish year begins with Tishri (7); the months run on to Adar (12) or,
+// in a leap year, Adar 2 (13), then Nisan (1) to Elul (6).
+TEST(TraditionalRoundTripTest, JewishDatesLeadBackAndFollowInTurn) {
+  int faults = 0;
+  for (FixedDay day = FixedFromCivil({359, 1, 1}); day <= kLast && faults < 5; day = day + kStep) {
+    const std::optional<JewishDay> date = JewishFromFixed(day);
+    const std::optional<JewishDay> next = JewishFromFixed(day + 1);
+    if (!date || !next) {
+      ADD_FAILURE() << "day " << day.value << " has no Jewish date";
+      ++faults;
+      continue;
+    }
+    bool follows = next->year == date->year && next->month == date->month && next->day == date->day + 1;
+    if (!follows && next->day == 1 && date->day >= 29) {
+      const bool nextMonth = next->month == date->month % 13 + 1 || (date->month == 12 && next->month == 1);
+      follows = nextMonth && next->year == date->year + (next->month == 7 ? 1 : 0);
+    }
+    if (FixedFromJewish(*date) != day || !follows || date->day > 30) {
+      ADD_FAILURE() << "day " << day.value << " is " << Show(*date) << ", next " << Show(*next);
       ++faults;
     }
   }
