@@ -122,8 +122,13 @@ void AddJewish(DayValues& c, Report& r) {
 }
 
 void AddJapanese(DayValues& c, Report& r) {
-  if (c.selected.year >= 1868) {
-    r.Add("Japanischer Kalender", JapaneseEraDate(c.selected.year, c.selected.month, c.selected.day));
+  if (c.selected.year < 1868) {
+    return;
+  }
+  const std::optional<JapaneseDate> date = JapaneseFromFixed(c.day);
+  if (date) {
+    r.Add("Japanischer Kalender", Str(date->day) + "." + std::string(JapaneseMonthName(date->month)) + " " +
+                                      std::string(JapaneseEraName(date->era)) + " " + Str(date->year));
   }
 }
 
@@ -211,7 +216,11 @@ void AddBerber(DayValues& c, Report& r) {
         Str(c.julian.day) + "." + Name(kBerberMonthNames, c.julian.month) + " " + Str(c.julian.year + 950));
 }
 
-void AddJohnDee(DayValues& c, Report& r) { r.Add(JohnDeeDate(c.jd)); }
+void AddJohnDee(DayValues& c, Report& r) {
+  const DeeDate date = DeeFromFixed(c.day);
+  r.Add("John Dee-Kalender",
+        Str(date.day) + "." + std::string(DeeMonthName(date.month)) + " " + Str(date.year));
+}
 
 void AddSixtyWeek(DayValues& c, Report& r) {
   r.Add("60 Wochen-Kalender", SixtyWeekDate(c.selected.day, c.selected.month, c.selected.year));

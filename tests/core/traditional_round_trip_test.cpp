@@ -9,6 +9,7 @@
 
 #include "calendars/traditional/aztec.h"
 #include "calendars/traditional/bahai.h"
+#include "calendars/traditional/dee_sixty_week.h"
 #include "calendars/traditional/egyptian.h"
 #include "calendars/traditional/indian.h"
 #include "calendars/traditional/islamic.h"
@@ -82,6 +83,7 @@ TEST(TraditionalRoundTripTest, EveryDayLeadsBackAndToTheNextDate) {
   Walk<IslamicDay>({"Islamic", IslamicFromFixed, FixedFromIslamic, 12, 30, kFirst});
   Walk<BahaiDate>({"Bahai", BahaiFromFixed, FixedFromBahai, 20, 19, kFirst});
   Walk<IndianDate>({"Indian", IndianFromFixed, FixedFromIndian, 12, 31, kFirst});
+  Walk<DeeDate>({"John Dee", DeeFromFixed, FixedFromDee, 12, 31, kFirst});
   Walk<NanakshahiDate>({"Nanakshahi", NanakshahiFromFixed, FixedFromNanakshahi, 12, 31, kFirst});
 }
 

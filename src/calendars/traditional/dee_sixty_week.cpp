@@ -1,7 +1,6 @@
 #include "calendars/traditional/dee_sixty_week.h"
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -19,17 +18,8 @@ constexpr std::array<std::string_view, 6> kSixDayWeek = {"Sonntag",    "Montag",
 
 constexpr std::int64_t kDeeCycleYears = 33;
 constexpr std::int64_t kDeeCycleDays = 12053;  // 33 x 365 + 8
-// Julian Day of 1 January of year 1 (Gregorian) at noon; the day count is 0
-// on that day.
-constexpr long double kDeeEpochNoon = 1721426.0L;
 
-bool IsDeeLeap(std::int64_t year) {
-  std::int64_t r = (year - 1) % kDeeCycleYears;
-  if (r < 0) {
-    r += kDeeCycleYears;
-  }
-  return r % 4 == 3;
-}
+bool IsDeeLeap(std::int64_t year) { return FloorMod<std::int64_t>(year - 1, kDeeCycleYears) % 4 == 3; }
 
 std::string MonthName(int month) { return std::string(kMonths[static_cast<std::size_t>(month - 1)]); }
 
@@ -59,20 +49,10 @@ int DeeMonthLength(int month, int year) {
   }
 }
 
-std::string JohnDeeDate(long double jd) {
-  // Days since 1 January of year 1. Taken downwards (not toward zero) so that
-  // the days before that one count -1, -2, ... instead of repeating day 0;
-  // from the epoch on both agree.
-  const auto a = static_cast<std::int64_t>(std::floor(jd - kDeeEpochNoon)) + 1;
-  std::int64_t year = 0;
-  std::int64_t r = 0;
-  if (a >= 0) {
-    year = kDeeCycleYears * (a / kDeeCycleDays) + 1;
-    r = a % kDeeCycleDays;
-  } else {
-    year = -kDeeCycleYears * ((-a - 1) / kDeeCycleDays) - 32;
-    r = kDeeCycleDays - 1 - ((-a - 1) % kDeeCycleDays);
-  }
+DeeDate DeeFromFixed(FixedDay day) {
+  const std::int64_t days = day - kDeeEpoch;
+  std::int64_t year = kDeeCycleYears * FloorDiv(days, kDeeCycleDays) + 1;
+  std::int64_t r = FloorMod(days, kDeeCycleDays);
   // r < 12053 is always used up within the 33 years of the cycle.
   for (int position = 1; position <= kDeeCycleYears; ++position) {
     const std::int64_t length = IsDeeLeap(position) ? 366 : 365;
@@ -88,7 +68,24 @@ std::string JohnDeeDate(long double jd) {
     r -= DeeMonthLength(month, static_cast<int>(year));
     ++month;
   }
-  return "John Dee-Kalender\t" + std::to_string(r + 1) + "." + MonthName(month) + " " + std::to_string(year);
+  return {static_cast<int>(year), month, static_cast<int>(r + 1)};
+}
+
+FixedDay FixedFromDee(const DeeDate& date) {
+  const std::int64_t yearsBefore = static_cast<std::int64_t>(date.year) - 1;
+  const std::int64_t cycles = FloorDiv(yearsBefore, kDeeCycleYears);
+  std::int64_t days = cycles * kDeeCycleDays;
+  for (std::int64_t position = 1; position <= yearsBefore - cycles * kDeeCycleYears; ++position) {
+    days += IsDeeLeap(position) ? 366 : 365;
+  }
+  for (int month = 1; month < date.month && month <= 12; ++month) {
+    days += DeeMonthLength(month, date.year);
+  }
+  return kDeeEpoch + days + date.day - 1;
+}
+
+std::string_view DeeMonthName(int month) {
+  return month >= 1 && month <= 12 ? kMonths[static_cast<std::size_t>(month - 1)] : std::string_view{};
 }
 
 namespace {
