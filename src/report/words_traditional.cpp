@@ -223,7 +223,16 @@ void AddJohnDee(DayValues& c, Report& r) {
 }
 
 void AddSixtyWeek(DayValues& c, Report& r) {
-  r.Add("60 Wochen-Kalender", SixtyWeekDate(c.selected.day, c.selected.month, c.selected.year));
+  const std::optional<SixtyWeekDate> date = SixtyWeekFromFixed(c.day);
+  std::string text;
+  if (date && date->named != SixtyWeekNamedDay::kNone) {
+    text = std::string(SixtyWeekNamedDayName(date->named)) + " " + Str(date->year);
+  } else if (date) {
+    // The months carry the civil month names.
+    text = Str(date->day) + "." + std::string(DeeMonthName(date->month)) + " " + Str(date->year) + ", " +
+           std::string(SixtyWeekWeekdayName(SixtyWeekWeekday(*date)));
+  }
+  r.Add("60 Wochen-Kalender", text);
 }
 
 }  // namespace tempulo

@@ -374,32 +374,39 @@ TEST(JohnDeeTest, Dates) {
 }
 
 TEST(SixtyWeekTest, Dates) {
-  const DateCase cases[] = {
-      {1, 1, 2001, "12.Januar 8001, Sonntag"},
-      {21, 3, 2001, "Frühlingstag 8001"},
-      {22, 3, 2001, "1.April 8001, Montag"},
-      {20, 6, 2001, "Sommertag 8001"},
-      {19, 9, 2001, "Herbsttag 8001"},
-      {19, 12, 2001, "Wintertag 8001"},
-      {20, 12, 2001, "Neujahr 8002"},
-      {21, 12, 2001, "1.Januar 8002, Montag"},
-      {20, 3, 2000, "Frühlingstag 8000"},
-      {19, 6, 2000, "Sommertag 8000"},
-      {20, 6, 2000, "Schalttag 8000"},
-      {21, 6, 2000, "1.Juli 8000, Montag"},
-      {29, 2, 2000, "11.März 8000, Sonnabend"},
-      {1, 3, 2000, "12.März 8000, Sonntag"},
-      {18, 9, 2001, "30.September 8001, Sonntag"},
-      {1, 1, 1937, "12.Januar 7937, Sonntag"},
-      {31, 12, 2063, "11.Januar 8064, Sonnabend"},
-      {31, 12, 1936, ""},
-      {1, 1, 2064, ""},
-      {1, 0, 2000, ""},
-      {1, 13, 2000, ""},
+  const struct {
+    FixedDay day;
+    SixtyWeekDate expected;
+    std::string_view weekday;
+  } cases[] = {
+      {Gregorian(2001, 1, 1), {8001, 1, 12, SixtyWeekNamedDay::kNone}, "Sonntag"},
+      {Gregorian(2001, 3, 21), {8001, 0, 0, SixtyWeekNamedDay::kSpring}, ""},
+      {Gregorian(2001, 3, 22), {8001, 4, 1, SixtyWeekNamedDay::kNone}, "Montag"},
+      {Gregorian(2001, 6, 20), {8001, 0, 0, SixtyWeekNamedDay::kSummer}, ""},
+      {Gregorian(2001, 9, 19), {8001, 0, 0, SixtyWeekNamedDay::kAutumn}, ""},
+      {Gregorian(2001, 12, 19), {8001, 0, 0, SixtyWeekNamedDay::kWinter}, ""},
+      {Gregorian(2001, 12, 20), {8002, 0, 0, SixtyWeekNamedDay::kNewYear}, ""},
+      {Gregorian(2001, 12, 21), {8002, 1, 1, SixtyWeekNamedDay::kNone}, "Montag"},
+      {Gregorian(2000, 3, 20), {8000, 0, 0, SixtyWeekNamedDay::kSpring}, ""},
+      {Gregorian(2000, 6, 19), {8000, 0, 0, SixtyWeekNamedDay::kSummer}, ""},
+      {Gregorian(2000, 6, 20), {8000, 0, 0, SixtyWeekNamedDay::kLeap}, ""},
+      {Gregorian(2000, 6, 21), {8000, 7, 1, SixtyWeekNamedDay::kNone}, "Montag"},
+      {Gregorian(2000, 2, 29), {8000, 3, 11, SixtyWeekNamedDay::kNone}, "Sonnabend"},
+      {Gregorian(2000, 3, 1), {8000, 3, 12, SixtyWeekNamedDay::kNone}, "Sonntag"},
+      {Gregorian(2001, 9, 18), {8001, 9, 30, SixtyWeekNamedDay::kNone}, "Sonntag"},
+      {Gregorian(1937, 1, 1), {7937, 1, 12, SixtyWeekNamedDay::kNone}, "Sonntag"},
+      {Gregorian(2063, 12, 31), {8064, 1, 11, SixtyWeekNamedDay::kNone}, "Sonnabend"},
   };
-  for (const DateCase& c : cases) {
-    EXPECT_EQ(SixtyWeekDate(c.day, c.month, c.year), c.expected) << c.day << "." << c.month << "." << c.year;
+  for (const auto& c : cases) {
+    EXPECT_EQ(SixtyWeekFromFixed(c.day), c.expected) << c.day.value;
+    EXPECT_EQ(FixedFromSixtyWeek(c.expected), c.day) << c.day.value;
+    if (c.expected.named == SixtyWeekNamedDay::kNone) {
+      EXPECT_EQ(SixtyWeekWeekdayName(SixtyWeekWeekday(c.expected)), c.weekday) << c.day.value;
+    }
   }
+  EXPECT_EQ(SixtyWeekFromFixed(Gregorian(1936, 12, 31)), std::nullopt);
+  EXPECT_EQ(SixtyWeekFromFixed(Gregorian(2064, 1, 1)), std::nullopt);
+  EXPECT_EQ(SixtyWeekNamedDayName(SixtyWeekNamedDay::kLeap), "Schalttag");
 }
 
 TEST(IndianNationalTest, Dates) {
@@ -494,11 +501,7 @@ TEST(TraditionalCalendarsTest, AnyInputStaysInsideTheTables) {
   for (const int year : {-10000, -1, 0, 1, 1500, 1999, 2000, 2063, 10000}) {
     for (int month = -2; month <= 14; ++month) {
       for (const int day : {-1000, -1, 0, 1, 29, 30, 31, 32, 1000}) {
-        EXPECT_NO_THROW({
-          BabylonianDate(day, month, year);
-          SixtyWeekDate(day, month, year);
-        }) << day
-           << "." << month << "." << year;
+        EXPECT_NO_THROW({ BabylonianDate(day, month, year); }) << day << "." << month << "." << year;
       }
     }
   }

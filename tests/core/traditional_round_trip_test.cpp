@@ -130,6 +130,60 @@ TEST(TraditionalRoundTripTest, JewishDatesLeadBackAndFollowInTurn) {
   }
 }
 
+// Months of 30 days; the named days between them in their fixed order.
+TEST(TraditionalRoundTripTest, SixtyWeekDatesLeadBackAndFollowInTurn) {
+  using N = SixtyWeekNamedDay;
+  int faults = 0;
+  const FixedDay last = FixedFromGregorian({2063, 12, 31});
+  for (FixedDay day = FixedFromGregorian({1937, 1, 1}); day < last && faults < 5; day = day + kStep) {
+    const std::optional<SixtyWeekDate> date = SixtyWeekFromFixed(day);
+    const std::optional<SixtyWeekDate> next = SixtyWeekFromFixed(day + 1);
+    if (!date || !next) {
+      ADD_FAILURE() << "day " << day.value << " has no sixty-week date";
+      ++faults;
+      continue;
+    }
+    const bool leap = date->year % 4 == 0;
+    const auto month = [&](int m, int d) { return SixtyWeekDate{date->year, m, d, N::kNone}; };
+    const auto named = [&](N n, int yearAdded = 0) { return SixtyWeekDate{date->year + yearAdded, 0, 0, n}; };
+    SixtyWeekDate expected;
+    switch (date->named) {
+      case N::kNewYear:
+        expected = month(1, 1);
+        break;
+      case N::kSpring:
+        expected = month(4, 1);
+        break;
+      case N::kSummer:
+        expected = leap ? named(N::kLeap) : month(7, 1);
+        break;
+      case N::kLeap:
+        expected = month(7, 1);
+        break;
+      case N::kAutumn:
+        expected = month(10, 1);
+        break;
+      case N::kWinter:
+        expected = named(N::kNewYear, 1);
+        break;
+      case N::kNone:
+        if (date->day < 30) {
+          expected = month(date->month, date->day + 1);
+        } else if (date->month % 3 != 0) {
+          expected = month(date->month + 1, 1);
+        } else {
+          const N after[] = {N::kSpring, N::kSummer, N::kAutumn, N::kWinter};
+          expected = named(after[date->month / 3 - 1]);
+        }
+        break;
+    }
+    if (FixedFromSixtyWeek(*date) != day || *next != expected) {
+      ADD_FAILURE() << "day " << day.value << ": " << date->year << "/" << date->month << "/" << date->day;
+      ++faults;
+    }
+  }
+}
+
 // The long count as a number with the places 20, 20, 20, 20, 18, 20 counted
 // up by one, independently of the day count.
 MayaLongCount NextCount(MayaLongCount c) {
