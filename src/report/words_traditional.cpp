@@ -157,7 +157,11 @@ void AddSeleucid(DayValues& c, Report& r) {
 }
 
 void AddBabylonian(DayValues& c, Report& r) {
-  r.Add("Babylonischer Kalender", BabylonianDate(c.selected.day, c.selected.month, c.selected.year));
+  const std::optional<BabylonianDate> date = BabylonianFromCivil(c.selected);
+  r.Add("Babylonischer Kalender", date
+                                      ? Str(date->day) + "." + std::string(BabylonianMonthName(date->month)) +
+                                            " (" + Str(date->month) + ") " + Str(date->year)
+                                      : std::string());
 }
 
 void AddMaya(DayValues& c, Report& r) {
