@@ -145,8 +145,11 @@ void AddChinese(DayValues& c, Report& r) {
 
 void AddSolarTerm(DayValues& c, Report& r) {
   const int term = SolarTermIndex(EarthHeliocentricPosition(c.dateValue).longitude);
-  r.Add("", "Jahr : " + SexagenaryText(c.Chinese()) + "; " +
-                std::string(kSolarTermNames[static_cast<std::size_t>(term)]));
+  const SexagenaryYear year = SexagenaryYearOf(c.Chinese().yearInCycle);
+  // The stem goes inside the parentheses, before the branch: "Ratte (jia-zi)".
+  r.Add("", "Jahr : " + std::string(BranchAnimalName(year.branch)) + " (" +
+                std::string(HeavenlyStemName(year.stem)) + "-" + std::string(EarthlyBranchName(year.branch)) +
+                "); " + std::string(kSolarTermNames[static_cast<std::size_t>(term)]));
 }
 
 void AddChineseFestivals(DayValues& c, Report& r) { AddChineseFestivals(c.Chinese(), r); }
