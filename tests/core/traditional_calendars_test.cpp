@@ -342,12 +342,12 @@ TEST(JohnDeeTest, LeapYearsAndMonthLengths) {
   for (const auto& c : years) {
     EXPECT_EQ(IsDeeLeapYear(c.year), c.leap) << c.year;
   }
-  EXPECT_EQ(DeeMonthLength(2, 2000), 29);
-  EXPECT_EQ(DeeMonthLength(2, 2024), 28);
-  EXPECT_EQ(DeeMonthLength(4, 2024), 30);
-  EXPECT_EQ(DeeMonthLength(12, 2024), 31);
-  EXPECT_EQ(DeeMonthLength(0, 2024), 0);
-  EXPECT_EQ(DeeMonthLength(13, 2024), 0);
+  EXPECT_EQ(DeeMonthLength({2000, 2, 1}), 29);
+  EXPECT_EQ(DeeMonthLength({2024, 2, 1}), 28);
+  EXPECT_EQ(DeeMonthLength({2024, 4, 1}), 30);
+  EXPECT_EQ(DeeMonthLength({2024, 12, 1}), 31);
+  EXPECT_EQ(DeeMonthLength({2024, 0, 1}), 0);
+  EXPECT_EQ(DeeMonthLength({2024, 13, 1}), 0);
 }
 
 TEST(JohnDeeTest, Dates) {

@@ -24,8 +24,8 @@ bool IsDeeLeap(std::int64_t year) { return FloorMod<std::int64_t>(year - 1, kDee
 
 bool IsDeeLeapYear(int year) { return IsDeeLeap(year); }
 
-int DeeMonthLength(int month, int year) {
-  switch (month) {
+int DeeMonthLength(const DeeDate& date) {
+  switch (date.month) {
     case 1:
     case 3:
     case 5:
@@ -40,7 +40,7 @@ int DeeMonthLength(int month, int year) {
     case 11:
       return 30;
     case 2:
-      return IsDeeLeapYear(year) ? 29 : 28;
+      return IsDeeLeapYear(date.year) ? 29 : 28;
     default:
       return 0;
   }
@@ -61,8 +61,8 @@ DeeDate DeeFromFixed(FixedDay day) {
   }
   int month = 1;
   // The year's month lengths always add up to more than r.
-  while (month < 12 && DeeMonthLength(month, static_cast<int>(year)) <= r) {
-    r -= DeeMonthLength(month, static_cast<int>(year));
+  while (month < 12 && DeeMonthLength({static_cast<int>(year), month, 1}) <= r) {
+    r -= DeeMonthLength({static_cast<int>(year), month, 1});
     ++month;
   }
   return {static_cast<int>(year), month, static_cast<int>(r + 1)};
@@ -76,7 +76,7 @@ FixedDay FixedFromDee(const DeeDate& date) {
     days += IsDeeLeap(position) ? 366 : 365;
   }
   for (int month = 1; month < date.month && month <= 12; ++month) {
-    days += DeeMonthLength(month, date.year);
+    days += DeeMonthLength({date.year, month, 1});
   }
   return kDeeEpoch + days + date.day - 1;
 }

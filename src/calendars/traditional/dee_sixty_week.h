@@ -21,6 +21,9 @@ struct DeeDate {
 // 1 January 1 of the calendar.
 inline constexpr FixedDay kDeeEpoch{1};
 
+// The length of the date's month: 31, 30 or 28/29 days; 0 for a month
+// outside 1..12.
+int DeeMonthLength(const DeeDate& date);
 DeeDate DeeFromFixed(FixedDay day);
 FixedDay FixedFromDee(const DeeDate& date);
 
@@ -31,8 +34,6 @@ std::string_view DeeMonthName(int month);
 // non-negative, so the pattern runs on backwards through year 0 (common) and
 // year -1 (leap).
 bool IsDeeLeapYear(int year);
-// 31, 30 or 28/29 days; 0 for a month outside 1..12.
-int DeeMonthLength(int month, int year);
 // The sixty-week calendar of the civil years 1937 to 2063: twelve months of
 // 30 days (sixty six-day weeks) and the named days outside the months:
 // New Year before January, the spring day after March, the summer day (and

@@ -18,14 +18,21 @@ constexpr std::array<std::string_view, 12> kNanakshahiMonths = {"Chet",   "Vaisa
 constexpr int kSakaOffset = 78;
 constexpr int kNanakshahiOffset = 1468;
 
-// A year of months 31 days long up to `longMonths`, then 30 days long; the
-// first month may differ (`firstMonth` days).
+// A year of months 31 days long up to month `longMonths`, then 30 days long;
+// the first month has `firstMonth` days.
+struct YearShape {
+  std::int64_t firstMonth;
+  int longMonths;
+};
+
 struct MonthDay {
   int month;
   int day;
 };
 
-MonthDay SplitYear(std::int64_t dayOfYear, std::int64_t firstMonth, int longMonths) {
+MonthDay SplitYear(std::int64_t dayOfYear, const YearShape& shape) {
+  const std::int64_t firstMonth = shape.firstMonth;
+  const int longMonths = shape.longMonths;
   if (dayOfYear < firstMonth) {
     return {1, static_cast<int>(dayOfYear + 1)};
   }
@@ -40,7 +47,9 @@ MonthDay SplitYear(std::int64_t dayOfYear, std::int64_t firstMonth, int longMont
   return {static_cast<int>(month), static_cast<int>(rest - 30 * (month - longMonths - 1) + 1)};
 }
 
-std::int64_t DaysBeforeMonth(int month, std::int64_t firstMonth, int longMonths) {
+std::int64_t DaysBeforeMonth(int month, const YearShape& shape) {
+  const std::int64_t firstMonth = shape.firstMonth;
+  const int longMonths = shape.longMonths;
   if (month <= 1) {
     return 0;
   }
@@ -66,12 +75,12 @@ IndianDate IndianFromFixed(FixedDay day) {
   if (day < IndianNewYear(year)) {
     --year;
   }
-  const MonthDay md = SplitYear(day - IndianNewYear(year), CaitraLength(year), 6);
+  const MonthDay md = SplitYear(day - IndianNewYear(year), {CaitraLength(year), 6});
   return {year, md.month, md.day};
 }
 
 FixedDay FixedFromIndian(const IndianDate& date) {
-  return IndianNewYear(date.year) + DaysBeforeMonth(date.month, CaitraLength(date.year), 6) + date.day - 1;
+  return IndianNewYear(date.year) + DaysBeforeMonth(date.month, {CaitraLength(date.year), 6}) + date.day - 1;
 }
 
 NanakshahiDate NanakshahiFromFixed(FixedDay day) {
@@ -79,12 +88,12 @@ NanakshahiDate NanakshahiFromFixed(FixedDay day) {
   if (day < NanakshahiNewYear(year)) {
     --year;
   }
-  const MonthDay md = SplitYear(day - NanakshahiNewYear(year), 31, 5);
+  const MonthDay md = SplitYear(day - NanakshahiNewYear(year), {31, 5});
   return {year, md.month, md.day};
 }
 
 FixedDay FixedFromNanakshahi(const NanakshahiDate& date) {
-  return NanakshahiNewYear(date.year) + DaysBeforeMonth(date.month, 31, 5) + date.day - 1;
+  return NanakshahiNewYear(date.year) + DaysBeforeMonth(date.month, {31, 5}) + date.day - 1;
 }
 
 std::string_view IndianMonthName(int month) {
