@@ -1,5 +1,5 @@
-// Worked dates of the historical and regional calendars, one table per
-// calendar, and their lines in the report.
+// Worked dates of the historical and regional calendars as typed values, one
+// table per calendar, and their lines in the report.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +9,6 @@
 #include "calendars/traditional/aztec.h"
 #include "calendars/traditional/babylonian.h"
 #include "calendars/traditional/bahai.h"
-#include "calendars/traditional/civil_dates.h"
 #include "calendars/traditional/dee_sixty_week.h"
 #include "calendars/traditional/egyptian.h"
 #include "calendars/traditional/indian.h"
@@ -25,28 +24,10 @@
 namespace tempulo {
 namespace {
 
-long double GregorianJd(int year, int month, int day) {
-  return GregorianCalendarToJulianDay(year, month, day);
-}
-long double JulianJd(int year, int month, int day) { return JulianCalendarToJulianDay(year, month, day); }
 FixedDay Gregorian(int year, int month, int day) { return FixedFromGregorian({year, month, day}); }
 FixedDay Julian(int year, int month, int day) { return FixedFromJulian({year, month, day}); }
 // The day that begins at the Julian Date.
 FixedDay Jd(long double jd) { return FixedFromJulianDate(jd); }
-
-// A calendar that takes the Julian Day of the day at 0 h.
-struct JdCase {
-  long double jd;
-  const char* expected;
-};
-
-// A calendar that takes a date as (day, month, year).
-struct DateCase {
-  int day;
-  int month;
-  int year;
-  const char* expected;
-};
 
 TEST(MayaTest, LongCount) {
   const struct {
