@@ -15,7 +15,7 @@ constexpr std::array<std::string_view, 19> kPeriods = {
 }  // namespace
 
 AztecXihuitl AztecXihuitlFromFixed(FixedDay day) {
-  const std::int64_t ordinal = FloorMod<std::int64_t>(day - kAztecXihuitlAnchor, 365);
+  const auto ordinal = FloorMod<std::int64_t>(day - kAztecXihuitlAnchor, 365);
   return {static_cast<int>(ordinal / 20 + 1), static_cast<int>(ordinal % 20 + 1)};
 }
 

@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, 19> kYearNames = {
 
 constexpr int kDaysPerMonth = 19;
 constexpr int kYearsBeforeEpoch = 1843;  // year 1 begins in Gregorian 1844
-constexpr std::int64_t kDaysBeforeIntercalary = 18 * kDaysPerMonth;
+constexpr std::int64_t kDaysBeforeIntercalary = std::int64_t{18} * kDaysPerMonth;
 
 FixedDay NewYear(int year) { return FixedFromGregorian({year + kYearsBeforeEpoch, 3, 21}); }
 

@@ -12,13 +12,14 @@ constexpr std::array<std::string_view, 13> kMonths = {"Thot",   "Phaophi",   "At
 }  // namespace
 
 WanderingYearDate WanderingYearFromDays(std::int64_t days) {
-  const std::int64_t dayOfYear = FloorMod<std::int64_t>(days, 365);
+  const auto dayOfYear = FloorMod<std::int64_t>(days, 365);
   return {static_cast<int>(FloorDiv<std::int64_t>(days, 365) + 1), static_cast<int>(dayOfYear / 30 + 1),
           static_cast<int>(dayOfYear % 30 + 1)};
 }
 
 std::int64_t DaysOfWanderingYear(const WanderingYearDate& date) {
-  return 365 * (static_cast<std::int64_t>(date.year) - 1) + 30 * (date.month - 1) + date.day - 1;
+  return 365 * (static_cast<std::int64_t>(date.year) - 1) + 30 * (static_cast<std::int64_t>(date.month) - 1) +
+         date.day - 1;
 }
 
 EgyptianDate EgyptianFromFixed(FixedDay day) { return WanderingYearFromDays(day - kEgyptianEpoch); }

@@ -57,8 +57,8 @@ std::optional<FixedDay> PassoverOf(int civilYear) {
   const std::int64_t year = civilYear;
   // Up to 1582 the Julian calendar, from 1583 the Gregorian one.
   const std::int64_t s = year >= 1583 ? (3 * (year / 100) - 5) / 4 : 0;
-  const std::int64_t a = FloorMod<std::int64_t>(12 * year + 12, 19);
-  const std::int64_t b = FloorMod<std::int64_t>(year, 4);
+  const auto a = FloorMod<std::int64_t>(12 * year + 12, 19);
+  const auto b = FloorMod<std::int64_t>(year, 4);
   const long double q = -1.904412361576L + 1.554241796621L * static_cast<long double>(a) +
                         0.25L * static_cast<long double>(b) -
                         0.003177794022L * static_cast<long double>(year) + static_cast<long double>(s);
@@ -66,7 +66,7 @@ std::optional<FixedDay> PassoverOf(int civilYear) {
   // downward so that the fraction stays in [0, 1) for the tests below.
   const long double wholeQ = std::floor(q);
   const auto whole = static_cast<std::int64_t>(wholeQ);
-  const std::int64_t j = FloorMod<std::int64_t>(whole + 3 * year + 5 * b + 2 - s, 7);
+  const auto j = FloorMod<std::int64_t>(whole + 3 * year + 5 * b + 2 - s, 7);
   const long double r = q - wholeQ;
 
   // The tests on j exclude each other.

@@ -46,7 +46,7 @@ FixedDay FixedFromMayaLongCount(const MayaLongCount& count) {
 }
 
 MayaHaab MayaHaabFromFixed(FixedDay day) {
-  const std::int64_t ordinal = FloorMod<std::int64_t>(day - kMayaEpoch + kHaabDayOfEpoch, 365);
+  const auto ordinal = FloorMod<std::int64_t>(day - kMayaEpoch + kHaabDayOfEpoch, 365);
   return {static_cast<int>(ordinal / 20 + 1), static_cast<int>(ordinal % 20)};
 }
 
