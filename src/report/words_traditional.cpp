@@ -9,7 +9,6 @@
 #include "calendars/traditional/aztec.h"
 #include "calendars/traditional/babylonian.h"
 #include "calendars/traditional/bahai.h"
-#include "calendars/traditional/calendar_helpers.h"
 #include "calendars/traditional/chinese.h"
 #include "calendars/traditional/dee_sixty_week.h"
 #include "calendars/traditional/egyptian.h"
