@@ -175,16 +175,16 @@ std::string_view FestivalName(int index) {
   return kFestivalNames[static_cast<std::size_t>(index)];
 }
 
-void AddIslamicFestivals(int islamicDay, int islamicMonth, Report& report) {
-  AddMatching(kIslamicFestivals, islamicDay, islamicMonth, report);
+void AddIslamicFestivals(const IslamicDay& date, Report& report) {
+  AddMatching(kIslamicFestivals, date.day, date.month, report);
 }
 
-void AddJewishFestivals(int jewishMonth, int jewishDay, Report& report) {
-  AddMatching(kJewishFestivals, jewishMonth, jewishDay, report);
+void AddJewishFestivals(const JewishDay& date, Report& report) {
+  AddMatching(kJewishFestivals, date.month, date.day, report);
 }
 
-void AddChineseFestivals(int chineseDay, int chineseMonth, Report& report) {
-  AddMatching(kChineseFestivals, chineseDay, chineseMonth, report);
+void AddChineseFestivals(const ChineseDateRecord& date, Report& report) {
+  AddMatching(kChineseFestivals, date.day, date.month, report);
 }
 
 void AddEthiopianFestivals(const EthiopianFestivalDay& day, Report& report) {
