@@ -181,6 +181,10 @@ void AddIslamicFestivals(const IslamicDay& date, Report& report) {
 
 void AddJewishFestivals(const JewishDay& date, Report& report) {
   AddMatching(kJewishFestivals, date.month, date.day, report);
+  // The eight days of Passover, 15 to 21 Nisan, after the table's rows.
+  if (date.month == 1 && date.day >= 15 && date.day <= 21) {
+    report.Add("", "Passahfest");
+  }
 }
 
 void AddChineseFestivals(const ChineseDateRecord& date, Report& report) {

@@ -17,6 +17,7 @@ std::string_view FestivalName(int index);
 
 // Append "\t" + name for every row whose day and month match, in row order.
 void AddIslamicFestivals(const IslamicDay& date, Report& report);
+// The Jewish rows end with "Passahfest" on each of the eight days of Passover.
 void AddJewishFestivals(const JewishDay& date, Report& report);
 void AddChineseFestivals(const ChineseDateRecord& date, Report& report);
 

@@ -115,9 +115,6 @@ void AddJewish(DayValues& c, Report& r) {
   r.Add("Jüdischer Kalender",
         Str(jewish->day) + "." + std::string(JewishMonthName(jewish->month)) + " " + Str(jewish->year));
   AddJewishFestivals(*jewish, r);
-  if (jewish->month == 1 && jewish->day >= 15 && jewish->day <= 21) {
-    r.Add("", "Passahfest");
-  }
 }
 
 void AddJapanese(DayValues& c, Report& r) {
