@@ -16,7 +16,6 @@ class Report {
   void Add(std::string_view label, std::string_view value);
 
   const std::vector<std::string>& Lines() const { return lines_; }
-  void Clear() { lines_.clear(); }
 
   const std::string& Heading() const { return heading_; }
   void SetHeading(std::string heading) { heading_ = std::move(heading); }

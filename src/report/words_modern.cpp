@@ -33,23 +33,6 @@ constexpr double kPiYearLength = 363.610260832152;
 const double kStardateEpoch = static_cast<double>(JulianDateOf(FixedFromGregorian({2323, 1, 1})));
 const double kPiEpoch = static_cast<double>(JulianDateOf(FixedFromJulian({-286, 1, 1})));
 
-// A number with `decimals` places, trailing zeros (and a bare point) cut;
-// never "-0".
-std::string TrimmedDecimal(double value, int decimals) {
-  std::array<char, 512> buffer{};
-  const int written = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
-  std::string text(buffer.data(),
-                   written > 0 ? std::min(static_cast<std::size_t>(written), buffer.size() - 1) : 0U);
-  if (decimals != 0) {
-    while (text.size() > 1 && text.back() == '0') {
-      text.pop_back();
-    }
-    if (text.size() > 1 && text.back() == '.') {
-      text.pop_back();
-    }
-  }
-  return text == "-0" ? "0" : text;
-}
 
 }  // namespace
 
