@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gui/form9.h"
 
 #include <QCalendarWidget>
@@ -376,5 +377,12 @@ QStringList TForm9::ReportLines() const { return lb2Model_->stringList(); }
 QStringList TForm9::HolidayLines() const { return lb1Model_->stringList(); }
 
 QString TForm9::Heading() const { return P11->text(); }
+
+void TForm9::ShowDate(const SelectedDate& date) {
+  T1->SetValueSilently(date.month);
+  T2->SetValueSilently(date.year);
+  SetGrid(GridYearFor(date.month, date.year), date.month, date.day);
+  datum();
+}
 
 }  // namespace tempulo

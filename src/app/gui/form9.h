@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The almanac's one window. It holds only widgets, their events and the
 // refresh wiring; every computation lives in the core.
 #pragma once
@@ -18,6 +19,7 @@ class QToolButton;
 namespace tempulo {
 
 class SpinEdit;
+struct SelectedDate;
 
 class TForm9 : public QWidget {
   Q_OBJECT
@@ -43,6 +45,10 @@ class TForm9 : public QWidget {
   void T1Change();
   void T2Change();
   void B1C();
+  // Shows `date` as though it had been chosen in the controls; called after
+  // show(), which opens the window on today. A year below 1000 stays in the
+  // year field as typed.
+  void ShowDate(const SelectedDate& date);
   void SpeedButton1Click();
   // The refresh.
   void datum();
