@@ -19,15 +19,16 @@ log_open() {
 }
 
 # log_step "German description" command...: runs the command with its output
-# in the log. On failure the script ends with the command's status.
+# in the log. On failure the script ends with the command's status. An empty
+# description keeps a step off the terminal unless it fails.
 log_step() {
   local what=$1 status=0
   shift
-  echo "Tempulo: $what …"
+  [ -z "$what" ] || echo "Tempulo: $what …"
   printf '\n== %s  %s\n' "$(date '+%T')" "$*" >>"$setup_log"
   "$@" >>"$setup_log" 2>&1 </dev/null || status=$?
   if [ "$status" -ne 0 ]; then
-    log_failed "$what" "$status"
+    log_failed "${what:-$*}" "$status"
     exit "$status"
   fi
 }

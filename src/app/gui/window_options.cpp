@@ -16,7 +16,7 @@ const char* const kToolkitValueOptions[] = {
     "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
     "qwindowtitle", "session", "display", "geometry", "name", "title", "style", "stylesheet",
 };
-const char* const kToolkitFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+const char* const kToolkitFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb"};
 
 // The argument as it was typed, dashes included, for an option name the
 // parser did not know.
