@@ -19,16 +19,38 @@ log_open() {
 }
 
 # log_step "German description" command...: runs the command with its output
-# in the log. On failure the script ends with the command's status. An empty
-# description keeps a step off the terminal unless it fails.
+# in the log. On failure the script ends with the command's status.
 log_step() {
   local what=$1 status=0
   shift
-  [ -z "$what" ] || echo "Tempulo: $what …"
+  echo "Tempulo: $what …"
   printf '\n== %s  %s\n' "$(date '+%T')" "$*" >>"$setup_log"
   "$@" >>"$setup_log" 2>&1 </dev/null || status=$?
   if [ "$status" -ne 0 ]; then
-    log_failed "${what:-$*}" "$status"
+    log_failed "$what" "$status"
+    exit "$status"
+  fi
+}
+
+# log_step_when_slow "German description" command...: like log_step, but the
+# description only reaches the terminal when the command is still running
+# after two seconds (a build with nothing to do says nothing).
+log_step_when_slow() {
+  local what=$1 status=0 pid waited=0
+  shift
+  printf '\n== %s  %s\n' "$(date '+%T')" "$*" >>"$setup_log"
+  "$@" >>"$setup_log" 2>&1 </dev/null &
+  pid=$!
+  while kill -0 "$pid" 2>/dev/null && [ "$waited" -lt 20 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "Tempulo: $what …"
+  fi
+  wait "$pid" || status=$?
+  if [ "$status" -ne 0 ]; then
+    log_failed "$what" "$status"
     exit "$status"
   fi
 }
