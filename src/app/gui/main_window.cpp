@@ -437,6 +437,13 @@ void MainWindow::goToToday() {
   }
 }
 
+void MainWindow::ShowDate(const SelectedDate& date) {
+  monthSpin_->SetValueSilently(date.month);
+  yearSpin_->SetValueSilently(date.year);
+  setGrid(GridYearFor(date.month, date.year), date.month, date.day);
+  refresh();
+}
+
 void MainWindow::goTo(int year, int month, int day) {
   // Moves stay within the years the year field's arrows offer.
   if (year < yearSpin_->minimum() || year > yearSpin_->maximum()) {
