@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Festivals of other religions: fixed dates of their own calendars, tested
 // against the selected day at their places in the report.
 #pragma once

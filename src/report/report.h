@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of one day: the lines of the report list and the heading above
 // the month grid. The report builder and the line-appending calendars only
 // ever append; the window and the command-line report both read it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Ethiopian feasts, each on the date of the calendar it follows, and the
 // report steps that feed the reform-era calendars.
 #include <gtest/gtest.h>

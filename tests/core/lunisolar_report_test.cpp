@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's Islamic, Jewish and Chinese lines and their festival tables.
 #include <gtest/gtest.h>
 

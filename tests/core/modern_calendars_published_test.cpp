@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typed calendar values against published dates no one here computed:
 // the sample data of E. M. Reingold and N. Dershowitz, "Calendrical
 // Calculations" (Cambridge University Press), appendix "Sample Data" — 33

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every day of the civil years 100 to 3000 through each calendar that names
 // one day per date: to the calendar and back gives the same day, and the
 // next day's date is the next date (the next day of the month, or the first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Examples and edge cases of the reform, invented and planetary calendars,
 // one table per calendar.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Worked dates of the historical and regional calendars as typed values, one
 // table per calendar, and their lines in the report.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every day of the civil years 100 to 3000 through each traditional calendar
 // with a way back: the date leads back to the same day, and the next day has
 // the next date (the day after, or day 1 of the following month or year). The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed values of the traditional calendars against published dates: the
 // sample data of E. M. Reingold and N. Dershowitz, "Calendrical Calculations"
 // (Cambridge University Press, 3rd ed. 2008, appendix C "Sample Data"),

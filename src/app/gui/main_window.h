@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The almanac's one window. It holds only widgets, their events and the
 // refresh wiring; every computation and every text lives in the core.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Coptic and the Ethiopian calendars: twelve months of 30 days and five
 // epagomenal days, six in every fourth year. Both share months, days and the
 // leap rule; only their epochs differ, so the Ethiopian year count is 276

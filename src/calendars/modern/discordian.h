@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Discordian calendar: five seasons of 73 days laid onto the Gregorian
 // year, and St. Tib's Day on the Gregorian leap day outside the seasons.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The French Republican calendar (plain four-year rule): twelve months of 30
 // days and five complementary days, six at the end of every fourth year.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Goddess and the Solilunar calendars: invented lunisolar calendars of
 // 29- and 30-day months, a thirteenth month in long years, and years counted
 // within eras.

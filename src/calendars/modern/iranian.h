@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An arithmetic Iranian solar calendar: a cycle of 128 years in 46751 days
 // whose years start at whole multiples of a mean year of 365.2424 days, with
 // twelve months of 30 days and five or six extra days; the report shows two

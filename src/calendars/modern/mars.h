@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Julian Mars date and the Darian Mars calendar.
 #pragma once
 

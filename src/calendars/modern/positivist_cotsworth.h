@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Positivist and the Cotsworth calendars: thirteen months of 28 days laid
 // onto the Gregorian year, with the days left over outside the weeks.
 #pragma once

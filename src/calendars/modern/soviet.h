@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Soviet revolutionary calendar: twelve months of 30 days laid onto the
 // Gregorian year, with five holidays (six in leap years) outside the months.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Weekday and ISO week of a day.
 #pragma once
 

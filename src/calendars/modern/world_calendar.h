@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day of the Gregorian year and the perpetual World Calendar: each half-year
 // has months of 31, 30 and 30 days twice and starts on a Sunday; the leap day
 // (31 June) and the world day (31 December) stand outside the weeks.

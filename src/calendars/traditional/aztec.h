@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Aztec solar year (xiuhpohualli): 18 periods of 20 days and five closing
 // days, without leap days and without a year count, so a date names no single day.
 #pragma once

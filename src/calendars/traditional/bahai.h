@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Bahá'í calendar with its year beginning on the Gregorian 21 March (also
 // before 1582): 18 months of 19 days, the intercalary days Ayyâm-i-Hâ from
 // 26 February (four, five when that February has 29 days), then the last

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The John Dee calendar and the sixty-week calendar.
 #pragma once
 

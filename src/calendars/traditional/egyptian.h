@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The old Egyptian civil calendar: the wandering year of twelve months of 30
 // days and five additional days, without leap days, and its Sothic period.
 // The Armenian calendar uses the same year with its own epoch.

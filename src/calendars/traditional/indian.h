@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Indian national (Saka) and the Nanakshahi calendars, both fixed to the
 // (proleptic) Gregorian calendar, also before 1582.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetical (tabular) Islamic calendar: years 2, 5, 7, 10, 13, 16, 18,
 // 21, 24, 26 and 29 of each 30-year cycle have 355 days, the months
 // alternate 30 and 29 days.

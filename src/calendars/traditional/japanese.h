@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Japanese month names and imperial eras (whole years, from 1868 on).
 #pragma once
 

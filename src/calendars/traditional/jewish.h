@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Jewish calendar, anchored on Gauss's Passover formula.
 #pragma once
 

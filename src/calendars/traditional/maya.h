@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Maya calendars on the correlation 584283 (the creation date 4 Ahau
 // 8 Cumku is Julian Day Number 584283).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Julian-calendar date written the Roman way, counted from the founding of
 // the city.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The years of the Chinese sixty-year cycle: a heavenly stem and an earthly
 // branch with its animal.
 #pragma once
