@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Costs of the astronomy: one position, one search, and the report's whole
 // sun and moon block as the report builds it for one day.
 #include <benchmark/benchmark.h>

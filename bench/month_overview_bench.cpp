@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid's overview: computing a month afresh (when the month or year
 // changes) and reading it from the cache (every click within the month).
 // December 2023 lies late in a Chinese year with a leap month, the slowest

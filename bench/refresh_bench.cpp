@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full refresh (holiday list and report) for fixed dates of every class
 // the almanac distinguishes: before the reform, before 1900 (no sun and moon
 // block), with the sun and moon block, and late in a Chinese year with a leap

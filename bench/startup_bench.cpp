@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the window to its first paint, as a user meets it: the real
 // program is started on Qt's offscreen platform and ends itself after the
 // first paint. Also reports the program's peak resident memory.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The application icon. One hand-drawn SVG is the only source; the PNG sizes of
 # the hicolor icon theme are rendered from it at build time, so that no binary
 # copies can drift from the drawing. The PNGs also go into the window program

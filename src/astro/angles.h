@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Angle arithmetic in degrees, the date value and the Julian Day.
 //
 // A date value counts days since 30 December 1899 00:00 as a double; its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moon's apparent position from the abridged ELP-2000/82 theory, its
 // distance, and the correction of its position for an observer on the Earth.
 #pragma once

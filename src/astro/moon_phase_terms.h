@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Periodic corrections of the mean lunar phase, 25 terms each for new moon,
 // full moon and the quarters: coefficient in days and the multipliers of M,
 // M', F and Omega in the sine's argument. Generated from the published

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moon phases, the moon's age and its illuminated fraction.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Periodic terms of the abridged ELP-2000/82 lunar theory: the complete
 // published tables for longitude and distance and for latitude, as parallel
 // arrays indexed by row. Multipliers of D, M, M', F; longitude and latitude

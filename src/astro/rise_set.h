@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rise, set, transit and twilight of the sun and the moon within one civil
 // day and for one observer. Latitudes count north, longitudes west (12
 // degrees east is -12). A day without the event gives NoEvent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sun's apparent position, nutation, sidereal time and the searches for
 // the instants at which the sun reaches a given longitude.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heliocentric position of the Earth from the truncated VSOP87 theory,
 // version D (mean ecliptic and equinox of date).
 //

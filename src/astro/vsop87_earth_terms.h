@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leading terms of the VSOP87 version D series of the Earth (heliocentric
 // L, B, R referred to the mean ecliptic and equinox of date), the largest of
 // each published series in decreasing amplitude, at full published

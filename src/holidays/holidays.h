@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The holiday table, the movable feasts of a year and the month's list.
 //
 // The list is written in the calendar of its year: the Julian calendar up to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which rows of the holiday table are statutory public holidays, where and in
 // which years. The rows are named as the table names them; a row that is not
 // named here is an observance everywhere.

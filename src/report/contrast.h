@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour contrast after the usual accessibility rule: relative luminance of
 // sRGB colours and their ratio (1 to 21). The window picks its own colours
 // (holiday red, marks) with it against whatever palette the desktop has.

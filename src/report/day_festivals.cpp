@@ -1,23 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/day_festivals.h"
 
 #include "time/clock.h"
 #include "report/festivals.h"
 #include "report/report.h"
-#include "report/report_builder.h"
-#include "astro/angles.h"
+#include "report/day_values.h"
+#include "report/registry.h"
 #include "calendars/traditional/islamic.h"
 #include "calendars/traditional/chinese.h"
 #include "calendars/traditional/jewish.h"
-#include "holidays/holidays.h"
 
 namespace tempulo {
 namespace {
 
 // The report gives the Jewish calendar from this year on.
 constexpr int kFirstJewishYear = 359;
-constexpr int kPassoverMonth = 1;
-constexpr int kPassoverFirstDay = 15;
-constexpr int kPassoverLastDay = 21;
 // Every Chinese month has at least this many days.
 constexpr int kShortestChineseMonth = 29;
 
@@ -45,24 +42,22 @@ ChineseDayAndMonth ChineseDayOf(double dateValue) {
 }  // namespace
 
 std::vector<std::string> FestivalsOfDay(int year, int month, int day) {
-  const long double jd = ReportJulianDay(day, month, year);
-  const double dateValue = JulianDayToDateTime(jd);
+  // The festivals read no clock; any will do.
+  const FixedClock unusedClock({2000, 1, 1}, {});
+  DayValues values({year, month, day}, unusedClock);
   Report lines;
-  const IslamicDateResult islamic = IslamicDate(day, month, year);
-  AddIslamicFestivals(islamic.day, islamic.month, lines);
+  AddIslamicFestivals(values, lines);
   if (year >= kFirstJewishYear) {
-    // The Jewish calendar reads the clock only for years before those it is
-    // shown for; any clock does.
-    const FixedClock unusedClock({2000, 1, 1}, {});
-    const JewishDay jewish = JewishDate(dateValue, unusedClock);
-    AddJewishFestivals(jewish.month, jewish.day, lines);
-    if (jewish.month == kPassoverMonth && jewish.day >= kPassoverFirstDay && jewish.day <= kPassoverLastDay) {
-      lines.Add("", "Passahfest");
+    if (const std::optional<JewishDay> jewish = JewishFromFixed(values.day)) {
+      AddJewishFestivals(*jewish, lines);
     }
   }
-  const ChineseDayAndMonth chinese = ChineseDayOf(dateValue);
-  AddChineseFestivals(chinese.day, chinese.month, lines);
-  AddEthiopianFestivals({jd, day, month, islamic.day, islamic.month, OrthodoxEasterSunday(year)}, lines);
+  const ChineseDayAndMonth chinese = ChineseDayOf(values.dateValue);
+  ChineseDateRecord chineseDate;
+  chineseDate.day = chinese.day;
+  chineseDate.month = chinese.month;
+  AddChineseFestivals(chineseDate, lines);
+  AddEthiopianFestivals(values, lines);
 
   std::vector<std::string> names;
   names.reserve(lines.Lines().size());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The festivals of other religions on one civil day, as the report names
 // them: Islamic, Jewish, Chinese and Ethiopian feasts.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/festivals.h"
 
 #include <array>
@@ -7,7 +8,8 @@
 #include <string>
 
 #include "calendars/modern/coptic_ethiopian.h"
-#include "calendars/traditional/calendar_helpers.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -152,10 +154,9 @@ std::optional<long long> DaysAfterOrthodoxEaster(const EthiopianFestivalDay& day
   if (easter.month < 1 || easter.month > 12 || easter.day < 1 || easter.day > 31) {
     return std::nullopt;
   }
-  // The same civil-date reading as the report's JD: Julian calendar up to
+  // The same civil-date reading as the report's day: Julian calendar up to
   // 14 October 1582.
-  const long double easterJd = CalendarDateToJulianDay(easter.year, easter.month, easter.day);
-  return std::llround(static_cast<double>(day.jd - easterJd));
+  return FixedFromJulianDate(day.jd) - FixedFromCivil(easter);
 }
 
 void AddMatching(std::span<const FestivalRow> rows, int first, int second, Report& report) {
@@ -175,20 +176,24 @@ std::string_view FestivalName(int index) {
   return kFestivalNames[static_cast<std::size_t>(index)];
 }
 
-void AddIslamicFestivals(int islamicDay, int islamicMonth, Report& report) {
-  AddMatching(kIslamicFestivals, islamicDay, islamicMonth, report);
+void AddIslamicFestivals(const IslamicDay& date, Report& report) {
+  AddMatching(kIslamicFestivals, date.day, date.month, report);
 }
 
-void AddJewishFestivals(int jewishMonth, int jewishDay, Report& report) {
-  AddMatching(kJewishFestivals, jewishMonth, jewishDay, report);
+void AddJewishFestivals(const JewishDay& date, Report& report) {
+  AddMatching(kJewishFestivals, date.month, date.day, report);
+  // The eight days of Passover, 15 to 21 Nisan, after the table's rows.
+  if (date.month == 1 && date.day >= 15 && date.day <= 21) {
+    report.Add("", "Passahfest");
+  }
 }
 
-void AddChineseFestivals(int chineseDay, int chineseMonth, Report& report) {
-  AddMatching(kChineseFestivals, chineseDay, chineseMonth, report);
+void AddChineseFestivals(const ChineseDateRecord& date, Report& report) {
+  AddMatching(kChineseFestivals, date.day, date.month, report);
 }
 
 void AddEthiopianFestivals(const EthiopianFestivalDay& day, Report& report) {
-  const CopticDay ethiopian = CopticDate(day.jd);
+  const EthiopianDate ethiopian = EthiopianFromFixed(FixedFromJulianDate(day.jd));
   const std::optional<long long> afterEaster = DaysAfterOrthodoxEaster(day);
   for (const EthiopianFestivalRow& row : kEthiopianFestivals) {
     bool matches = false;

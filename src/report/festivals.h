@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Festivals of other religions: fixed dates of their own calendars, tested
 // against the selected day at their places in the report.
 #pragma once
 
 #include <string_view>
 
+#include "calendars/traditional/chinese.h"
+#include "calendars/traditional/islamic.h"
+#include "calendars/traditional/jewish.h"
 #include "report/report.h"
 #include "time/date_encoding.h"
 
@@ -12,10 +16,11 @@ namespace tempulo {
 // The festival names, index 0 first.
 std::string_view FestivalName(int index);
 
-// Append "\t" + name for every row whose date matches, in row order.
-void AddIslamicFestivals(int islamicDay, int islamicMonth, Report& report);
-void AddJewishFestivals(int jewishMonth, int jewishDay, Report& report);
-void AddChineseFestivals(int chineseDay, int chineseMonth, Report& report);
+// Append "\t" + name for every row whose day and month match, in row order.
+void AddIslamicFestivals(const IslamicDay& date, Report& report);
+// The Jewish rows end with "Passahfest" on each of the eight days of Passover.
+void AddJewishFestivals(const JewishDay& date, Report& report);
+void AddChineseFestivals(const ChineseDateRecord& date, Report& report);
 
 // What the Ethiopian feasts are tested against: Genna on the civil 7 January,
 // Timkat, the new year and Meskal on their Ethiopian dates, the Islamic feasts

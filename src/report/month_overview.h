@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the month grid shows of each day: the holiday-table rows of the day
 // and where they are statutory, the festivals of other religions, the main
 // moon phase (in MEZ days, from 1900 on as in the report), and the German

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything of the window's refresh that needs no widget: reading the
 // selected date from the controls' values, the range checks, the caption and
 // the date line, the substitute grid year of months before the reform, the

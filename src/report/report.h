@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of one day: the lines of the report list and the heading above
 // the month grid. The report builder and the line-appending calendars only
 // ever append; the window and the command-line report both read it.
@@ -16,7 +17,6 @@ class Report {
   void Add(std::string_view label, std::string_view value);
 
   const std::vector<std::string>& Lines() const { return lines_; }
-  void Clear() { lines_.clear(); }
 
   const std::string& Heading() const { return heading_; }
   void SetHeading(std::string heading) { heading_ = std::move(heading); }

@@ -10,7 +10,7 @@
 #include "astro/moon.h"
 #include "astro/moon_phases.h"
 #include "astro/rise_set.h"
-#include "calendars/modern/week_and_time.h"
+#include "report/time_lines.h"
 #include "calendars/traditional/calendar_helpers.h"
 #include "calendars/traditional/civil_dates.h"
 #include "report/refresh.h"

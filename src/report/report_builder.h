@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of one day in its fixed line order.
 #pragma once
 

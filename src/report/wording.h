@@ -20,4 +20,8 @@ std::string Name(const std::array<std::string_view, N>& table, int index) {
 
 inline std::string Str(long long n) { return std::to_string(n); }
 
+// Fixed-point text with `decimals` decimals, then trailing zeros and a
+// trailing point removed; "-0" reads "0". With 0 decimals nothing is trimmed.
+std::string TrimmedDecimal(double value, int decimals);
+
 }  // namespace tempulo

@@ -8,8 +8,6 @@
 
 #include "calendars/modern/week_and_time.h"
 #include "calendars/modern/world_calendar.h"
-#include "calendars/traditional/calendar_helpers.h"
-#include "calendars/traditional/civil_dates.h"
 #include "report/refresh.h"
 #include "report/registry.h"
 #include "report/wording.h"
@@ -37,8 +35,8 @@ void AddDayAndWeekOfYear(DayValues& c, Report& r) {
 }
 
 void AddJulianDate(DayValues& c, Report& r) {
-  r.Add("Julianisches Datum", FormatTrimmedNumber(1, 2, static_cast<double>(c.jd)) + " / modifiziert " +
-                                  FormatTrimmedNumber(1, 2, static_cast<double>(c.jd - 2400000.5L)));
+  r.Add("Julianisches Datum", TrimmedDecimal(static_cast<double>(c.jd), 2) + " / modifiziert " +
+                                  TrimmedDecimal(static_cast<double>(c.jd - 2400000.5L), 2));
 }
 
 void AddJulianCalendar(DayValues& c, Report& r) {
@@ -48,13 +46,12 @@ void AddJulianCalendar(DayValues& c, Report& r) {
 
 void AddDaysSinceEpochs(DayValues& c, Report& r) {
   r.Add("Tag seit 1.1.1 / 1.1.2001",
-        FormatTrimmedNumber(1, 0, static_cast<double>(c.jd - JulianCalendarToJulianDay(1, 1, 1))) + " / " +
-            FormatTrimmedNumber(1, 0, static_cast<double>(c.jd - GregorianCalendarToJulianDay(2001, 1, 1))));
+        Str(c.day - FixedFromJulian({1, 1, 1})) + " / " + Str(c.day - FixedFromGregorian({2001, 1, 1})));
 }
 
 void AddGregorianDay(DayValues& c, Report& r) {
   r.Add("Gregorianischer Tag",
-        FormatTrimmedNumber(1, 0, static_cast<double>(c.jd + 1 - CivilDateToJulianDay(1582, 10, 15))));
+        Str(c.day - kGregorianReform + 1));
 }
 
 }  // namespace tempulo

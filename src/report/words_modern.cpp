@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entries of the reform, invented and planetary calendars.
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
+#include <optional>
 #include <string>
 
 #include "calendars/modern/coptic_ethiopian.h"
@@ -12,39 +16,82 @@
 #include "calendars/modern/positivist_cotsworth.h"
 #include "calendars/modern/soviet.h"
 #include "calendars/modern/world_calendar.h"
-#include "calendars/traditional/calendar_helpers.h"
 #include "holidays/holidays.h"
 #include "report/festivals.h"
 #include "report/registry.h"
 #include "report/wording.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
 
 constexpr double kStardatesPerDay = 2.73790926490113;
 constexpr double kPiYearLength = 363.610260832152;
+// Julian Dates (0 h) of the stardate 0, 1 January 2323, and of the PI-count's
+// start, the civil (Julian) 1 January 287 BC.
+const double kStardateEpoch = static_cast<double>(JulianDateOf(FixedFromGregorian({2323, 1, 1})));
+const double kPiEpoch = static_cast<double>(JulianDateOf(FixedFromJulian({-286, 1, 1})));
+
 
 }  // namespace
 
 void AddWorldCalendar(DayValues& c, Report& r) {
-  if (c.selected.year > 1582) {
-    WorldCalendarDate(c.dayOfYear, c.selected.year, r);
+  if (c.selected.year <= 1582) {
+    return;
   }
+  const WorldCalendarDate date = WorldCalendarFromFixed(c.day);
+  const std::string dayMonth = Str(date.day) + "." + Str(date.month) + ".";
+  if (IsWorldCalendarExtraDay(date)) {
+    r.Add("UNO-Weltkalender", dayMonth + (date.month == 6 ? " Schalttag" : " Weltfeiertag"));
+    return;
+  }
+  r.Add("UNO-Weltkalender", dayMonth + " " + std::string(WorldWeekdayName(WorldDayOfHalfYear(date))));
 }
 
 void AddFrenchRepublican(DayValues& c, Report& r) {
-  r.Add("Französischer Revolutionskalender", FrenchRepublicanDate(c.jd));
+  const std::optional<FrenchRepublicanDate> date = FrenchRepublicanFromFixed(c.day);
+  if (!date) {
+    r.Add("Französischer Revolutionskalender", "-");
+    return;
+  }
+  std::string text =
+      Str(date->day) + "." + std::string(FrenchRepublicanMonthName(date->month)) + " " + Str(date->year);
+  // The complementary days stand outside the ten-day weeks.
+  if (date->month != 13) {
+    text += " (" + std::string(DecadeDayName(date->day)) + ")";
+  }
+  r.Add("Französischer Revolutionskalender", text);
 }
 
 void AddSoviet(DayValues& c, Report& r) {
-  if (c.selected.year >= 1917) {
-    SovietDate(c.selected.year, c.dayOfYear, r);
+  if (c.selected.year < 1917) {
+    return;
   }
+  const SovietDate date = SovietFromFixed(c.day);
+  const std::string year = " " + Str(date.year);
+  if (date.holiday != SovietHoliday::kNone) {
+    r.Add("Sowjetischer Revolutionskalender", std::string(SovietHolidayName(date.holiday)) + year);
+    return;
+  }
+  r.Add("Sowjetischer Revolutionskalender",
+        Str(date.day) + "." + std::string(SovietMonthName(date.month)) + year);
 }
 
-void AddIranian(DayValues& c, Report& r) { r.Add("Iranischer Kalender", IranianDate(c.jd)); }
+void AddIranian(DayValues& c, Report& r) {
+  const IranianDate date = IranianFromFixed(c.day);
+  r.Add("Iranischer Kalender", Str(date.day) + "." + std::string(IranianMonthName(date.month)) + " " +
+                                   Str(date.year) + " / " + Str(date.year + kIranianSecondCountOffset));
+}
 
-void AddCopticEthiopian(DayValues& c, Report& r) { CopticEthiopianDates(c.jd, r); }
+void AddCopticEthiopian(DayValues& c, Report& r) {
+  const CopticDate coptic = CopticFromFixed(c.day);
+  const EthiopianDate ethiopian = EthiopianFromFixed(c.day);
+  r.Add("Koptischer Kalender",
+        Str(coptic.day) + "." + std::string(CopticMonthName(coptic.month)) + " " + Str(coptic.year));
+  r.Add("Äthiopischer Kalender", Str(ethiopian.day) + "." + std::string(EthiopianMonthName(ethiopian.month)) +
+                                     " " + Str(ethiopian.year));
+}
 
 void AddEthiopianFestivals(DayValues& c, Report& r) {
   AddEthiopianFestivals({c.jd, c.selected.day, c.selected.month, c.Islamic().day, c.Islamic().month,
@@ -56,44 +103,92 @@ void AddEthiopianFestivals(DayValues& c, Report& r) {
 // Gregorian year: before the reform they read the proleptic Gregorian date of
 // the day, so that a Julian leap day (29 February 1500) neither repeats nor
 // skips a day of theirs.
+// (The typed dates read the day count and so the proleptic Gregorian year.)
 void AddPositivist(DayValues& c, Report& r) {
-  PositivistDate(c.gregorian.year, c.gregorian.month, c.gregorian.day, r);
+  const PositivistDate date = PositivistFromFixed(c.day);
+  if (date.month == kPositivistFestivalMonth) {
+    r.Add("Positivisten-Kalender",
+          date.day == 1 ? "Festtag der großen Toten" : "Festtag der heiligen Jungfrau");
+    return;
+  }
+  r.Add("Positivisten-Kalender", Str(date.day) + "." + std::string(PositivistMonthName(date.month)) + " " +
+                                     Str(date.year) + ", " + std::string(PositivistWeekdayName(date.day)) +
+                                     ", Tag: " + std::string(PositivistDayName(date)));
 }
 
 void AddCotsworth(DayValues& c, Report& r) {
-  r.Add("Cotsworth-Kalender", CotsworthDate(c.gregorian.day, c.gregorian.month, c.gregorian.year));
+  const CotsworthDate date = CotsworthFromFixed(c.day);
+  if (date.day == 29) {
+    r.Add("Cotsworth-Kalender", std::string(date.month == 6 ? "Olympic " : "Sylvester ") + Str(date.year));
+    return;
+  }
+  r.Add("Cotsworth-Kalender", Str(date.day) + "." + std::string(CotsworthMonthName(date.month)) + " " +
+                                  Str(date.year) + ", " + std::string(CotsworthWeekdayName(date.day)));
 }
 
-void AddGoddess(DayValues& c, Report& r) { GoddessDate(c.jd, r); }
+namespace {
 
-void AddSolilunar(DayValues& c, Report& r) { SolilunarDate(c.jd, r); }
+std::string LunisolarText(const LunisolarDate& date, std::string_view monthName) {
+  return Str(date.day) + "." + std::string(monthName) + " " + Str(date.year) + " " + Str(date.era) + ".Ära";
+}
+
+}  // namespace
+
+void AddGoddess(DayValues& c, Report& r) {
+  const LunisolarDate date = GoddessFromFixed(c.day);
+  r.Add("Göttinnen-Kalender", LunisolarText(date, GoddessMonthName(date.month)));
+}
+
+void AddSolilunar(DayValues& c, Report& r) {
+  const LunisolarDate date = SolilunarFromFixed(c.day);
+  r.Add("Solilunar-Kalender", LunisolarText(date, SolilunarMonthName(date.month)));
+}
 
 void AddDiscordian(DayValues& c, Report& r) {
-  DiscordianDate(c.gregorian.day, c.gregorian.month, c.gregorian.year, r);
+  const DiscordianDate date = DiscordianFromFixed(c.day);
+  const std::string yold = " " + Str(date.year) + " YOLD";
+  if (date.IsStTibsDay()) {
+    r.Add("Diskordianischer Kalender", "St.Tib's Day" + yold);
+    return;
+  }
+  r.Add("Diskordianischer Kalender",
+        Str(date.day) + "." + std::string(DiscordianSeasonName(date.season)) + yold);
 }
 
+// The clock's time of day is taken as Central European Time; the Mars count
+// starts only at its epoch.
 void AddMars(DayValues& c, Report& r) {
-  MarsDate(c.selected.year, c.selected.month, c.selected.day, c.clock.Now(), r);
+  const TimeOfDay now = c.clock.Now();
+  // One hour less than Central European Time is universal time.
+  const long double julianDate =
+      JulianDateOf(c.day) + ((now.hour - 1) + now.minute / 60.0L + now.second / 3600.0L) / 24.0L;
+  const long double m = MarsSolDate(julianDate);
+  if (m < 0) {
+    return;
+  }
+  const DarianDate date = DarianDateOf(m);
+  r.Add("Julianisches Marsdatum",
+        TrimmedDecimal(static_cast<double>(m), 4) + ", " + Str(date.dayOfYear) + ".Tag des Marsjahres");
+  r.Add("Darischer Marskalender", Str(date.day) + "." + std::string(DarianMonthName(date.month)) + " " +
+                                      Str(date.year) + " (" + Str(date.month) + "); " + Str(date.weekSol) +
+                                      ".Wochentag, Sol " + std::string(MarsSolName(date.weekSol)));
 }
 
 void AddStardate(DayValues& c, Report& r) {
   const TimeOfDay now = c.clock.Now();
-  const double t = CalendarDateToJulianDay(c.selected.year, c.selected.month, c.selected.day) +
-                   (now.hour + now.minute / 60.0 + now.second / 3600.0) / 24.0;
-  r.Add("Star Trek Sternzeit",
-        FormatTrimmedNumber(1, 3, (t - CalendarDateToJulianDay(2323, 1, 1)) * kStardatesPerDay));
+  const double t =
+      static_cast<double>(JulianDateOf(c.day)) + (now.hour + now.minute / 60.0 + now.second / 3600.0) / 24.0;
+  r.Add("Star Trek Sternzeit", TrimmedDecimal((t - kStardateEpoch) * kStardatesPerDay, 3));
 }
 
 void AddPiCalendar(DayValues& c, Report& r) {
-  const double x = (CalendarDateToJulianDay(c.selected.year, c.selected.month, c.selected.day) -
-                    CalendarDateToJulianDay(-286, 1, 1)) /
-                   kPiYearLength;
+  const double x = (static_cast<double>(JulianDateOf(c.day)) - kPiEpoch) / kPiYearLength;
   // The PI-year's fraction is laid onto the selected year from its 1 January.
   const double fraction = x - std::trunc(x);
-  const CivilDate onYear =
-      JulianDayToCalendarDate(CalendarDateToJulianDay(c.selected.year, 1, 1) + fraction * kPiYearLength);
+  const double newYear = static_cast<double>(JulianDateOf(FixedFromCivil({c.selected.year, 1, 1})));
+  const CivilDate onYear = CivilFromFixed(FixedFromJulianDate(newYear + fraction * kPiYearLength));
   r.Add("PI-Kalender",
-        Str(onYear.day) + "." + Str(onYear.month) + "." + FormatTrimmedNumber(1, 0, std::trunc(x) + 1));
+        Str(onYear.day) + "." + Str(onYear.month) + "." + TrimmedDecimal(std::trunc(x) + 1, 0));
   if (onYear.day == 28 && onYear.month == 12) {
     r.Add("", "PI-Silvester");
   }

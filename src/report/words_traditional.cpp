@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entries of the traditional calendars and their festivals.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,11 +9,11 @@
 #include "calendars/traditional/aztec.h"
 #include "calendars/traditional/babylonian.h"
 #include "calendars/traditional/bahai.h"
-#include "calendars/traditional/calendar_helpers.h"
 #include "calendars/traditional/chinese.h"
 #include "calendars/traditional/dee_sixty_week.h"
 #include "calendars/traditional/egyptian.h"
 #include "calendars/traditional/indian.h"
+#include "calendars/traditional/islamic.h"
 #include "calendars/traditional/japanese.h"
 #include "calendars/traditional/jewish.h"
 #include "calendars/traditional/maya.h"
@@ -30,10 +31,6 @@ namespace {
 constexpr std::array<std::string_view, 12> kBerberMonthNames = {"Yennayer", "Furar", "Meghres", "Ibrir",
                                                                 "Mayyu",    "Yunyu", "Yulyu",   "Ghust",
                                                                 "Shtember", "Tuber", "Wamber",  "Jember"};
-
-constexpr std::array<std::string_view, 13> kJewishMonthNames = {
-    "Nisan",   "Iyar",   "Sivan", "Tammuz", "Av",   "Elul",  "Tishri",
-    "Heshvan", "Kislev", "Tevet", "Shevat", "Adar", "Adar 2"};
 
 constexpr std::array<std::string_view, 24> kSolarTermNames = {
     "Chunfen - Frühlingstagundnachtgleiche",
@@ -65,33 +62,69 @@ constexpr std::array<std::string_view, 24> kSolarTermNames = {
 }  // namespace
 
 void AddRoman(DayValues& c, Report& r) {
-  r.Add("Römischer Kalender", RomanDate(c.julian.day, c.julian.month, c.julian.year));
+  const RomanDate date = RomanFromFixed(c.day);
+  std::string text;
+  if (date.leap) {
+    text = "ANTE DIEM BIS VI KALENDIS MARTII";
+  } else {
+    const std::string month(RomanMonthGenitive(date.month));
+    const bool onTheDay = date.count == 1;
+    switch (date.event) {
+      case RomanEvent::kKalends:
+        text = onTheDay ? "KALENDAE " + month : RomanDayCount(date.count) + "KALENDIS " + month;
+        break;
+      case RomanEvent::kNones:
+        text = onTheDay ? "NONAE " + month : RomanDayCount(date.count) + "NONIS " + month;
+        break;
+      case RomanEvent::kIdes:
+        text = onTheDay ? "IDVS " + month : RomanDayCount(date.count) + "IDIBVS " + month;
+        break;
+    }
+  }
+  // The year of the day itself, also for the days that name the next January.
+  r.Add("Römischer Kalender",
+        text + " " + RomanNumeral(c.julian.year + kRomeFoundedBeforeYear1) + " A. V. C.");
 }
 
-void AddEgyptian(DayValues& c, Report& r) { r.Add("Altägyptischer Kalender", EgyptianDate(c.jd)); }
+void AddEgyptian(DayValues& c, Report& r) {
+  const EgyptianDate date = EgyptianFromFixed(c.day);
+  // The years before the epoch are counted without a year 0.
+  const long long year = date.year < 1 ? date.year - 1LL : date.year;
+  r.Add("Altägyptischer Kalender", Str(date.day) + "." + std::string(EgyptianMonthName(date.month)) + " " +
+                                       Str(year) + "; Sothis-Periode " + Str(SothicPeriodOf(c.day)));
+}
 
-void AddIslamic(DayValues& c, Report& r) { r.Add("Islamischer Kalender", c.Islamic().text); }
+void AddIslamic(DayValues& c, Report& r) {
+  const IslamicDateResult& date = c.Islamic();
+  r.Add("Islamischer Kalender",
+        Str(date.day) + "." + std::string(IslamicMonthName(date.month)) + " " + Str(date.year));
+}
 
 void AddIslamicFestivals(DayValues& c, Report& r) {
-  AddIslamicFestivals(c.Islamic().day, c.Islamic().month, r);
+  AddIslamicFestivals(IslamicDay{c.Islamic().year, c.Islamic().month, c.Islamic().day}, r);
 }
 
 void AddJewish(DayValues& c, Report& r) {
   if (c.selected.year < 359) {
     return;
   }
-  const JewishDay jewish = JewishDate(c.dateValue, c.clock);
-  r.Add("Jüdischer Kalender",
-        Str(jewish.day) + "." + Name(kJewishMonthNames, jewish.month) + " " + Str(jewish.year));
-  AddJewishFestivals(jewish.month, jewish.day, r);
-  if (jewish.month == 1 && jewish.day >= 15 && jewish.day <= 21) {
-    r.Add("", "Passahfest");
+  const std::optional<JewishDay> jewish = JewishFromFixed(c.day);
+  if (!jewish) {
+    return;
   }
+  r.Add("Jüdischer Kalender",
+        Str(jewish->day) + "." + std::string(JewishMonthName(jewish->month)) + " " + Str(jewish->year));
+  AddJewishFestivals(*jewish, r);
 }
 
 void AddJapanese(DayValues& c, Report& r) {
-  if (c.selected.year >= 1868) {
-    r.Add("Japanischer Kalender", JapaneseEraDate(c.selected.year, c.selected.month, c.selected.day));
+  if (c.selected.year < 1868) {
+    return;
+  }
+  const std::optional<JapaneseDate> date = JapaneseFromFixed(c.day);
+  if (date) {
+    r.Add("Japanischer Kalender", Str(date->day) + "." + std::string(JapaneseMonthName(date->month)) + " " +
+                                      std::string(JapaneseEraName(date->era)) + " " + Str(date->year));
   }
 }
 
@@ -108,52 +141,101 @@ void AddChinese(DayValues& c, Report& r) {
 
 void AddSolarTerm(DayValues& c, Report& r) {
   const int term = SolarTermIndex(EarthHeliocentricPosition(c.dateValue).longitude);
-  r.Add("", "Jahr : " + SexagenaryText(c.Chinese()) + "; " +
-                std::string(kSolarTermNames[static_cast<std::size_t>(term)]));
+  const SexagenaryYear year = SexagenaryYearOf(c.Chinese().yearInCycle);
+  // The stem goes inside the parentheses, before the branch: "Ratte (jia-zi)".
+  r.Add("", "Jahr : " + std::string(BranchAnimalName(year.branch)) + " (" +
+                std::string(HeavenlyStemName(year.stem)) + "-" + std::string(EarthlyBranchName(year.branch)) +
+                "); " + std::string(kSolarTermNames[static_cast<std::size_t>(term)]));
 }
 
-void AddChineseFestivals(DayValues& c, Report& r) {
-  AddChineseFestivals(c.Chinese().day, c.Chinese().month, r);
-}
+void AddChineseFestivals(DayValues& c, Report& r) { AddChineseFestivals(c.Chinese(), r); }
 
-void AddSeleucid(DayValues& c, Report& r) { r.Add("Seleukidischer Kalender", SeleucidDate(c.jd)); }
+void AddSeleucid(DayValues& c, Report& r) {
+  const SeleucidDate date = SeleucidFromFixed(c.day);
+  r.Add("Seleukidischer Kalender", Str(date.day) + "." + Str(date.month) + "." + Str(date.year));
+}
 
 void AddBabylonian(DayValues& c, Report& r) {
-  r.Add("Babylonischer Kalender", BabylonianDate(c.selected.day, c.selected.month, c.selected.year));
+  const std::optional<BabylonianDate> date = BabylonianFromCivil(c.selected);
+  r.Add("Babylonischer Kalender", date
+                                      ? Str(date->day) + "." + std::string(BabylonianMonthName(date->month)) +
+                                            " (" + Str(date->month) + ") " + Str(date->year)
+                                      : std::string());
 }
 
 void AddMaya(DayValues& c, Report& r) {
-  r.Add("Maya-Kalender", MayaLongCount(c.jd));
-  r.Add("", MayaRoundDate(c.jd));
+  const MayaLongCount count = MayaLongCountFromFixed(c.day);
+  r.Add("Maya-Kalender", Str(count.pictun) + " Pictun " + Str(count.baktun) + " Baktun " + Str(count.katun) +
+                             " Katun " + Str(count.tun) + " Tun " + Str(count.uinal) + " Uinal " +
+                             Str(count.kin) + " Kin");
+  const MayaTzolkin tzolkin = MayaTzolkinFromFixed(c.day);
+  const MayaHaab haab = MayaHaabFromFixed(c.day);
+  r.Add("", Str(tzolkin.number) + " " + std::string(MayaTzolkinName(tzolkin.name)) + "; " + Str(haab.day) +
+                " " + std::string(MayaHaabMonthName(haab.month)));
 }
 
-void AddAztec(DayValues& c, Report& r) { r.Add("Azteken-Kalender", AztecDate(c.jd)); }
+void AddAztec(DayValues& c, Report& r) {
+  const AztecXihuitl date = AztecXihuitlFromFixed(c.day);
+  r.Add("Azteken-Kalender",
+        Str(date.day) + "." + std::string(AztecPeriodName(date.period)) + " (" + Str(date.period) + ")");
+}
 
 void AddBahai(DayValues& c, Report& r) {
-  r.Add("Bahâi-Kalender", BahaiDate(true, static_cast<double>(c.jd)));
+  const BahaiDate date = BahaiFromFixed(c.day);
+  if (date.year < 1) {
+    // Before the era the line stays empty.
+    r.Add("Bahâi-Kalender", "");
+    return;
+  }
+  r.Add("Bahâi-Kalender", Str(date.day) + "." + std::string(BahaiMonthName(date.month)) + " (" +
+                              Str(date.month) + ") " + Str(date.year) +
+                              "; Vahid: " + std::string(BahaiYearName(BahaiVahid(date.year))) +
+                              " / Kull-i-Shay: " + Str(BahaiKullIShay(date.year)));
 }
 
 void AddIndian(DayValues& c, Report& r) {
   // Defined on the Gregorian calendar: before the reform the proleptic
   // Gregorian date of the day.
-  r.Add("Indischer Kalender", IndianNationalDate(c.gregorian.year, c.gregorian.month, c.gregorian.day));
+  const IndianDate date = IndianFromFixed(c.day);
+  r.Add("Indischer Kalender",
+        Str(date.day) + "." + std::string(IndianMonthName(date.month)) + " " + Str(date.year));
 }
 
 void AddSikh(DayValues& c, Report& r) {
-  r.Add("Sikh-Kalender", NanakshahiDate(c.gregorian.day, c.gregorian.month, c.gregorian.year));
+  const NanakshahiDate date = NanakshahiFromFixed(c.day);
+  r.Add("Sikh-Kalender", Str(date.day) + "." + std::string(NanakshahiMonthName(date.month)) + " (" +
+                             Str(date.month) + ") " + Str(date.year));
 }
 
-void AddArmenian(DayValues& c, Report& r) { r.Add("Armenischer Kalender", ArmenianDate(c.jd)); }
+void AddArmenian(DayValues& c, Report& r) {
+  const std::optional<ArmenianDate> date = ArmenianFromFixed(c.day);
+  r.Add("Armenischer Kalender",
+        date ? Str(date->day) + "." + std::string(ArmenianMonthName(date->month)) + " " + Str(date->year)
+             : std::string("-"));
+}
 
 void AddBerber(DayValues& c, Report& r) {
   r.Add("Berber-Kalender",
         Str(c.julian.day) + "." + Name(kBerberMonthNames, c.julian.month) + " " + Str(c.julian.year + 950));
 }
 
-void AddJohnDee(DayValues& c, Report& r) { r.Add(JohnDeeDate(c.jd)); }
+void AddJohnDee(DayValues& c, Report& r) {
+  const DeeDate date = DeeFromFixed(c.day);
+  r.Add("John Dee-Kalender",
+        Str(date.day) + "." + std::string(DeeMonthName(date.month)) + " " + Str(date.year));
+}
 
 void AddSixtyWeek(DayValues& c, Report& r) {
-  r.Add("60 Wochen-Kalender", SixtyWeekDate(c.selected.day, c.selected.month, c.selected.year));
+  const std::optional<SixtyWeekDate> date = SixtyWeekFromFixed(c.day);
+  std::string text;
+  if (date && date->named != SixtyWeekNamedDay::kNone) {
+    text = std::string(SixtyWeekNamedDayName(date->named)) + " " + Str(date->year);
+  } else if (date) {
+    // The months carry the civil month names.
+    text = Str(date->day) + "." + std::string(DeeMonthName(date->month)) + " " + Str(date->year) + ", " +
+           std::string(SixtyWeekWeekdayName(SixtyWeekWeekday(*date)));
+  }
+  r.Add("60 Wochen-Kalender", text);
 }
 
 }  // namespace tempulo

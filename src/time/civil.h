@@ -52,7 +52,7 @@ constexpr std::int64_t DaysBeforeMonthFromMarch(int month) {
 
 constexpr FixedDay FixedFromGregorian(CivilDate date) {
   const std::int64_t y = static_cast<std::int64_t>(date.year) - (date.month <= 2 ? 1 : 0);
-  const std::int64_t era = FloorDiv<std::int64_t>(y, 400);
+  const std::int64_t era = FloorDiv(y, std::int64_t{400});
   const std::int64_t yearOfEra = y - era * 400;
   const std::int64_t dayOfEra =
       yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + DaysBeforeMonthFromMarch(date.month) + date.day - 1;
@@ -62,7 +62,7 @@ constexpr FixedDay FixedFromGregorian(CivilDate date) {
 
 constexpr CivilDate GregorianFromFixed(FixedDay day) {
   const std::int64_t z = day.value + 305;
-  const std::int64_t era = FloorDiv<std::int64_t>(z, 146097);
+  const std::int64_t era = FloorDiv(z, std::int64_t{146097});
   const std::int64_t dayOfEra = z - era * 146097;
   const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
   const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
@@ -81,7 +81,7 @@ constexpr FixedDay FixedFromJulian(CivilDate date) {
 
 constexpr CivilDate JulianFromFixed(FixedDay day) {
   const std::int64_t z = day.value + 307;
-  const std::int64_t cycle = FloorDiv<std::int64_t>(z, 1461);
+  const std::int64_t cycle = FloorDiv(z, std::int64_t{1461});
   const std::int64_t dayOfCycle = z - cycle * 1461;
   const std::int64_t yearOfCycle = (dayOfCycle - dayOfCycle / 1460) / 365;
   const std::int64_t dayOfYear = dayOfCycle - 365 * yearOfCycle;

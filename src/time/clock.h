@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way the clock reaches the almanac: today's date and the time of day.
 // The window reads the system clock; tests and the command line fix it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date encoding every part of the almanac shares: a civil date record,
 // the proleptic Gregorian encoding of a date into a date value and back, and
 // the German date-time text of a date value.

@@ -15,6 +15,7 @@ namespace tempulo {
 struct FixedDay {
   std::int64_t value = 0;
 
+  // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy misreads the defaulted comparison
   friend constexpr auto operator<=>(FixedDay, FixedDay) = default;
   friend constexpr FixedDay operator+(FixedDay day, std::int64_t days) { return FixedDay{day.value + days}; }
   friend constexpr FixedDay operator-(FixedDay day, std::int64_t days) { return FixedDay{day.value - days}; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8 helpers: the almanac cuts names to a number of characters, never
 // through the middle of one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/traditional/chinese.h"
 
 #include <gtest/gtest.h>
@@ -273,24 +274,33 @@ TEST(ChineseDateTest, PutsTheWinterSolsticeInMonthElevenBeforeAndAfterTheReform)
 
 struct SexagenaryCase {
   int yearInCycle;
-  const char* text;
+  SexagenaryYear year;
+  const char* animal;
+  const char* stem;
+  const char* branch;
 };
 
-class SexagenaryTextTest : public testing::TestWithParam<SexagenaryCase> {};
+class SexagenaryYearTest : public testing::TestWithParam<SexagenaryCase> {};
 
-TEST_P(SexagenaryTextTest, NamesStemAndBranch) {
-  ChineseDateRecord record;
-  record.yearInCycle = GetParam().yearInCycle;
-  EXPECT_EQ(SexagenaryText(record), GetParam().text);
+TEST_P(SexagenaryYearTest, NamesStemAndBranch) {
+  const SexagenaryCase& c = GetParam();
+  const SexagenaryYear year = SexagenaryYearOf(c.yearInCycle);
+  EXPECT_EQ(year, c.year);
+  EXPECT_EQ(BranchAnimalName(year.branch), c.animal);
+  EXPECT_EQ(HeavenlyStemName(year.stem), c.stem);
+  EXPECT_EQ(EarthlyBranchName(year.branch), c.branch);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, SexagenaryTextTest,
-    testing::Values(SexagenaryCase{1, "Ratte (jia-zi)"}, SexagenaryCase{2, "Büffel (yi-chou)"},
-                    SexagenaryCase{13, "Ratte (bing-zi)"}, SexagenaryCase{17, "Drache (geng-chen)"},
-                    SexagenaryCase{42, "Schlange (yi-si)"}, SexagenaryCase{60, "Schwein (gui-hai)"},
-                    // Outside 1..60 the names still come from their tables.
-                    SexagenaryCase{0, "Schwein (gui-hai)"}, SexagenaryCase{61, "Ratte (jia-zi)"}));
+INSTANTIATE_TEST_SUITE_P(Examples, SexagenaryYearTest,
+                         testing::Values(SexagenaryCase{1, {1, 1}, "Ratte", "jia", "zi"},
+                                         SexagenaryCase{2, {2, 2}, "Büffel", "yi", "chou"},
+                                         SexagenaryCase{13, {3, 1}, "Ratte", "bing", "zi"},
+                                         SexagenaryCase{17, {7, 5}, "Drache", "geng", "chen"},
+                                         SexagenaryCase{42, {2, 6}, "Schlange", "yi", "si"},
+                                         SexagenaryCase{60, {10, 12}, "Schwein", "gui", "hai"},
+                                         // Outside 1..60 the cycle runs on.
+                                         SexagenaryCase{0, {10, 12}, "Schwein", "gui", "hai"},
+                                         SexagenaryCase{61, {1, 1}, "Ratte", "jia", "zi"}));
 
 }  // namespace
 }  // namespace tempulo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The season rows of the holiday list. They rest on the sun's season search,
 // so they are kept apart from the rest of the holiday tests.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's Islamic, Jewish and Chinese lines and their festival tables.
 #include <gtest/gtest.h>
 
@@ -104,33 +105,46 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---------------------------------------------------------------- festival tables
 
-std::vector<std::string> Festivals(void (*add)(int, int, Report&), int first, int second) {
+template <typename Date>
+std::vector<std::string> Festivals(void (*add)(const Date&, Report&), const Date& date) {
   Report report;
-  add(first, second, report);
+  add(date, report);
   return report.Lines();
 }
 
-TEST(FestivalTablesTest, TestIslamicRowsByDayThenMonth) {
-  EXPECT_EQ(Festivals(AddIslamicFestivals, 12, 3), std::vector<std::string>{"\tGeburt des Propheten"});
-  EXPECT_EQ(Festivals(AddIslamicFestivals, 28, 2), std::vector<std::string>{"\tTodestag des Propheten"});
-  EXPECT_EQ(Festivals(AddIslamicFestivals, 10, 12), std::vector<std::string>{"\tIslamisches Opferfest"});
-  EXPECT_TRUE(Festivals(AddIslamicFestivals, 3, 12).empty());
+std::vector<std::string> Islamic(int month, int day) {
+  return Festivals(AddIslamicFestivals, IslamicDay{1421, month, day});
+}
+std::vector<std::string> Jewish(int month, int day) {
+  return Festivals(AddJewishFestivals, JewishDay{5760, month, day});
+}
+std::vector<std::string> Chinese(int month, int day) {
+  ChineseDateRecord date;
+  date.month = month;
+  date.day = day;
+  return Festivals(AddChineseFestivals, date);
 }
 
-TEST(FestivalTablesTest, TestJewishRowsByMonthThenDay) {
-  EXPECT_EQ(Festivals(AddJewishFestivals, 7, 10), std::vector<std::string>{"\tYom Kippur, Versöhnungstag"});
-  EXPECT_EQ(Festivals(AddJewishFestivals, 9, 25), std::vector<std::string>{"\tHanukkah"});
-  EXPECT_TRUE(Festivals(AddJewishFestivals, 9, 23).empty());
-  EXPECT_EQ(Festivals(AddJewishFestivals, 2, 5),
-            std::vector<std::string>{"\tJom ha-Azma''ut, Unabhängigkeitstag"});
-  EXPECT_TRUE(Festivals(AddJewishFestivals, 5, 2).empty());
+TEST(FestivalTablesTest, IslamicRowsMatchDayAndMonth) {
+  EXPECT_EQ(Islamic(3, 12), std::vector<std::string>{"\tGeburt des Propheten"});
+  EXPECT_EQ(Islamic(2, 28), std::vector<std::string>{"\tTodestag des Propheten"});
+  EXPECT_EQ(Islamic(12, 10), std::vector<std::string>{"\tIslamisches Opferfest"});
+  EXPECT_TRUE(Islamic(12, 3).empty());
 }
 
-TEST(FestivalTablesTest, TestChineseRowsByDayThenMonth) {
-  EXPECT_EQ(Festivals(AddChineseFestivals, 5, 5), std::vector<std::string>{"\tDrachenbootfest"});
-  EXPECT_EQ(Festivals(AddChineseFestivals, 15, 8), std::vector<std::string>{"\tErntemondfest"});
-  EXPECT_EQ(Festivals(AddChineseFestivals, 24, 12), std::vector<std::string>{"\tHimmelfahrt der Götter"});
-  EXPECT_TRUE(Festivals(AddChineseFestivals, 8, 15).empty());
+TEST(FestivalTablesTest, JewishRowsMatchMonthAndDay) {
+  EXPECT_EQ(Jewish(7, 10), std::vector<std::string>{"\tYom Kippur, Versöhnungstag"});
+  EXPECT_EQ(Jewish(9, 25), std::vector<std::string>{"\tHanukkah"});
+  EXPECT_TRUE(Jewish(9, 23).empty());
+  EXPECT_EQ(Jewish(2, 5), std::vector<std::string>{"\tJom ha-Azma''ut, Unabhängigkeitstag"});
+  EXPECT_TRUE(Jewish(5, 2).empty());
+}
+
+TEST(FestivalTablesTest, ChineseRowsMatchDayAndMonth) {
+  EXPECT_EQ(Chinese(5, 5), std::vector<std::string>{"\tDrachenbootfest"});
+  EXPECT_EQ(Chinese(8, 15), std::vector<std::string>{"\tErntemondfest"});
+  EXPECT_EQ(Chinese(12, 24), std::vector<std::string>{"\tHimmelfahrt der Götter"});
+  EXPECT_TRUE(Chinese(15, 8).empty());
 }
 
 // ---------------------------------------------------------------- solar term

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +8,7 @@
 #include "report/report.h"
 #include "report/report_builder.h"
 #include "astro/rise_set.h"
-#include "calendars/modern/week_and_time.h"
+#include "report/time_lines.h"
 
 namespace tempulo {
 namespace {

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Compares the report's moon events and the holiday list's season starts
 with PyEphem, an independent ephemeris.
 

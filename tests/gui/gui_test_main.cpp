@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests need one QApplication; without a display they run on Qt's
 // offscreen platform.
 #include <gtest/gtest.h>

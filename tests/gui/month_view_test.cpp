@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month at a glance: marks, region, keyboard, copying, accessibility,
 // resizing, the moon and the settings.
 #include <gtest/gtest.h>

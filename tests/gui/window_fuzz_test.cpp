@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 10,000 random events on the window with a fixed seed: clicks, typing,
 // steps, resizes, keys on the grid, holiday-list clicks, region changes and
 // copies. After every event the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Compares the almanac's statutory public holidays with Debian's python3-holidays.
 
 For every year 1990-2100 and every region the almanac offers, the set of dates

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints every statutory public holiday of every region for a range of years,
 // one line each: "CODE YYYY-MM-DD row name". compare_regions.py reads it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the window as a user would see it and writes a picture of it:
 //
 //   tempulo_screenshot OUTPUT.png [--date YYYY-MM-DD] [--dark] [--size WxH]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The civil days the almanac can be asked about, worked out here on their own
 // (day counts of the proleptic calendars), so that the sweep does not check
 // the almanac's date arithmetic against itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month's holiday list, rebuilt here from the holiday rows and the rules
 // of the movable feasts (Easter after the Gregorian computus from 1583 and
 // the Julian one before, Orthodox Easter after the Julian computus, the

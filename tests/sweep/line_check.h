@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the sweep's line checkers share: the reading of a line (the numbers
 // its text stands for), the day's context, and the handle a checker reports
 // through.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The almanac's name tables, written out once more for the sweep: every name a
 // line shows must be one of these, at the index its numbers call for.
 #pragma once

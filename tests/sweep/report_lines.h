@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's lines as data: for each line its label, how often it
 // appears, the years it belongs to, how its value is read and checked, and,
 // for the calendars that count days, how one day follows the day before.

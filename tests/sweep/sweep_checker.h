@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sweep's judge of one refresh: every report line in its place, with
 // its label and a value that reads as a date of its calendar, the month's
 // holiday list, and, for the calendars that count days, the step

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sweep must catch what it is there for: a real refresh with one fault
 // put in is checked beside the same refresh unchanged, and the fault's check
 // must count more findings. And its own date arithmetic must be right.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempulo_sweep: the full refresh for every civil day of a range of years,
 // every line checked. Exit status 0 when nothing but known failures was found.
 //

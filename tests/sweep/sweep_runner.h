@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the complete refresh for the days of a plan and hands each to the
 // checker: every day of a range of years, or runs of consecutive days at a
 // fixed stride plus some years day by day.

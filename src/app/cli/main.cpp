@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tempulo-report: the almanac's report on the command line.
 #include <iostream>
 #include <string>

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/report_cli.h"
 
-#include <charconv>
 #include <optional>
 #include <ostream>
 #include <string_view>
 
+#include "report/date_argument.h"
 #include "report/refresh.h"
 #include "report/registry.h"
 #include "calendars/traditional/civil_dates.h"
@@ -40,69 +41,13 @@ struct Options {
   bool help = false;
 };
 
-// A whole non-negative decimal number of 1..maxDigits digits.
-std::optional<int> ParseNumber(std::string_view text, std::size_t maxDigits) {
-  if (text.empty() || text.size() > maxDigits) {
-    return std::nullopt;
-  }
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) {
-    return std::nullopt;
-  }
-  return value;
-}
-
-// The longest a month can be in any year of either calendar.
-int LongestMonth(int month) {
-  if (month == 2) {
-    return 29;
-  }
-  return month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31;
-}
-
-// Parses "YYYY-MM-DD"; on failure writes the German reason to `why`.
-std::optional<SelectedDate> ParseDate(std::string_view text, std::string& why) {
-  const std::size_t first = text.find('-');
-  const std::size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
-  if (second == std::string_view::npos) {
-    why = "Das Datum \"" + std::string(text) + "\" hat nicht die Form JJJJ-MM-TT.";
-    return std::nullopt;
-  }
-  const auto year = ParseNumber(text.substr(0, first), 4);
-  const auto month = ParseNumber(text.substr(first + 1, second - first - 1), 2);
-  const auto day = ParseNumber(text.substr(second + 1), 2);
-  if (!year || !month || !day) {
-    why = "Das Datum \"" + std::string(text) + "\" hat nicht die Form JJJJ-MM-TT.";
-    return std::nullopt;
-  }
-  if (*year < kMinimumYear || *year > kMaximumYear) {
-    why = "Das Jahr " + std::to_string(*year) + " liegt außerhalb von 100 bis 3000.";
-    return std::nullopt;
-  }
-  if (*month < 1 || *month > 12) {
-    why = "Den Monat " + std::to_string(*month) + " gibt es nicht.";
-    return std::nullopt;
-  }
-  // 29 February of a Julian common year is a date the window offers too; it
-  // reaches the report and ends in "Fehler!". From 1583 the grid is Gregorian
-  // and never offers a day its month lacks.
-  const int longest = *year >= 1583 ? CivilMonthLength(*year, *month) : LongestMonth(*month);
-  if (*day < 1 || *day > longest) {
-    why = "Den " + std::to_string(*day) + ". " + std::string(GermanMonthName(*month)) + " " +
-          std::to_string(*year) + " gibt es nicht.";
-    return std::nullopt;
-  }
-  return SelectedDate{*day, *month, *year};
-}
-
 std::optional<TimeOfDay> ParseTime(std::string_view text) {
   if (text.size() != 8 || text[2] != ':' || text[5] != ':') {
     return std::nullopt;
   }
-  const auto hour = ParseNumber(text.substr(0, 2), 2);
-  const auto minute = ParseNumber(text.substr(3, 2), 2);
-  const auto second = ParseNumber(text.substr(6, 2), 2);
+  const auto hour = ParseDecimal(text.substr(0, 2), 2);
+  const auto minute = ParseDecimal(text.substr(3, 2), 2);
+  const auto second = ParseDecimal(text.substr(6, 2), 2);
   if (!hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 59) {
     return std::nullopt;
   }
@@ -140,7 +85,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!value) {
         return std::nullopt;
       }
-      options.date = ParseDate(*value, why);
+      options.date = ParseDateArgument(*value, why);
       if (!options.date) {
         return std::nullopt;
       }
@@ -149,7 +94,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!value) {
         return std::nullopt;
       }
-      const auto days = ParseNumber(*value, 6);
+      const auto days = ParseDecimal(*value, 6);
       if (!days || *days < 1 || *days > kMaxDays) {
         why = "Die Anzahl der Tage \"" + std::string(*value) + "\" liegt nicht zwischen 1 und 100000.";
         return std::nullopt;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line report: the report list (or the month's holiday list) of
 // one or more days, exactly as the window holds it after a refresh.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the desktop knows the window: its application id and its icon.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of a list as the window shows them: the text with its tabs (drawn
 // as columns), what a screen reader says instead, an optional tooltip, and
 // whether the row is a statutory holiday (bold, in the holiday colour).

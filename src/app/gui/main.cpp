@@ -1,10 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tempulo: the almanac's window.
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/gui/application_identity.h"
 #include "app/gui/main_window.h"
+#include "app/gui/window_options.h"
 #include "time/clock.h"
 
 namespace {
@@ -30,13 +34,55 @@ class QuitAfterFirstPaint : public QObject {
   bool seen_ = false;
 };
 
+QtMessageHandler toolkitHandler = nullptr;
+
+// While the application object is being made, the toolkit's fatal message
+// means that no display could be opened: it would abort the program with
+// advice that does not apply. Say so in German and end with status 3.
+void DisplayOpeningHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg) {
+    toolkitHandler(type, context, message);
+    return;
+  }
+  std::fputs("Die grafische Anzeige lässt sich nicht öffnen (DISPLAY=", stderr);
+  const char* display = std::getenv("DISPLAY");
+  std::fputs(display != nullptr ? display : "", stderr);
+  std::fputs(").\n", stderr);
+  std::fflush(stderr);
+  std::_Exit(tempulo::kNoDisplayStatus);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) {
+    arguments.append(QString::fromLocal8Bit(argv[i]));
+  }
+  const tempulo::WindowOptions options = tempulo::ParseWindowArguments(arguments);
+  if (!options.error.isEmpty()) {
+    std::fprintf(stderr, "%s\n", options.error.toLocal8Bit().constData());
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(tempulo::WindowUsage().toLocal8Bit().constData(), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::printf("Tempulo %s\n", TEMPULO_VERSION);
+    return 0;
+  }
+
+  toolkitHandler = qInstallMessageHandler(DisplayOpeningHandler);
   QApplication application(argc, argv);
+  qInstallMessageHandler(toolkitHandler);
+  if (options.checkDisplay) {
+    return 0;
+  }
   QApplication::setApplicationName(QStringLiteral("Tempulo"));
   QApplication::setDesktopFileName(tempulo::ApplicationId());
   QApplication::setWindowIcon(tempulo::ApplicationIcon());
+  QApplication::setApplicationVersion(QStringLiteral(TEMPULO_VERSION));
   const tempulo::SystemClock clock;
   tempulo::MainWindow window(clock);
   QuitAfterFirstPaint quitter;
@@ -44,5 +90,8 @@ int main(int argc, char** argv) {
     QApplication::instance()->installEventFilter(&quitter);
   }
   window.show();
+  if (options.date) {
+    window.ShowDate(*options.date);
+  }
   return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gui/main_window.h"
 
 #include <QCheckBox>
@@ -435,6 +436,13 @@ void MainWindow::goToToday() {
       yearBefore != yearSpin_->Value()) {
     refresh();
   }
+}
+
+void MainWindow::ShowDate(const SelectedDate& date) {
+  monthSpin_->SetValueSilently(date.month);
+  yearSpin_->SetValueSilently(date.year);
+  setGrid(GridYearFor(date.month, date.year), date.month, date.day);
+  refresh();
 }
 
 void MainWindow::goTo(int year, int month, int day) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The almanac's one window. It holds only widgets, their events and the
 // refresh wiring; every computation and every text lives in the core.
 #pragma once
@@ -8,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "report/refresh.h"
 #include "time/clock.h"
 #include "report/month_overview.h"
 #include "holidays/holidays.h"
@@ -51,6 +53,10 @@ class MainWindow : public QWidget {
   ~MainWindow() override;
 
   void SetErrorReporter(ErrorReporter reporter) { errorReporter_ = std::move(reporter); }
+  // Shows `date` as though it had been chosen in the controls; called after
+  // show(), which opens the window on today. A year below 1000 stays in the
+  // year field as typed.
+  void ShowDate(const SelectedDate& date);
   void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
 
   // What the lists and the heading show now.

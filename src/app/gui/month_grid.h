@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month at a glance: one cell per day of the shown month under the
 // weekday names, optionally with the ISO week in front. Public holidays are
 // red and bold, weekends red, today has a ring (whatever day is selected), a

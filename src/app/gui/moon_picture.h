@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture of the moon for the selected day: the lit part drawn from the
 // illuminated fraction, on the right while the moon waxes, on the left while
 // it wanes (as seen from the northern hemisphere).

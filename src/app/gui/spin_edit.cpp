@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gui/spin_edit.h"
 
 #include <QLineEdit>
@@ -38,7 +39,9 @@ void SpinEdit::SetValueSilently(double newValue) {
   const QSignalBlocker blocker(this);
   silent_ = true;
   setValue(newValue);
-  lineEdit()->setText(textFromValue(value()));
+  // A value outside the range stays in the field as though it were being
+  // typed; the range applies once editing ends.
+  lineEdit()->setText(textFromValue(newValue));
   silent_ = false;
   lastReported_ = Value();
 }

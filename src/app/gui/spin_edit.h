@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A numeric spin edit whose change handler also sees the values typed on the
 // way to a number: typing "2013" passes through 2, 20 and 201, and the window
 // refreshes for every value the almanac can show. The arrows and the value
@@ -17,7 +18,8 @@ class SpinEdit : public QDoubleSpinBox {
   // The value as typed, also outside the range while typing; NaN while the
   // field holds no number.
   double Value() const;
-  // Sets the value without raising the change handler.
+  // Sets the value without raising the change handler. A value outside the
+  // range is shown as typed, like a year on its way to a number.
   void SetValueSilently(double value);
 
   void stepBy(int steps) override;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the items of a list with their tab characters expanded to tab stops,
 // so that labels and values form columns. The tab stop is set after the
 // longest label, so that a gap always separates label and value. Every row

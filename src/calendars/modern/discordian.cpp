@@ -1,45 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/modern/discordian.h"
 
 #include <array>
-#include <string_view>
+
+#include "time/civil.h"
 
 namespace tempulo {
 namespace {
-
-// January to November of a common year; never corrected for leap years.
-constexpr std::array<int, 11> kCommonMonthLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30};
 
 constexpr std::array<std::string_view, 5> kSeasonNames = {"Chaos", "Zwietracht", "Verwirrung", "Bürokratie",
                                                           "Der Ausklang"};
 
 constexpr int kSeasonDays = 73;
 constexpr int kYearOffset = 1166;
+// St. Tib's Day follows the 59th day of the year, 28 February.
+constexpr int kDaysBeforeStTibs = 59;
 
 }  // namespace
 
 int CommonDayOfYear(int day, int month) {
-  int total = day;
-  for (int m = 1; m < month && m <= static_cast<int>(kCommonMonthLengths.size()); ++m) {
-    total += kCommonMonthLengths[static_cast<std::size_t>(m - 1)];
-  }
-  return total;
+  // 2001 is a common year.
+  return static_cast<int>(FixedFromGregorian({2001, month, day}) - FixedFromGregorian({2001, 1, 1})) + 1;
 }
 
-std::string DiscordianDateText(int day, int month, int year) {
-  const std::string yold = " " + std::to_string(year + kYearOffset) + " YOLD";
-  if (day == 29 && month == 2) {
-    return "St.Tib's Day" + yold;
+DiscordianDate DiscordianFromFixed(FixedDay day) {
+  const CivilDate g = GregorianFromFixed(day);
+  const std::int64_t year = g.year + static_cast<std::int64_t>(kYearOffset);
+  if (g.month == 2 && g.day == 29) {
+    return {year, 0, 0};
   }
-  const int c = CommonDayOfYear(day, month);
-  const int season = (c - 1) / kSeasonDays + 1;
-  const std::string_view name = season >= 1 && season <= static_cast<int>(kSeasonNames.size())
-                                    ? kSeasonNames[static_cast<std::size_t>(season - 1)]
-                                    : std::string_view{};
-  return std::to_string((c - 1) % kSeasonDays + 1) + "." + std::string(name) + yold;
+  const int c = CommonDayOfYear(g.day, g.month) - 1;  // 0..364
+  return {year, c / kSeasonDays + 1, c % kSeasonDays + 1};
 }
 
-void DiscordianDate(int day, int month, int year, Report& report) {
-  report.Add("Diskordianischer Kalender", DiscordianDateText(day, month, year));
+FixedDay FixedFromDiscordian(const DiscordianDate& date) {
+  const auto gregorianYear = static_cast<int>(date.year - kYearOffset);
+  const FixedDay newYear = FixedFromGregorian({gregorianYear, 1, 1});
+  if (date.IsStTibsDay()) {
+    return newYear + kDaysBeforeStTibs;
+  }
+  const int c = kSeasonDays * (date.season - 1) + date.day - 1;
+  const int leapDay = c >= kDaysBeforeStTibs && IsGregorianLeapYear(gregorianYear) ? 1 : 0;
+  return newYear + (c + leapDay);
+}
+
+std::string_view DiscordianSeasonName(int season) {
+  if (season < 1 || season > static_cast<int>(kSeasonNames.size())) {
+    return {};
+  }
+  return kSeasonNames[static_cast<std::size_t>(season - 1)];
 }
 
 }  // namespace tempulo

@@ -1,15 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/modern/french_republican.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdint>
-#include <string_view>
 
 namespace tempulo {
 namespace {
 
-// Index 12 names the complementary days after the twelfth month.
 constexpr std::array<std::string_view, 13> kMonthNames = {
     "Vendémiaire", "Brumaire", "Frimaire", "Nivôse",    "Pluviôse",  "Ventôse",    "Germinal",
     "Floréal",     "Prairial", "Messidor", "Thermidor", "Fructidor", "jour compl."};
@@ -18,35 +15,41 @@ constexpr std::array<std::string_view, 13> kMonthNames = {
 constexpr std::array<std::string_view, 10> kDecadeDayNames = {
     "Decadi", "Primedi", "Duodi", "Tridi", "Quartidi", "Quintidi", "Sextidi", "Septidi", "Octidi", "Nonodi"};
 
-// Day number (Trunc of the midnight JD) of 24 September 1791: day 1 of the
-// count is 25 September 1791, the second day of year 0.
-constexpr std::int64_t kEpochDay = 2375475;
 constexpr std::int64_t kCycleDays = 4 * 365 + 1;
-constexpr int kComplementaryMonth = 12;
+constexpr int kMonthDays = 30;
 
 }  // namespace
 
-std::string FrenchRepublicanDate(long double jd) {
-  const auto a = static_cast<std::int64_t>(std::trunc(jd)) - kEpochDay;
-  if (a <= 0) {
-    return "-";
+std::optional<FrenchRepublicanDate> FrenchRepublicanFromFixed(FixedDay day) {
+  const std::int64_t count = day - kFrenchRepublicanCountZero;
+  if (count <= 0) {
+    return std::nullopt;
   }
-  const std::int64_t cycle = a / kCycleDays;
-  const std::int64_t inCycle = a % kCycleDays;
+  const std::int64_t cycle = count / kCycleDays;
+  const std::int64_t inCycle = count % kCycleDays;
   // The last day of a cycle is the sixth complementary day of its fourth year.
   const std::int64_t yearInCycle = std::min<std::int64_t>(inCycle / 365, 3);
-  const std::int64_t year = 4 * cycle + yearInCycle;
   const std::int64_t dayOfYear = inCycle - 365 * yearInCycle;  // 0-based, 0..365
-  const auto month = static_cast<int>(dayOfYear / 30);         // 0..12
-  const auto day = static_cast<int>(dayOfYear % 30) + 1;
+  return FrenchRepublicanDate{4 * cycle + yearInCycle, static_cast<int>(dayOfYear / kMonthDays) + 1,
+                              static_cast<int>(dayOfYear % kMonthDays) + 1};
+}
 
-  const std::string dayText = std::to_string(day) + ".";
-  const std::string yearText = std::to_string(year);
-  if (month == kComplementaryMonth) {
-    return dayText + std::string(kMonthNames[kComplementaryMonth]) + " " + yearText;
+FixedDay FixedFromFrenchRepublican(const FrenchRepublicanDate& date) {
+  const std::int64_t cycle = FloorDiv<std::int64_t>(date.year, 4);
+  const std::int64_t yearInCycle = date.year - 4 * cycle;
+  return kFrenchRepublicanCountZero + (kCycleDays * cycle + 365 * yearInCycle +
+                                       kMonthDays * static_cast<std::int64_t>(date.month - 1) + date.day - 1);
+}
+
+std::string_view FrenchRepublicanMonthName(int month) {
+  if (month < 1 || month > static_cast<int>(kMonthNames.size())) {
+    return {};
   }
-  return dayText + std::string(kMonthNames[static_cast<std::size_t>(month)]) + " " + yearText + " (" +
-         std::string(kDecadeDayNames[static_cast<std::size_t>(day % 10)]) + ")";
+  return kMonthNames[static_cast<std::size_t>(month - 1)];
+}
+
+std::string_view DecadeDayName(int dayOfMonth) {
+  return kDecadeDayNames[static_cast<std::size_t>(FloorMod(dayOfMonth, 10))];
 }
 
 }  // namespace tempulo

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Goddess and the Solilunar calendars: invented lunisolar calendars of
 // 29- and 30-day months, a thirteenth month in long years, and years counted
 // within eras.
 #pragma once
 
-#include <string>
+#include <string_view>
 
-#include "report/report.h"
+#include "time/day_count.h"
 
 namespace tempulo {
 
@@ -27,15 +28,15 @@ struct LunisolarDate {
   friend bool operator==(const LunisolarDate&, const LunisolarDate&) = default;
 };
 
-LunisolarDate GoddessDateOf(long double jd);
-LunisolarDate SolilunarDateOf(long double jd);
+// The years are found by walking from the epochs year by year (capped far
+// beyond the almanac's range).
+LunisolarDate GoddessFromFixed(FixedDay day);
+FixedDay FixedFromGoddess(const LunisolarDate& date);
+LunisolarDate SolilunarFromFixed(FixedDay day);
+FixedDay FixedFromSolilunar(const LunisolarDate& date);
 
 // Month names 1..13; empty outside.
-std::string GoddessMonthName(int month);
-std::string SolilunarMonthName(int month);
-
-// Append "Göttinnen-Kalender\t..." and "Solilunar-Kalender\t...".
-void GoddessDate(long double jd, Report& report);
-void SolilunarDate(long double jd, Report& report);
+std::string_view GoddessMonthName(int month);
+std::string_view SolilunarMonthName(int month);
 
 }  // namespace tempulo

@@ -1,53 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/modern/iranian.h"
 
 #include <array>
-#include <cmath>
-#include <string_view>
-
-#include "astro/angles.h"
 
 namespace tempulo {
 namespace {
 
-// Index 13 names the five or six extra days after the twelve 30-day months.
 constexpr std::array<std::string_view, 13> kMonthNames = {
     "Farvardin", "Ordibehescht", "Chordad", "Tir",    "Mordad", "Shahrivar", "Mehr",
     "Aban",      "Asar",         "Dey",     "Bahman", "Esfand", "Zusatztag"};
 
-constexpr long double kEpochDay = 2074694.0L;
-constexpr long double kCycleDays = 46751.0L;  // 128 years
-constexpr long double kMeanYear = 365.2424L;
-constexpr long double kGuard = 0.0002L;
-constexpr long double kYearOffset = 110.0L;
-constexpr long double kSecondCountOffset = 457.0L;
+// The mean year, 365.2424 days, in ten-thousandths of a day.
+constexpr std::int64_t kMeanYearE4 = 3652424;
+constexpr std::int64_t kYearOffset = 110;
+constexpr int kMonthDays = 30;
 
-std::string Whole(long double x) { return std::to_string(static_cast<long long>(RoundHalfEven(x))); }
+// Days of the cycle before its year y (0..128): the whole days of y mean years.
+constexpr std::int64_t DaysBeforeYearOfCycle(std::int64_t y) { return kMeanYearE4 * y / 10000; }
+static_assert(DaysBeforeYearOfCycle(kIranianCycleYears) == kIranianCycleDays);
 
 }  // namespace
 
-std::string IranianDate(long double jd) {
-  const long double t = std::trunc(jd) - kEpochDay;
-  // Cycles counted downward, so days before the epoch keep a day count c in
-  // 0..46750 and get a negative era year.
-  long double q = std::floor(t / kCycleDays);
-  long double c = t - kCycleDays * q;
-  if (c == 0.0L) {
-    // The cycle's first day closes the cycle before as day 366 of its last
-    // year, a leap year; the guard below cannot hand it back because the
-    // truncation of a quotient just below zero gives 0.
-    q -= 1.0L;
-    c = kCycleDays;
+IranianDate IranianFromFixed(FixedDay day) {
+  // Day c (1..46751) of cycle q: the cycle's first day count is the day after
+  // the previous cycle's last one.
+  const std::int64_t t = day - kIranianCycleZero;
+  const std::int64_t q = FloorDiv<std::int64_t>(t - 1, kIranianCycleDays);
+  const std::int64_t c = t - kIranianCycleDays * q;
+  // The year whose first day, the day after its whole mean years, is on or
+  // before c. A year never starts a ten-thousandth of a day after its mean
+  // start, so the two ten-thousandths of a day taken off c decide nothing.
+  const std::int64_t y = (10000 * c - 2) / kMeanYearE4;
+  const std::int64_t d = c - DaysBeforeYearOfCycle(y);  // 1..365 or 366
+  return {kIranianCycleYears * q + y - kYearOffset, static_cast<int>((d - 1) / kMonthDays) + 1,
+          static_cast<int>((d - 1) % kMonthDays) + 1};
+}
+
+FixedDay FixedFromIranian(const IranianDate& date) {
+  const std::int64_t n = date.year + kYearOffset;
+  const std::int64_t q = FloorDiv(n, kIranianCycleYears);
+  const std::int64_t y = n - kIranianCycleYears * q;
+  return kIranianCycleZero + (kIranianCycleDays * q + DaysBeforeYearOfCycle(y) +
+                              kMonthDays * static_cast<std::int64_t>(date.month - 1) + date.day);
+}
+
+int IranianYearLength(std::int64_t year) {
+  const std::int64_t y = FloorMod(year + kYearOffset, kIranianCycleYears);
+  return static_cast<int>(DaysBeforeYearOfCycle(y + 1) - DaysBeforeYearOfCycle(y));
+}
+
+std::string_view IranianMonthName(int month) {
+  if (month < 1 || month > static_cast<int>(kMonthNames.size())) {
+    return {};
   }
-  const long double y = std::trunc((c - kGuard) / kMeanYear);
-  const long double era = 128.0L * q + y - kYearOffset;
-  const long double d = c - std::trunc(kMeanYear * y);  // 1..365 or 366
-  const long double m = std::trunc((d - 0.5L) / 30.0L);
-  const long double day = d - 30.0L * m;
-  const auto month = static_cast<long long>(RoundHalfEven(m + 1.0L));
-  const std::string_view name = month >= 1 && month <= static_cast<long long>(kMonthNames.size())
-                                    ? kMonthNames[static_cast<std::size_t>(month - 1)]
-                                    : std::string_view{};
-  return Whole(day) + "." + std::string(name) + " " + Whole(era) + " / " + Whole(era + kSecondCountOffset);
+  return kMonthNames[static_cast<std::size_t>(month - 1)];
 }
 
 }  // namespace tempulo

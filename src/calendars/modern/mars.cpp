@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/modern/mars.h"
 
 #include <array>
 #include <cmath>
 #include <string_view>
 
-#include "calendars/traditional/calendar_helpers.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -72,40 +73,22 @@ DarianDate DarianDateOf(long double sols) {
   return date;
 }
 
-std::string DarianMonthName(int month) {
+std::string_view DarianMonthName(int month) {
   if (month < 1 || month > kMonthCount) {
     return {};
   }
-  return std::string(kMonthNames[static_cast<std::size_t>(month - 1)]);
+  return kMonthNames[static_cast<std::size_t>(month - 1)];
 }
 
-std::string MarsSolName(int weekSol) {
+std::string_view MarsSolName(int weekSol) {
   if (weekSol < 1 || weekSol > static_cast<int>(kSolNames.size())) {
     return {};
   }
-  return std::string(kSolNames[static_cast<std::size_t>(weekSol - 1)]);
+  return kSolNames[static_cast<std::size_t>(weekSol - 1)];
 }
 
-long double MarsSolDate(int year, int month, int day, TimeOfDay now) {
-  const long double epoch = CalendarDateToJulianDay(1609, 3, 12);
-  // The clock runs on Central European Time; one hour less is universal time.
-  const long double j = static_cast<long double>(CalendarDateToJulianDay(year, month, day)) +
-                        ((now.hour - 1) + now.minute / 60.0L + now.second / 3600.0L) / 24.0L;
-  return (j - epoch) / static_cast<long double>(kSolLength);
-}
-
-void MarsDate(int year, int month, int day, TimeOfDay now, Report& report) {
-  const long double m = MarsSolDate(year, month, day, now);
-  if (m < 0) {
-    return;
-  }
-  const DarianDate date = DarianDateOf(m);
-  report.Add("Julianisches Marsdatum", FormatTrimmedNumber(1, 4, static_cast<double>(m)) + ", " +
-                                           std::to_string(date.dayOfYear) + ".Tag des Marsjahres");
-  report.Add("Darischer Marskalender", std::to_string(date.day) + "." + DarianMonthName(date.month) + " " +
-                                           std::to_string(date.year) + " (" + std::to_string(date.month) +
-                                           "); " + std::to_string(date.weekSol) + ".Wochentag, Sol " +
-                                           MarsSolName(date.weekSol));
+long double MarsSolDate(long double julianDate) {
+  return (julianDate - JulianDateOf(kMarsEpoch)) / static_cast<long double>(kSolLength);
 }
 
 }  // namespace tempulo

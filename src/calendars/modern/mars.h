@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Julian Mars date and the Darian Mars calendar.
 #pragma once
 
-#include <string>
+#include <string_view>
 
-#include "time/clock.h"
-#include "report/report.h"
+#include "time/civil.h"
+#include "time/day_count.h"
 
 namespace tempulo {
 
@@ -34,15 +35,15 @@ struct DarianDate {
 DarianDate DarianDateOf(long double sols);
 
 // Names 1..24 and 1..7; empty outside.
-std::string DarianMonthName(int month);
-std::string MarsSolName(int weekSol);
+std::string_view DarianMonthName(int month);
+std::string_view MarsSolName(int weekSol);
 
-// Sols since the epoch (12 March 1609, 0 h) of a calendar date at a time of
-// day on Central European Time.
-long double MarsSolDate(int year, int month, int day, TimeOfDay now);
+// The Mars count starts at 0 h universal time of 12 March 1609 (Gregorian).
+inline constexpr FixedDay kMarsEpoch = FixedFromGregorian({1609, 3, 12});
 
-// Appends the two Mars lines for the chosen day at the clock's time of day
-// (taken as Central European Time); nothing before the epoch.
-void MarsDate(int year, int month, int day, TimeOfDay now, Report& report);
+// Sols since the epoch at an instant given as a Julian Date (universal
+// time); negative before the epoch. A Darian date names a sol, not an Earth
+// day, so there is no way back to a day.
+long double MarsSolDate(long double julianDate);
 
 }  // namespace tempulo

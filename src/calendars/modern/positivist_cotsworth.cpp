@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/modern/positivist_cotsworth.h"
 
-#include "calendars/modern/world_calendar.h"
-#include "calendars/traditional/calendar_helpers.h"
+#include "time/civil.h"
 
 namespace tempulo {
 namespace {
@@ -10,7 +10,7 @@ constexpr std::array<std::string_view, 13> kPositivistMonthNames = {
     "Moses", "Homer",     "Aristoteles", "Archimedes", "Caesar",    "Saint Paul", "Charlemagne",
     "Dante", "Gutenberg", "Shakespeare", "Descartes",  "Friedrich", "Bichat"};
 
-// Indexed by the day of the year modulo 7: every month starts on a Monday.
+// Indexed by the day of the month modulo 7: every month starts on a Monday.
 constexpr std::array<std::string_view, 7> kPositivistWeekdays = {
     "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Sonnabend"};
 
@@ -18,7 +18,7 @@ constexpr std::array<std::string_view, 13> kCotsworthMonthNames = {
     "Januar", "Februar", "März",      "April",   "Mai",      "Juni",    "Sol",
     "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
 
-// Indexed by the day count modulo 7: every month starts on a Sunday.
+// Indexed by the day of the month modulo 7: every month starts on a Sunday.
 constexpr std::array<std::string_view, 7> kCotsworthWeekdays = {
     "Sonnabend", "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag"};
 
@@ -26,17 +26,14 @@ constexpr int kMonthDays = 28;
 constexpr int kPositivistEraStart = 1788;  // 1789 is year 1
 constexpr int kCotsworthEraStart = 1922;
 constexpr int kFirstHalfYearDays = 6 * kMonthDays;  // 168
-constexpr int kCotsworthYearEnd = 197;              // the day count of 31 December in the second half
 
-std::string Number(int n) { return FormatTrimmedNumber(1, 0, n); }
+constexpr int kPositivistMonths = 13;
 
-// A 1-based name table read without ever leaving it.
-template <std::size_t N>
-std::string NameAt(const std::array<std::string_view, N>& table, int index) {
-  if (index < 1 || index > static_cast<int>(N)) {
+std::string_view NameAt(const std::array<std::string_view, 13>& table, int index) {
+  if (index < 1 || index > static_cast<int>(table.size())) {
     return {};
   }
-  return std::string(table[static_cast<std::size_t>(index - 1)]);
+  return table[static_cast<std::size_t>(index - 1)];
 }
 
 }  // namespace
@@ -423,53 +420,63 @@ const std::array<std::string_view, 365> kPositivistDayNames = {
     "",
 };
 
-std::string PositivistDateText(int year, int month, int day) {
-  const int d = DayOfYear(day, month, year);
-  const int y = year - kPositivistEraStart;
-  if (d == 365) {
-    return "Festtag der großen Toten";
+PositivistDate PositivistFromFixed(FixedDay day) {
+  const int year = GregorianFromFixed(day).year;
+  const auto e = static_cast<int>(day - FixedFromGregorian({year, 1, 1}));  // 0..365
+  const int positivistYear = year - kPositivistEraStart;
+  if (e >= kPositivistMonths * kMonthDays) {
+    return {positivistYear, kPositivistFestivalMonth, e - kPositivistMonths * kMonthDays + 1};
   }
-  if (d == 366) {
-    return "Festtag der heiligen Jungfrau";
-  }
-  const int e = d - 1;
-  std::string text = Number(e % kMonthDays + 1) + "." + NameAt(kPositivistMonthNames, e / kMonthDays + 1) +
-                     " " + Number(y) + ", " + NameAt(kPositivistWeekdays, d % 7 + 1);
-  if (e >= 0 && e < static_cast<int>(kPositivistDayNames.size())) {
-    text += ", Tag: " + std::string(kPositivistDayNames[static_cast<std::size_t>(e)]);
-  }
-  return text;
+  return {positivistYear, e / kMonthDays + 1, e % kMonthDays + 1};
 }
 
-void PositivistDate(int year, int month, int day, Report& report) {
-  report.Add("Positivisten-Kalender", PositivistDateText(year, month, day));
+FixedDay FixedFromPositivist(const PositivistDate& date) {
+  return FixedFromGregorian({static_cast<int>(date.year + kPositivistEraStart), 1, 1}) +
+         (kMonthDays * static_cast<std::int64_t>(date.month - 1) + date.day - 1);
 }
 
-std::string CotsworthDate(int day, int month, int year) {
-  const int d = DayOfYear(day, month, year);
-  const bool leap = IsGregorianLeapYear(year);
-  const std::string y = Number(year - kCotsworthEraStart);
-  int n = d;
-  int monthIndex = 0;
-  if (d > kFirstHalfYearDays) {
-    if (leap) {
-      // The leap day follows 28 June and belongs to no week.
-      if (d == kFirstHalfYearDays + 1) {
-        return "Olympic " + y;
-      }
-      n = d - kFirstHalfYearDays - 1;
-    } else {
-      n = d - kFirstHalfYearDays;
+CotsworthDate CotsworthFromFixed(FixedDay day) {
+  const int year = GregorianFromFixed(day).year;
+  auto e = static_cast<int>(day - FixedFromGregorian({year, 1, 1}));  // 0..365
+  const int cotsworthYear = year - kCotsworthEraStart;
+  if (IsGregorianLeapYear(year) && e >= kFirstHalfYearDays) {
+    // The leap day follows 28 June as its 29th day.
+    if (e == kFirstHalfYearDays) {
+      return {cotsworthYear, 6, kMonthDays + 1};
     }
-    if (n == kCotsworthYearEnd) {
-      return "Sylvester " + y;
-    }
-    monthIndex = (n - 1) / kMonthDays + 7;
-  } else {
-    monthIndex = (n - 1) / kMonthDays + 1;
+    --e;
   }
-  return Number((n - 1) % kMonthDays + 1) + "." + NameAt(kCotsworthMonthNames, monthIndex) + " " + y + ", " +
-         NameAt(kCotsworthWeekdays, n % 7 + 1);
+  if (e == 13 * kMonthDays) {
+    return {cotsworthYear, 13, kMonthDays + 1};
+  }
+  return {cotsworthYear, e / kMonthDays + 1, e % kMonthDays + 1};
+}
+
+FixedDay FixedFromCotsworth(const CotsworthDate& date) {
+  const int year = static_cast<int>(date.year + kCotsworthEraStart);
+  // The leap day, 29 June, pushes the second half-year on by a day.
+  const int leapDay = IsGregorianLeapYear(year) && date.month > 6 ? 1 : 0;
+  return FixedFromGregorian({year, 1, 1}) +
+         (kMonthDays * static_cast<std::int64_t>(date.month - 1) + date.day - 1 + leapDay);
+}
+
+std::string_view PositivistMonthName(int month) { return NameAt(kPositivistMonthNames, month); }
+
+std::string_view PositivistWeekdayName(int day) {
+  return kPositivistWeekdays[static_cast<std::size_t>(FloorMod(day, 7))];
+}
+
+std::string_view PositivistDayName(const PositivistDate& date) {
+  if (date.month < 1 || date.month > kPositivistMonths || date.day < 1 || date.day > kMonthDays) {
+    return {};
+  }
+  return kPositivistDayNames[static_cast<std::size_t>(kMonthDays * (date.month - 1) + date.day - 1)];
+}
+
+std::string_view CotsworthMonthName(int month) { return NameAt(kCotsworthMonthNames, month); }
+
+std::string_view CotsworthWeekdayName(int day) {
+  return kCotsworthWeekdays[static_cast<std::size_t>(FloorMod(day, 7))];
 }
 
 }  // namespace tempulo

@@ -1,101 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/modern/soviet.h"
 
 #include <array>
-#include <string>
-#include <string_view>
 
-#include "calendars/traditional/calendar_helpers.h"
+#include "time/civil.h"
 
 namespace tempulo {
 namespace {
 
-// A run of days of the year under one name. A holiday outside the months is
-// a run of one day with no day number (firstNumber 0).
-struct SovietRange {
+constexpr std::array<std::string_view, 12> kMonthNames = {
+    "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+    "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+
+// A run of days of the year (0-based from 1 January, in a leap year; a common
+// year lacks the leap day): a month's days from firstNumber on, or a holiday.
+struct SovietRun {
   int firstDay;
-  int lastDay;
-  std::string_view name;
-  int firstNumber;
+  int length;
+  int month;        // 0 for a holiday
+  int firstNumber;  // the first run's day number within its month
+  SovietHoliday holiday;
 };
 
-// Both years open with January, the Lenin day and February.
-constexpr std::array<SovietRange, 3> kYearStart = {{
-    {1, 30, "Januar", 1},
-    {31, 31, "Lenintag", 0},
-    {32, 61, "Februar", 1},
+constexpr std::array<SovietRun, 19> kRuns = {{
+    {0, 30, 1, 1, SovietHoliday::kNone},
+    {30, 1, 0, 0, SovietHoliday::kLeninDay},
+    {31, 30, 2, 1, SovietHoliday::kNone},
+    {61, 1, 0, 0, SovietHoliday::kLeapDay},
+    {62, 30, 3, 1, SovietHoliday::kNone},
+    {92, 30, 4, 1, SovietHoliday::kNone},
+    {122, 1, 0, 0, SovietHoliday::kLabourDay1},
+    {123, 1, 0, 0, SovietHoliday::kLabourDay2},
+    {124, 30, 5, 1, SovietHoliday::kNone},
+    {154, 30, 6, 1, SovietHoliday::kNone},
+    {184, 30, 7, 1, SovietHoliday::kNone},
+    {214, 30, 8, 1, SovietHoliday::kNone},
+    {244, 30, 9, 1, SovietHoliday::kNone},
+    {274, 30, 10, 1, SovietHoliday::kNone},
+    {304, 7, 11, 1, SovietHoliday::kNone},
+    {311, 1, 0, 0, SovietHoliday::kIndustryDay1},
+    {312, 1, 0, 0, SovietHoliday::kIndustryDay2},
+    {313, 23, 11, 8, SovietHoliday::kNone},
+    {336, 30, 12, 1, SovietHoliday::kNone},
 }};
-
-constexpr std::array<SovietRange, 16> kLeapYearRest = {{
-    {62, 62, "Schalttag", 0},
-    {63, 92, "März", 1},
-    {93, 122, "April", 1},
-    {123, 123, "1.Tag der Arbeit", 0},
-    {124, 124, "2.Tag der Arbeit", 0},
-    {125, 154, "Mai", 1},
-    {155, 184, "Juni", 1},
-    {185, 214, "Juli", 1},
-    {215, 244, "August", 1},
-    {245, 274, "September", 1},
-    {275, 304, "Oktober", 1},
-    {305, 311, "November", 1},
-    {312, 312, "1.Tag der Industrie", 0},
-    {313, 313, "2.Tag der Industrie", 0},
-    {314, 336, "November", 8},
-    {337, 366, "Dezember", 1},
-}};
-
-constexpr std::array<SovietRange, 15> kCommonYearRest = {{
-    {62, 91, "März", 1},
-    {92, 121, "April", 1},
-    {122, 122, "1.Tag der Arbeit", 0},
-    {123, 123, "2.Tag der Arbeit", 0},
-    {124, 153, "Mai", 1},
-    {154, 183, "Juni", 1},
-    {184, 213, "Juli", 1},
-    {214, 243, "August", 1},
-    {244, 273, "September", 1},
-    {274, 303, "Oktober", 1},
-    {304, 310, "November", 1},
-    {311, 311, "1.Tag der Industrie", 0},
-    {312, 312, "2.Tag der Industrie", 0},
-    {313, 335, "November", 8},
-    {336, 365, "Dezember", 1},
-}};
-
-template <std::size_t N>
-const SovietRange* FindRange(const std::array<SovietRange, N>& ranges, int dayOfYear) {
-  for (const SovietRange& range : ranges) {
-    if (dayOfYear >= range.firstDay && dayOfYear <= range.lastDay) {
-      return &range;
-    }
-  }
-  return nullptr;
-}
+constexpr std::size_t kLeapDayRun = 3;
 
 }  // namespace
 
-std::string SovietDateText(int year, int dayOfYear) {
-  const SovietRange* range = FindRange(kYearStart, dayOfYear);
-  if (range == nullptr) {
-    range = IsGregorianLeapYear(year) ? FindRange(kLeapYearRest, dayOfYear)
-                                      : FindRange(kCommonYearRest, dayOfYear);
+SovietDate SovietFromFixed(FixedDay day) {
+  const int year = GregorianFromFixed(day).year;
+  auto e = static_cast<int>(day - FixedFromGregorian({year, 1, 1}));  // 0..365
+  // Lay a common year onto the leap year's runs.
+  if (!IsGregorianLeapYear(year) && e >= kRuns[kLeapDayRun].firstDay) {
+    ++e;
   }
-  if (range == nullptr) {
-    return {};
+  for (const SovietRun& run : kRuns) {
+    if (e >= run.firstDay && e < run.firstDay + run.length) {
+      if (run.month == 0) {
+        return {year, 0, 0, run.holiday};
+      }
+      return {year, run.month, e - run.firstDay + run.firstNumber, SovietHoliday::kNone};
+    }
   }
-  const std::string yearText = " " + std::to_string(year);
-  if (range->firstNumber == 0) {
-    return std::string(range->name) + yearText;
-  }
-  const int number = dayOfYear - range->firstDay + range->firstNumber;
-  return std::to_string(number) + "." + std::string(range->name) + yearText;
+  return {year, 0, 0, SovietHoliday::kNone};  // not reached: the runs cover 0..365
 }
 
-void SovietDate(int year, int dayOfYear, Report& report) {
-  const std::string text = SovietDateText(year, dayOfYear);
-  if (!text.empty()) {
-    report.Add("Sowjetischer Revolutionskalender", text);
+FixedDay FixedFromSoviet(const SovietDate& date) {
+  const auto year = static_cast<int>(date.year);
+  int e = 0;
+  for (const SovietRun& run : kRuns) {
+    const bool holidayRun = date.month == 0 && run.holiday == date.holiday;
+    const bool monthRun = date.month != 0 && run.month == date.month && date.day >= run.firstNumber &&
+                          date.day < run.firstNumber + run.length;
+    if (holidayRun || monthRun) {
+      e = run.firstDay + (monthRun ? date.day - run.firstNumber : 0);
+      break;
+    }
   }
+  if (!IsGregorianLeapYear(year) && e > kRuns[kLeapDayRun].firstDay) {
+    --e;
+  }
+  return FixedFromGregorian({year, 1, 1}) + e;
+}
+
+std::string_view SovietMonthName(int month) {
+  if (month < 1 || month > static_cast<int>(kMonthNames.size())) {
+    return {};
+  }
+  return kMonthNames[static_cast<std::size_t>(month - 1)];
+}
+
+std::string_view SovietHolidayName(SovietHoliday holiday) {
+  switch (holiday) {
+    case SovietHoliday::kLeninDay:
+      return "Lenintag";
+    case SovietHoliday::kLeapDay:
+      return "Schalttag";
+    case SovietHoliday::kLabourDay1:
+      return "1.Tag der Arbeit";
+    case SovietHoliday::kLabourDay2:
+      return "2.Tag der Arbeit";
+    case SovietHoliday::kIndustryDay1:
+      return "1.Tag der Industrie";
+    case SovietHoliday::kIndustryDay2:
+      return "2.Tag der Industrie";
+    case SovietHoliday::kNone:
+      break;
+  }
+  return {};
 }
 
 }  // namespace tempulo

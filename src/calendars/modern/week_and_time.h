@@ -1,23 +1,28 @@
-// Weekday and ISO week number of a Gregorian date, and the report's time
-// lines in Central European Time.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Weekday and ISO week of a day.
 #pragma once
 
-#include <string_view>
-
-#include "report/report.h"
-#include "astro/rise_set.h"
+#include "time/day_count.h"
 
 namespace tempulo {
+
+// A date of the international week calendar: weeks start on Monday, week 1
+// of a year holds its first Thursday, so the week-numbering year differs from
+// the Gregorian one in the last days of December and the first of January.
+struct IsoWeekDate {
+  int year = 0;
+  int week = 0;     // 1..53
+  int weekday = 0;  // 1 = Monday ... 7 = Sunday
+  friend constexpr bool operator==(const IsoWeekDate&, const IsoWeekDate&) = default;
+};
+
+IsoWeekDate IsoWeekFromFixed(FixedDay day);
+FixedDay FixedFromIsoWeek(const IsoWeekDate& date);
 
 // 0 = Sunday ... 6 = Saturday, Gregorian calendar.
 int WeekdayOfDate(int day, int month, int year);
 
-// Week of the year (1..53) after the international rule: weeks start on
-// Monday, week 1 holds the year's first Thursday.
+// Week (1..53) of the day `dayOfYear` of a Gregorian year.
 int IsoWeekNumber(int year, int dayOfYear);
-
-// Appends label + TAB + (moment + 1 hour) as "dd.MM.yyyy HH:mm:ss" + " MEZ"
-// (only the date at an exact midnight). NoEvent reads "-".
-void AddCetTimeLine(Report& report, std::string_view label, double moment);
 
 }  // namespace tempulo

@@ -1,10 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/traditional/babylonian.h"
 
 #include <array>
 #include <cstdint>
-#include <string_view>
-
-#include "calendars/traditional/calendar_helpers.h"
 
 namespace tempulo {
 namespace {
@@ -95,10 +93,7 @@ constexpr std::array<CountRange, 13> kSecondUluluYear = {{{0, 29, 1, -1},
                                                           {324, 353, 11, 323},
                                                           {354, 383, 12, 353}}};
 
-int CyclePosition(std::int64_t value) {
-  const std::int64_t r = value % 19;
-  return static_cast<int>(r < 0 ? r + 19 : r);
-}
+int CyclePosition(std::int64_t value) { return static_cast<int>(FloorMod<std::int64_t>(value, 19)); }
 
 template <std::size_t N>
 const CountRange* FindRange(const std::array<CountRange, N>& table, std::int64_t count) {
@@ -112,17 +107,18 @@ const CountRange* FindRange(const std::array<CountRange, N>& table, std::int64_t
 
 }  // namespace
 
-std::string BabylonianDate(int day, int month, int year) {
-  const std::int64_t y = year;
+std::optional<BabylonianDate> BabylonianFromCivil(CivilDate date) {
+  const std::int64_t y = date.year;
   const int c = CyclePosition(y + 17010);
   int golden = c + 1;
   std::int64_t shownYear = y + 747;
-  // Day numbers that do not validate the date: before the reform the civil
-  // date is a Julian-calendar one, and a Julian 29 February (1500, say) is no
-  // Gregorian date; it counts as the day after 28 February.
+  // Day numbers of the proleptic Gregorian calendar taken for the figures of
+  // the date: before the reform the civil date is a Julian-calendar one, and a
+  // Julian 29 February (1500, say) is no Gregorian date; it counts as the day
+  // after 28 February.
   const NewYearDate newYear = kNewYear[static_cast<std::size_t>(c)];
-  const std::int64_t f = static_cast<std::int64_t>(GregorianDayNumber(year, month, day)) -
-                         GregorianDayNumber(year, newYear.month, newYear.day);
+  const std::int64_t f =
+      FixedFromGregorian(date) - FixedFromGregorian({date.year, newYear.month, newYear.day});
   if (f < 0) {
     // The day belongs to the year that began in the previous spring.
     golden = CyclePosition(y + 17009) + 1;
@@ -130,7 +126,7 @@ std::string BabylonianDate(int day, int month, int year) {
   }
   // One more for every date of a Gregorian leap year, before and after the
   // new year alike.
-  const std::int64_t leapDay = IsGregorianLeapYear(year) ? 1 : 0;
+  const std::int64_t leapDay = IsGregorianLeapYear(date.year) ? 1 : 0;
 
   // The day count F from the year's first day, looked up in the months of
   // the year's kind.
@@ -147,11 +143,13 @@ std::string BabylonianDate(int day, int month, int year) {
     range = FindRange(kCommonYear, count);
   }
   if (range == nullptr || count - range->base < 1) {
-    return {};
+    return std::nullopt;
   }
-  return std::to_string(count - range->base) + "." +
-         std::string(kMonths[static_cast<std::size_t>(range->month - 1)]) + " (" +
-         std::to_string(range->month) + ") " + std::to_string(shownYear);
+  return BabylonianDate{static_cast<int>(shownYear), range->month, static_cast<int>(count - range->base)};
+}
+
+std::string_view BabylonianMonthName(int month) {
+  return month >= 1 && month <= 14 ? kMonths[static_cast<std::size_t>(month - 1)] : std::string_view{};
 }
 
 }  // namespace tempulo

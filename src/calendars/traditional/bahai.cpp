@@ -1,70 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/traditional/bahai.h"
 
 #include <array>
-#include <cstdint>
-#include <string_view>
-
-#include "astro/angles.h"
-#include "calendars/traditional/calendar_helpers.h"
-#include "calendars/traditional/civil_dates.h"
 
 namespace tempulo {
 namespace {
 
-// Indexed 1..20: month 19 stands for the intercalary days, 20 for the last
-// month.
 constexpr std::array<std::string_view, 20> kMonths = {
     "Bahâ",    "Jalâl",  "Jamâl",  "'Azamat",   "Nûr",        "Rahmat", "Kalimât",
     "Kamâl",   "Asmâ",   "'Izzat", "Mashîyyat", "'Ilm",       "Qudrat", "Qawl",
     "Masâi'l", "Sharaf", "Sultân", "Mulk",      "Ayyâm-i-Hâ", "'Alâ"};
 
-// Indexed 1..19.
 constexpr std::array<std::string_view, 19> kYearNames = {
     "Alif",   "Bâ",    "Ab",   "Dâl",    "Bâb",   "Vâv",  "Abad", "Jâd",  "Bahâ", "Hubb",
     "Bahhâj", "Javâb", "Ahad", "Vahhâb", "Vidâd", "Badî", "Bahî", "Abhâ", "Vâhid"};
 
 constexpr int kDaysPerMonth = 19;
+constexpr int kYearsBeforeEpoch = 1843;  // year 1 begins in Gregorian 1844
+constexpr std::int64_t kDaysBeforeIntercalary = std::int64_t{18} * kDaysPerMonth;
+
+FixedDay NewYear(int year) { return FixedFromGregorian({year + kYearsBeforeEpoch, 3, 21}); }
+
+// The intercalary days of the year fall into the February of the Gregorian
+// year after the one it begins in.
+int IntercalaryDays(int year) { return IsGregorianLeapYear(year + kYearsBeforeEpoch + 1) ? 5 : 4; }
 
 }  // namespace
 
-std::string BahaiDate(bool withCycle, double jd) {
-  // The calendar hangs on the Gregorian 21 March, also before 1582.
-  const CivilDate g = JulianDayToGregorianCalendar(jd);
-  double start = CalendarDateToJulianDay(g.year, 3, 21);
-  std::int64_t year = static_cast<std::int64_t>(g.year) - 1843;
-  if (start > jd) {
-    start = CalendarDateToJulianDay(g.year - 1, 3, 21);
-    year = static_cast<std::int64_t>(g.year) - 1844;
+BahaiDate BahaiFromFixed(FixedDay day) {
+  int year = GregorianFromFixed(day).year - kYearsBeforeEpoch;
+  if (day < NewYear(year)) {
+    --year;
   }
-  if (year <= 0) {
-    return {};
+  const std::int64_t n = day - NewYear(year);
+  if (n < kDaysBeforeIntercalary) {
+    return {year, static_cast<int>(n / kDaysPerMonth + 1), static_cast<int>(n % kDaysPerMonth + 1)};
   }
-  const auto n = static_cast<std::int64_t>(RoundHalfEven(static_cast<long double>(jd) - start));
-  std::int64_t month = n / kDaysPerMonth + 1;
-  std::int64_t day = n % kDaysPerMonth + 1;
-  // The intercalary days fill the gap from 26 February to 1 March: five when
-  // that February has 29 days.
-  const std::int64_t extra = IsGregorianLeapYear(g.year) ? 5 : 4;
-  if (month == 20) {
-    day = day - extra + kDaysPerMonth;
-  } else if (month == 19 && day > extra) {
-    month = 20;
-    day -= extra;
+  const std::int64_t intercalary = n - kDaysBeforeIntercalary;
+  if (intercalary < IntercalaryDays(year)) {
+    return {year, 19, static_cast<int>(intercalary + 1)};
   }
-  if (month < 1 || month > 20) {
-    return {};
-  }
-  std::string text = std::to_string(day) + "." + std::string(kMonths[static_cast<std::size_t>(month - 1)]) +
-                     " (" + std::to_string(month) + ") " + std::to_string(year);
-  if (withCycle) {
-    // The number of the 19-year cycle named with the year names, and the
-    // count of 361-year periods.
-    const std::int64_t v = (year / 19) % 19 + 1;
-    const std::int64_t period = year / 361 + 1;
-    text += "; Vahid: " + std::string(kYearNames[static_cast<std::size_t>(v - 1)]) +
-            " / Kull-i-Shay: " + std::to_string(period);
-  }
-  return text;
+  return {year, 20, static_cast<int>(intercalary - IntercalaryDays(year) + 1)};
+}
+
+FixedDay FixedFromBahai(const BahaiDate& date) {
+  const std::int64_t daysBefore = date.month == 20
+                                      ? kDaysBeforeIntercalary + IntercalaryDays(date.year)
+                                      : static_cast<std::int64_t>(date.month - 1) * kDaysPerMonth;
+  return NewYear(date.year) + daysBefore + date.day - 1;
+}
+
+int BahaiVahid(int year) { return (year / 19) % 19 + 1; }
+
+int BahaiKullIShay(int year) { return year / 361 + 1; }
+
+std::string_view BahaiMonthName(int month) {
+  return month >= 1 && month <= 20 ? kMonths[static_cast<std::size_t>(month - 1)] : std::string_view{};
+}
+
+std::string_view BahaiYearName(int vahid) {
+  return vahid >= 1 && vahid <= 19 ? kYearNames[static_cast<std::size_t>(vahid - 1)] : std::string_view{};
 }
 
 }  // namespace tempulo

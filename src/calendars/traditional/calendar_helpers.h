@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small calendar operations shared by many conversions and the report.
 #pragma once
 

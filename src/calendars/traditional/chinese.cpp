@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/traditional/chinese.h"
 
 #include <algorithm>
@@ -8,7 +9,8 @@
 #include "astro/angles.h"
 #include "astro/moon_phases.h"
 #include "astro/sun.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -30,8 +32,13 @@ double NextNewMoon(double t) { return NextMoonPhase(kNewMoon, t); }
 constexpr ChineseAstronomy kStandardAstronomy = {PreviousNewMoon, NextNewMoon, NextPrincipalTerm,
                                                  PreviousPrincipalTerm};
 
+// The civil year of the day holding an instant, and the date value of a
+// civil date at 0 h.
+int CivilYearOf(double t) { return CivilFromFixed(FixedFromDateValue(t)).year; }
+double CivilDateValue(CivilDate date) { return DateValueOf(FixedFromCivil(date)); }
+
 double ChinaTimeOffset(double t) {
-  return DateTimeToCivilDate(t).year >= 1929 ? kChinaOffsetFrom1929 : kChinaOffsetBefore1929;
+  return CivilYearOf(t) >= 1929 ? kChinaOffsetFrom1929 : kChinaOffsetBefore1929;
 }
 
 // The day that contains an instant. Taken downward, so that before 1900
@@ -160,7 +167,7 @@ ChineseDateRecord ChineseDate(double dateValue) { return ChineseDate(dateValue, 
 
 ChineseDateRecord ChineseDate(double dateValue, const ChineseAstronomy& astronomy) {
   ChineseSearches searches(astronomy);
-  const int y = DateTimeToCivilDate(dateValue).year;
+  const int y = CivilYearOf(dateValue);
   const double f = DayOf(dateValue);
 
   // The winter-solstice day of civil year k: the first major term on or
@@ -169,7 +176,7 @@ ChineseDateRecord ChineseDate(double dateValue, const ChineseAstronomy& astronom
   // is already past the solstice in the Julian calendar of the late Middle
   // Ages.
   const auto solstice = [&searches](int k) {
-    return searches.MajorTermOnOrAfter(CivilDateToDateTime(k, 12, 1));
+    return searches.MajorTermOnOrAfter(CivilDateValue({k, 12, 1}));
   };
 
   // The solstice-to-solstice span holding f: `first` starts the month after
@@ -209,7 +216,7 @@ ChineseDateRecord ChineseDate(double dateValue, const ChineseAstronomy& astronom
   // Months 11 and 12 at the start of a civil year still belong to the
   // Chinese year that began in the civil year before.
   r.elapsedYears = y + kElapsedYearOffset + 1;
-  if (r.month >= 11 && f <= CivilDateToDateTime(y, 7, 1)) {
+  if (r.month >= 11 && f <= CivilDateValue({y, 7, 1})) {
     r.elapsedYears = y + kElapsedYearOffset;
   }
   const int sinceEpoch = r.elapsedYears - 1;

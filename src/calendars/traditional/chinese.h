@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Chinese lunisolar calendar from new moons and major solar terms.
 //
 // Months begin on the day, in Chinese time, of an astronomical new moon. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/traditional/civil_dates.h"
 
 #include "time/julian_day.h"

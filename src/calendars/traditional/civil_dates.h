@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Civil dates and the Julian Day. A civil date is a Julian-calendar date up to
 // 4 October 1582 and a Gregorian one from 15 October 1582 on.
 #pragma once

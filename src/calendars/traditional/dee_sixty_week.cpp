@@ -1,9 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/traditional/dee_sixty_week.h"
 
 #include <array>
-#include <cmath>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 namespace tempulo {
@@ -19,26 +18,15 @@ constexpr std::array<std::string_view, 6> kSixDayWeek = {"Sonntag",    "Montag",
 
 constexpr std::int64_t kDeeCycleYears = 33;
 constexpr std::int64_t kDeeCycleDays = 12053;  // 33 x 365 + 8
-// Julian Day of 1 January of year 1 (Gregorian) at noon; the day count is 0
-// on that day.
-constexpr long double kDeeEpochNoon = 1721426.0L;
 
-bool IsDeeLeap(std::int64_t year) {
-  std::int64_t r = (year - 1) % kDeeCycleYears;
-  if (r < 0) {
-    r += kDeeCycleYears;
-  }
-  return r % 4 == 3;
-}
-
-std::string MonthName(int month) { return std::string(kMonths[static_cast<std::size_t>(month - 1)]); }
+bool IsDeeLeap(std::int64_t year) { return FloorMod<std::int64_t>(year - 1, kDeeCycleYears) % 4 == 3; }
 
 }  // namespace
 
 bool IsDeeLeapYear(int year) { return IsDeeLeap(year); }
 
-int DeeMonthLength(int month, int year) {
-  switch (month) {
+int DeeMonthLength(const DeeDate& date) {
+  switch (date.month) {
     case 1:
     case 3:
     case 5:
@@ -53,26 +41,16 @@ int DeeMonthLength(int month, int year) {
     case 11:
       return 30;
     case 2:
-      return IsDeeLeapYear(year) ? 29 : 28;
+      return IsDeeLeapYear(date.year) ? 29 : 28;
     default:
       return 0;
   }
 }
 
-std::string JohnDeeDate(long double jd) {
-  // Days since 1 January of year 1. Taken downwards (not toward zero) so that
-  // the days before that one count -1, -2, ... instead of repeating day 0;
-  // from the epoch on both agree.
-  const auto a = static_cast<std::int64_t>(std::floor(jd - kDeeEpochNoon)) + 1;
-  std::int64_t year = 0;
-  std::int64_t r = 0;
-  if (a >= 0) {
-    year = kDeeCycleYears * (a / kDeeCycleDays) + 1;
-    r = a % kDeeCycleDays;
-  } else {
-    year = -kDeeCycleYears * ((-a - 1) / kDeeCycleDays) - 32;
-    r = kDeeCycleDays - 1 - ((-a - 1) % kDeeCycleDays);
-  }
+DeeDate DeeFromFixed(FixedDay day) {
+  const std::int64_t days = day - kDeeEpoch;
+  std::int64_t year = kDeeCycleYears * FloorDiv(days, kDeeCycleDays) + 1;
+  std::int64_t r = FloorMod(days, kDeeCycleDays);
   // r < 12053 is always used up within the 33 years of the cycle.
   for (int position = 1; position <= kDeeCycleYears; ++position) {
     const std::int64_t length = IsDeeLeap(position) ? 366 : 365;
@@ -84,107 +62,134 @@ std::string JohnDeeDate(long double jd) {
   }
   int month = 1;
   // The year's month lengths always add up to more than r.
-  while (month < 12 && DeeMonthLength(month, static_cast<int>(year)) <= r) {
-    r -= DeeMonthLength(month, static_cast<int>(year));
+  while (month < 12 && DeeMonthLength({static_cast<int>(year), month, 1}) <= r) {
+    r -= DeeMonthLength({static_cast<int>(year), month, 1});
     ++month;
   }
-  return "John Dee-Kalender\t" + std::to_string(r + 1) + "." + MonthName(month) + " " + std::to_string(year);
+  return {static_cast<int>(year), month, static_cast<int>(r + 1)};
+}
+
+FixedDay FixedFromDee(const DeeDate& date) {
+  const std::int64_t yearsBefore = static_cast<std::int64_t>(date.year) - 1;
+  const std::int64_t cycles = FloorDiv(yearsBefore, kDeeCycleYears);
+  std::int64_t days = cycles * kDeeCycleDays;
+  for (std::int64_t position = 1; position <= yearsBefore - cycles * kDeeCycleYears; ++position) {
+    days += IsDeeLeap(position) ? 366 : 365;
+  }
+  for (int month = 1; month < date.month && month <= 12; ++month) {
+    days += DeeMonthLength({date.year, month, 1});
+  }
+  return kDeeEpoch + days + date.day - 1;
+}
+
+std::string_view DeeMonthName(int month) {
+  return month >= 1 && month <= 12 ? kMonths[static_cast<std::size_t>(month - 1)] : std::string_view{};
 }
 
 namespace {
 
-// How a civil month (January to November) lies in the sixty-week calendar:
-// the days added to its day number, the shifted month's length after which
-// the day moves into the next month, and the named days that fall on day 31
-// or 32 of the shifted count. December is the same in every year.
-struct SixtyWeekMonth {
-  int daysAdded;
-  int length;
-  const char* day31 = nullptr;
-  const char* day32 = nullptr;
+constexpr int kMonthDays = 30;
+constexpr int kQuarterDays = 3 * kMonthDays;
+
+FixedDay SixtyWeekNewYear(int year) { return FixedFromGregorian({year - kSixtyWeekYearOffset - 1, 12, 20}); }
+
+bool IsSixtyWeekLeap(int year) { return IsGregorianLeapYear(year - kSixtyWeekYearOffset); }
+
+// The year as New Year, then four quarters of three months, each but the
+// last followed by its named day (the summer day by the leap day in a leap
+// year), the last by the winter day.
+struct Quarter {
+  SixtyWeekNamedDay after;
+  bool leapDayAfter;
 };
-
-constexpr std::array<SixtyWeekMonth, 11> kSixtyWeekCommonYear = {{
-    {11, 30},
-    {12, 30},
-    {10, 31, "Frühlingstag"},
-    {10, 30},
-    {10, 30},
-    {11, 31, "Sommertag"},
-    {10, 30},
-    {11, 30},
-    {12, 31, "Herbsttag"},
-    {11, 30},
-    {12, 30},
-}};
-
-constexpr std::array<SixtyWeekMonth, 11> kSixtyWeekLeapYear = {{
-    {11, 30},
-    {12, 30},
-    {11, 31, "Frühlingstag"},
-    {11, 30},
-    {11, 30},
-    {12, 32, "Sommertag", "Schalttag"},
-    {10, 30},
-    {11, 30},
-    {12, 31, "Herbsttag"},
-    {11, 30},
-    {12, 30},
-}};
+constexpr std::array<Quarter, 4> kQuarters = {{{SixtyWeekNamedDay::kSpring, false},
+                                               {SixtyWeekNamedDay::kSummer, true},
+                                               {SixtyWeekNamedDay::kAutumn, false},
+                                               {SixtyWeekNamedDay::kWinter, false}}};
 
 }  // namespace
 
-std::string SixtyWeekDate(int day, int month, int year) {
-  if (year < 1937 || year > 2063 || month < 1 || month > 12) {
-    return {};
+std::optional<SixtyWeekDate> SixtyWeekFromFixed(FixedDay day) {
+  const int civilYear = GregorianFromFixed(day).year;
+  if (civilYear < kSixtyWeekFirstCivilYear || civilYear > kSixtyWeekLastCivilYear) {
+    return std::nullopt;
   }
-  int d = day;
-  int m = month;
-  int y = year;
-  std::optional<std::string_view> namedDay;
-  // Past the end of a (shifted) month the day moves on into the next one.
-  const auto shift = [&d, &m](int length) {
-    if (d > length) {
-      d -= length;
-      m += 1;
+  int year = civilYear + kSixtyWeekYearOffset;
+  if (day >= SixtyWeekNewYear(year + 1)) {
+    ++year;
+  }
+  std::int64_t n = day - SixtyWeekNewYear(year);
+  if (n == 0) {
+    return SixtyWeekDate{year, 0, 0, SixtyWeekNamedDay::kNewYear};
+  }
+  n -= 1;
+  for (std::size_t q = 0; q < kQuarters.size(); ++q) {
+    if (n < kQuarterDays) {
+      return SixtyWeekDate{year, static_cast<int>(3 * q + n / kMonthDays + 1),
+                           static_cast<int>(n % kMonthDays + 1), SixtyWeekNamedDay::kNone};
     }
-  };
-  const auto december = [&]() {
-    d += 12;
-    if (d == 31) {
-      namedDay = "Wintertag";
-    } else if (d == 32) {
-      namedDay = "Neujahr";
-      y += 1;
-    } else if (d > 32) {
-      d -= 32;
-      m = 1;
-      y += 1;
+    n -= kQuarterDays;
+    if (n == 0) {
+      return SixtyWeekDate{year, 0, 0, kQuarters[q].after};
     }
-  };
-  if (m == 12) {
-    december();
-  } else {
-    const SixtyWeekMonth& rule =
-        (y % 4 != 0 ? kSixtyWeekCommonYear : kSixtyWeekLeapYear)[static_cast<std::size_t>(m - 1)];
-    d += rule.daysAdded;
-    if (d == 31 && rule.day31 != nullptr) {
-      namedDay = rule.day31;
-    } else if (d == 32 && rule.day32 != nullptr) {
-      namedDay = rule.day32;
+    n -= 1;
+    if (kQuarters[q].leapDayAfter && IsSixtyWeekLeap(year)) {
+      if (n == 0) {
+        return SixtyWeekDate{year, 0, 0, SixtyWeekNamedDay::kLeap};
+      }
+      n -= 1;
     }
-    shift(rule.length);
   }
-  const int shownYear = y + 6000;
-  if (namedDay) {
-    return std::string(*namedDay) + " " + std::to_string(shownYear);
+  return std::nullopt;  // not reached: the winter day ends the year
+}
+
+FixedDay FixedFromSixtyWeek(const SixtyWeekDate& date) {
+  const FixedDay newYear = SixtyWeekNewYear(date.year);
+  std::int64_t n = 1;  // New Year
+  for (std::size_t q = 0; q < kQuarters.size(); ++q) {
+    const bool leapDay = kQuarters[q].leapDayAfter && IsSixtyWeekLeap(date.year);
+    if (date.named == SixtyWeekNamedDay::kNone && (date.month - 1) / 3 == static_cast<int>(q)) {
+      return newYear + n + static_cast<std::int64_t>((date.month - 1) % 3) * kMonthDays + date.day - 1;
+    }
+    n += kQuarterDays;
+    if (date.named == kQuarters[q].after) {
+      return newYear + n;
+    }
+    n += 1;
+    if (leapDay) {
+      if (date.named == SixtyWeekNamedDay::kLeap) {
+        return newYear + n;
+      }
+      n += 1;
+    }
   }
-  if (m < 1 || m > 12 || d < 1) {
-    // Only a day outside its civil month gets here.
-    return {};
+  return newYear;  // New Year
+}
+
+int SixtyWeekWeekday(const SixtyWeekDate& date) { return date.day % 6; }
+
+std::string_view SixtyWeekWeekdayName(int weekday) {
+  return weekday >= 0 && weekday < 6 ? kSixDayWeek[static_cast<std::size_t>(weekday)] : std::string_view{};
+}
+
+std::string_view SixtyWeekNamedDayName(SixtyWeekNamedDay named) {
+  switch (named) {
+    case SixtyWeekNamedDay::kNewYear:
+      return "Neujahr";
+    case SixtyWeekNamedDay::kSpring:
+      return "Frühlingstag";
+    case SixtyWeekNamedDay::kSummer:
+      return "Sommertag";
+    case SixtyWeekNamedDay::kLeap:
+      return "Schalttag";
+    case SixtyWeekNamedDay::kAutumn:
+      return "Herbsttag";
+    case SixtyWeekNamedDay::kWinter:
+      return "Wintertag";
+    case SixtyWeekNamedDay::kNone:
+      break;
   }
-  return std::to_string(d) + "." + MonthName(m) + " " + std::to_string(shownYear) + ", " +
-         std::string(kSixDayWeek[static_cast<std::size_t>(d % 6)]);
+  return {};
 }
 
 }  // namespace tempulo

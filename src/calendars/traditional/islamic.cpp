@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/traditional/islamic.h"
 
 #include <array>
-#include <string_view>
+#include <cstdint>
 
 namespace tempulo {
 namespace {
@@ -10,42 +11,40 @@ constexpr std::array<std::string_view, 12> kIslamicMonthNames = {
     "Muharram", "Safar",   "Rabi al-Awwal", "Rabi al-Akhir", "Djumada l-Ula", "Djumada l-Akhira",
     "Radjab",   "Sha'ban", "Ramadan",       "Shawwal",       "Dhu'l-Qa'dah",  "Dhu'l-Hijja"};
 
-// Integer division rounded toward minus infinity (b > 0).
-int FloorDiv(int a, int b) {
-  const int q = a / b;
-  return (a % b != 0 && a < 0) ? q - 1 : q;
-}
+constexpr std::int64_t kDaysPerCycle = 10631;  // 30 years: 19 of 354 and 11 of 355 days
 
 }  // namespace
 
-int JulianDayNumber(int day, int month, int year) {
-  const bool gregorian = year > 1582 || (year == 1582 && (month > 10 || (month == 10 && day > 14)));
-  if (gregorian) {
-    const int a = (month - 14) / 12;
-    return (1461 * (year + 4800 + a)) / 4 + (367 * (month - 2 - 12 * a)) / 12 -
-           (3 * ((year + 4900 + a) / 100)) / 4 + day - 32075;
-  }
-  return 367 * year - (7 * (year + 5001 + (month - 9) / 7)) / 4 + (275 * month) / 9 + day + 1729777;
+FixedDay FixedFromIslamic(const IslamicDay& date) {
+  const std::int64_t year = date.year;
+  const std::int64_t month = date.month;
+  // Days of the months before (30 and 29 alternating), of the years before
+  // and the leap days of the cycle before the year.
+  return kIslamicEpoch - 1 + date.day + 29 * (month - 1) + FloorDiv<std::int64_t>(6 * month - 1, 11) +
+         354 * (year - 1) + FloorDiv<std::int64_t>(3 + 11 * year, 30);
+}
+
+IslamicDay IslamicFromFixed(FixedDay day) {
+  const auto year = static_cast<int>(
+      FloorDiv<std::int64_t>(30 * (day - kIslamicEpoch) + kDaysPerCycle + 15, kDaysPerCycle));
+  const std::int64_t daysBefore = day - FixedFromIslamic({year, 1, 1});
+  const auto month = static_cast<int>(FloorDiv<std::int64_t>(11 * daysBefore + 330, 325));
+  return {year, month, static_cast<int>(day - FixedFromIslamic({year, month, 1}) + 1)};
+}
+
+std::string_view IslamicMonthName(int month) {
+  return month >= 1 && month <= 12 ? kIslamicMonthNames[static_cast<std::size_t>(month - 1)]
+                                   : std::string_view{};
 }
 
 IslamicDateResult IslamicDate(int day, int month, int year) {
-  int l = JulianDayNumber(day, month, year) - 1948440 + 10632;
-  // Completed 30-year cycles, counted downward so that days before the first
-  // full cycle (before AD 593) run on into year 0 and the negative years
-  // instead of breaking the formula below, which needs l in 355..10985.
-  const int n = FloorDiv(l - 1, 10631);
-  l = l - 10631 * n + 354;
-  const int j = ((10985 - l) / 5316) * ((50 * l) / 17719) + (l / 5670) * ((43 * l) / 15238);
-  l = l - ((30 - j) / 15) * ((17719 * j) / 50) - (j / 16) * ((15238 * j) / 43) + 29;
-
+  const IslamicDay date = IslamicFromFixed(FixedFromCivil({year, month, day}));
   IslamicDateResult result;
-  result.month = (24 * l) / 709;
-  result.day = l - (709 * result.month) / 24;
-  result.year = 30 * n + j - 30;
-  const std::string_view name = (result.month >= 1 && result.month <= 12)
-                                    ? kIslamicMonthNames[static_cast<std::size_t>(result.month - 1)]
-                                    : std::string_view{};
-  result.text = std::to_string(result.day) + "." + std::string(name) + " " + std::to_string(result.year);
+  result.day = date.day;
+  result.month = date.month;
+  result.year = date.year;
+  result.text = std::to_string(date.day) + "." + std::string(IslamicMonthName(date.month)) + " " +
+                std::to_string(date.year);
   return result;
 }
 

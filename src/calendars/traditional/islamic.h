@@ -1,20 +1,40 @@
-// The arithmetical (tabular) Islamic calendar.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The arithmetical (tabular) Islamic calendar: years 2, 5, 7, 10, 13, 16, 18,
+// 21, 24, 26 and 29 of each 30-year cycle have 355 days, the months
+// alternate 30 and 29 days.
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "time/civil.h"
 
 namespace tempulo {
 
-// Julian Day Number of a civil date (Julian rule up to 14 October 1582).
-int JulianDayNumber(int day, int month, int year);
+struct IslamicDay {
+  int year = 0;  // year 0 and below before the epoch
+  int month = 0;
+  int day = 0;
+  friend constexpr bool operator==(const IslamicDay&, const IslamicDay&) = default;
+};
 
+// 1 Muharram 1: 16 July 622 of the Julian calendar.
+inline constexpr FixedDay kIslamicEpoch = FixedFromJulian({622, 7, 16});
+
+IslamicDay IslamicFromFixed(FixedDay day);
+FixedDay FixedFromIslamic(const IslamicDay& date);
+
+// 1 Muharram ... 12 Dhu'l-Hijja; empty outside 1..12.
+std::string_view IslamicMonthName(int month);
+
+// The Islamic date of a civil date (Julian calendar up to 14 October 1582),
+// with its text "day.month name year", as the report's day values hold it.
 struct IslamicDateResult {
   std::string text;  // e.g. "24.Ramadan 1420"
   int day = 0;
   int month = 0;
   int year = 0;
 };
-
 IslamicDateResult IslamicDate(int day, int month, int year);
 
 }  // namespace tempulo

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/traditional/japanese.h"
 
 #include <array>
-#include <string_view>
 
 namespace tempulo {
 namespace {
@@ -11,28 +11,47 @@ constexpr std::array<std::string_view, 12> kMonths = {"Mutsuki",   "Kisaragi",  
                                                       "Nagatsuki", "Kaminazuki", "Shimotsuki", "Shiwasu"};
 
 struct Era {
+  JapaneseEra era;
   int firstYear;
   std::string_view name;
 };
 
 // Latest first; each era runs until the next one begins.
-constexpr std::array<Era, 5> kEras = {
-    {{2019, "Reiwa "}, {1989, "Heisei "}, {1926, "Showa "}, {1912, "Taisho "}, {1868, "Meiji "}}};
+constexpr std::array<Era, 5> kEras = {{{JapaneseEra::kReiwa, 2019, "Reiwa"},
+                                       {JapaneseEra::kHeisei, 1989, "Heisei"},
+                                       {JapaneseEra::kShowa, 1926, "Showa"},
+                                       {JapaneseEra::kTaisho, 1912, "Taisho"},
+                                       {JapaneseEra::kMeiji, 1868, "Meiji"}}};
+
+const Era& EraOf(JapaneseEra era) {
+  for (const Era& e : kEras) {
+    if (e.era == era) {
+      return e;
+    }
+  }
+  return kEras.back();
+}
 
 }  // namespace
 
-std::string JapaneseEraDate(int year, int month, int day) {
-  if (month < 1 || month > 12) {
-    return {};
-  }
+std::optional<JapaneseDate> JapaneseFromFixed(FixedDay day) {
+  const CivilDate g = GregorianFromFixed(day);
   for (const Era& era : kEras) {
-    if (year >= era.firstYear) {
-      const long long eraYear = static_cast<long long>(year) - era.firstYear + 1;
-      return std::to_string(day) + "." + std::string(kMonths[static_cast<std::size_t>(month - 1)]) + " " +
-             std::string(era.name) + std::to_string(eraYear);
+    if (g.year >= era.firstYear) {
+      return JapaneseDate{era.era, g.year - era.firstYear + 1, g.month, g.day};
     }
   }
-  return {};
+  return std::nullopt;
 }
+
+FixedDay FixedFromJapanese(const JapaneseDate& date) {
+  return FixedFromGregorian({EraOf(date.era).firstYear + date.year - 1, date.month, date.day});
+}
+
+std::string_view JapaneseMonthName(int month) {
+  return month >= 1 && month <= 12 ? kMonths[static_cast<std::size_t>(month - 1)] : std::string_view{};
+}
+
+std::string_view JapaneseEraName(JapaneseEra era) { return EraOf(era).name; }
 
 }  // namespace tempulo

@@ -1,18 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/traditional/jewish.h"
 
 #include <array>
 #include <cmath>
 #include <cstdint>
 
-#include "astro/angles.h"
-#include "calendars/traditional/civil_dates.h"
-
 namespace tempulo {
 namespace {
 
-// The first civil year Gauss's formula is used for. Its Passover is needed
-// for the days of 359 before 1 Tishri, the first year the report shows.
-constexpr int kFirstFormulaYear = 358;
+constexpr std::array<std::string_view, 13> kMonthNames = {"Nisan",  "Iyar",   "Sivan",   "Tammuz", "Av",
+                                                          "Elul",   "Tishri", "Heshvan", "Kislev", "Tevet",
+                                                          "Shevat", "Adar",   "Adar 2"};
 
 // Days between 15 Nisan and the 1 Tishri that follows it.
 constexpr int kPassoverToNewYear = 163;
@@ -37,32 +35,39 @@ constexpr std::array<std::array<int, 6>, 13> kMonthLengths = {{
     {0, 0, 0, 29, 29, 29},     // Adar 2
 }};
 
-// The walk through the months passes at most a year and a half of months for
-// any day number a 16-bit count can hold; this is far above that.
-constexpr int kMaxMonthSteps = 4096;
+constexpr int kMonthsInCycle = 13;
 
-std::int64_t FloorMod(std::int64_t a, std::int64_t n) {
-  const std::int64_t r = a % n;
-  return r < 0 ? r + n : r;
+int MonthLength(int month, int type) {
+  return kMonthLengths[static_cast<std::size_t>(month - 1)][static_cast<std::size_t>(type)];
+}
+
+std::optional<FixedDay> NewYearOf(int jewishYear) {
+  const std::optional<FixedDay> passover = PassoverOf(jewishYear - kWorldYearOffset);
+  if (!passover) {
+    return std::nullopt;
+  }
+  return *passover + kPassoverToNewYear;
 }
 
 }  // namespace
 
-double PassoverDate(int year, const Clock& clock) {
-  if (year < kFirstFormulaYear) {
-    const CivilDate today = clock.Today();
-    return EncodeDate(today.year, today.month, today.day);
+std::optional<FixedDay> PassoverOf(int civilYear) {
+  if (civilYear < kFirstPassoverYear) {
+    return std::nullopt;
   }
+  const std::int64_t year = civilYear;
   // Up to 1582 the Julian calendar, from 1583 the Gregorian one.
   const std::int64_t s = year >= 1583 ? (3 * (year / 100) - 5) / 4 : 0;
-  const std::int64_t a = FloorMod(12LL * year + 12, 19);
-  const std::int64_t b = FloorMod(year, 4);
-  const long double q = -1.904412361576L + 1.554241796621L * a + 0.25L * b - 0.003177794022L * year + s;
+  const auto a = FloorMod<std::int64_t>(12 * year + 12, 19);
+  const auto b = FloorMod<std::int64_t>(year, 4);
+  const long double q = -1.904412361576L + 1.554241796621L * static_cast<long double>(a) +
+                        0.25L * static_cast<long double>(b) -
+                        0.003177794022L * static_cast<long double>(year) + static_cast<long double>(s);
   // Q is negative for some years before the reform: its whole part is taken
   // downward so that the fraction stays in [0, 1) for the tests below.
   const long double wholeQ = std::floor(q);
   const auto whole = static_cast<std::int64_t>(wholeQ);
-  const std::int64_t j = FloorMod(whole + 3LL * year + 5 * b + 2 - s, 7);
+  const auto j = FloorMod<std::int64_t>(whole + 3 * year + 5 * b + 2 - s, 7);
   const long double r = q - wholeQ;
 
   // The tests on j exclude each other.
@@ -72,15 +77,17 @@ double PassoverDate(int year, const Clock& clock) {
   } else if (j == 1 && a > 6 && r >= 0.63287037L) {
     d = whole + 24;
   }
-  if (d > 31) {
-    return CivilDateToDateTime(year, 4, static_cast<int>(d - 31));
-  }
-  return CivilDateToDateTime(year, 3, static_cast<int>(d));
+  // Day d of March, running on into April.
+  return FixedFromCivil({civilYear, 3, 1}) + (d - 1);
 }
 
-int JewishYearType(int jewishYear, const Clock& clock) {
-  const long double length = RoundHalfEven(static_cast<long double>(PassoverDate(jewishYear - 3760, clock)) -
-                                           PassoverDate(jewishYear - 3761, clock));
+std::optional<int> JewishYearType(int jewishYear) {
+  const std::optional<FixedDay> start = NewYearOf(jewishYear);
+  const std::optional<FixedDay> end = NewYearOf(jewishYear + 1);
+  if (!start || !end) {
+    return std::nullopt;
+  }
+  const std::int64_t length = *end - *start;
   for (std::size_t type = 0; type < kYearLengths.size(); ++type) {
     if (length == kYearLengths[type]) {
       return static_cast<int>(type);
@@ -89,34 +96,46 @@ int JewishYearType(int jewishYear, const Clock& clock) {
   return 0;
 }
 
-JewishDay JewishDate(double dateValue, const Clock& clock) {
-  const int civilYear = DateTimeToCivilDate(dateValue).year;
-  JewishDay result;
-  double newYear = PassoverDate(civilYear, clock) + kPassoverToNewYear;
-  if (newYear > dateValue) {
-    newYear = PassoverDate(civilYear - 1, clock) + kPassoverToNewYear;
-    result.year = civilYear + 3760;
-  } else {
-    result.year = civilYear + 3761;
+std::optional<JewishDay> JewishFromFixed(FixedDay day) {
+  const int civilYear = CivilFromFixed(day).year;
+  int year = civilYear + kWorldYearOffset;
+  std::optional<FixedDay> newYear = NewYearOf(year);
+  if (!newYear || *newYear > day) {
+    --year;
+    newYear = NewYearOf(year);
   }
-  const auto type = static_cast<std::size_t>(JewishYearType(result.year, clock));
-
-  // The day of the year as an unsigned 16-bit count, as the month walk
-  // expects; only the clock fallback of early years can make it wrap.
-  auto day = static_cast<std::uint16_t>(
-      static_cast<std::int64_t>(RoundHalfEven(static_cast<long double>(dateValue) - newYear + 1)));
+  const std::optional<int> type = JewishYearType(year);
+  if (!newYear || !type) {
+    return std::nullopt;
+  }
+  std::int64_t dayOfMonth = day - *newYear + 1;
   int month = 7;
-  for (int step = 0; step < kMaxMonthSteps; ++step) {
-    const int length = kMonthLengths[static_cast<std::size_t>(month - 1)][type];
-    if (length >= day) {
+  for (int step = 0; step < kMonthsInCycle; ++step) {
+    const int length = MonthLength(month, *type);
+    if (dayOfMonth <= length) {
       break;
     }
-    day = static_cast<std::uint16_t>(day - length);
-    month = month % 13 + 1;
+    dayOfMonth -= length;
+    month = month % kMonthsInCycle + 1;
   }
-  result.month = month;
-  result.day = day;
-  return result;
+  return JewishDay{year, month, static_cast<int>(dayOfMonth)};
+}
+
+std::optional<FixedDay> FixedFromJewish(const JewishDay& date) {
+  const std::optional<FixedDay> newYear = NewYearOf(date.year);
+  const std::optional<int> type = JewishYearType(date.year);
+  if (!newYear || !type || date.month < 1 || date.month > kMonthsInCycle) {
+    return std::nullopt;
+  }
+  std::int64_t daysBefore = 0;
+  for (int month = 7; month != date.month; month = month % kMonthsInCycle + 1) {
+    daysBefore += MonthLength(month, *type);
+  }
+  return *newYear + daysBefore + date.day - 1;
+}
+
+std::string_view JewishMonthName(int month) {
+  return month >= 1 && month <= 13 ? kMonthNames[static_cast<std::size_t>(month - 1)] : std::string_view{};
 }
 
 }  // namespace tempulo

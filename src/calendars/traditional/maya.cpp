@@ -1,11 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/traditional/maya.h"
 
 #include <array>
-#include <cmath>
 #include <cstdint>
-#include <string_view>
-
-#include "astro/angles.h"
 
 namespace tempulo {
 namespace {
@@ -18,39 +15,54 @@ constexpr std::array<std::string_view, 19> kMonths = {
     "Pop", "Uo",  "Zip", "Zotz",   "Tzec", "Xul", "Yaxkin", "Mol",   "Chen", "Yax",
     "Zac", "Ceh", "Mac", "Kankin", "Muan", "Pax", "Kayab",  "Cumku", "Uayeb"};
 
-// Remainder in 0..n-1 also for a negative dividend, so the tables are never
-// left; for the positive day numbers of the report it is the plain remainder.
-std::int64_t FloorRemainder(std::int64_t a, std::int64_t n) {
-  const std::int64_t r = a % n;
-  return r < 0 ? r + n : r;
-}
+constexpr std::int64_t kKinsPerUinal = 20;
+constexpr std::int64_t kKinsPerTun = 360;
+constexpr std::int64_t kKinsPerKatun = 7200;
+constexpr std::int64_t kKinsPerBaktun = 144000;
+constexpr std::int64_t kKinsPerPictun = 2880000;
+
+// The epoch is 8 Cumku (day 348 of the haab) and 4 Ahau (day 160 of the
+// tzolkin counted from 1 Imix).
+constexpr std::int64_t kHaabDayOfEpoch = 17 * 20 + 8;
+constexpr std::int64_t kTzolkinNumberOfEpoch = 4;
+constexpr std::int64_t kTzolkinNameOfEpoch = 20;
 
 }  // namespace
 
-std::string MayaRoundDate(long double jd) {
-  // The day number of the noon before the day's 0 h.
-  const auto a = static_cast<std::int64_t>(std::trunc(jd));
-  const std::int64_t number = FloorRemainder(a + 136, 13) + 1;
-  const std::int64_t sign = FloorRemainder(a + 137, 20);
-  const std::int64_t h = FloorRemainder(a + 66, 365);
-  const std::int64_t dayOfMonth = h % 20;
-  const std::int64_t month = h / 20;
-  return std::to_string(number) + " " + std::string(kDaySigns[static_cast<std::size_t>(sign)]) + "; " +
-         std::to_string(dayOfMonth) + " " + std::string(kMonths[static_cast<std::size_t>(month)]);
+MayaLongCount MayaLongCountFromFixed(FixedDay day) {
+  const std::int64_t kins = day - kMayaEpoch;
+  const std::int64_t pictun = FloorDiv(kins, kKinsPerPictun);
+  const std::int64_t inPictun = FloorMod(kins, kKinsPerPictun);
+  return {static_cast<int>(pictun),
+          static_cast<int>(inPictun / kKinsPerBaktun),
+          static_cast<int>(inPictun % kKinsPerBaktun / kKinsPerKatun),
+          static_cast<int>(inPictun % kKinsPerKatun / kKinsPerTun),
+          static_cast<int>(inPictun % kKinsPerTun / kKinsPerUinal),
+          static_cast<int>(inPictun % kKinsPerUinal)};
 }
 
-std::string MayaLongCount(long double jd) {
-  // The day number of the day's noon, counted from the correlation day.
-  const auto a = static_cast<std::int64_t>(RoundHalfEven(jd + 0.1L)) - 584283;
-  const std::int64_t pictun = a / 2880000;
-  const std::int64_t baktun = (a % 2880000) / 144000;
-  const std::int64_t katun = (a % 144000) / 7200;
-  const std::int64_t tun = (a % 7200) / 360;
-  const std::int64_t uinal = (a % 360) / 20;
-  const std::int64_t kin = a % 20;
-  return std::to_string(pictun) + " Pictun " + std::to_string(baktun) + " Baktun " + std::to_string(katun) +
-         " Katun " + std::to_string(tun) + " Tun " + std::to_string(uinal) + " Uinal " + std::to_string(kin) +
-         " Kin";
+FixedDay FixedFromMayaLongCount(const MayaLongCount& count) {
+  return kMayaEpoch + count.pictun * kKinsPerPictun + count.baktun * kKinsPerBaktun +
+         count.katun * kKinsPerKatun + count.tun * kKinsPerTun + count.uinal * kKinsPerUinal + count.kin;
+}
+
+MayaHaab MayaHaabFromFixed(FixedDay day) {
+  const auto ordinal = FloorMod<std::int64_t>(day - kMayaEpoch + kHaabDayOfEpoch, 365);
+  return {static_cast<int>(ordinal / 20 + 1), static_cast<int>(ordinal % 20)};
+}
+
+MayaTzolkin MayaTzolkinFromFixed(FixedDay day) {
+  const std::int64_t count = day - kMayaEpoch;
+  return {static_cast<int>(AdjustedMod<std::int64_t>(count + kTzolkinNumberOfEpoch, 13)),
+          static_cast<int>(AdjustedMod<std::int64_t>(count + kTzolkinNameOfEpoch, 20))};
+}
+
+std::string_view MayaHaabMonthName(int month) {
+  return month >= 1 && month <= 19 ? kMonths[static_cast<std::size_t>(month - 1)] : std::string_view{};
+}
+
+std::string_view MayaTzolkinName(int name) {
+  return name >= 1 && name <= 20 ? kDaySigns[static_cast<std::size_t>(name - 1)] : std::string_view{};
 }
 
 }  // namespace tempulo

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/traditional/roman.h"
 
 #include <array>
-#include <limits>
 #include <string_view>
 
 namespace tempulo {
@@ -14,42 +14,14 @@ constexpr std::array<std::string_view, 10> kTens = {"",  "X",  "XX",  "XXX",  "X
 constexpr std::array<std::string_view, 10> kHundreds = {"",  "C",  "CC",  "CCC",  "CD",
                                                         "D", "DC", "DCC", "DCCC", "CM"};
 
-// Genitive month names; index 0 and 12 are both December, so that
-// (month + 1) mod 12 names the month that follows.
-constexpr std::array<std::string_view, 13> kGenitives = {
-    "DECEMBRIS", "IANVARII", "FEBRVARII",  "MARTII",   "APRILIS",   "MAII",     "IVNII",
-    "IVLII",     "AVGVSTI",  "SEPTEMBRIS", "OCTOBRIS", "NOVEMBRIS", "DECEMBRIS"};
+constexpr std::array<std::string_view, 12> kGenitives = {"IANVARII",   "FEBRVARII", "MARTII",    "APRILIS",
+                                                         "MAII",       "IVNII",     "IVLII",     "AVGVSTI",
+                                                         "SEPTEMBRIS", "OCTOBRIS",  "NOVEMBRIS", "DECEMBRIS"};
 
-// Each one more than the day it marks, for the inclusive count backwards:
-// nones, ides and the kalends of the following month.
-struct MonthMarks {
-  int nones;
-  int ides;
-  int kalends;
-};
-
-MonthMarks MarksOf(int month, int day, int year) {
-  switch (month) {
-    case 3:
-    case 5:
-    case 7:
-    case 10:
-      return {8, 16, 33};
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-      return {6, 14, 32};
-    case 2:
-      // In a leap year the doubled sixth day before the kalends pushes the
-      // count of the days after it up by one.
-      return {6, 14, (year % 4 == 0 && day >= 25 && day <= 29) ? 31 : 30};
-    default:
-      return {6, 14, 33};
-  }
-}
-
-std::string Genitive(int index) { return std::string(kGenitives[static_cast<std::size_t>(index)]); }
+// March, May, July and October have their nones on the 7th and ides on the
+// 15th; the other months on the 5th and the 13th.
+int NonesOf(int month) { return month == 3 || month == 5 || month == 7 || month == 10 ? 7 : 5; }
+int IdesOf(int month) { return NonesOf(month) + 8; }
 
 }  // namespace
 
@@ -80,39 +52,46 @@ std::string RomanDayCount(int n) {
   return "ANTE DIEM " + RomanNumeral(n) + " ";
 }
 
-std::string RomanDate(int day, int month, int year) {
-  std::string text;
-  if (month < 1 || month > 12) {
-    text = "?";
-  } else if (year % 4 == 0 && month == 2 && day == 25) {
-    text = "ANTE DIEM BIS VI KALENDIS MARTII";
-  } else {
-    const MonthMarks marks = MarksOf(month, day, year);
-    // Wide arithmetic: a day far outside its month must not overflow.
-    const long long toNones = static_cast<long long>(marks.nones) - day;
-    const long long toIdes = static_cast<long long>(marks.ides) - day;
-    const long long toKalends = static_cast<long long>(marks.kalends) - day;
-    if (day == 1) {
-      text = "KALENDAE " + Genitive(month);
-    } else if (toNones == 1) {
-      text = "NONAE " + Genitive(month);
-    } else if (toIdes == 1) {
-      text = "IDVS " + Genitive(month);
-    } else if (toNones >= 2) {
-      text = RomanDayCount(static_cast<int>(toNones)) + "NONIS " + Genitive(month);
-    } else if (toIdes >= 2) {
-      text = RomanDayCount(static_cast<int>(toIdes)) + "IDIBVS " + Genitive(month);
-    } else if (toKalends < 2) {
-      text = "?";
-    } else {
-      text = RomanDayCount(static_cast<int>(toKalends)) + "KALENDIS " + Genitive((month + 1) % 12);
-    }
+RomanDate RomanFromFixed(FixedDay day) {
+  const CivilDate j = JulianFromFixed(day);
+  if (j.day == 1) {
+    return {j.year, j.month, RomanEvent::kKalends, 1, false};
   }
-  const long long sinceFounding = static_cast<long long>(year) + 753;
-  const std::string yearText = sinceFounding <= std::numeric_limits<int>::max()
-                                   ? RomanNumeral(static_cast<int>(sinceFounding))
-                                   : "(" + std::to_string(sinceFounding) + ")";
-  return text + " " + yearText + " A. V. C.";
+  if (j.day <= NonesOf(j.month)) {
+    return {j.year, j.month, RomanEvent::kNones, NonesOf(j.month) - j.day + 1, false};
+  }
+  if (j.day <= IdesOf(j.month)) {
+    return {j.year, j.month, RomanEvent::kIdes, IdesOf(j.month) - j.day + 1, false};
+  }
+  const int nextMonth = j.month % 12 + 1;
+  const int nextYear = nextMonth == 1 ? j.year + 1 : j.year;
+  const FixedDay kalends = FixedFromJulian({nextYear, nextMonth, 1});
+  if (j.month == 2 && IsJulianLeapYear(j.year) && j.day <= 25) {
+    // Up to the doubled day the count runs as in a common year; the doubled
+    // day repeats the sixth.
+    return {j.year, 3, RomanEvent::kKalends, j.day == 25 ? 6 : 30 - j.day, j.day == 25};
+  }
+  return {nextYear, nextMonth, RomanEvent::kKalends, static_cast<int>(kalends - day) + 1, false};
+}
+
+FixedDay FixedFromRoman(const RomanDate& date) {
+  int dayOfMonth = 1;
+  if (date.event == RomanEvent::kNones) {
+    dayOfMonth = NonesOf(date.month);
+  } else if (date.event == RomanEvent::kIdes) {
+    dayOfMonth = IdesOf(date.month);
+  }
+  const FixedDay marked = FixedFromJulian({date.year, date.month, dayOfMonth});
+  // Before the March kalends of a leap year the counts from 6 up (the plain
+  // sixth and those before it) reach one day further back.
+  const bool beforeDoubledDay = date.event == RomanEvent::kKalends && date.month == 3 &&
+                                IsJulianLeapYear(date.year) && !date.leap && date.count >= 6 &&
+                                date.count <= 16;
+  return marked - date.count + (beforeDoubledDay ? 0 : 1);
+}
+
+std::string_view RomanMonthGenitive(int month) {
+  return month >= 1 && month <= 12 ? kGenitives[static_cast<std::size_t>(month - 1)] : std::string_view{};
 }
 
 }  // namespace tempulo
