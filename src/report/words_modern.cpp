@@ -30,8 +30,8 @@ constexpr double kStardatesPerDay = 2.73790926490113;
 constexpr double kPiYearLength = 363.610260832152;
 // Julian Dates (0 h) of the stardate 0, 1 January 2323, and of the PI-count's
 // start, the civil (Julian) 1 January 287 BC.
-const double kStardateEpoch = static_cast<double>(JulianDateOf(FixedFromGregorian({2323, 1, 1})));
-const double kPiEpoch = static_cast<double>(JulianDateOf(FixedFromJulian({-286, 1, 1})));
+constexpr double kStardateEpoch = static_cast<double>(JulianDateOf(FixedFromGregorian({2323, 1, 1})));
+constexpr double kPiEpoch = static_cast<double>(JulianDateOf(FixedFromJulian({-286, 1, 1})));
 
 
 }  // namespace
@@ -185,7 +185,7 @@ void AddPiCalendar(DayValues& c, Report& r) {
   const double x = (static_cast<double>(JulianDateOf(c.day)) - kPiEpoch) / kPiYearLength;
   // The PI-year's fraction is laid onto the selected year from its 1 January.
   const double fraction = x - std::trunc(x);
-  const double newYear = static_cast<double>(JulianDateOf(FixedFromCivil({c.selected.year, 1, 1})));
+  const auto newYear = static_cast<double>(JulianDateOf(FixedFromCivil({c.selected.year, 1, 1})));
   const CivilDate onYear = CivilFromFixed(FixedFromJulianDate(newYear + fraction * kPiYearLength));
   r.Add("PI-Kalender",
         Str(onYear.day) + "." + Str(onYear.month) + "." + TrimmedDecimal(std::trunc(x) + 1, 0));

@@ -31,7 +31,7 @@ std::int64_t YearStart(std::int64_t year) { return 365 * (year - 1) + FloorDiv<s
 EraDate EraDateFromFixed(FixedDay epoch, FixedDay day) {
   const std::int64_t days = day - epoch;
   // The year whose first day is the last one on or before the day.
-  const std::int64_t year = FloorDiv<std::int64_t>(4 * days + 1463, 1461);
+  const auto year = FloorDiv<std::int64_t>(4 * days + 1463, 1461);
   const std::int64_t dayOfYear = days - YearStart(year);  // 0..365
   return {year, static_cast<int>(dayOfYear / kMonthDays) + 1, static_cast<int>(dayOfYear % kMonthDays) + 1};
 }

@@ -35,7 +35,7 @@ std::optional<FrenchRepublicanDate> FrenchRepublicanFromFixed(FixedDay day) {
 }
 
 FixedDay FixedFromFrenchRepublican(const FrenchRepublicanDate& date) {
-  const std::int64_t cycle = FloorDiv<std::int64_t>(date.year, 4);
+  const auto cycle = FloorDiv<std::int64_t>(date.year, 4);
   const std::int64_t yearInCycle = date.year - 4 * cycle;
   return kFrenchRepublicanCountZero + (kCycleDays * cycle + 365 * yearInCycle +
                                        kMonthDays * static_cast<std::int64_t>(date.month - 1) + date.day - 1);

@@ -25,7 +25,7 @@ IranianDate IranianFromFixed(FixedDay day) {
   // Day c (1..46751) of cycle q: the cycle's first day count is the day after
   // the previous cycle's last one.
   const std::int64_t t = day - kIranianCycleZero;
-  const std::int64_t q = FloorDiv<std::int64_t>(t - 1, kIranianCycleDays);
+  const auto q = FloorDiv<std::int64_t>(t - 1, kIranianCycleDays);
   const std::int64_t c = t - kIranianCycleDays * q;
   // The year whose first day, the day after its whole mean years, is on or
   // before c. A year never starts a ten-thousandth of a day after its mean
