@@ -196,9 +196,10 @@ TEST(RiseSetTest, OneEventOneTimeFrom1900To2100) {
     }
   }
   EXPECT_EQ(sunDaysWithout, 0);
-  // The moon skips each event on about one day of its 29.5-day month.
+  // The moon skips each event on about one day of its 29.5-day month; the
+  // sparser sample of the checked build counts them less evenly.
   for (const int count : moonDaysWithout) {
-    EXPECT_NEAR(static_cast<double>(count) / days, 1.0 / 29.5, 0.005) << count;
+    EXPECT_NEAR(static_cast<double>(count) / days, 1.0 / 29.5, 0.012) << count;
   }
 }
 

@@ -127,7 +127,12 @@ MainWindow::MainWindow(const Clock& clock, std::unique_ptr<QSettings> settings, 
   resize(kDefaultWidth, kDefaultHeight);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // Destroying the window hides its children, and a spin box losing its
+  // focus reports a change; no handler may run once this object is gone.
+  QObject::disconnect(monthSpin_, nullptr, this, nullptr);
+  QObject::disconnect(yearSpin_, nullptr, this, nullptr);
+}
 
 void MainWindow::buildLayout() {
   auto* root = new QHBoxLayout(this);
