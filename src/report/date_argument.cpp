@@ -4,7 +4,8 @@
 #include <charconv>
 #include <system_error>
 
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {

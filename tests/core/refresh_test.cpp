@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -79,8 +80,8 @@ TEST(GridSupport, SubstituteYearStartsTheMonthOnTheJulianWeekday) {
     for (int month = 1; month <= 12; ++month) {
       const int grid = SubstituteGridYear(month, year);
       ASSERT_GE(grid, 1583);
-      const auto julianFirst = static_cast<long long>(JulianCalendarToJulianDay(year, month, 1) + 1.5L) % 7;
-      const auto gridFirst = static_cast<long long>(GregorianCalendarToJulianDay(grid, month, 1) + 1.5L) % 7;
+      const auto julianFirst = static_cast<long long>(JulianDateOf(FixedFromJulian({year, month, 1})) + 1.5L) % 7;
+      const auto gridFirst = static_cast<long long>(JulianDateOf(FixedFromGregorian({grid, month, 1})) + 1.5L) % 7;
       ASSERT_EQ(julianFirst, gridFirst) << month << "/" << year;
     }
   }

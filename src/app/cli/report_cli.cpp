@@ -8,7 +8,8 @@
 #include "report/date_argument.h"
 #include "report/refresh.h"
 #include "report/registry.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 #include "holidays/holidays.h"
 
 namespace tempulo {
