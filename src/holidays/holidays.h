@@ -33,7 +33,10 @@ CivilDate EasterSunday(int year);
 
 // The date `daysFromMarch` days into the year counted from 1 March (1 is
 // 1 March, 0 the last day of February), February of the year's own calendar.
-MonthDay DayFromMarch(int year, int daysFromMarch);
+struct MarchDays {
+  int count = 0;
+};
+MonthDay DayFromMarch(int year, MarchDays daysFromMarch);
 
 // Orthodox Easter Sunday of a year as the holiday list shows it: the Julian
 // computus date as it is up to 1582, converted to the Gregorian calendar of

@@ -47,9 +47,9 @@ int WeekdayOfJanuaryFirst(int year) {
   return (year + (year - 1) / 4 - (year - 1) / 100 + (year - 1) / 400) % 7;
 }
 
-int SubstituteGridYear(int month, int year) {
-  int m = month;
-  int y = year;
+int SubstituteGridYear(YearMonth month) {
+  int m = month.month;
+  int y = month.year;
   if (m <= 2) {
     m += 12;
     y -= 1;
@@ -60,26 +60,27 @@ int SubstituteGridYear(int month, int year) {
   const int w = (((m + 1) * 26 / 10 + k + k / 4 + 75 - j) % 7 + 7) % 7;
   for (int candidate = kFirstGregorianYear; candidate < kFirstGregorianYear + kSubstituteSearchYears;
        ++candidate) {
-    if ((DaysBeforeMonth(IsLeapYear(candidate), month) + WeekdayOfJanuaryFirst(candidate)) % 7 == w) {
+    if ((DaysBeforeMonth(IsLeapYear(candidate), month.month) + WeekdayOfJanuaryFirst(candidate)) % 7 == w) {
       return candidate;
     }
   }
   return kFirstGregorianYear;
 }
 
-int ClampGridDay(int day, int month, int gridYear) {
-  int length = 31;
-  if (month == 4 || month == 6 || month == 9 || month == 11) {
-    length = 30;
-  } else if (month == 2) {
-    length = IsLeapYear(gridYear) ? 29 : 28;
-  }
-  return length < day ? length : day;
+int ClampGridDay(CivilDate gridDate) {
+  const int length = MonthLength(IsLeapYear(gridDate.year), gridDate.month);
+  return length != 0 && length < gridDate.day ? length : gridDate.day;
 }
 
-bool NeedsSubstituteGridYear(int month, int year) { return year < 1582 || (year == 1582 && month <= 10); }
+bool NeedsSubstituteGridYear(YearMonth month) {
+  return month.year < 1582 || (month.year == 1582 && month.month <= 10);
+}
 
-std::optional<CivilDate> ReadSelectedDate(int gridDay, double monthValue, double yearValue) {
+int GridYear(YearMonth month) { return NeedsSubstituteGridYear(month) ? SubstituteGridYear(month) : month.year; }
+
+std::optional<CivilDate> ReadSelectedDate(int gridDay, SpinValues spins) {
+  const double monthValue = spins.month;
+  const double yearValue = spins.year;
   if (!std::isfinite(monthValue) || !std::isfinite(yearValue)) {
     return std::nullopt;
   }

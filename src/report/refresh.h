@@ -29,20 +29,29 @@ int WeekdayOfJanuaryFirst(int year);
 // The first year from 1583 on whose month starts on the weekday the month has
 // in the Julian calendar of `year`: the month grid can only show Gregorian
 // months.
-int SubstituteGridYear(int month, int year);
-// The grid's day after a change to `month` while the grid shows `gridYear`:
-// `day`, or the new month's length when it is shorter.
-int ClampGridDay(int day, int month, int gridYear);
-// True when the grid shows a substitute year for this month and year.
-bool NeedsSubstituteGridYear(int month, int year);
+int SubstituteGridYear(YearMonth month);
+// True when the grid shows a substitute year for this month.
+bool NeedsSubstituteGridYear(YearMonth month);
+// The year whose month the grid shows: the month's own year from the reform
+// on, the substitute year before.
+int GridYear(YearMonth month);
+// The day the grid can show of a date in its Gregorian grid year: the day, or
+// the month's length when it is shorter.
+int ClampGridDay(CivilDate gridDate);
 
 inline constexpr int kMinimumYear = 100;
 inline constexpr int kMaximumYear = 3000;
 
+// The month and year spin edits' values as typed.
+struct SpinValues {
+  double month = 0;
+  double year = 0;
+};
+
 // Month and year are the spin edits' values, rounded half to even. Empty when
 // the month is outside 1..12 or the year outside 100..3000: the refresh then
 // changes nothing.
-std::optional<CivilDate> ReadSelectedDate(int gridDay, double monthValue, double yearValue);
+std::optional<CivilDate> ReadSelectedDate(int gridDay, SpinValues spins);
 
 // "Tempulo 7.August 2013".
 std::string WindowCaption(const CivilDate& date);
