@@ -132,7 +132,7 @@ RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock
     const std::vector<DatedHoliday> monthHolidays = holidays.MonthHolidays(date.year, date.month);
     result.holidayLines = HolidayListLines(monthHolidays);
     AddHolidayReportLines(monthHolidays, date.day, report);
-    BuildReport(date.day, date.month, date.year, clock, report);
+    BuildReport(date, clock, report);
   } catch (const std::exception& error) {
     result.error = error.what();
   }

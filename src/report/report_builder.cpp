@@ -128,15 +128,15 @@ void AddSunAndMoonBlock(double dateValue, Report& report) {
   AddCetTimeLine(r, "Sonnenuntergang", sun.Find(kSetEvent));
 }
 
-long double ReportJulianDay(int day, int month, int year) {
-  return JulianDateOf(CheckedFixedFromCivil({year, month, day}));
+long double ReportJulianDay(CivilDate date) {
+  return JulianDateOf(CheckedFixedFromCivil(date));
 }
 
-void BuildReport(int day, int month, int year, const Clock& clock, Report& report) {
-  report.SetHeading(std::string(GermanMonthName(month)) + " " + std::to_string(year));
-  DayValues values({year, month, day}, clock);
+void BuildReport(CivilDate date, const Clock& clock, Report& report) {
+  report.SetHeading(std::string(GermanMonthName(date.month)) + " " + std::to_string(date.year));
+  DayValues values(date, clock);
   for (const ReportEntry& entry : ReportEntries()) {
-    if (entry.AppliesTo(year)) {
+    if (entry.AppliesTo(date.year)) {
       entry.add(values, report);
     }
   }

@@ -23,13 +23,13 @@ TEST(ReportJulianDay, CivilCalendarAndImpossibleDays) {
                {1582, 10, 15, 2299160.5L}, {1500, 2, 29, 2268991.5L}, {100, 1, 1, 1757582.5L},
                {3000, 12, 31, 2817151.5L}};
   for (const auto& c : cases) {
-    EXPECT_EQ(ReportJulianDay(c.day, c.month, c.year), c.jd) << c.year << "-" << c.month << "-" << c.day;
+    EXPECT_EQ(ReportJulianDay(CivilDate{c.year, c.month, c.day}), c.jd) << c.year << "-" << c.month << "-" << c.day;
   }
-  EXPECT_THROW(ReportJulianDay(29, 2, 1003), ConversionError);
-  EXPECT_THROW(ReportJulianDay(29, 2, 1700), ConversionError);
-  EXPECT_THROW(ReportJulianDay(31, 4, 2023), ConversionError);
+  EXPECT_THROW(ReportJulianDay(CivilDate{1003, 2, 29}), ConversionError);
+  EXPECT_THROW(ReportJulianDay(CivilDate{1700, 2, 29}), ConversionError);
+  EXPECT_THROW(ReportJulianDay(CivilDate{2023, 4, 31}), ConversionError);
   try {
-    ReportJulianDay(29, 2, 1003);
+    ReportJulianDay(CivilDate{1003, 2, 29});
   } catch (const ConversionError& error) {
     EXPECT_STREQ(error.what(), "Fehler!");
   }
