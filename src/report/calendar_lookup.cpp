@@ -45,26 +45,34 @@ int IntYear(const CalendarFields& f) { return static_cast<int>(f.year); }
 
 // --- the calendars, each one way and back ---
 
-std::optional<FixedDay> JulianTo(const CalendarFields& f) { return FixedFromJulian({IntYear(f), f.month, f.day}); }
+std::optional<FixedDay> JulianTo(const CalendarFields& f) {
+  return FixedFromJulian({IntYear(f), f.month, f.day});
+}
 std::optional<CalendarFields> JulianBack(FixedDay day) {
   const CivilDate d = JulianFromFixed(day);
   return Fields(d.year, d);
 }
 
-std::optional<FixedDay> EgyptianTo(const CalendarFields& f) { return FixedFromEgyptian({IntYear(f), f.month, f.day}); }
+std::optional<FixedDay> EgyptianTo(const CalendarFields& f) {
+  return FixedFromEgyptian({IntYear(f), f.month, f.day});
+}
 std::optional<CalendarFields> EgyptianBack(FixedDay day) {
   const EgyptianDate d = EgyptianFromFixed(day);
   // The report counts the years before the epoch without a year 0.
   return Fields(d.year < 1 ? d.year - 1LL : d.year, d);
 }
 
-std::optional<FixedDay> IslamicTo(const CalendarFields& f) { return FixedFromIslamic({IntYear(f), f.month, f.day}); }
+std::optional<FixedDay> IslamicTo(const CalendarFields& f) {
+  return FixedFromIslamic({IntYear(f), f.month, f.day});
+}
 std::optional<CalendarFields> IslamicBack(FixedDay day) {
   const IslamicDay d = IslamicFromFixed(day);
   return Fields(d.year, d);
 }
 
-std::optional<FixedDay> JewishTo(const CalendarFields& f) { return FixedFromJewish({IntYear(f), f.month, f.day}); }
+std::optional<FixedDay> JewishTo(const CalendarFields& f) {
+  return FixedFromJewish({IntYear(f), f.month, f.day});
+}
 std::optional<CalendarFields> JewishBack(FixedDay day) {
   const std::optional<JewishDay> d = JewishFromFixed(day);
   if (!d) {
@@ -94,7 +102,9 @@ std::optional<CalendarFields> FrenchBack(FixedDay day) {
   return Fields(d->year, *d);
 }
 
-std::optional<FixedDay> SeleucidTo(const CalendarFields& f) { return FixedFromSeleucid({IntYear(f), f.month, f.day}); }
+std::optional<FixedDay> SeleucidTo(const CalendarFields& f) {
+  return FixedFromSeleucid({IntYear(f), f.month, f.day});
+}
 std::optional<CalendarFields> SeleucidBack(FixedDay day) {
   const SeleucidDate d = SeleucidFromFixed(day);
   return Fields(d.year, d);
@@ -124,7 +134,9 @@ std::optional<CalendarFields> MayaBack(FixedDay day) {
   return fields;
 }
 
-std::optional<FixedDay> BahaiTo(const CalendarFields& f) { return FixedFromBahai({IntYear(f), f.month, f.day}); }
+std::optional<FixedDay> BahaiTo(const CalendarFields& f) {
+  return FixedFromBahai({IntYear(f), f.month, f.day});
+}
 std::optional<CalendarFields> BahaiBack(FixedDay day) {
   const BahaiDate d = BahaiFromFixed(day);
   // Before the era the report's line stays empty.
@@ -134,31 +146,41 @@ std::optional<CalendarFields> BahaiBack(FixedDay day) {
   return Fields(d.year, d);
 }
 
-std::optional<FixedDay> CopticTo(const CalendarFields& f) { return FixedFromCoptic({f.year, f.month, f.day}); }
+std::optional<FixedDay> CopticTo(const CalendarFields& f) {
+  return FixedFromCoptic({f.year, f.month, f.day});
+}
 std::optional<CalendarFields> CopticBack(FixedDay day) {
   const CopticDate d = CopticFromFixed(day);
   return Fields(d.year, d);
 }
 
-std::optional<FixedDay> EthiopianTo(const CalendarFields& f) { return FixedFromEthiopian({f.year, f.month, f.day}); }
+std::optional<FixedDay> EthiopianTo(const CalendarFields& f) {
+  return FixedFromEthiopian({f.year, f.month, f.day});
+}
 std::optional<CalendarFields> EthiopianBack(FixedDay day) {
   const EthiopianDate d = EthiopianFromFixed(day);
   return Fields(d.year, d);
 }
 
-std::optional<FixedDay> IndianTo(const CalendarFields& f) { return FixedFromIndian({IntYear(f), f.month, f.day}); }
+std::optional<FixedDay> IndianTo(const CalendarFields& f) {
+  return FixedFromIndian({IntYear(f), f.month, f.day});
+}
 std::optional<CalendarFields> IndianBack(FixedDay day) {
   const IndianDate d = IndianFromFixed(day);
   return Fields(d.year, d);
 }
 
-std::optional<FixedDay> SikhTo(const CalendarFields& f) { return FixedFromNanakshahi({IntYear(f), f.month, f.day}); }
+std::optional<FixedDay> SikhTo(const CalendarFields& f) {
+  return FixedFromNanakshahi({IntYear(f), f.month, f.day});
+}
 std::optional<CalendarFields> SikhBack(FixedDay day) {
   const NanakshahiDate d = NanakshahiFromFixed(day);
   return Fields(d.year, d);
 }
 
-std::optional<FixedDay> ArmenianTo(const CalendarFields& f) { return FixedFromArmenian({IntYear(f), f.month, f.day}); }
+std::optional<FixedDay> ArmenianTo(const CalendarFields& f) {
+  return FixedFromArmenian({IntYear(f), f.month, f.day});
+}
 std::optional<CalendarFields> ArmenianBack(FixedDay day) {
   const std::optional<ArmenianDate> d = ArmenianFromFixed(day);
   if (!d) {
@@ -173,32 +195,35 @@ constexpr auto kYmdShape = DateShape::kYearMonthDay;
 // Year ranges: a little wider than the years that reach the civil years
 // 100..3000, so that the exact edge is decided by the civil day.
 const std::array<LookupCalendar, 15> kCalendars = {{
-    {"julian", "Julianischer Kalender", kYmd, kYmdShape, 99, 3001, 12, false, JulianTo, JulianBack, GermanMonthName},
+    {"julian", "Julianischer Kalender", kYmd, kYmdShape, 99, 3001, 12, false, JulianTo, JulianBack, false,
+     GermanMonthName},
     {"egyptian", "Altägyptischer Kalender", kYmd, kYmdShape, 4335, 7250, 13, false, EgyptianTo, EgyptianBack,
-     EgyptianMonthName},
-    {"islamic", "Islamischer Kalender", kYmd, kYmdShape, -545, 2460, 12, false, IslamicTo, IslamicBack,
+     false, EgyptianMonthName},
+    {"islamic", "Islamischer Kalender", kYmd, kYmdShape, -545, 2460, 12, false, IslamicTo, IslamicBack, false,
      IslamicMonthName},
-    {"jewish", "Jüdischer Kalender", kYmd, kYmdShape, 4110, 6770, 13, false, JewishTo, JewishBack,
+    {"jewish", "Jüdischer Kalender", kYmd, kYmdShape, 4110, 6770, 13, false, JewishTo, JewishBack, false,
      JewishMonthName},
     {"chinese", "Chinesischer Kalender", "JJJJ-MM-TT (Schaltmonat: JJJJ-MMtan-TT)", kYmdShape, 2790, 5705, 12,
-     true, ChineseTo, ChineseBack, nullptr},
+     true, ChineseTo, ChineseBack, true, nullptr},
     {"french_republican", "Französischer Revolutionskalender", kYmd, kYmdShape, 0, 1215, 13, false, FrenchTo,
-     FrenchBack, FrenchRepublicanMonthName},
+     FrenchBack, false, FrenchRepublicanMonthName},
     {"seleucid", "Seleukidischer Kalender", kYmd, kYmdShape, 405, 3320, 12, false, SeleucidTo, SeleucidBack,
-     nullptr},
-    {"iranian", "Iranischer Kalender", "JJJJ-MM-TT (das Jahr nach dem Schrägstrich)", kYmdShape, -530, 2385, 13, false, IranianTo, IranianBack,
-     IranianMonthName},
+     false, nullptr},
+    {"iranian", "Iranischer Kalender", "JJJJ-MM-TT (das Jahr nach dem Schrägstrich)", kYmdShape, -530, 2385,
+     13, false, IranianTo, IranianBack, false, IranianMonthName},
     {"maya", "Maya-Kalender", "B.K.T.U.K (Baktun.Katun.Tun.Uinal.Kin)", DateShape::kLongCount, 0, 0, 0, false,
-     MayaTo, MayaBack, nullptr},
-    {"bahai", "Bahâi-Kalender", kYmd, kYmdShape, 1, 1160, 20, false, BahaiTo, BahaiBack, BahaiMonthName},
+     MayaTo, MayaBack, false, nullptr},
+    {"bahai", "Bahâi-Kalender", kYmd, kYmdShape, 1, 1160, 20, false, BahaiTo, BahaiBack, false,
+     BahaiMonthName},
     {"coptic_ethiopian", "Koptischer Kalender", kYmd, kYmdShape, -190, 2720, 13, false, CopticTo, CopticBack,
-     CopticMonthName},
+     false, CopticMonthName},
     {"ethiopian", "Äthiopischer Kalender", kYmd, kYmdShape, 85, 2995, 13, false, EthiopianTo, EthiopianBack,
-     EthiopianMonthName},
-    {"indian", "Indischer Kalender", kYmd, kYmdShape, 15, 2925, 12, false, IndianTo, IndianBack,
+     false, EthiopianMonthName},
+    {"indian", "Indischer Kalender", kYmd, kYmdShape, 15, 2925, 12, false, IndianTo, IndianBack, false,
      IndianMonthName},
-    {"sikh", "Sikh-Kalender", kYmd, kYmdShape, -1375, 1535, 12, false, SikhTo, SikhBack, NanakshahiMonthName},
-    {"armenian", "Armenischer Kalender", kYmd, kYmdShape, 1, 2455, 13, false, ArmenianTo, ArmenianBack,
+    {"sikh", "Sikh-Kalender", kYmd, kYmdShape, -1375, 1535, 12, false, SikhTo, SikhBack, false,
+     NanakshahiMonthName},
+    {"armenian", "Armenischer Kalender", kYmd, kYmdShape, 1, 2455, 13, false, ArmenianTo, ArmenianBack, false,
      ArmenianMonthName},
 }};
 
@@ -217,8 +242,8 @@ bool SameDate(const LookupCalendar& calendar, const CalendarFields& a, const Cal
 // The day the date names, if the report shows this very date for it.
 std::optional<FixedDay> RoundTrip(const LookupCalendar& calendar, const CalendarFields& date) {
   const std::optional<FixedDay> day = calendar.toFixed(date);
-  if (!day) {
-    return std::nullopt;
+  if (!day || calendar.wayBackChecksItself) {
+    return day;
   }
   const std::optional<CalendarFields> back = calendar.fromFixed(*day);
   if (!back || !SameDate(calendar, *back, date)) {
@@ -314,7 +339,8 @@ std::vector<CalendarMonth> MonthsOf(const LookupCalendar& calendar) {
   return months;
 }
 
-std::optional<CivilDate> LookUpDate(const LookupCalendar& calendar, const CalendarFields& date, std::string& why) {
+std::optional<CivilDate> LookUpDate(const LookupCalendar& calendar, const CalendarFields& date,
+                                    std::string& why) {
   CalendarFields clean = date;
   if (calendar.shape == DateShape::kLongCount) {
     for (std::size_t i = 0; i < clean.longCount.size(); ++i) {
@@ -344,7 +370,8 @@ std::optional<CivilDate> LookUpDate(const LookupCalendar& calendar, const Calend
       return std::nullopt;
     }
     if (clean.day < 1 || clean.day > kLongestMonth) {
-      why = "Einen " + std::to_string(clean.day) + ". Tag hat kein Monat (" + std::string(calendar.label) + ").";
+      why = "Einen " + std::to_string(clean.day) + ". Tag hat kein Monat (" + std::string(calendar.label) +
+            ").";
       return std::nullopt;
     }
   }
@@ -353,8 +380,11 @@ std::optional<CivilDate> LookUpDate(const LookupCalendar& calendar, const Calend
     why = WhyNoDay(calendar, clean);
     return std::nullopt;
   }
-  const std::optional<CalendarFields> back = calendar.fromFixed(*day);
-  const bool exists = back && SameDate(calendar, *back, clean);
+  bool exists = calendar.wayBackChecksItself;
+  if (!exists) {
+    const std::optional<CalendarFields> back = calendar.fromFixed(*day);
+    exists = back && SameDate(calendar, *back, clean);
+  }
   const CivilDate civil = CivilFromFixed(*day);
   if (civil.year < kMinimumYear || civil.year > kMaximumYear) {
     why = "Der " + DateText(calendar, clean) + (exists ? " ist der " : " läge beim ") + CivilText(civil) +

@@ -47,6 +47,9 @@ struct LookupCalendar {
   std::optional<FixedDay> (*toFixed)(const CalendarFields& date) = nullptr;
   // The date the report shows for a day; empty when it shows none.
   std::optional<CalendarFields> (*fromFixed)(FixedDay day) = nullptr;
+  // The way back already finds the day with the calendar's own date of it
+  // (the Chinese one), so the costly conversion back is not repeated.
+  bool wayBackChecksItself = false;
   // The month's name in the report's words; empty for numbered months.
   std::string_view (*monthName)(int month) = nullptr;
 };

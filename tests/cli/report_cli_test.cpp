@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/report_cli.h"
 
-#include "time/civil.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +10,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "time/civil.h"
 
 namespace tempulo {
 namespace {
@@ -236,7 +236,8 @@ TEST(ReportCli, FeastsOf2026MatchTheReportOfEveryDay) {
       if (line.starts_with(holiday) && names.contains(line.substr(holiday.size()))) {
         feastsOfDay.push_back(line.substr(holiday.size()));
       } else if (line.starts_with('\t') && !line.starts_with("\tJahr : ") && line != "\tPI-Silvester" &&
-                 line.find(';') == std::string::npos && line.find(".Tag des Jahres / ") == std::string::npos) {
+                 line.find(';') == std::string::npos &&
+                 line.find(".Tag des Jahres / ") == std::string::npos) {
         feastsOfDay.push_back(line.substr(1));
       }
     }
@@ -281,9 +282,12 @@ TEST(ReportCli, FromAndFeastsRefuseWithOneGermanLine) {
       {{"--from"}, "Nach --from fehlt der Wert.\n"},
       {{"--from", "jewish:5786-8-30"}, "Den 30. Heshvan gibt es im Jahr 5786 nicht (Heshvan hat 29 Tage).\n"},
       {{"--from", "jewish:5785-13-1"}, "Das Jahr 5785 hat keinen Monat Adar 2.\n"},
-      {{"--from", "mars:1-1-1"}, "Den Kalender \"mars\" kennt --from nicht (Liste: tempulo-report --from help).\n"},
-      {{"--from", "maya:13.0.0.0.0", "--date", "2000-01-01"}, "Die Angaben --date und --from schließen einander aus.\n"},
-      {{"--date", "2000-01-01", "--from", "maya:13.0.0.0.0"}, "Die Angaben --date und --from schließen einander aus.\n"},
+      {{"--from", "mars:1-1-1"},
+       "Den Kalender \"mars\" kennt --from nicht (Liste: tempulo-report --from help).\n"},
+      {{"--from", "maya:13.0.0.0.0", "--date", "2000-01-01"},
+       "Die Angaben --date und --from schließen einander aus.\n"},
+      {{"--date", "2000-01-01", "--from", "maya:13.0.0.0.0"},
+       "Die Angaben --date und --from schließen einander aus.\n"},
       {{"--from", "julian:3000-12-10", "--days", "20"}, "Die 20 Tage reichen über das Jahr 3000 hinaus.\n"},
       {{"--feasts", "99"}, "Das Jahr \"99\" für --feasts liegt nicht zwischen 100 und 3000.\n"},
       {{"--feasts", "x"}, "Das Jahr \"x\" für --feasts liegt nicht zwischen 100 und 3000.\n"},

@@ -47,8 +47,8 @@ TEST(CalendarLookup, TheReportsDateOfADayLeadsBackToIt) {
         }
         std::string why;
         const std::optional<CivilDate> found = LookUpDate(calendar, *shown, why);
-        ASSERT_TRUE(found.has_value()) << calendar.id << " " << civil.year << "-" << civil.month << "-"
-                                       << civil.day << ": " << why;
+        ASSERT_TRUE(found.has_value())
+            << calendar.id << " " << civil.year << "-" << civil.month << "-" << civil.day << ": " << why;
         EXPECT_EQ(*found, civil) << calendar.id;
         ++checked;
       }
