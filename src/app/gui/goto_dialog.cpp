@@ -32,6 +32,7 @@ GoToDialog::GoToDialog(CivilDate current, QWidget* parent) : QDialog(parent), cu
   setObjectName(QStringLiteral("goToDialog"));
   auto* layout = new QVBoxLayout(this);
   auto* fields = new QFormLayout();
+  fields_ = fields;
 
   calendarBox_ = new QComboBox(this);
   calendarBox_->setObjectName(QStringLiteral("calendarBox"));
@@ -124,8 +125,8 @@ bool GoToDialog::SelectCalendar(std::string_view id) {
 void GoToDialog::onCalendarChosen() {
   const LookupCalendar& chosen = calendar();
   const bool longCount = chosen.shape == DateShape::kLongCount;
-  dateRow_->setVisible(!longCount);
-  longCountRow_->setVisible(longCount);
+  fields_->setRowVisible(dateRow_, !longCount);
+  fields_->setRowVisible(longCountRow_, longCount);
   form_->setText(QStringLiteral("Form auf der Kommandozeile: ") + Q(chosen.id) + QStringLiteral(":") +
                  Q(chosen.form));
   message_->clear();

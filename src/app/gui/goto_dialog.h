@@ -12,6 +12,7 @@
 #include "report/calendar_lookup.h"
 
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -56,6 +57,7 @@ class GoToDialog : public QDialog {
   CivilDate current_;
   DayCheck dayCheck_;
   std::optional<CivilDate> result_;
+  QFormLayout* fields_ = nullptr;
   QComboBox* calendarBox_ = nullptr;
   QWidget* dateRow_ = nullptr;
   QWidget* longCountRow_ = nullptr;
