@@ -12,7 +12,6 @@
 #include "astro/sun.h"
 #include "astro/vsop87.h"
 #include "calendars/modern/week_and_time.h"
-#include "calendars/traditional/calendar_helpers.h"
 
 namespace tempulo {
 namespace {

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "astro/sun.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/julian_day.h"
 #include "time/utf8.h"
 
 namespace tempulo {
@@ -192,7 +192,7 @@ CivilDate OrthodoxEasterSunday(int year) {
     return {year, julian.month, julian.day};
   }
   // The Julian date of the year itself, so the shift is that of its century.
-  return JulianDayToGregorianCalendar(JulianCalendarToJulianDay(year, julian.month, julian.day));
+  return GregorianFromFixed(FixedFromJulian({year, julian.month, julian.day}));
 }
 
 CivilDate OrthodoxPentecost(int year) {
@@ -201,17 +201,13 @@ CivilDate OrthodoxPentecost(int year) {
     return {year, date.month, date.day};
   }
   const MonthDay julian = JulianEasterDate(year);
-  return JulianDayToGregorianCalendar(JulianCalendarToJulianDay(year, julian.month, julian.day) + 49);
+  return GregorianFromFixed(FixedFromJulian({year, julian.month, julian.day}) + 49);
 }
 
 MonthDay RepentanceDay(int year) { return {11, LastWeekdayOnOrBefore(year, 11, 22, kWednesday)}; }
 
-MonthDay Thanksgiving(int year) {
-  if (UsesGregorianWeekdays(year, 11, 1)) {
-    return FourthThursdayOfNovember(year);
-  }
-  return {11, LastWeekdayOnOrBefore(year, 11, 28, kThursday)};
-}
+// The fourth Thursday is the last one on or before the 28th.
+MonthDay Thanksgiving(int year) { return {11, LastWeekdayOnOrBefore(year, 11, 28, kThursday)}; }
 
 MonthDay MothersDay(int year) { return {5, LastWeekdayOnOrBefore(year, 5, 14, kSunday)}; }
 
@@ -240,7 +236,7 @@ SeasonStartRecord SeasonStartDates(int year, double utcOffsetHours) {
   for (std::size_t i = 0; i < kSeasonCodes.size(); ++i) {
     // The civil day of the zone that contains the instant, Julian before the
     // reform.
-    const CivilDate date = DateTimeToCivilDate(SeasonStart(year, kSeasonCodes[i]) + utcOffsetHours / 24.0);
+    const CivilDate date = CivilFromFixed(FixedFromDateValue(SeasonStart(year, kSeasonCodes[i]) + utcOffsetHours / 24.0));
     record[i] = {date.month, date.day};
   }
   return record;

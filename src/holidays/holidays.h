@@ -15,10 +15,15 @@
 #include <vector>
 
 #include "astro/rise_set.h"
-#include "calendars/traditional/calendar_helpers.h"
-#include "time/date_encoding.h"
+#include "time/civil.h"
 
 namespace tempulo {
+
+struct MonthDay {
+  int month = 0;
+  int day = 0;
+  friend bool operator==(const MonthDay&, const MonthDay&) = default;
+};
 
 // Easter Sunday as a day counted from 1 March (22 = 22 March, 32 = 1 April).
 int GregorianEasterDay(int year);  // Gregorian computus

@@ -9,7 +9,8 @@
 #include "report/report_builder.h"
 #include "astro/angles.h"
 #include "astro/moon_phases.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 #include "holidays/holidays.h"
 
 namespace tempulo {

@@ -11,8 +11,9 @@
 #include "astro/moon_phases.h"
 #include "astro/rise_set.h"
 #include "report/time_lines.h"
-#include "calendars/traditional/calendar_helpers.h"
-#include "calendars/traditional/civil_dates.h"
+#include "report/wording.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 #include "report/refresh.h"
 #include "report/registry.h"
 
@@ -111,10 +112,10 @@ void AddSunAndMoonBlock(double dateValue, Report& report) {
   Report& r = report;
   AddCetTimeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent));
   AddCetTimeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent));
-  r.Add("Mondalter", FormatTrimmedNumber(1, 2, static_cast<double>(MoonAge(t))) + " Tage");
+  r.Add("Mondalter", TrimmedDecimal(static_cast<double>(MoonAge(t)), 2) + " Tage");
   r.Add("Aktuelle Phase",
-        FormatTrimmedNumber(1, 2, static_cast<double>(MoonIlluminatedFraction(t) * 100)) + " %");
-  r.Add("Mondabstand", FormatTrimmedNumber(1, 2, static_cast<double>(MoonDistance(t))) + " km");
+        TrimmedDecimal(static_cast<double>(MoonIlluminatedFraction(t) * 100), 2) + " %");
+  r.Add("Mondabstand", TrimmedDecimal(static_cast<double>(MoonDistance(t)), 2) + " km");
   AddCetTimeLine(r, "Nächster Neumond", NextMoonPhase(0, t));
   AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t));
   AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t));
@@ -128,11 +129,7 @@ void AddSunAndMoonBlock(double dateValue, Report& report) {
 }
 
 long double ReportJulianDay(int day, int month, int year) {
-  const bool afterReform = year > 1582 || (year == 1582 && (month > 10 || (month == 10 && day > 14)));
-  if (afterReform) {
-    return GregorianCalendarToJulianDay(year, month, day);
-  }
-  return JulianCalendarToJulianDay(year, month, day);
+  return JulianDateOf(CheckedFixedFromCivil({year, month, day}));
 }
 
 void BuildReport(int day, int month, int year, const Clock& clock, Report& report) {

@@ -7,7 +7,8 @@
 
 #include "report/report_builder.h"
 #include "astro/angles.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -90,9 +91,9 @@ TEST(ReportFrame, StardateFollowsTheClock) {
 TEST(ReportFrame, PiCalendarAndItsNewYearsEve) {
   // Walk a few PI-years: every "PI-Silvester" line follows a PI line of 28.12.
   int silvesters = 0;
-  for (long double jd = GregorianCalendarToJulianDay(2000, 1, 1);
-       jd < GregorianCalendarToJulianDay(2004, 1, 1); jd += 1) {
-    const CivilDate d = JulianDayToGregorianCalendar(jd);
+  for (long double jd = JulianDateOf(FixedFromGregorian({2000, 1, 1}));
+       jd < JulianDateOf(FixedFromGregorian({2004, 1, 1})); jd += 1) {
+    const CivilDate d = GregorianFromFixed(FixedFromJulianDate(jd));
     const auto lines = ReportOf(d.day, d.month, d.year);
     const auto pi = std::find_if(lines.begin(), lines.end(),
                                  [](const std::string& l) { return l.rfind("PI-Kalender\t", 0) == 0; });
