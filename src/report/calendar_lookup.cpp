@@ -458,11 +458,7 @@ std::optional<CalendarFields> ParseCalendarDate(const LookupCalendar& calendar, 
 std::optional<CivilDate> ParseAnyDateArgument(std::string_view text, std::string& why) {
   const std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) {
-    const std::optional<SelectedDate> date = ParseDateArgument(text, why);
-    if (!date) {
-      return std::nullopt;
-    }
-    return CivilDate{date->year, date->month, date->day};
+    return ParseDateArgument(text, why);
   }
   const std::string_view id = text.substr(0, colon);
   const LookupCalendar* calendar = FindLookupCalendar(id);

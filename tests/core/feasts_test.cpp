@@ -38,7 +38,7 @@ std::vector<std::string> ReportFeastLines(CivilDate date) {
   }();
   HolidayTable holidays = HolidayTable::Standard();
   const FixedClock clock({2000, 1, 1}, {12, 0, 0});
-  const RefreshResult result = Refresh({date.day, date.month, date.year}, holidays, clock);
+  const RefreshResult result = Refresh(date, holidays, clock);
   std::vector<std::string> lines;
   for (const std::string& line : result.reportLines) {
     const std::string holiday = "Feier-,Gedenktag\t";

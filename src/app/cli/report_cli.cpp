@@ -124,7 +124,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!from) {
         return std::nullopt;
       }
-      options.date = SelectedDate{from->day, from->month, from->year};
+      options.date = *from;
     } else if (arg == "--feasts") {
       const auto value = takesValue(seenFeasts);
       if (!value) {

@@ -470,7 +470,7 @@ void MainWindow::ShowDate(const CivilDate& date) {
 void MainWindow::OpenGoToDialog() {
   const auto selected =
       ReadSelectedDate(monthGrid_->selectedDate().day(), monthSpin_->Value(), yearSpin_->Value());
-  const CivilDate current = selected ? CivilDate{selected->year, selected->month, selected->day} : clock_.Today();
+  const CivilDate current = selected ? *selected : clock_.Today();
   // A new dialog each time, so that its fields start on the selected day.
   delete goToDialog_;
   goToDialog_ = new GoToDialog(current, this);
@@ -489,7 +489,7 @@ void MainWindow::OpenGoToDialog() {
         .arg(day.year);
   });
   connect(goToDialog_, &GoToDialog::dayChosen, this,
-          [this](CivilDate day) { ShowDate(SelectedDate{day.day, day.month, day.year}); });
+          [this](CivilDate day) { ShowDate(day); });
   goToDialog_->open();
 }
 
@@ -502,7 +502,7 @@ void MainWindow::OpenFeastsDialog() {
   if (feastsDialog_ == nullptr) {
     feastsDialog_ = new FeastsDialog(this);
     connect(feastsDialog_, &FeastsDialog::dayChosen, this,
-            [this](CivilDate day) { ShowDate(SelectedDate{day.day, day.month, day.year}); });
+            [this](CivilDate day) { ShowDate(day); });
   }
   if (feastsDialog_->Year() != selected->year) {
     feastsDialog_->ShowYear(selected->year);
