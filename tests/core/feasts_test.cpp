@@ -53,10 +53,11 @@ std::vector<std::string> ReportFeastLines(CivilDate date) {
 
 // Every day of the year: the list holds exactly the feast lines of that
 // day's report, in the report's order. The reform year (all 31 October days,
-// Julian weekdays up to 14 October), the first year with the Jewish calendar
-// and the range's ends.
+// Julian weekdays up to 14 October), the first year with the Jewish calendar,
+// two years with a leap month (the 2nd of 2023, the 11th of 2033) and the
+// range's ends.
 TEST(FeastsOfYear, MatchTheReportOfEveryDay) {
-  for (const int year : {100, 359, 1582, 1900, 2026, 3000}) {
+  for (const int year : {100, 359, 1582, 1900, 2023, 2026, 2033, 3000}) {
     std::map<std::pair<int, int>, std::vector<std::string>> listed;
     CivilDate previous{year, 1, 1};
     for (const Feast& feast : FeastsOfYear(year)) {
