@@ -185,11 +185,17 @@ TEST_F(GoToTest, FeastsOfTheYearGoToTheirDay) {
   list->setCurrentItem(found.front());
   emit list->itemActivated(found.front(), 0);
   EXPECT_EQ(form_->windowTitle(), QStringLiteral("Tempulo 17.Februar 2026"));
-  // Another year in the window, another list when the dialog is opened again.
+  // The open list follows the window's year; a closed one is built anew
+  // when it is opened again.
   form_->YearSpin()->setValue(2025);
-  QTest::mouseClick(form_->FeastsButton(), Qt::LeftButton);
   EXPECT_EQ(dialog->Year(), 2025);
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Feste des Jahres 2025"));
+  dialog->close();
+  form_->YearSpin()->setValue(2024);
+  EXPECT_EQ(dialog->Year(), 2025);
+  QTest::mouseClick(form_->FeastsButton(), Qt::LeftButton);
+  EXPECT_EQ(dialog->Year(), 2024);
+  EXPECT_TRUE(dialog->isVisible());
 }
 
 }  // namespace

@@ -656,6 +656,10 @@ void MainWindow::refresh() {
       reportTexts, reportList_->font(), DialogUnitsToPixels(kReportTabDialogUnits, reportList_->font())));
   reportModel_->SetLines(std::move(reportLines));
   updateMonthView(date->year, date->month, date->day);
+  // An open feasts list follows the selected year.
+  if (feastsDialog_ != nullptr && feastsDialog_->isVisible() && feastsDialog_->Year() != date->year) {
+    feastsDialog_->ShowYear(date->year);
+  }
   if (result.error) {
     errorReporter_(QStringLiteral("Tempulo"), Q(ErrorMessageText(*result.error)));
   }
