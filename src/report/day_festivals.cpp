@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/day_festivals.h"
 
+#include <cmath>
+
 #include "time/clock.h"
 #include "report/festivals.h"
 #include "report/report.h"
@@ -27,12 +29,19 @@ struct ChineseDayAndMonth {
 
 // The Chinese date is the costly part. Days are mostly asked for in a row, so
 // the day after the last one asked is that one plus a day while the month
-// cannot have ended yet; only near a month's end is the date computed anew.
+// cannot have ended yet; near a month's end one new-moon search tells whether
+// the month goes on, and only a new month computes the date anew.
 ChineseDayAndMonth ChineseDayOf(double dateValue) {
   thread_local ChineseDayAndMonth last;
-  if (last.valid && dateValue == last.dateValue + 1.0 && last.day < kShortestChineseMonth) {
-    last = {dateValue, last.day + 1, last.month, true};
-    return last;
+  if (last.valid && dateValue == last.dateValue + 1.0) {
+    // The Chinese date's own reading: the month holding a day starts on the
+    // last new moon on or before the day's end.
+    const bool sameMonth = last.day < kShortestChineseMonth ||
+                           ChineseNewMoonOnOrBefore(std::floor(dateValue) + 1) < std::floor(dateValue);
+    if (sameMonth) {
+      last = {dateValue, last.day + 1, last.month, true};
+      return last;
+    }
   }
   const ChineseDateRecord chinese = ChineseDate(dateValue);
   last = {dateValue, chinese.day, chinese.month, true};

@@ -2,24 +2,32 @@
 // Opens the window as a user would see it and writes a picture of it:
 //
 //   tempulo_screenshot OUTPUT.png [--date YYYY-MM-DD] [--dark] [--size WxH]
-//                      [--region CODE] [--weeks] [--day N]
+//                      [--region CODE] [--weeks] [--day N] [--dialog goto|feasts]
 //
+// --dialog opens "Gehe zu…" (with a date that does not exist, to show its
+// message) or "Feste des Jahres" and writes its picture beside the window's
+// as OUTPUT-dialog.png.
 // --dark gives the application the palette a dark desktop hands it. The
 // window keeps its first-show placement unless --size resizes it. The
 // settings live in a temporary file, never in the user's.
 #include <QApplication>
+#include <QComboBox>
 #include <QDate>
 #include <QPalette>
+#include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
 
-#include "time/clock.h"
+#include "app/gui/feasts_dialog.h"
+#include "app/gui/goto_dialog.h"
 #include "app/gui/main_window.h"
 #include "app/gui/month_grid.h"
+#include "time/clock.h"
 
 namespace {
 
@@ -52,7 +60,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() < 2) {
-    std::fprintf(stderr, "Aufruf: tempulo_screenshot AUSGABE.png [--date JJJJ-MM-TT] [--dark] [--size BxH]\n");
+    std::fprintf(stderr,
+                 "Aufruf: tempulo_screenshot AUSGABE.png [--date JJJJ-MM-TT] [--dark] [--size BxH]\n");
     return 2;
   }
   const QString output = arguments.at(1);
@@ -61,6 +70,7 @@ int main(int argc, char** argv) {
   QString region;
   bool weeks = false;
   int day = 0;
+  QString dialog;
   for (qsizetype i = 2; i < arguments.size(); ++i) {
     const QString& argument = arguments.at(i);
     const QString next = i + 1 < arguments.size() ? arguments.at(i + 1) : QString();
@@ -81,6 +91,9 @@ int main(int argc, char** argv) {
     } else if (argument == QStringLiteral("--region")) {
       region = next;
       ++i;
+    } else if (argument == QStringLiteral("--dialog")) {
+      dialog = next;
+      ++i;
     } else if (argument == QStringLiteral("--day")) {
       day = next.toInt();
       ++i;
@@ -91,8 +104,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   QTemporaryDir directory;
-  auto settings = std::make_unique<QSettings>(directory.filePath(QStringLiteral("tempulo.conf")),
-                                              QSettings::IniFormat);
+  auto settings =
+      std::make_unique<QSettings>(directory.filePath(QStringLiteral("tempulo.conf")), QSettings::IniFormat);
   if (!region.isEmpty()) {
     settings->setValue(QStringLiteral("region"), region);
   }
@@ -108,6 +121,20 @@ int main(int argc, char** argv) {
     window.Grid()->setSelectedDate(QDate(shown.year(), shown.month(), day));
   }
   window.Grid()->setFocus();
+  QWidget* shownDialog = nullptr;
+  if (dialog == QStringLiteral("goto")) {
+    window.OpenGoToDialog();
+    tempulo::GoToDialog* goTo = window.GoToDialogShown();
+    goTo->SelectCalendar("jewish");
+    goTo->YearSpin()->setValue(5786);
+    goTo->MonthBox()->setCurrentIndex(goTo->MonthBox()->findText(QStringLiteral("Heshvan")));
+    goTo->DaySpin()->setValue(30);
+    goTo->GoButton()->click();
+    shownDialog = goTo;
+  } else if (dialog == QStringLiteral("feasts")) {
+    window.OpenFeastsDialog();
+    shownDialog = window.FeastsDialogShown();
+  }
   int status = 0;
   // Give the window system time to map and paint the window.
   QTimer::singleShot(1500, &application, [&] {
@@ -116,6 +143,13 @@ int main(int argc, char** argv) {
       status = 1;
     }
     std::printf("%s %dx%d\n", qPrintable(output), window.width(), window.height());
+    if (shownDialog != nullptr) {
+      QString dialogOutput = output;
+      dialogOutput.replace(QStringLiteral(".png"), QStringLiteral("-dialog.png"));
+      if (!shownDialog->grab().save(dialogOutput)) {
+        status = 1;
+      }
+    }
     QApplication::quit();
   });
   QApplication::exec();

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/report_cli.h"
 
+#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <string_view>
 
+#include "report/calendar_lookup.h"
 #include "report/date_argument.h"
+#include "report/feasts.h"
 #include "report/refresh.h"
 #include "report/registry.h"
 #include "time/civil.h"
@@ -17,6 +20,8 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Aufruf: tempulo-report [--date JJJJ-MM-TT] [--days N] [--time HH:MM:SS] [--holidays]\n"
+    "        tempulo-report --from KALENDER:DATUM [--days N] [--time HH:MM:SS] [--holidays]\n"
+    "        tempulo-report --feasts JAHR\n"
     "\n"
     "Gibt den Tagesbericht des Almanachs aus, Zeile für Zeile wie im Fenster.\n"
     "\n"
@@ -27,6 +32,10 @@ constexpr std::string_view kUsage =
     "  --time HH:MM:SS    Uhrzeit für Sternzeit und Marsdatum; ohne Angabe: jetzt\n"
     "  --holidays         statt des Berichts die Feiertage des Monats\n"
     "  --entries          die Einträge des Berichts: Kennung, Bezeichnung, Jahre\n"
+    "  --from KALENDER:DATUM  Starttag als Datum eines anderen Kalenders, etwa\n"
+    "                     jewish:5790-1-15 oder maya:13.0.0.0.0 (statt --date);\n"
+    "                     --from help nennt die Kalender und ihre Formen\n"
+    "  --feasts JAHR      die Feste des Jahres: Datum, Tabulator, Name\n"
     "  --help             diese Hilfe\n"
     "\n"
     "Rückgabewert: 0 in Ordnung, 1 \"Fehler!\" bei einem Tag, 2 fehlerhafter Aufruf.\n";
@@ -40,6 +49,8 @@ struct Options {
   bool holidays = false;
   bool entries = false;
   bool help = false;
+  bool fromHelp = false;
+  std::optional<int> feastsYear;
 };
 
 std::optional<TimeOfDay> ParseTime(std::string_view text) {
@@ -61,6 +72,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   bool seenDate = false;
   bool seenDays = false;
   bool seenTime = false;
+  bool seenFrom = false;
+  bool seenFeasts = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     const auto takesValue = [&](bool& seen) -> std::optional<std::string_view> {
@@ -86,10 +99,43 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!value) {
         return std::nullopt;
       }
+      if (seenFrom) {
+        why = "Die Angaben --date und --from schließen einander aus.";
+        return std::nullopt;
+      }
       options.date = ParseDateArgument(*value, why);
       if (!options.date) {
         return std::nullopt;
       }
+    } else if (arg == "--from") {
+      const auto value = takesValue(seenFrom);
+      if (!value) {
+        return std::nullopt;
+      }
+      if (seenDate) {
+        why = "Die Angaben --date und --from schließen einander aus.";
+        return std::nullopt;
+      }
+      if (*value == "help") {
+        options.fromHelp = true;
+        continue;
+      }
+      const std::optional<CivilDate> from = ParseAnyDateArgument(*value, why);
+      if (!from) {
+        return std::nullopt;
+      }
+      options.date = *from;
+    } else if (arg == "--feasts") {
+      const auto value = takesValue(seenFeasts);
+      if (!value) {
+        return std::nullopt;
+      }
+      const auto year = ParseDecimal(*value, 4);
+      if (!year || *year < kMinimumYear || *year > kMaximumYear) {
+        why = "Das Jahr \"" + std::string(*value) + "\" für --feasts liegt nicht zwischen 100 und 3000.";
+        return std::nullopt;
+      }
+      options.feastsYear = *year;
     } else if (arg == "--days") {
       const auto value = takesValue(seenDays);
       if (!value) {
@@ -139,6 +185,15 @@ void WriteLines(const std::vector<std::string>& lines, std::ostream& out) {
   }
 }
 
+// "JJJJ-MM-TT<TAB>name", one feast a line, in date order.
+void WriteFeasts(int year, std::ostream& out) {
+  for (const Feast& feast : FeastsOfYear(year)) {
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", feast.date.year, feast.date.month, feast.date.day);
+    out << date << '\t' << feast.name << '\n';
+  }
+}
+
 }  // namespace
 
 int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -151,6 +206,14 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
   }
   if (options->help) {
     out << kUsage;
+    return 0;
+  }
+  if (options->fromHelp) {
+    out << LookupHelpText();
+    return 0;
+  }
+  if (options->feastsYear) {
+    WriteFeasts(*options->feastsYear, out);
     return 0;
   }
   if (options->entries) {

@@ -19,6 +19,9 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+
+#include "app/gui/feasts_dialog.h"
+#include "app/gui/goto_dialog.h"
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
@@ -219,6 +222,14 @@ void MainWindow::buildLayout() {
   form->addWidget(regionLabel, 2, 0, 1, 2);
   form->addWidget(regionBox_, 2, 2, 1, 2);
   form->addWidget(weekNumbersBox_, 3, 0, 1, 4);
+  goToButton_ = new QPushButton(QStringLiteral("&Gehe zu…"), leftColumn);
+  goToButton_->setObjectName(QStringLiteral("goToButton"));
+  goToButton_->setToolTip(QStringLiteral("Ein Datum eines anderen Kalenders aufsuchen (Strg+G)"));
+  feastsButton_ = new QPushButton(QStringLiteral("F&este des Jahres"), leftColumn);
+  feastsButton_->setObjectName(QStringLiteral("feastsButton"));
+  feastsButton_->setToolTip(QStringLiteral("Die Feste des gewählten Jahres (Strg+J)"));
+  form->addWidget(goToButton_, 4, 0, 1, 2);
+  form->addWidget(feastsButton_, 4, 2, 1, 2);
   form->setColumnStretch(1, 1);
   form->setColumnStretch(3, 1);
   left->addLayout(form);
@@ -298,6 +309,12 @@ void MainWindow::connectControls() {
   }
   auto* copy = new QShortcut(QKeySequence::Copy, this);
   connect(copy, &QShortcut::activated, this, &MainWindow::copyReport);
+  connect(goToButton_, &QPushButton::clicked, this, &MainWindow::OpenGoToDialog);
+  connect(feastsButton_, &QPushButton::clicked, this, &MainWindow::OpenFeastsDialog);
+  auto* goToKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+  connect(goToKey, &QShortcut::activated, this, &MainWindow::OpenGoToDialog);
+  auto* feastsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this);
+  connect(feastsKey, &QShortcut::activated, this, &MainWindow::OpenFeastsDialog);
   auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
   quit->setContext(Qt::ApplicationShortcut);
   connect(quit, &QShortcut::activated, this, &QWidget::close);
@@ -448,6 +465,51 @@ void MainWindow::ShowDate(const CivilDate& date) {
   refresh();
 }
 
+void MainWindow::OpenGoToDialog() {
+  const auto selected =
+      ReadSelectedDate(monthGrid_->selectedDate().day(), monthSpin_->Value(), yearSpin_->Value());
+  const CivilDate current = selected ? *selected : clock_.Today();
+  // A new dialog each time, so that its fields start on the selected day.
+  delete goToDialog_;
+  goToDialog_ = new GoToDialog(current, this);
+  // The grid shows Gregorian months only: a Julian 29 February its
+  // substitute month lacks cannot be selected.
+  goToDialog_->SetDayCheck([](CivilDate day) -> std::optional<QString> {
+    const int gridYear = NeedsSubstituteGridYear(day.month, day.year) ? SubstituteGridYear(day.month, day.year)
+                                                                      : day.year;
+    if (ClampGridDay(day.day, day.month, gridYear) == day.day) {
+      return std::nullopt;
+    }
+    return QStringLiteral("Der Tag ist der %1.%2 %3; ihn kann die Monatsübersicht nicht zeigen "
+                          "(tempulo-report --date zeigt ihn).")
+        .arg(day.day)
+        .arg(Q(GermanMonthName(day.month)))
+        .arg(day.year);
+  });
+  connect(goToDialog_, &GoToDialog::dayChosen, this,
+          [this](CivilDate day) { ShowDate(day); });
+  goToDialog_->open();
+}
+
+void MainWindow::OpenFeastsDialog() {
+  const auto selected =
+      ReadSelectedDate(monthGrid_->selectedDate().day(), monthSpin_->Value(), yearSpin_->Value());
+  if (!selected) {
+    return;
+  }
+  if (feastsDialog_ == nullptr) {
+    feastsDialog_ = new FeastsDialog(this);
+    connect(feastsDialog_, &FeastsDialog::dayChosen, this,
+            [this](CivilDate day) { ShowDate(day); });
+  }
+  if (feastsDialog_->Year() != selected->year) {
+    feastsDialog_->ShowYear(selected->year);
+  }
+  feastsDialog_->show();
+  feastsDialog_->raise();
+  feastsDialog_->activateWindow();
+}
+
 void MainWindow::goTo(int year, int month, int day) {
   // Moves stay within the years the year field's arrows offer.
   if (year < yearSpin_->minimum() || year > yearSpin_->maximum()) {
@@ -592,6 +654,10 @@ void MainWindow::refresh() {
       reportTexts, reportList_->font(), DialogUnitsToPixels(kReportTabDialogUnits, reportList_->font())));
   reportModel_->SetLines(std::move(reportLines));
   updateMonthView(date->year, date->month, date->day);
+  // An open feasts list follows the selected year.
+  if (feastsDialog_ != nullptr && feastsDialog_->isVisible() && feastsDialog_->Year() != date->year) {
+    feastsDialog_->ShowYear(date->year);
+  }
   if (result.error) {
     errorReporter_(QStringLiteral("Tempulo"), Q(ErrorMessageText(*result.error)));
   }

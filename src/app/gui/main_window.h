@@ -28,6 +28,8 @@ class QToolButton;
 
 namespace tempulo {
 
+class FeastsDialog;
+class GoToDialog;
 class LinesModel;
 class MonthGrid;
 class MoonPicture;
@@ -80,6 +82,15 @@ class MainWindow : public QWidget {
   MoonPicture* Moon() const { return moonPicture_; }
   // The context menu of a list, once it has been opened.
   QMenu* ContextMenu() const { return contextMenu_; }
+  QPushButton* GoToButton() const { return goToButton_; }
+  QPushButton* FeastsButton() const { return feastsButton_; }
+
+  // "Gehe zu…" (Ctrl+G) and "Feste des Jahres" (Ctrl+J); the dialogs once
+  // opened, for the tests.
+  void OpenGoToDialog();
+  void OpenFeastsDialog();
+  GoToDialog* GoToDialogShown() const { return goToDialog_; }
+  FeastsDialog* FeastsDialogShown() const { return feastsDialog_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -157,6 +168,10 @@ class MainWindow : public QWidget {
   TabListDelegate* reportDelegate_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QColor holidayColour_;
+  QPushButton* goToButton_ = nullptr;
+  QPushButton* feastsButton_ = nullptr;
+  GoToDialog* goToDialog_ = nullptr;
+  FeastsDialog* feastsDialog_ = nullptr;
 };
 
 }  // namespace tempulo

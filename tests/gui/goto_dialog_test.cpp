@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/gui/goto_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+#include "app/gui/feasts_dialog.h"
+#include "app/gui/main_window.h"
+#include "app/gui/spin_edit.h"
+
+namespace tempulo {
+namespace {
+
+class GoToTest : public ::testing::Test {
+ protected:
+  void Open(CivilDate today) {
+    clock_ = std::make_unique<FixedClock>(today, TimeOfDay{12, 0, 0});
+    form_ = std::make_unique<MainWindow>(
+        *clock_, std::make_unique<QSettings>(dir_.filePath(QStringLiteral("t.conf")), QSettings::IniFormat));
+    form_->SetErrorReporter([this](const QString& title, const QString& message) {
+      errors_.append(title + QStringLiteral(": ") + message);
+    });
+    form_->show();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  }
+
+  // A shortcut goes to the widget with the keyboard focus.
+  void Shortcut(Qt::Key key) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : form_.get(), key, Qt::ControlModifier);
+  }
+
+  // Opens the dialog with Ctrl+G, as a user does.
+  GoToDialog* OpenDialog() {
+    Shortcut(Qt::Key_G);
+    GoToDialog* dialog = form_->GoToDialogShown();
+    EXPECT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog != nullptr && dialog->isVisible());
+    return dialog;
+  }
+
+  // Fills the fields as a user picks them: month by its name in the list.
+  static void Fill(GoToDialog* dialog, const std::string& id, int year, const QString& month, int day) {
+    ASSERT_TRUE(dialog->SelectCalendar(id)) << id;
+    dialog->YearSpin()->setValue(year);
+    const int index = dialog->MonthBox()->findText(month);
+    ASSERT_GE(index, 0) << month.toStdString();
+    dialog->MonthBox()->setCurrentIndex(index);
+    dialog->DaySpin()->setValue(day);
+  }
+
+  QTemporaryDir dir_;
+  std::unique_ptr<FixedClock> clock_;
+  std::unique_ptr<MainWindow> form_;
+  QStringList errors_;
+};
+
+TEST_F(GoToTest, GoesToTheCivilDayOfSeveralCalendars) {
+  const struct {
+    std::string id;
+    int year;
+    QString month;
+    int day;
+    QString caption;
+  } cases[] = {
+      {"jewish", 5790, QStringLiteral("Nisan"), 15, QStringLiteral("Tempulo 18.April 2030")},
+      {"islamic", 1450, QStringLiteral("Muharram"), 1, QStringLiteral("Tempulo 25.Mai 2028")},
+      {"chinese", 4724, QStringLiteral("1. Monat"), 1, QStringLiteral("Tempulo 17.Februar 2026")},
+      {"chinese", 4721, QStringLiteral("Schaltmonat nach dem 2. Monat"), 1,
+       QStringLiteral("Tempulo 22.März 2023")},
+      {"julian", 1582, QStringLiteral("Oktober"), 4, QStringLiteral("Tempulo 4.Oktober 1582")},
+      {"julian", 1582, QStringLiteral("Oktober"), 5, QStringLiteral("Tempulo 15.Oktober 1582")},
+      {"coptic_ethiopian", 1743, QStringLiteral("Thuout"), 1, QStringLiteral("Tempulo 11.September 2026")},
+  };
+  for (const auto& c : cases) {
+    Open({2026, 12, 8});
+    GoToDialog* dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    Fill(dialog, c.id, c.year, c.month, c.day);
+    QTest::mouseClick(dialog->GoButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog->Message()->text(), QString()) << c.id;
+    EXPECT_FALSE(dialog->isVisible()) << c.id;
+    EXPECT_EQ(form_->windowTitle(), c.caption) << c.id;
+    EXPECT_EQ(form_->ReportLines().at(0), QStringLiteral("Datum\t") + c.caption.mid(8)) << c.id;
+    EXPECT_TRUE(errors_.isEmpty());
+  }
+}
+
+TEST_F(GoToTest, TheLongCountHasFiveFields) {
+  Open({2026, 12, 8});
+  GoToDialog* dialog = OpenDialog();
+  ASSERT_TRUE(dialog->SelectCalendar("maya"));
+  EXPECT_FALSE(dialog->YearSpin()->isVisible());
+  // The fields start on the selected day: 13.0.14.2.x in December 2026.
+  EXPECT_EQ(dialog->LongCountSpins()[0]->value(), 13);
+  for (QSpinBox* spin : dialog->LongCountSpins()) {
+    EXPECT_TRUE(spin->isVisible());
+    spin->setValue(0);
+  }
+  dialog->LongCountSpins()[0]->setValue(13);
+  QTest::mouseClick(dialog->GoButton(), Qt::LeftButton);
+  EXPECT_EQ(form_->windowTitle(), QStringLiteral("Tempulo 21.Dezember 2012"));
+}
+
+TEST_F(GoToTest, DatesThatDoNotExistLeaveTheWindowUnchanged) {
+  const struct {
+    std::string id;
+    int year;
+    QString month;
+    int day;
+    QString message;
+  } cases[] = {
+      {"jewish", 5786, QStringLiteral("Heshvan"), 30,
+       QStringLiteral("Den 30. Heshvan gibt es im Jahr 5786 nicht (Heshvan hat 29 Tage).")},
+      {"jewish", 5785, QStringLiteral("Adar 2"), 1, QStringLiteral("Das Jahr 5785 hat keinen Monat Adar 2.")},
+      {"chinese", 4722, QStringLiteral("Schaltmonat nach dem 2. Monat"), 1,
+       QStringLiteral("Das Jahr 4722 hat keinen Schaltmonat nach dem 2. Monat.")},
+      {"julian", 2001, QStringLiteral("April"), 31,
+       QStringLiteral("Den 31. April gibt es im Jahr 2001 nicht (April hat 30 Tage).")},
+      {"julian", 3000, QStringLiteral("Dezember"), 31,
+       QStringLiteral(
+           "Der 31. Dezember 3000 ist der 21.Januar 3001 und damit außerhalb der Jahre 100 bis 3000.")},
+  };
+  Open({2026, 12, 8});
+  const QStringList report = form_->ReportLines();
+  const QStringList holidays = form_->HolidayLines();
+  const QString caption = form_->windowTitle();
+  for (const auto& c : cases) {
+    GoToDialog* dialog = OpenDialog();
+    Fill(dialog, c.id, c.year, c.month, c.day);
+    QTest::keyClick(dialog->GoButton(), Qt::Key_Space);
+    EXPECT_EQ(dialog->Message()->text(), c.message) << c.id;
+    EXPECT_TRUE(dialog->isVisible()) << c.id;
+    EXPECT_FALSE(dialog->Result().has_value());
+    EXPECT_EQ(form_->windowTitle(), caption);
+    EXPECT_EQ(form_->ReportLines(), report);
+    EXPECT_EQ(form_->HolidayLines(), holidays);
+    EXPECT_EQ(form_->YearSpin()->Value(), 2026);
+    // A changed field clears the message.
+    dialog->DaySpin()->setValue(c.day == 1 ? 2 : 1);
+    EXPECT_EQ(dialog->Message()->text(), QString());
+    dialog->reject();
+  }
+}
+
+TEST_F(GoToTest, FieldsStartOnTheSelectedDayAndOfferTheCalendarsMonths) {
+  Open({2026, 12, 8});
+  GoToDialog* dialog = OpenDialog();
+  ASSERT_TRUE(dialog->SelectCalendar("jewish"));
+  // 8 December 2026 is 28 Kislev 5787.
+  EXPECT_EQ(dialog->YearSpin()->value(), 5787);
+  EXPECT_EQ(dialog->MonthBox()->currentText(), QStringLiteral("Kislev"));
+  EXPECT_EQ(dialog->DaySpin()->value(), 28);
+  EXPECT_EQ(dialog->MonthBox()->count(), 13);
+  ASSERT_TRUE(dialog->SelectCalendar("chinese"));
+  EXPECT_EQ(dialog->MonthBox()->count(), 24);
+  ASSERT_TRUE(dialog->SelectCalendar("ethiopian"));
+  EXPECT_EQ(dialog->MonthBox()->count(), 13);
+}
+
+TEST_F(GoToTest, FeastsOfTheYearGoToTheirDay) {
+  Open({2026, 12, 8});
+  Shortcut(Qt::Key_J);
+  FeastsDialog* dialog = form_->FeastsDialogShown();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->Year(), 2026);
+  QTreeWidget* list = dialog->List();
+  EXPECT_EQ(list->topLevelItemCount(), static_cast<int>(FeastsOfYear(2026).size()));
+  const QList<QTreeWidgetItem*> found =
+      list->findItems(QStringLiteral("Chinesisches Neujahrsfest"), Qt::MatchExactly, 1);
+  ASSERT_EQ(found.size(), 1);
+  EXPECT_EQ(found.front()->text(0), QStringLiteral("17.Februar"));
+  list->setCurrentItem(found.front());
+  emit list->itemActivated(found.front(), 0);
+  EXPECT_EQ(form_->windowTitle(), QStringLiteral("Tempulo 17.Februar 2026"));
+  // The open list follows the window's year; a closed one is built anew
+  // when it is opened again.
+  form_->YearSpin()->setValue(2025);
+  EXPECT_EQ(dialog->Year(), 2025);
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Feste des Jahres 2025"));
+  dialog->close();
+  form_->YearSpin()->setValue(2024);
+  EXPECT_EQ(dialog->Year(), 2025);
+  QTest::mouseClick(form_->FeastsButton(), Qt::LeftButton);
+  EXPECT_EQ(dialog->Year(), 2024);
+  EXPECT_TRUE(dialog->isVisible());
+}
+
+}  // namespace
+}  // namespace tempulo
