@@ -76,6 +76,10 @@ bool NeedsSubstituteGridYear(YearMonth month) {
   return month.year < 1582 || (month.year == 1582 && month.month <= 10);
 }
 
+bool GridCanShow(CivilDate date) {
+  return ClampGridDay({GridYear({date.year, date.month}), date.month, date.day}) == date.day;
+}
+
 int GridYear(YearMonth month) { return NeedsSubstituteGridYear(month) ? SubstituteGridYear(month) : month.year; }
 
 std::optional<CivilDate> ReadSelectedDate(int gridDay, SpinValues spins) {

@@ -38,6 +38,9 @@ int GridYear(YearMonth month);
 // The day the grid can show of a date in its Gregorian grid year: the day, or
 // the month's length when it is shorter.
 int ClampGridDay(CivilDate gridDate);
+// The grid can select the date: a substitute Gregorian month may lack the
+// 29 February the Julian year has.
+bool GridCanShow(CivilDate date);
 
 inline constexpr int kMinimumYear = 100;
 inline constexpr int kMaximumYear = 3000;

@@ -467,7 +467,7 @@ void MainWindow::ShowDate(const CivilDate& date) {
 
 void MainWindow::OpenGoToDialog() {
   const auto selected =
-      ReadSelectedDate(monthGrid_->selectedDate().day(), monthSpin_->Value(), yearSpin_->Value());
+      ReadSelectedDate(monthGrid_->selectedDate().day(), {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
   const CivilDate current = selected ? *selected : clock_.Today();
   // A new dialog each time, so that its fields start on the selected day.
   delete goToDialog_;
@@ -475,9 +475,7 @@ void MainWindow::OpenGoToDialog() {
   // The grid shows Gregorian months only: a Julian 29 February its
   // substitute month lacks cannot be selected.
   goToDialog_->SetDayCheck([](CivilDate day) -> std::optional<QString> {
-    const int gridYear = NeedsSubstituteGridYear(day.month, day.year) ? SubstituteGridYear(day.month, day.year)
-                                                                      : day.year;
-    if (ClampGridDay(day.day, day.month, gridYear) == day.day) {
+    if (GridCanShow(day)) {
       return std::nullopt;
     }
     return QStringLiteral("Der Tag ist der %1.%2 %3; ihn kann die Monatsübersicht nicht zeigen "
@@ -493,7 +491,7 @@ void MainWindow::OpenGoToDialog() {
 
 void MainWindow::OpenFeastsDialog() {
   const auto selected =
-      ReadSelectedDate(monthGrid_->selectedDate().day(), monthSpin_->Value(), yearSpin_->Value());
+      ReadSelectedDate(monthGrid_->selectedDate().day(), {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
   if (!selected) {
     return;
   }

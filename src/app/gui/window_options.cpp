@@ -33,13 +33,6 @@ QString AsTyped(const QStringList& arguments, const QString& name) {
   return name;
 }
 
-// The month grid shows Gregorian months only; before the reform it shows a
-// later year's month that starts on the same weekday, which may lack a
-// 29 February the Julian year has.
-bool GridCanShow(const CivilDate& date) {
-  return ClampGridDay({GridYear({date.year, date.month}), date.month, date.day}) == date.day;
-}
-
 }  // namespace
 
 WindowOptions ParseWindowArguments(const QStringList& arguments) {
