@@ -121,10 +121,11 @@ std::string ErrorMessageText(std::string_view message) {
   return text;
 }
 
-RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Clock& clock) {
+RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Clock& clock,
+                      bool keepValues) {
   RefreshResult result;
   result.caption = WindowCaption(date);
-  Report report;
+  Report report(keepValues);
   report.Add(DateLine(date));
   report.Add(" ");
   try {
@@ -137,6 +138,10 @@ RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Cl
   }
   result.heading = report.Heading();
   result.reportLines = report.Lines();
+  if (keepValues) {
+    result.lineEntries = report.LineEntries();
+    result.fields = report.Fields();
+  }
   return result;
 }
 

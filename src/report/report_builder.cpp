@@ -72,9 +72,46 @@ constexpr std::array<ReportEntry, 42> kEntries = {{
     {"sun_moon", "Morgendämmerung", 1900, kLast, AddSunAndMoon},
 }};
 
+// The further lines of the entries that word more than one: their labels as
+// the report writes them and the identifiers that name them.
+constexpr std::array<ReportLineIdRow, 21> kLineIds = {{
+    {"", "Datum", "date"},
+    {"", "Feier-,Gedenktag", "holiday"},
+    {"jewish", "", "jewish.festival"},
+    {"maya", "", "maya.tzolkin_haab"},
+    {"coptic_ethiopian", "Äthiopischer Kalender", "coptic_ethiopian.ethiopian"},
+    {"mars", "Darischer Marskalender", "mars.darian"},
+    {"pi", "", "pi.new_years_eve"},
+    {"sun_moon", "Abenddämmerung", "sun_moon.civil_dusk"},
+    {"sun_moon", "Mondalter", "sun_moon.moon_age"},
+    {"sun_moon", "Aktuelle Phase", "sun_moon.moon_phase"},
+    {"sun_moon", "Mondabstand", "sun_moon.moon_distance"},
+    {"sun_moon", "Nächster Neumond", "sun_moon.next_new_moon"},
+    {"sun_moon", "Nächstes 1.Viertel", "sun_moon.next_first_quarter"},
+    {"sun_moon", "Nächster Vollmond", "sun_moon.next_full_moon"},
+    {"sun_moon", "Nächstes 3.Viertel", "sun_moon.next_last_quarter"},
+    {"sun_moon", "Mondaufgang", "sun_moon.moonrise"},
+    {"sun_moon", "Mondkulmination", "sun_moon.moon_transit"},
+    {"sun_moon", "Monduntergang", "sun_moon.moonset"},
+    {"sun_moon", "Sonnenaufgang", "sun_moon.sunrise"},
+    {"sun_moon", "Sonnenkulmination", "sun_moon.sun_transit"},
+    {"sun_moon", "Sonnenuntergang", "sun_moon.sunset"},
+}};
+
 }  // namespace
 
 std::span<const ReportEntry> ReportEntries() { return kEntries; }
+
+std::string_view ReportLineId(std::string_view entryId, std::string_view label) {
+  for (const ReportLineIdRow& row : kLineIds) {
+    if (row.entry == entryId && row.label == label) {
+      return row.id;
+    }
+  }
+  return entryId;
+}
+
+std::span<const ReportLineIdRow> ReportLineIds() { return kLineIds; }
 
 const ReportEntry* FindReportEntry(std::string_view id) {
   const auto* found = std::find_if(kEntries.begin(), kEntries.end(),
@@ -109,22 +146,27 @@ void AddSunAndMoonBlock(double dateValue, Report& report) {
   const DayEvents sun(true, day, kObserverLatitude, kObserverLongitude);
   const DayEvents moon(false, day, kObserverLatitude, kObserverLongitude);
   Report& r = report;
-  AddCetTimeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent));
-  AddCetTimeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent));
-  r.Add("Mondalter", FormatTrimmedNumber(1, 2, static_cast<double>(MoonAge(t))) + " Tage");
-  r.Add("Aktuelle Phase",
-        FormatTrimmedNumber(1, 2, static_cast<double>(MoonIlluminatedFraction(t) * 100)) + " %");
-  r.Add("Mondabstand", FormatTrimmedNumber(1, 2, static_cast<double>(MoonDistance(t))) + " km");
-  AddCetTimeLine(r, "Nächster Neumond", NextMoonPhase(0, t));
-  AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t));
-  AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t));
-  AddCetTimeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t));
-  AddCetTimeLine(r, "Mondaufgang", moon.Find(kRiseEvent));
-  AddCetTimeLine(r, "Mondkulmination", moon.Find(kTransitEvent));
-  AddCetTimeLine(r, "Monduntergang", moon.Find(kSetEvent));
-  AddCetTimeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent));
-  AddCetTimeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent));
-  AddCetTimeLine(r, "Sonnenuntergang", sun.Find(kSetEvent));
+  AddCetTimeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent), "civil_dawn");
+  AddCetTimeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent), "civil_dusk");
+  const auto age = static_cast<double>(MoonAge(t));
+  const auto phase = static_cast<double>(MoonIlluminatedFraction(t) * 100);
+  const auto distance = static_cast<double>(MoonDistance(t));
+  r.Add("Mondalter", FormatTrimmedNumber(1, 2, age) + " Tage");
+  r.Add("Aktuelle Phase", FormatTrimmedNumber(1, 2, phase) + " %");
+  r.Add("Mondabstand", FormatTrimmedNumber(1, 2, distance) + " km");
+  r.Set("moon_age_days", age);
+  r.Set("moon_illuminated_percent", phase);
+  r.Set("moon_distance_km", distance);
+  AddCetTimeLine(r, "Nächster Neumond", NextMoonPhase(0, t), "next_new_moon");
+  AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t), "next_first_quarter");
+  AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t), "next_full_moon");
+  AddCetTimeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t), "next_last_quarter");
+  AddCetTimeLine(r, "Mondaufgang", moon.Find(kRiseEvent), "moonrise");
+  AddCetTimeLine(r, "Mondkulmination", moon.Find(kTransitEvent), "moon_transit");
+  AddCetTimeLine(r, "Monduntergang", moon.Find(kSetEvent), "moonset");
+  AddCetTimeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent), "sunrise");
+  AddCetTimeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent), "sun_transit");
+  AddCetTimeLine(r, "Sonnenuntergang", sun.Find(kSetEvent), "sunset");
 }
 
 long double ReportJulianDay(int day, int month, int year) {
@@ -140,9 +182,11 @@ void BuildReport(int day, int month, int year, const Clock& clock, Report& repor
   DayValues values({year, month, day}, clock);
   for (const ReportEntry& entry : ReportEntries()) {
     if (entry.AppliesTo(year)) {
+      report.BeginEntry(entry.id);
       entry.add(values, report);
     }
   }
+  report.BeginEntry({});
 }
 
 }  // namespace tempulo
