@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/report_cli.h"
 
+#include <cstdlib>
+#include <ctime>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 #include <string_view>
+#include <tuple>
 
 #include "report/date_argument.h"
+#include "report/holiday_lines.h"
+#include "report/ics.h"
+#include "report/structured_output.h"
 #include "report/refresh.h"
 #include "report/registry.h"
 #include "calendars/traditional/civil_dates.h"
@@ -16,30 +23,63 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Aufruf: tempulo-report [--date JJJJ-MM-TT] [--days N] [--time HH:MM:SS] [--holidays]\n"
+    "                       [--year JAHR | --from JJJJ-MM-TT --to JJJJ-MM-TT] [--format FORM] [--ics]\n"
     "\n"
     "Gibt den Tagesbericht des Almanachs aus, Zeile für Zeile wie im Fenster.\n"
+    "Jede Angabe mit Wert geht auch als --angabe=wert.\n"
     "\n"
     "  --date JJJJ-MM-TT  gewähltes Datum, Jahre 100 bis 3000 (bis 14.10.1582 julianisch);\n"
     "                     ohne Angabe: heute\n"
     "  --days N           N aufeinanderfolgende Tage ab dem Datum (1 bis 100000),\n"
     "                     durch eine Leerzeile getrennt\n"
+    "  --year JAHR        alle Tage des Jahres (100 bis 3000)\n"
+    "  --from JJJJ-MM-TT  erster Tag eines Zeitraums (wie --date)\n"
+    "  --to JJJJ-MM-TT    letzter Tag des Zeitraums, einschließlich\n"
     "  --time HH:MM:SS    Uhrzeit für Sternzeit und Marsdatum; ohne Angabe: jetzt\n"
-    "  --holidays         statt des Berichts die Feiertage des Monats\n"
+    "  --format FORM      text (wie im Fenster, Vorgabe), tsv (Kennung, Bezeichnung, Wert\n"
+    "                     je Zeile) oder json (ein JSON-Objekt je Tag und Zeile)\n"
+    "  --holidays         statt des Berichts die Feiertage des Monats; mit --days, --year\n"
+    "                     oder --from/--to jeder Feiertag des Zeitraums einmal mit Datum\n"
+    "  --ics              die Feiertage des Jahres (oder Zeitraums) als iCalendar-Datei\n"
     "  --entries          die Einträge des Berichts: Kennung, Bezeichnung, Jahre\n"
+    "  --version          Name und Version\n"
     "  --help             diese Hilfe\n"
     "\n"
-    "Rückgabewert: 0 in Ordnung, 1 \"Fehler!\" bei einem Tag, 2 fehlerhafter Aufruf.\n";
+    "Rückgabewert: 0 in Ordnung, 1 \"Fehler!\" bei einem Tag, 2 fehlerhafter Aufruf,\n"
+    "3 Ausgabe nicht schreibbar.\n";
 
 constexpr int kMaxDays = 100000;
+
+#ifndef TEMPULO_VERSION
+#define TEMPULO_VERSION "0"
+#endif
+
+enum class Format { kText, kTsv, kJson };
 
 struct Options {
   std::optional<SelectedDate> date;
   int days = 1;
+  bool seenDays = false;
+  std::optional<int> year;
+  std::optional<SelectedDate> from;
+  std::optional<SelectedDate> to;
   std::optional<TimeOfDay> time;
+  Format format = Format::kText;
   bool holidays = false;
+  bool ics = false;
   bool entries = false;
   bool help = false;
+  bool version = false;
+
+  // A range of days was asked for, not the single day of --date.
+  bool HasRange() const { return seenDays || year || from || to; }
 };
+
+// The first day of a range given by --from. One function, so that other
+// kinds of start day have one place to go.
+std::optional<SelectedDate> ParseFromArgument(std::string_view text, std::string& why) {
+  return ParseDateArgument(text, why);
+}
 
 std::optional<TimeOfDay> ParseTime(std::string_view text) {
   if (text.size() != 8 || text[2] != ':' || text[5] != ':') {
@@ -60,21 +100,81 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   bool seenDate = false;
   bool seenDays = false;
   bool seenTime = false;
+  bool seenYear = false;
+  bool seenFrom = false;
+  bool seenTo = false;
+  bool seenFormat = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
+    std::string_view arg = args[i];
+    // "--option=value" reads as "--option value".
+    std::optional<std::string_view> attached;
+    if (arg.rfind("--", 0) == 0 && arg.find('=') != std::string_view::npos) {
+      attached = arg.substr(arg.find('=') + 1);
+      arg = arg.substr(0, arg.find('='));
+    }
     const auto takesValue = [&](bool& seen) -> std::optional<std::string_view> {
       if (seen) {
         why = "Die Angabe " + std::string(arg) + " steht mehrfach im Aufruf.";
         return std::nullopt;
       }
       seen = true;
+      if (attached) {
+        return attached;
+      }
       if (i + 1 >= args.size()) {
         why = "Nach " + std::string(arg) + " fehlt der Wert.";
         return std::nullopt;
       }
       return std::string_view(args[++i]);
     };
-    if (arg == "--help" || arg == "-h") {
+    const bool isFlag = arg == "--help" || arg == "-h" || arg == "--holidays" || arg == "--entries" ||
+                        arg == "--version" || arg == "--ics";
+    if (isFlag && attached) {
+      why = "Die Angabe " + std::string(arg) + " nimmt keinen Wert.";
+      return std::nullopt;
+    }
+    if (arg == "--version") {
+      options.version = true;
+    } else if (arg == "--ics") {
+      options.ics = true;
+    } else if (arg == "--format") {
+      const auto value = takesValue(seenFormat);
+      if (!value) {
+        return std::nullopt;
+      }
+      if (*value == "text") {
+        options.format = Format::kText;
+      } else if (*value == "tsv") {
+        options.format = Format::kTsv;
+      } else if (*value == "json") {
+        options.format = Format::kJson;
+      } else {
+        why = "Das Format \"" + std::string(*value) + "\" gibt es nicht (text, tsv oder json).";
+        return std::nullopt;
+      }
+    } else if (arg == "--year") {
+      const auto value = takesValue(seenYear);
+      if (!value) {
+        return std::nullopt;
+      }
+      const auto year = ParseDecimal(*value, 4);
+      if (!year || *year < kMinimumYear || *year > kMaximumYear) {
+        why = "Das Jahr \"" + std::string(*value) + "\" liegt nicht zwischen 100 und 3000.";
+        return std::nullopt;
+      }
+      options.year = *year;
+    } else if (arg == "--from" || arg == "--to") {
+      const bool isFrom = arg == "--from";
+      const auto value = takesValue(isFrom ? seenFrom : seenTo);
+      if (!value) {
+        return std::nullopt;
+      }
+      auto& target = isFrom ? options.from : options.to;
+      target = isFrom ? ParseFromArgument(*value, why) : ParseDateArgument(*value, why);
+      if (!target) {
+        return std::nullopt;
+      }
+    } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--holidays") {
       options.holidays = true;
@@ -100,6 +200,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         return std::nullopt;
       }
       options.days = *days;
+      options.seenDays = true;
     } else if (arg == "--time") {
       const auto value = takesValue(seenTime);
       if (!value) {
@@ -114,6 +215,22 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       why = "Unbekannte Angabe \"" + std::string(arg) + "\" (Hilfe: tempulo-report --help).";
       return std::nullopt;
     }
+  }
+  if (options.year && (options.date || options.from || options.to || options.seenDays)) {
+    why = "--year lässt sich nicht mit --date, --from, --to oder --days verbinden.";
+    return std::nullopt;
+  }
+  if (options.from && options.date) {
+    why = "--from und --date nennen beide den ersten Tag; bitte nur eines.";
+    return std::nullopt;
+  }
+  if (options.to && options.seenDays) {
+    why = "--to und --days nennen beide das Ende des Zeitraums; bitte nur eines.";
+    return std::nullopt;
+  }
+  if (options.ics && options.format != Format::kText) {
+    why = "--ics schreibt immer iCalendar und lässt sich nicht mit --format verbinden.";
+    return std::nullopt;
   }
   return options;
 }
@@ -138,6 +255,58 @@ void WriteLines(const std::vector<std::string>& lines, std::ostream& out) {
   }
 }
 
+// Longest range --year, --to and --ics accept: the almanac's whole span.
+constexpr int kMaxRangeDays = (kMaximumYear - kMinimumYear + 1) * 366;
+
+CivilDate AsCivil(const SelectedDate& date) { return {date.year, date.month, date.day}; }
+
+bool operator<(const CivilDate& a, const CivilDate& b) {
+  return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+}
+
+void WriteDatedHolidays(const std::vector<HolidayOnDate>& list, Format format, std::ostream& out) {
+  for (const HolidayOnDate& holiday : list) {
+    if (format == Format::kJson) {
+      out << nlohmann::ordered_json{{"date", IsoDate(holiday.date)},
+                                    {"calendar", IsJulianCivilDate(holiday.date) ? "julian" : "gregorian"},
+                                    {"name", holiday.name}}
+                 .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+          << '\n';
+    } else {
+      out << IsoDate(holiday.date) << '\t' << holiday.name << '\n';
+    }
+  }
+}
+
+// DTSTAMP: SOURCE_DATE_EPOCH when set (reproducible files), else now.
+std::string StampUtc() {
+  std::time_t now = std::time(nullptr);
+  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != '\0') {
+    char* end = nullptr;
+    const long long value = std::strtoll(epoch, &end, 10);
+    if (end != nullptr && *end == '\0' && value >= 0) {
+      now = static_cast<std::time_t>(value);
+    }
+  }
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char buffer[32];
+  std::strftime(buffer, sizeof buffer, "%Y%m%dT%H%M%SZ", &utc);
+  return buffer;
+}
+
+// Everything is flushed before the status is decided: a write that failed
+// (a full disk, a closed output) is an error, not a success.
+int Finish(std::ostream& out, std::ostream& err, int status) {
+  out.flush();
+  if (!out) {
+    err << "tempulo-report: Die Ausgabe konnte nicht geschrieben werden (Datenträger voll oder Ausgabe "
+           "geschlossen).\n";
+    return 3;
+  }
+  return status;
+}
+
 }  // namespace
 
 int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -150,17 +319,25 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
   }
   if (options->help) {
     out << kUsage;
-    return 0;
+    return Finish(out, err, 0);
+  }
+  if (options->version) {
+    out << "tempulo-report " << TEMPULO_VERSION << '\n';
+    return Finish(out, err, 0);
   }
   if (options->entries) {
     // The registry's identifiers are what scripts name entries by.
     for (const ReportEntry& entry : ReportEntries()) {
       out << entry.id << '\t' << entry.label << '\t' << entry.firstYear << '-' << entry.lastYear << '\n';
     }
-    return 0;
+    return Finish(out, err, 0);
   }
   SelectedDate first;
-  if (options->date) {
+  if (options->year) {
+    first = {1, 1, *options->year};
+  } else if (options->from) {
+    first = *options->from;
+  } else if (options->date) {
     first = *options->date;
   } else {
     const CivilDate today = systemClock.Today();
@@ -170,34 +347,76 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
       return 2;
     }
   }
+  // The calendar file covers the date's whole year unless a range is given.
+  if (options->ics && !options->HasRange()) {
+    first = {1, 1, first.year};
+  }
   // Check the whole range before the first line is written.
   SelectedDate last = first;
-  for (int i = 1; i < options->days; ++i) {
-    last = NextCivilDay(last);
+  int days = options->days;
+  if (options->year || options->to || (options->ics && !options->HasRange())) {
+    const SelectedDate end = options->to ? *options->to : SelectedDate{31, 12, first.year};
+    if (AsCivil(end) < AsCivil(first)) {
+      err << "Das Ende des Zeitraums liegt vor seinem Anfang.\n";
+      return 2;
+    }
+    days = 1;
+    while (!(last == end) && days < kMaxRangeDays) {
+      last = NextCivilDay(last);
+      ++days;
+    }
+    if (!(last == end)) {
+      err << "Der Zeitraum ist länger als " << kMaxRangeDays << " Tage.\n";
+      return 2;
+    }
+  } else {
+    for (int i = 1; i < days; ++i) {
+      last = NextCivilDay(last);
+    }
   }
   if (last.year > kMaximumYear) {
-    err << "Die " << options->days << " Tage reichen über das Jahr 3000 hinaus.\n";
+    err << "Die " << days << " Tage reichen über das Jahr 3000 hinaus.\n";
     return 2;
   }
 
-  const FixedClock clock(systemClock.Today(), options->time ? *options->time : systemClock.Now());
   HolidayTable holidays = HolidayTable::Standard();
+  if (options->ics) {
+    out << IcsCalendar(HolidaysBetween(holidays, AsCivil(first), AsCivil(last)), StampUtc());
+    return Finish(out, err, 0);
+  }
+  if (options->holidays && options->HasRange()) {
+    WriteDatedHolidays(HolidaysBetween(holidays, AsCivil(first), AsCivil(last)), options->format, out);
+    return Finish(out, err, 0);
+  }
+
+  const FixedClock clock(systemClock.Today(), options->time ? *options->time : systemClock.Now());
+  const bool keepValues = options->format != Format::kText && !options->holidays;
   int status = 0;
   SelectedDate date = first;
-  for (int i = 0; i < options->days; ++i) {
+  for (int i = 0; i < days && out; ++i) {
     if (i > 0) {
-      out << '\n';
+      if (options->format == Format::kText) {
+        out << '\n';
+      }
       date = NextCivilDay(date);
     }
-    const RefreshResult result = Refresh(date, holidays, clock);
-    WriteLines(options->holidays ? result.holidayLines : result.reportLines, out);
+    const RefreshResult result = Refresh(date, holidays, clock, keepValues);
+    if (options->holidays) {
+      WriteLines(result.holidayLines, out);
+    } else if (options->format == Format::kTsv) {
+      out << ReportTsv(result);
+    } else if (options->format == Format::kJson) {
+      out << ReportJson(AsCivil(date), result) << '\n';
+    } else {
+      WriteLines(result.reportLines, out);
+    }
     if (result.error) {
       out.flush();
       err << *result.error << '\n';
       status = 1;
     }
   }
-  return status;
+  return Finish(out, err, status);
 }
 
 }  // namespace tempulo
