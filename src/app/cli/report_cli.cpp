@@ -26,7 +26,7 @@ constexpr std::string_view kUsage =
     "                       [--year JAHR | --from JJJJ-MM-TT --to JJJJ-MM-TT] [--format FORM] [--ics]\n"
     "\n"
     "Gibt den Tagesbericht des Almanachs aus, Zeile für Zeile wie im Fenster.\n"
-    "Jede Angabe mit Wert geht auch als --angabe=wert.\n"
+    "Jede Angabe mit Wert geht auch in der Form --date=JJJJ-MM-TT.\n"
     "\n"
     "  --date JJJJ-MM-TT  gewähltes Datum, Jahre 100 bis 3000 (bis 14.10.1582 julianisch);\n"
     "                     ohne Angabe: heute\n"
