@@ -227,6 +227,9 @@ TEST(ReportCli, NewArgumentMistakesWriteOneGermanLineAndNothingElse) {
       {"--from", "2026-01-01", "--to", "2026-02-30"},
       {"--ics", "--format", "json"},
       {"--year", "2026", "--year", "2027"},
+      {"--year", "2026", "--holidays", "--region", "XX"},
+      {"--date", "2026-12-08", "--region", "BY"},
+      {"--date", "2026-12-08", "--holidays", "--region=BY"},
   };
   for (const auto& args : cases) {
     const CliRun run = RunCli(args);
@@ -298,6 +301,36 @@ TEST(ReportCli, DatedHolidayListsNameEachHolidayOnce) {
   // Two days: only their holidays.
   EXPECT_EQ(RunCli({"--date", "2026-12-25", "--days", "2", "--holidays"}).out,
             "2026-12-25\tWeihnachten\n2026-12-26\tWeihnachten\n");
+}
+
+// A region keeps only its statutory holidays, in the dated list and the
+// calendar file alike.
+TEST(ReportCli, RegionKeepsTheStatutoryHolidaysThere) {
+  const struct {
+    const char* region;
+    const char* kept;     // a holiday statutory there
+    const char* dropped;  // one that is not
+  } cases[] = {
+      {"BY", "2026-01-06\tHeilige 3 Könige\n", "2026-10-31\tReformationstag\n"},
+      {"SN", "2026-10-31\tReformationstag\n", "2026-01-06\tHeilige 3 Könige\n"},
+      {"BE", "2026-03-08\tInternationaler Frauentag\n", "2026-01-06\tHeilige 3 Könige\n"},
+  };
+  const std::string all = RunCli({"--year", "2026", "--holidays"}).out;
+  for (const auto& c : cases) {
+    const CliRun run = RunCli({"--year", "2026", "--holidays", "--region", c.region});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(c.kept), std::string::npos) << c.region;
+    EXPECT_EQ(run.out.find(c.dropped), std::string::npos) << c.region;
+    EXPECT_NE(all.find(c.dropped), std::string::npos) << c.region;
+    EXPECT_NE(run.out.find("2026-12-25\tWeihnachten\n"), std::string::npos) << c.region;
+    const std::string ics = RunCli({"--ics", "--year", "2026", "--region", c.region}).out;
+    std::size_t events = 0;
+    for (std::size_t at = ics.find("BEGIN:VEVENT"); at != std::string::npos; at = ics.find("BEGIN:VEVENT", at + 1)) {
+      ++events;
+    }
+    EXPECT_EQ(events, SplitLines(run.out).size()) << c.region;
+  }
+  EXPECT_EQ(RunCli({"--year", "2026", "--holidays", "--region", "alle"}).out, all);
 }
 
 TEST(ReportCli, StructuredFormatsHaveOneRecordPerDay) {

@@ -17,6 +17,7 @@
 #include "report/registry.h"
 #include "calendars/traditional/civil_dates.h"
 #include "holidays/holidays.h"
+#include "holidays/public_holidays.h"
 
 namespace tempulo {
 namespace {
@@ -24,6 +25,7 @@ namespace {
 constexpr std::string_view kUsage =
     "Aufruf: tempulo-report [--date JJJJ-MM-TT] [--days N] [--time HH:MM:SS] [--holidays]\n"
     "                       [--year JAHR | --from JJJJ-MM-TT --to JJJJ-MM-TT] [--format FORM] [--ics]\n"
+    "                       [--region KÜRZEL]\n"
     "\n"
     "Gibt den Tagesbericht des Almanachs aus, Zeile für Zeile wie im Fenster.\n"
     "Jede Angabe mit Wert geht auch in der Form --date=JJJJ-MM-TT.\n"
@@ -41,6 +43,8 @@ constexpr std::string_view kUsage =
     "  --holidays         statt des Berichts die Feiertage des Monats; mit --days, --year\n"
     "                     oder --from/--to jeder Feiertag des Zeitraums einmal mit Datum\n"
     "  --ics              die Feiertage des Jahres (oder Zeitraums) als iCalendar-Datei\n"
+    "  --region KÜRZEL    mit --ics und datierten Feiertagen: nur die gesetzlichen der Region\n"
+    "                     (BW, BY, ..., TH, AT, CH; alle: jeder Feiertag)\n"
     "  --entries          die Einträge des Berichts: Kennung, Bezeichnung, Jahre\n"
     "  --version          Name und Version\n"
     "  --help             diese Hilfe\n"
@@ -65,6 +69,8 @@ struct Options {
   std::optional<SelectedDate> to;
   std::optional<TimeOfDay> time;
   Format format = Format::kText;
+  Region region = Region::kAll;
+  bool seenRegion = false;
   bool holidays = false;
   bool ics = false;
   bool entries = false;
@@ -152,6 +158,21 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         why = "Das Format \"" + std::string(*value) + "\" gibt es nicht (text, tsv oder json).";
         return std::nullopt;
       }
+    } else if (arg == "--region") {
+      const auto value = takesValue(options.seenRegion);
+      if (!value) {
+        return std::nullopt;
+      }
+      const std::optional<Region> region = RegionFromCode(*value);
+      if (!region) {
+        std::string codes;
+        for (const RegionInfo& info : Regions()) {
+          codes += (codes.empty() ? "" : ", ") + std::string(info.code);
+        }
+        why = "Die Region \"" + std::string(*value) + "\" gibt es nicht (" + codes + ").";
+        return std::nullopt;
+      }
+      options.region = *region;
     } else if (arg == "--year") {
       const auto value = takesValue(seenYear);
       if (!value) {
@@ -228,6 +249,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     why = "--to und --days nennen beide das Ende des Zeitraums; bitte nur eines.";
     return std::nullopt;
   }
+  if (options.seenRegion && !options.ics && !(options.holidays && options.HasRange())) {
+    why = "--region gilt für --ics und für --holidays mit --year, --from/--to oder --days.";
+    return std::nullopt;
+  }
   if (options.ics && options.format != Format::kText) {
     why = "--ics schreibt immer iCalendar und lässt sich nicht mit --format verbinden.";
     return std::nullopt;
@@ -276,6 +301,18 @@ void WriteDatedHolidays(const std::vector<HolidayOnDate>& list, Format format, s
       out << IsoDate(holiday.date) << '\t' << holiday.name << '\n';
     }
   }
+}
+
+// For a region only the statutory holidays there, as the window's list
+// shows them; every row without one.
+std::vector<HolidayOnDate> InRegion(std::vector<HolidayOnDate> list, Region region) {
+  if (region == Region::kAll) {
+    return list;
+  }
+  std::erase_if(list, [region](const HolidayOnDate& h) {
+    return !IsPublicHoliday(h.name, h.date.year, h.date.month, h.date.day, region);
+  });
+  return list;
 }
 
 // DTSTAMP: SOURCE_DATE_EPOCH when set (reproducible files), else now.
@@ -381,11 +418,13 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
 
   HolidayTable holidays = HolidayTable::Standard();
   if (options->ics) {
-    out << IcsCalendar(HolidaysBetween(holidays, AsCivil(first), AsCivil(last)), StampUtc());
+    out << IcsCalendar(InRegion(HolidaysBetween(holidays, AsCivil(first), AsCivil(last)), options->region),
+                       StampUtc());
     return Finish(out, err, 0);
   }
   if (options->holidays && options->HasRange()) {
-    WriteDatedHolidays(HolidaysBetween(holidays, AsCivil(first), AsCivil(last)), options->format, out);
+    WriteDatedHolidays(InRegion(HolidaysBetween(holidays, AsCivil(first), AsCivil(last)), options->region),
+                       options->format, out);
     return Finish(out, err, 0);
   }
 
