@@ -13,8 +13,9 @@ namespace tempulo {
 namespace {
 
 void BM_FullRefresh(benchmark::State& state) {
-  const SelectedDate date{static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
-                          static_cast<int>(state.range(2))};
+  // Arguments: day, month, year.
+  const CivilDate date{static_cast<int>(state.range(2)), static_cast<int>(state.range(1)),
+                       static_cast<int>(state.range(0))};
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
   HolidayTable holidays = HolidayTable::Standard();
   for (auto _ : state) {

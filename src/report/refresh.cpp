@@ -79,7 +79,7 @@ int ClampGridDay(int day, int month, int gridYear) {
 
 bool NeedsSubstituteGridYear(int month, int year) { return year < 1582 || (year == 1582 && month <= 10); }
 
-std::optional<SelectedDate> ReadSelectedDate(int gridDay, double monthValue, double yearValue) {
+std::optional<CivilDate> ReadSelectedDate(int gridDay, double monthValue, double yearValue) {
   if (!std::isfinite(monthValue) || !std::isfinite(yearValue)) {
     return std::nullopt;
   }
@@ -91,15 +91,15 @@ std::optional<SelectedDate> ReadSelectedDate(int gridDay, double monthValue, dou
   if (year < kMinimumYear || year > kMaximumYear) {
     return std::nullopt;
   }
-  return SelectedDate{gridDay, static_cast<int>(month), static_cast<int>(year)};
+  return CivilDate{static_cast<int>(year), static_cast<int>(month), gridDay};
 }
 
-std::string WindowCaption(const SelectedDate& date) {
+std::string WindowCaption(const CivilDate& date) {
   return "Tempulo " + std::to_string(date.day) + "." + std::string(GermanMonthName(date.month)) + " " +
          std::to_string(date.year);
 }
 
-std::string DateLine(const SelectedDate& date) {
+std::string DateLine(const CivilDate& date) {
   return "Datum\t" + std::to_string(date.day) + "." + std::string(GermanMonthName(date.month)) + " " +
          std::to_string(date.year);
 }
@@ -121,8 +121,7 @@ std::string ErrorMessageText(std::string_view message) {
   return text;
 }
 
-RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Clock& clock,
-                      bool keepValues) {
+RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock, bool keepValues) {
   RefreshResult result;
   result.caption = WindowCaption(date);
   Report report(keepValues);

@@ -12,6 +12,7 @@
 
 #include "holidays/holidays.h"
 #include "report/report.h"
+#include "time/civil.h"
 #include "time/clock.h"
 
 namespace tempulo {
@@ -35,25 +36,18 @@ int ClampGridDay(int day, int month, int gridYear);
 // True when the grid shows a substitute year for this month and year.
 bool NeedsSubstituteGridYear(int month, int year);
 
-struct SelectedDate {
-  int day = 0;
-  int month = 0;
-  int year = 0;
-  friend bool operator==(const SelectedDate&, const SelectedDate&) = default;
-};
-
 inline constexpr int kMinimumYear = 100;
 inline constexpr int kMaximumYear = 3000;
 
 // Month and year are the spin edits' values, rounded half to even. Empty when
 // the month is outside 1..12 or the year outside 100..3000: the refresh then
 // changes nothing.
-std::optional<SelectedDate> ReadSelectedDate(int gridDay, double monthValue, double yearValue);
+std::optional<CivilDate> ReadSelectedDate(int gridDay, double monthValue, double yearValue);
 
 // "Tempulo 7.August 2013".
-std::string WindowCaption(const SelectedDate& date);
+std::string WindowCaption(const CivilDate& date);
 // "Datum\t7.August 2013".
-std::string DateLine(const SelectedDate& date);
+std::string DateLine(const CivilDate& date);
 
 // All lines, each followed by the platform's line end (LF), tabs kept.
 std::string ClipboardText(const std::vector<std::string>& lines);
@@ -76,7 +70,7 @@ struct RefreshResult {
 
 // One refresh for a selected date: caption, the month's holiday list and the
 // report. An error ends it where it arose; the lines written so far stay.
-RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Clock& clock,
+RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
                       bool keepValues = false);
 
 }  // namespace tempulo

@@ -361,7 +361,7 @@ TEST(HolidayListTest, MonthListHasDayNumbersOnFirstEntriesOnly) {
 TEST(HolidayListTest, SelectedDayFollowsTheDateLineInTheReport) {
   HolidayTable table = HolidayTable::Standard();
   const FixedClock clock({2013, 12, 25}, {12, 0, 0});
-  const RefreshResult result = Refresh({25, 12, 2013}, table, clock);
+  const RefreshResult result = Refresh(CivilDate{2013, 12, 25}, table, clock);
   ASSERT_GE(result.reportLines.size(), 4u);
   EXPECT_EQ(result.reportLines[0], "Datum\t25.Dezember 2013");
   EXPECT_EQ(result.reportLines[1], " ");

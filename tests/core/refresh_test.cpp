@@ -12,13 +12,13 @@ namespace tempulo {
 namespace {
 
 TEST(Refresh, ReadsTheControlsRoundingHalfToEven) {
-  EXPECT_EQ(ReadSelectedDate(7, 8, 2013), (SelectedDate{7, 8, 2013}));
-  EXPECT_EQ(ReadSelectedDate(7, 2.5, 2013.5), (SelectedDate{7, 2, 2014}));
-  EXPECT_EQ(ReadSelectedDate(7, 3.5, 1582.5), (SelectedDate{7, 4, 1582}));
-  EXPECT_EQ(ReadSelectedDate(1, 12.4, 100), (SelectedDate{1, 12, 100}));
-  EXPECT_EQ(ReadSelectedDate(1, 1, 3000), (SelectedDate{1, 1, 3000}));
-  EXPECT_EQ(ReadSelectedDate(1, 1, 99.5), (SelectedDate{1, 1, 100}));
-  EXPECT_EQ(ReadSelectedDate(1, 1, 3000.5), (SelectedDate{1, 1, 3000}));
+  EXPECT_EQ(ReadSelectedDate(7, 8, 2013), (CivilDate{2013, 8, 7}));
+  EXPECT_EQ(ReadSelectedDate(7, 2.5, 2013.5), (CivilDate{2014, 2, 7}));
+  EXPECT_EQ(ReadSelectedDate(7, 3.5, 1582.5), (CivilDate{1582, 4, 7}));
+  EXPECT_EQ(ReadSelectedDate(1, 12.4, 100), (CivilDate{100, 12, 1}));
+  EXPECT_EQ(ReadSelectedDate(1, 1, 3000), (CivilDate{3000, 1, 1}));
+  EXPECT_EQ(ReadSelectedDate(1, 1, 99.5), (CivilDate{100, 1, 1}));
+  EXPECT_EQ(ReadSelectedDate(1, 1, 3000.5), (CivilDate{3000, 1, 1}));
 }
 
 TEST(Refresh, OutOfRangeControlsChangeNothing) {
@@ -29,9 +29,9 @@ TEST(Refresh, OutOfRangeControlsChangeNothing) {
 }
 
 TEST(Refresh, CaptionAndDateLine) {
-  EXPECT_EQ(WindowCaption({7, 8, 2013}), "Tempulo 7.August 2013");
-  EXPECT_EQ(DateLine({7, 8, 2013}), "Datum\t7.August 2013");
-  EXPECT_EQ(WindowCaption({31, 3, 201}), "Tempulo 31.März 201");
+  EXPECT_EQ(WindowCaption(CivilDate{2013, 8, 7}), "Tempulo 7.August 2013");
+  EXPECT_EQ(DateLine(CivilDate{2013, 8, 7}), "Datum\t7.August 2013");
+  EXPECT_EQ(WindowCaption(CivilDate{201, 3, 31}), "Tempulo 31.März 201");
   EXPECT_EQ(GermanMonthName(0), "");
   EXPECT_EQ(GermanMonthName(13), "");
 }
@@ -93,7 +93,7 @@ TEST(GridSupport, SubstituteYearStartsTheMonthOnTheJulianWeekday) {
 TEST(Refresh, ImpossibleJulianDayEndsTheRefreshAfterTheDateAndHolidayLines) {
   HolidayTable holidays = HolidayTable::Standard();
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
-  const RefreshResult result = Refresh({29, 2, 1003}, holidays, clock);
+  const RefreshResult result = Refresh(CivilDate{1003, 2, 29}, holidays, clock);
   ASSERT_TRUE(result.error.has_value());
   EXPECT_EQ(*result.error, "Fehler!");
   EXPECT_EQ(result.caption, "Tempulo 29.Februar 1003");
@@ -109,9 +109,9 @@ TEST(Refresh, ImpossibleJulianDayEndsTheRefreshAfterTheDateAndHolidayLines) {
 TEST(Refresh, AnOrdinaryDayHasNoError) {
   HolidayTable holidays = HolidayTable::Standard();
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
-  for (const SelectedDate date :
-       {SelectedDate{29, 2, 1004}, SelectedDate{1, 1, 2000}, SelectedDate{5, 10, 1582},
-        SelectedDate{31, 12, 3000}, SelectedDate{1, 1, 100}}) {
+  for (const CivilDate date :
+       {CivilDate{1004, 2, 29}, CivilDate{2000, 1, 1}, CivilDate{1582, 10, 5},
+        CivilDate{3000, 12, 31}, CivilDate{100, 1, 1}}) {
     const RefreshResult result = Refresh(date, holidays, clock);
     EXPECT_FALSE(result.error.has_value()) << result.caption;
     EXPECT_EQ(result.reportLines.front(), DateLine(date));

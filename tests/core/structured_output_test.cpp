@@ -36,12 +36,12 @@ std::vector<std::string> Split(const std::string& text) {
 
 // Sampled days: every 53rd day of a walk through the range plus the days
 // whose lines are rare (reform, leap days, the Jewish start, PI-Silvester).
-std::vector<SelectedDate> SampleDays() {
-  std::vector<SelectedDate> days = {{4, 10, 1582},  {15, 10, 1582}, {29, 2, 1600}, {1, 1, 359},
-                                    {14, 4, 2025},  {8, 12, 2026},  {1, 1, 1900},  {31, 12, 3000},
-                                    {29, 2, 1004},  {28, 12, 2026}, {17, 3, 1950}, {30, 6, 2024}};
+std::vector<CivilDate> SampleDays() {
+  std::vector<CivilDate> days = {{1582, 10, 4},  {1582, 10, 15}, {1600, 2, 29}, {359, 1, 1},
+                                 {2025, 4, 14},  {2026, 12, 8},  {1900, 1, 1},  {3000, 12, 31},
+                                 {1004, 2, 29},  {2026, 12, 28}, {1950, 3, 17}, {2024, 6, 30}};
   for (int year = 100; year <= 3000; year += 7) {
-    days.push_back({1 + year % 28, 1 + year % 12, year});
+    days.push_back({year, 1 + year % 12, 1 + year % 28});
   }
   return days;
 }
@@ -60,7 +60,7 @@ std::map<std::string, std::string> ValuesById(const std::string& tsv) {
 TEST(StructuredOutput, KeepingValuesLeavesTheTextAsItWas) {
   HolidayTable holidays = HolidayTable::Standard();
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
-  for (const SelectedDate& date : SampleDays()) {
+  for (const CivilDate& date : SampleDays()) {
     const RefreshResult plain = Refresh(date, holidays, clock);
     const RefreshResult kept = Refresh(date, holidays, clock, true);
     ASSERT_EQ(plain.reportLines, kept.reportLines) << date.year << "-" << date.month << "-" << date.day;
@@ -75,7 +75,7 @@ TEST(StructuredOutput, TsvRowsAreTheTextLinesWithStableIdentifiers) {
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
   const std::set<std::string> repeatable = {"holiday", "jewish.festival", "islamic_festivals", "chinese_festivals",
                                             "ethiopian_festivals"};
-  for (const SelectedDate& date : SampleDays()) {
+  for (const CivilDate& date : SampleDays()) {
     const RefreshResult result = Refresh(date, holidays, clock, true);
     std::vector<std::string> valueLines;
     for (const std::string& line : result.reportLines) {
@@ -109,9 +109,9 @@ TEST(StructuredOutput, JsonValuesWordToTheirLines) {
       {"solilunar", "solilunar"}, {"coptic_ethiopian", "coptic_ethiopian"}, {"soviet", "soviet"},
       {"positivist", "positivist"}, {"cotsworth", "cotsworth"}, {"sixty_week", "sixty_week"}};
   int checkedTimes = 0;
-  for (const SelectedDate& date : SampleDays()) {
+  for (const CivilDate& date : SampleDays()) {
     const RefreshResult result = Refresh(date, holidays, clock, true);
-    const Json day = Json::parse(ReportJson({date.year, date.month, date.day}, result));
+    const Json day = Json::parse(ReportJson(date, result));
     const std::map<std::string, std::string> values = ValuesById(ReportTsv(result));
     const std::string where = day["date"].get<std::string>();
     for (const auto& [entry, lineId] : namedDates) {

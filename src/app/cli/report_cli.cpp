@@ -61,12 +61,12 @@ constexpr int kMaxDays = 100000;
 enum class Format { kText, kTsv, kJson };
 
 struct Options {
-  std::optional<SelectedDate> date;
+  std::optional<CivilDate> date;
   int days = 1;
   bool seenDays = false;
   std::optional<int> year;
-  std::optional<SelectedDate> from;
-  std::optional<SelectedDate> to;
+  std::optional<CivilDate> from;
+  std::optional<CivilDate> to;
   std::optional<TimeOfDay> time;
   Format format = Format::kText;
   Region region = Region::kAll;
@@ -83,7 +83,7 @@ struct Options {
 
 // The first day of a range given by --from. One function, so that other
 // kinds of start day have one place to go.
-std::optional<SelectedDate> ParseFromArgument(std::string_view text, std::string& why) {
+std::optional<CivilDate> ParseFromArgument(std::string_view text, std::string& why) {
   return ParseDateArgument(text, why);
 }
 
@@ -262,14 +262,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
 // The next day of the civil calendar: Julian month lengths up to 1582,
 // Gregorian from 1583; October 1582 keeps all its 31 day numbers.
-SelectedDate NextCivilDay(SelectedDate date) {
+CivilDate NextCivilDay(CivilDate date) {
   if (date.day < CivilMonthLength(date.year, date.month)) {
     ++date.day;
   } else if (date.month < 12) {
     date.day = 1;
     ++date.month;
   } else {
-    date = {1, 1, date.year + 1};
+    date = CivilDate{date.year + 1, 1, 1};
   }
   return date;
 }
@@ -282,8 +282,6 @@ void WriteLines(const std::vector<std::string>& lines, std::ostream& out) {
 
 // Longest range --year, --to and --ics accept: the almanac's whole span.
 constexpr int kMaxRangeDays = (kMaximumYear - kMinimumYear + 1) * 366;
-
-CivilDate AsCivil(const SelectedDate& date) { return {date.year, date.month, date.day}; }
 
 bool operator<(const CivilDate& a, const CivilDate& b) {
   return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
@@ -369,16 +367,16 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     return Finish(out, err, 0);
   }
-  SelectedDate first;
+  CivilDate first;
   if (options->year) {
-    first = {1, 1, *options->year};
+    first = {*options->year, 1, 1};
   } else if (options->from) {
     first = *options->from;
   } else if (options->date) {
     first = *options->date;
   } else {
     const CivilDate today = systemClock.Today();
-    first = {today.day, today.month, today.year};
+    first = today;
     if (first.year < kMinimumYear || first.year > kMaximumYear) {
       err << "Das heutige Jahr " << first.year << " liegt außerhalb von 100 bis 3000.\n";
       return 2;
@@ -386,14 +384,14 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
   }
   // The calendar file covers the date's whole year unless a range is given.
   if (options->ics && !options->HasRange()) {
-    first = {1, 1, first.year};
+    first = {first.year, 1, 1};
   }
   // Check the whole range before the first line is written.
-  SelectedDate last = first;
+  CivilDate last = first;
   int days = options->days;
   if (options->year || options->to || (options->ics && !options->HasRange())) {
-    const SelectedDate end = options->to ? *options->to : SelectedDate{31, 12, first.year};
-    if (AsCivil(end) < AsCivil(first)) {
+    const CivilDate end = options->to ? *options->to : CivilDate{first.year, 12, 31};
+    if (end < first) {
       err << "Das Ende des Zeitraums liegt vor seinem Anfang.\n";
       return 2;
     }
@@ -418,12 +416,12 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
 
   HolidayTable holidays = HolidayTable::Standard();
   if (options->ics) {
-    out << IcsCalendar(InRegion(HolidaysBetween(holidays, AsCivil(first), AsCivil(last)), options->region),
+    out << IcsCalendar(InRegion(HolidaysBetween(holidays, first, last), options->region),
                        StampUtc());
     return Finish(out, err, 0);
   }
   if (options->holidays && options->HasRange()) {
-    WriteDatedHolidays(InRegion(HolidaysBetween(holidays, AsCivil(first), AsCivil(last)), options->region),
+    WriteDatedHolidays(InRegion(HolidaysBetween(holidays, first, last), options->region),
                        options->format, out);
     return Finish(out, err, 0);
   }
@@ -431,7 +429,7 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
   const FixedClock clock(systemClock.Today(), options->time ? *options->time : systemClock.Now());
   const bool keepValues = options->format != Format::kText && !options->holidays;
   int status = 0;
-  SelectedDate date = first;
+  CivilDate date = first;
   for (int i = 0; i < days && out; ++i) {
     if (i > 0) {
       if (options->format == Format::kText) {
@@ -445,7 +443,7 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     } else if (options->format == Format::kTsv) {
       out << ReportTsv(result);
     } else if (options->format == Format::kJson) {
-      out << ReportJson(AsCivil(date), result) << '\n';
+      out << ReportJson(date, result) << '\n';
     } else {
       WriteLines(result.reportLines, out);
     }

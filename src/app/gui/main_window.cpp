@@ -443,7 +443,7 @@ void MainWindow::goToToday() {
   }
 }
 
-void MainWindow::ShowDate(const SelectedDate& date) {
+void MainWindow::ShowDate(const CivilDate& date) {
   monthSpin_->SetValueSilently(date.month);
   yearSpin_->SetValueSilently(date.year);
   setGrid(GridYearFor(date.month, date.year), date.month, date.day);

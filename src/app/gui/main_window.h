@@ -56,7 +56,7 @@ class MainWindow : public QWidget {
   // Shows `date` as though it had been chosen in the controls; called after
   // show(), which opens the window on today. A year below 1000 stays in the
   // year field as typed.
-  void ShowDate(const SelectedDate& date);
+  void ShowDate(const CivilDate& date);
   void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
 
   // What the lists and the heading show now.

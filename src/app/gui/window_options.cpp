@@ -36,7 +36,7 @@ QString AsTyped(const QStringList& arguments, const QString& name) {
 // The month grid shows Gregorian months only; before the reform it shows a
 // later year's month that starts on the same weekday, which may lack a
 // 29 February the Julian year has.
-bool GridCanShow(const SelectedDate& date) {
+bool GridCanShow(const CivilDate& date) {
   const int gridYear = NeedsSubstituteGridYear(date.month, date.year) ? SubstituteGridYear(date.month, date.year)
                                                                       : date.year;
   return ClampGridDay(date.day, date.month, gridYear) == date.day;
