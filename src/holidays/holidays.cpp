@@ -323,6 +323,14 @@ std::vector<DatedHoliday> HolidayTable::MonthHolidays(int year, int month) {
   return holidays;
 }
 
+std::span<const int> MovableChurchFeastRows() {
+  static constexpr std::array<int, 23> kRows = {
+      6, 7, 8, 9, 10, 11,  // Karfreitag .. Himmelfahrt
+      kRepentanceDayRow, 15, 17, 19, 20, 25, kFourthAdventRow, 29, 30, kFirstAdventRow, 33, 34, 35,
+      kOrthodoxEasterRow, kOrthodoxPentecostRow, kHarvestFestivalRow, kTotensonntagRow};
+  return kRows;
+}
+
 const std::vector<std::string_view>& StandardHolidayRows() {
   static const std::vector<std::string_view> kRows = {
       "1,1,Neujahr",                                 // 1

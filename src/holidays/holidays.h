@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,5 +100,12 @@ class HolidayTable {
 
 // The built-in rows, "day,month,name", in row order (row 1 first).
 const std::vector<std::string_view>& StandardHolidayRows();
+
+// The rows (from 1) of the built-in table that hold the movable church
+// feasts: the days reckoned from Easter (carnival included), Orthodox Easter
+// or Advent, Bußtag, Erntedankfest and Totensonntag, in row order. Season
+// starts, summer time, Thanksgiving and Muttertag move too but are no church
+// feasts.
+std::span<const int> MovableChurchFeastRows();
 
 }  // namespace tempulo

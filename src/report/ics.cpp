@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <set>
 
 #include "time/civil.h"
 
@@ -78,11 +79,18 @@ std::string IcsCalendar(const std::vector<HolidayOnDate>& holidays, std::string_
   text += FoldIcsLine("PRODID:-//Tempulo//Almanach//DE");
   text += FoldIcsLine("CALSCALE:GREGORIAN");
   text += FoldIcsLine("METHOD:PUBLISH");
+  // A day of 5-14 October 1582 (Julian) is also a day of 15-24 October
+  // (Gregorian): a name on both is one event.
+  std::set<std::string> uids;
   for (const HolidayOnDate& holiday : holidays) {
     const FixedDay day = FixedFromCivil(holiday.date);
     const CivilDate start = GregorianFromFixed(day);
+    const std::string uid = IcsUid(start, holiday.name);
+    if (!uids.insert(uid).second) {
+      continue;
+    }
     text += FoldIcsLine("BEGIN:VEVENT");
-    text += FoldIcsLine("UID:" + IcsUid(start, holiday.name));
+    text += FoldIcsLine("UID:" + uid);
     text += FoldIcsLine("DTSTAMP:" + std::string(stampUtc));
     text += FoldIcsLine("DTSTART;VALUE=DATE:" + BasicDate(start));
     text += FoldIcsLine("DTEND;VALUE=DATE:" + BasicDate(GregorianFromFixed(day + 1)));

@@ -25,7 +25,8 @@ std::string IcsUid(CivilDate gregorian, std::string_view name);
 // The calendar of the holidays. Dates are written in the Gregorian calendar
 // the format prescribes (a Julian-calendar date before the reform becomes its
 // Gregorian day; the description keeps the Julian date). `stampUtc` is the
-// DTSTAMP value, "YYYYMMDDTHHMMSSZ".
+// DTSTAMP value, "YYYYMMDDTHHMMSSZ". A name on the same day twice (the
+// reform month names some days twice) is one event.
 std::string IcsCalendar(const std::vector<HolidayOnDate>& holidays, std::string_view stampUtc);
 
 }  // namespace tempulo

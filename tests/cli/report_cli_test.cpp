@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <map>
 #include <set>
 #include <streambuf>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "time/civil.h"
 
 namespace tempulo {
 namespace {
@@ -230,6 +234,8 @@ TEST(ReportCli, NewArgumentMistakesWriteOneGermanLineAndNothingElse) {
       {"--year", "2026", "--holidays", "--region", "XX"},
       {"--date", "2026-12-08", "--region", "BY"},
       {"--date", "2026-12-08", "--holidays", "--region=BY"},
+      {"--feasts", "2026", "--year", "2026"},
+      {"--feasts", "2026", "--date", "2026-01-01", "--ics"},
   };
   for (const auto& args : cases) {
     const CliRun run = RunCli(args);
@@ -368,8 +374,132 @@ TEST(ReportCli, CalendarFileHasCrlfLinesAndOneEventPerHoliday) {
       EXPECT_EQ(ics.out[i - 1], '\r');
     }
   }
+  // With the feasts: every holiday and every feast of the year, each once.
+  const std::string both = RunCli({"--ics", "--feasts", "2026"}).out;
+  std::set<std::string> expected;
+  for (const std::string& list : {holidays, RunCli({"--feasts", "2026"}).out}) {
+    for (const std::string& line : SplitLines(list)) {
+      expected.insert(line);
+    }
+  }
+  std::size_t withFeasts = 0;
+  for (std::size_t at = both.find("BEGIN:VEVENT"); at != std::string::npos; at = both.find("BEGIN:VEVENT", at + 1)) {
+    ++withFeasts;
+  }
+  EXPECT_EQ(withFeasts, expected.size());
+  EXPECT_NE(both.find("SUMMARY:Passahfest\r\n"), std::string::npos);
   // Without a range: the whole year of the date.
   EXPECT_EQ(RunCli({"--ics", "--date", "2026-06-01"}).out.size(), ics.out.size());
+}
+
+// --feasts 2026 against the report: every listed feast stands in the report
+// of its day, and no feast line of any day of the year is missing from the
+// list. A feast line is a festival line (empty label) or a holiday line
+// whose name the list gives somewhere in the year; the other empty-label
+// lines (day and week of the year, the Chinese year, the Maya day names,
+// PI-Silvester) are no feasts.
+TEST(ReportCli, FeastsOf2026MatchTheReportOfEveryDay) {
+  const CliRun feasts = RunCli({"--feasts", "2026"});
+  ASSERT_EQ(feasts.status, 0);
+  EXPECT_EQ(feasts.err, "");
+  std::map<std::string, std::vector<std::string>> listed;
+  std::set<std::string> names;
+  std::string previous;
+  for (const std::string& line : SplitLines(feasts.out)) {
+    ASSERT_EQ(line.size() > 11 ? line[10] : ' ', '\t') << line;
+    const std::string date = line.substr(0, 10);
+    EXPECT_LE(previous, date);
+    previous = date;
+    listed[date].push_back(line.substr(11));
+    names.insert(line.substr(11));
+  }
+  ASSERT_GT(listed.size(), 50U);
+  const CliRun year = RunCli({"--date", "2026-01-01", "--days", "365", "--time", "12:00:00"});
+  ASSERT_EQ(year.status, 0);
+  const std::vector<std::string> lines = SplitLines(year.out);
+  std::map<std::string, std::vector<std::string>> shown;
+  int day = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!lines[i].starts_with("Datum\t")) {
+      continue;
+    }
+    char date[16];
+    const CivilDate civil = CivilFromFixed(FixedFromCivil({2026, 1, 1}) + day++);
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", civil.year, civil.month, civil.day);
+    std::vector<std::string>& feastsOfDay = shown[date];
+    for (std::size_t j = i + 1; j < lines.size() && !lines[j].empty(); ++j) {
+      const std::string& line = lines[j];
+      const std::string holiday = "Feier-,Gedenktag\t";
+      if (line.starts_with(holiday) && names.contains(line.substr(holiday.size()))) {
+        feastsOfDay.push_back(line.substr(holiday.size()));
+      } else if (line.starts_with('\t') && !line.starts_with("\tJahr : ") && line != "\tPI-Silvester" &&
+                 line.find(';') == std::string::npos &&
+                 line.find(".Tag des Jahres / ") == std::string::npos) {
+        feastsOfDay.push_back(line.substr(1));
+      }
+    }
+    if (feastsOfDay.empty()) {
+      shown.erase(date);
+    }
+  }
+  EXPECT_EQ(day, 365);
+  EXPECT_EQ(listed, shown);
+}
+
+TEST(ReportCli, FromGoesToTheCivilDayOfAnotherCalendarsDate) {
+  const struct {
+    std::vector<std::string> args;
+    std::vector<std::string> dates;
+  } cases[] = {
+      {{"--from", "jewish:5790-1-15"}, {"18.April 2030"}},
+      {{"--from", "chinese:4724-1-1"}, {"17.Februar 2026"}},
+      {{"--from", "maya:13.0.0.0.0"}, {"21.Dezember 2012"}},
+      {{"--from", "islamic:1450-1-1"}, {"25.Mai 2028"}},
+      {{"--from", "2026-12-08"}, {"8.Dezember 2026"}},
+      {{"--from", "julian:1582-10-4", "--days", "2"}, {"4.Oktober 1582", "5.Oktober 1582"}},
+      {{"--from", "coptic_ethiopian:1743-1-1", "--days", "2"}, {"11.September 2026", "12.September 2026"}},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = RunCli(c.args);
+    EXPECT_EQ(run.status, 0) << c.args[1] << ": " << run.err;
+    EXPECT_EQ(DateLines(run.out), c.dates) << c.args[1];
+  }
+  // The same report as --date, and the same month list with --holidays.
+  EXPECT_EQ(RunCli({"--from", "jewish:5790-1-15", "--time", "12:00:00"}).out,
+            RunCli({"--date", "2030-04-18", "--time", "12:00:00"}).out);
+  EXPECT_EQ(RunCli({"--from", "maya:13.0.0.0.0", "--holidays"}).out,
+            RunCli({"--date", "2012-12-21", "--holidays"}).out);
+}
+
+TEST(ReportCli, FromAndFeastsRefuseWithOneGermanLine) {
+  const struct {
+    std::vector<std::string> args;
+    const char* why;
+  } cases[] = {
+      {{"--from"}, "Nach --from fehlt der Wert.\n"},
+      {{"--from", "jewish:5786-8-30"}, "Den 30. Heshvan gibt es im Jahr 5786 nicht (Heshvan hat 29 Tage).\n"},
+      {{"--from", "jewish:5785-13-1"}, "Das Jahr 5785 hat keinen Monat Adar 2.\n"},
+      {{"--from", "mars:1-1-1"},
+       "Den Kalender \"mars\" kennt --from nicht (Liste: tempulo-report --from help).\n"},
+      {{"--from", "maya:13.0.0.0.0", "--date", "2000-01-01"},
+       "Die Angaben --date und --from schließen einander aus.\n"},
+      {{"--date", "2000-01-01", "--from", "maya:13.0.0.0.0"},
+       "Die Angaben --date und --from schließen einander aus.\n"},
+      {{"--from", "julian:3000-12-10", "--days", "20"}, "Die 20 Tage reichen über das Jahr 3000 hinaus.\n"},
+      {{"--feasts", "99"}, "Das Jahr \"99\" für --feasts liegt nicht zwischen 100 und 3000.\n"},
+      {{"--feasts", "x"}, "Das Jahr \"x\" für --feasts liegt nicht zwischen 100 und 3000.\n"},
+      {{"--feasts"}, "Nach --feasts fehlt der Wert.\n"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = RunCli(c.args);
+    EXPECT_EQ(run.status, 2) << c.args[0];
+    EXPECT_EQ(run.out, "") << c.args[0];
+    EXPECT_EQ(run.err, c.why);
+  }
+  const CliRun help = RunCli({"--from", "help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("  chinese "), std::string::npos);
+  EXPECT_NE(help.out.find("B.K.T.U.K"), std::string::npos);
 }
 
 }  // namespace

@@ -265,6 +265,14 @@ TEST(Ics, TextEscapesAndStableUids) {
   EXPECT_NE(calendar.find("DTSTART;VALUE=DATE:15821014\r\nDTEND;VALUE=DATE:15821015\r\n"), std::string::npos);
   EXPECT_NE(calendar.find("DTSTART;VALUE=DATE:15821015\r\nDTEND;VALUE=DATE:15821016\r\n"), std::string::npos);
   EXPECT_NE(calendar.find("DESCRIPTION:Im julianischen Kalender: 4.10.1582\r\n"), std::string::npos);
+  // 8 October (Julian) and 18 October (Gregorian) 1582 are one day.
+  const std::string twice = IcsCalendar({{{1582, 10, 8}, "Fest"}, {{1582, 10, 18}, "Fest"}, {{1582, 10, 18}, "Anderes"}},
+                                        "20261208T120000Z");
+  std::size_t events = 0;
+  for (std::size_t at = twice.find("BEGIN:VEVENT"); at != std::string::npos; at = twice.find("BEGIN:VEVENT", at + 1)) {
+    ++events;
+  }
+  EXPECT_EQ(events, 2U);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@ unique UID, and a re-import of the parsed calendar gives the same list.
     check_ics.py TEMPULO-REPORT
 """
 import datetime
+import json
 import subprocess
 import sys
 import warnings
@@ -29,8 +30,9 @@ def events(calendar):
                   for e in calendar.walk("VEVENT"))
 
 
-for year in (2026, 1582):
-    raw = subprocess.run([binary, "--ics", "--year", str(year)], capture_output=True, check=True).stdout
+for year, feasts in ((2026, False), (1582, False), (2026, True), (1582, True)):
+    args = ["--ics", "--feasts", str(year)] if feasts else ["--ics", "--year", str(year)]
+    raw = subprocess.run([binary, *args], capture_output=True, check=True).stdout
     if b"\n" in raw.replace(b"\r\n", b""):
         failures.append(f"{year}: Zeilenende ohne CR")
     if any(len(line) > 75 for line in raw.split(b"\r\n")):
@@ -46,10 +48,18 @@ for year in (2026, 1582):
     listed = []
     holidays = subprocess.run([binary, "--holidays", "--year", str(year), "--format", "json"],
                               capture_output=True, check=True).stdout.decode()
-    import json
     for line in holidays.splitlines():
         item = json.loads(line)
         listed.append((item["name"], gregorian(item["date"], item["calendar"] == "julian")))
+    if feasts:
+        # The feasts of other religions join them; a movable church feast
+        # that both lists name stays one event.
+        text = subprocess.run([binary, "--feasts", str(year)], capture_output=True, check=True).stdout.decode()
+        for line in text.splitlines():
+            date, name = line.split("\t", 1)
+            julian = date < "1582-10-15"
+            listed.append((name, gregorian(date, julian)))
+        listed = sorted(set(listed))
     found = events(calendar)
     as_list = sorted((name, start) for name, start, _, _ in found)
     if as_list != sorted(listed):
@@ -63,7 +73,7 @@ for year in (2026, 1582):
         failures.append(f"{year}: ein Termin dauert nicht genau einen Tag")
     if events(icalendar.Calendar.from_ical(calendar.to_ical())) != found:
         failures.append(f"{year}: erneuter Import ergibt eine andere Liste")
-    print(f"{year}: {len(found)} Termine")
+    print(f"{year}{' mit Festen' if feasts else ''}: {len(found)} Termine")
 
 for failure in failures:
     print(failure)

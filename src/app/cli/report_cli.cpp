@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/report_cli.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <nlohmann/json.hpp>
@@ -9,7 +11,9 @@
 #include <string_view>
 #include <tuple>
 
+#include "report/calendar_lookup.h"
 #include "report/date_argument.h"
+#include "report/feasts.h"
 #include "report/holiday_lines.h"
 #include "report/ics.h"
 #include "report/structured_output.h"
@@ -24,8 +28,10 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Aufruf: tempulo-report [--date JJJJ-MM-TT] [--days N] [--time HH:MM:SS] [--holidays]\n"
-    "                       [--year JAHR | --from JJJJ-MM-TT --to JJJJ-MM-TT] [--format FORM] [--ics]\n"
-    "                       [--region KÜRZEL]\n"
+    "                       [--year JAHR | --from DATUM --to JJJJ-MM-TT] [--format FORM]\n"
+    "                       [--ics] [--region KÜRZEL]\n"
+    "        tempulo-report --from KALENDER:DATUM [--days N] [--time HH:MM:SS] [--holidays]\n"
+    "        tempulo-report --feasts JAHR [--ics]\n"
     "\n"
     "Gibt den Tagesbericht des Almanachs aus, Zeile für Zeile wie im Fenster.\n"
     "Jede Angabe mit Wert geht auch in der Form --date=JJJJ-MM-TT.\n"
@@ -35,8 +41,7 @@ constexpr std::string_view kUsage =
     "  --days N           N aufeinanderfolgende Tage ab dem Datum (1 bis 100000),\n"
     "                     durch eine Leerzeile getrennt\n"
     "  --year JAHR        alle Tage des Jahres (100 bis 3000)\n"
-    "  --from JJJJ-MM-TT  erster Tag eines Zeitraums (wie --date)\n"
-    "  --to JJJJ-MM-TT    letzter Tag des Zeitraums, einschließlich\n"
+    "  --to JJJJ-MM-TT    mit --date oder --from: letzter Tag eines Zeitraums, einschließlich\n"
     "  --time HH:MM:SS    Uhrzeit für Sternzeit und Marsdatum; ohne Angabe: jetzt\n"
     "  --format FORM      text (wie im Fenster, Vorgabe), tsv (Kennung, Bezeichnung, Wert\n"
     "                     je Zeile) oder json (ein JSON-Objekt je Tag und Zeile)\n"
@@ -46,6 +51,11 @@ constexpr std::string_view kUsage =
     "  --region KÜRZEL    mit --ics und datierten Feiertagen: nur die gesetzlichen der Region\n"
     "                     (BW, BY, ..., TH, AT, CH; alle: jeder Feiertag)\n"
     "  --entries          die Einträge des Berichts: Kennung, Bezeichnung, Jahre\n"
+    "  --from KALENDER:DATUM  Starttag als Datum eines anderen Kalenders, etwa\n"
+    "                     jewish:5790-1-15 oder maya:13.0.0.0.0 (statt --date);\n"
+    "                     --from help nennt die Kalender und ihre Formen\n"
+    "  --feasts JAHR      die Feste des Jahres: Datum, Tabulator, Name; mit --ics\n"
+    "                     Feiertage und Feste des Jahres als iCalendar-Datei\n"
     "  --version          Name und Version\n"
     "  --help             diese Hilfe\n"
     "\n"
@@ -76,15 +86,17 @@ struct Options {
   bool entries = false;
   bool help = false;
   bool version = false;
+  bool fromHelp = false;
+  std::optional<int> feastsYear;
 
-  // A range of days was asked for, not the single day of --date.
-  bool HasRange() const { return seenDays || year || from || to; }
+  // A range of days was asked for, not the single day of --date or --from.
+  bool HasRange() const { return seenDays || year || to; }
 };
 
-// The first day of a range given by --from. One function, so that other
-// kinds of start day have one place to go.
+// The first day given by --from: a date of any calendar ("jewish:5787-9-28")
+// or a plain civil date.
 std::optional<CivilDate> ParseFromArgument(std::string_view text, std::string& why) {
-  return ParseDateArgument(text, why);
+  return ParseAnyDateArgument(text, why);
 }
 
 std::optional<TimeOfDay> ParseTime(std::string_view text) {
@@ -110,6 +122,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   bool seenFrom = false;
   bool seenTo = false;
   bool seenFormat = false;
+  bool seenFeasts = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string_view arg = args[i];
     // "--option=value" reads as "--option value".
@@ -184,15 +197,13 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         return std::nullopt;
       }
       options.year = *year;
-    } else if (arg == "--from" || arg == "--to") {
-      const bool isFrom = arg == "--from";
-      const auto value = takesValue(isFrom ? seenFrom : seenTo);
+    } else if (arg == "--to") {
+      const auto value = takesValue(seenTo);
       if (!value) {
         return std::nullopt;
       }
-      auto& target = isFrom ? options.from : options.to;
-      target = isFrom ? ParseFromArgument(*value, why) : ParseDateArgument(*value, why);
-      if (!target) {
+      options.to = ParseDateArgument(*value, why);
+      if (!options.to) {
         return std::nullopt;
       }
     } else if (arg == "--help" || arg == "-h") {
@@ -206,10 +217,42 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!value) {
         return std::nullopt;
       }
+      if (seenFrom) {
+        why = "Die Angaben --date und --from schließen einander aus.";
+        return std::nullopt;
+      }
       options.date = ParseDateArgument(*value, why);
       if (!options.date) {
         return std::nullopt;
       }
+    } else if (arg == "--from") {
+      const auto value = takesValue(seenFrom);
+      if (!value) {
+        return std::nullopt;
+      }
+      if (seenDate) {
+        why = "Die Angaben --date und --from schließen einander aus.";
+        return std::nullopt;
+      }
+      if (*value == "help") {
+        options.fromHelp = true;
+        continue;
+      }
+      options.from = ParseFromArgument(*value, why);
+      if (!options.from) {
+        return std::nullopt;
+      }
+    } else if (arg == "--feasts") {
+      const auto value = takesValue(seenFeasts);
+      if (!value) {
+        return std::nullopt;
+      }
+      const auto year = ParseDecimal(*value, 4);
+      if (!year || *year < kMinimumYear || *year > kMaximumYear) {
+        why = "Das Jahr \"" + std::string(*value) + "\" für --feasts liegt nicht zwischen 100 und 3000.";
+        return std::nullopt;
+      }
+      options.feastsYear = *year;
     } else if (arg == "--days") {
       const auto value = takesValue(seenDays);
       if (!value) {
@@ -251,6 +294,11 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   }
   if (options.seenRegion && !options.ics && !(options.holidays && options.HasRange())) {
     why = "--region gilt für --ics und für --holidays mit --year, --from/--to oder --days.";
+    return std::nullopt;
+  }
+  if (options.feastsYear && (options.year || options.from || options.to || options.seenDays || options.date)) {
+    why = "--feasts nennt das Jahr selbst und lässt sich nicht mit --date, --from, --to, --year oder --days "
+          "verbinden.";
     return std::nullopt;
   }
   if (options.ics && options.format != Format::kText) {
@@ -313,6 +361,25 @@ std::vector<HolidayOnDate> InRegion(std::vector<HolidayOnDate> list, Region regi
   return list;
 }
 
+// The holidays and the feasts of other religions together, in date order,
+// each (date, name) once: the feasts repeat the holiday list's movable
+// church feasts.
+std::vector<HolidayOnDate> WithFeasts(std::vector<HolidayOnDate> list, int year) {
+  for (Feast& feast : FeastsOfYear(year)) {
+    list.push_back({feast.date, std::move(feast.name)});
+  }
+  std::stable_sort(list.begin(), list.end(), [](const HolidayOnDate& a, const HolidayOnDate& b) {
+    return FixedFromCivil(a.date) < FixedFromCivil(b.date);
+  });
+  std::vector<HolidayOnDate> unique;
+  for (HolidayOnDate& entry : list) {
+    if (std::find(unique.begin(), unique.end(), entry) == unique.end()) {
+      unique.push_back(std::move(entry));
+    }
+  }
+  return unique;
+}
+
 // DTSTAMP: SOURCE_DATE_EPOCH when set (reproducible files), else now.
 std::string StampUtc() {
   std::time_t now = std::time(nullptr);
@@ -342,6 +409,15 @@ int Finish(std::ostream& out, std::ostream& err, int status) {
   return status;
 }
 
+// "JJJJ-MM-TT<TAB>name", one feast a line, in date order.
+void WriteFeasts(int year, std::ostream& out) {
+  for (const Feast& feast : FeastsOfYear(year)) {
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", feast.date.year, feast.date.month, feast.date.day);
+    out << date << '\t' << feast.name << '\n';
+  }
+}
+
 }  // namespace
 
 int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -360,6 +436,14 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     out << "tempulo-report " << TEMPULO_VERSION << '\n';
     return Finish(out, err, 0);
   }
+  if (options->fromHelp) {
+    out << LookupHelpText();
+    return Finish(out, err, 0);
+  }
+  if (options->feastsYear && !options->ics) {
+    WriteFeasts(*options->feastsYear, out);
+    return Finish(out, err, 0);
+  }
   if (options->entries) {
     // The registry's identifiers are what scripts name entries by.
     for (const ReportEntry& entry : ReportEntries()) {
@@ -368,8 +452,8 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     return Finish(out, err, 0);
   }
   CivilDate first;
-  if (options->year) {
-    first = {*options->year, 1, 1};
+  if (options->year || options->feastsYear) {
+    first = {options->year ? *options->year : *options->feastsYear, 1, 1};
   } else if (options->from) {
     first = *options->from;
   } else if (options->date) {
@@ -416,8 +500,11 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
 
   HolidayTable holidays = HolidayTable::Standard();
   if (options->ics) {
-    out << IcsCalendar(InRegion(HolidaysBetween(holidays, first, last), options->region),
-                       StampUtc());
+    std::vector<HolidayOnDate> events = InRegion(HolidaysBetween(holidays, first, last), options->region);
+    if (options->feastsYear) {
+      events = WithFeasts(std::move(events), *options->feastsYear);
+    }
+    out << IcsCalendar(events, StampUtc());
     return Finish(out, err, 0);
   }
   if (options->holidays && options->HasRange()) {

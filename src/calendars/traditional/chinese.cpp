@@ -21,6 +21,16 @@ constexpr double kChinaOffsetFrom1929 = 1.0 / 3.0;
 constexpr double kChinaOffsetBefore1929 = 0.32337962962962963;  // 7 h 45 min 40 s
 constexpr int kElapsedYearOffset = 2636;
 
+// The search for a Chinese month moves by whole months from a first guess
+// that lies within a month or two of it; a few steps always suffice.
+constexpr int kMaxMonthSearchSteps = 8;
+// Days from 1 January to the middle of the first month: Chinese New Year
+// falls between about 21 January and 20 February (proleptic Gregorian).
+constexpr int kMidFirstMonthFromJanuary = 49;
+constexpr int kMidMonth = 14;
+constexpr int kLongestChineseMonth = 30;
+constexpr int kShortestChineseMonth = 29;
+
 // The leap-month walk visits each month of one solstice-to-solstice span
 // (13 at most) once; the cap lies far above that and only ends a walk over
 // astronomy that misbehaves.
@@ -223,6 +233,55 @@ ChineseDateRecord ChineseDate(double dateValue, const ChineseAstronomy& astronom
   r.cycle = (sinceEpoch >= 0 ? sinceEpoch / 60 : -((59 - sinceEpoch) / 60)) + 1;
   r.yearInCycle = PositiveRemainder(r.elapsedYears, 60);
   return r;
+}
+
+namespace {
+
+// A month's place in the sequence of months: two steps per numbered month,
+// the leap month in between its number and the next.
+long long MonthPosition(long long elapsedYears, int month, bool leapMonth) {
+  return 2 * (12 * elapsedYears + month - 1) + (leapMonth ? 1 : 0);
+}
+
+}  // namespace
+
+std::optional<FixedDay> FixedFromChinese(int elapsedYears, int month, bool leapMonth, int day) {
+  const int civilYear = elapsedYears - kElapsedYearOffset - 1;
+  if (civilYear < 1 || civilYear > 9999 || month < 1 || month > 12 || day < 1 || day > kLongestChineseMonth) {
+    return std::nullopt;
+  }
+  const long long target = MonthPosition(elapsedYears, month, leapMonth);
+  FixedDay guess = FixedFromGregorian({civilYear, 1, 1}) + kMidFirstMonthFromJanuary +
+                   static_cast<std::int64_t>(std::lround(static_cast<double>(kSynodicMonth) * (month - 1))) +
+                   (leapMonth ? kLongestChineseMonth : 0);
+  long long lastDifference = 0;
+  for (int step = 0; step < kMaxMonthSearchSteps; ++step) {
+    const ChineseDateRecord found = ChineseDate(DateValueOf(guess));
+    const long long difference = target - MonthPosition(found.elapsedYears, found.month, found.isLeapMonth);
+    if (difference == 0) {
+      const FixedDay monthStart = guess - (found.day - 1);
+      if (day > kShortestChineseMonth) {
+        const double next = ChineseNewMoonOnOrAfter(DateValueOf(monthStart) + 1);
+        if (FixedFromDateValue(next) - monthStart < day) {
+          return std::nullopt;
+        }
+      }
+      return monthStart + (day - 1);
+    }
+    // The leap month sought lies between two neighbouring months: the year
+    // has none after this month.
+    if ((difference == 1 && lastDifference == -1) || (difference == -1 && lastDifference == 1)) {
+      return std::nullopt;
+    }
+    lastDifference = difference;
+    // Half a step is a leap month away: still a whole month to move. The
+    // next guess is taken from the middle of the month found, so that the
+    // months' unequal lengths cannot carry it onto a month's edge.
+    const long long months = difference > 0 ? (difference + 1) / 2 : (difference - 1) / 2;
+    guess = guess - (found.day - 1) + kMidMonth +
+            static_cast<std::int64_t>(std::lround(static_cast<double>(kSynodicMonth) * months));
+  }
+  return std::nullopt;
 }
 
 }  // namespace tempulo

@@ -9,6 +9,10 @@
 // time; an instant becomes the day that contains it.
 #pragma once
 
+#include <optional>
+
+#include "time/day_count.h"
+
 namespace tempulo {
 
 struct ChineseDateRecord {
@@ -57,6 +61,13 @@ bool ChineseNoMajorTerm(double monthStart);
 bool ChinesePriorLeapMonth(double yearStart, double monthStart);
 
 ChineseDateRecord ChineseDate(double dateValue);
+
+// The day of a Chinese date: the year as ChineseDateRecord::elapsedYears
+// counts it, the month 1..12, whether it is the leap month after that month,
+// and the day 1..30. Empty when the year has no such month (a leap month the
+// year lacks) or the month no such day. Years whose new year lies in the
+// civil years 1 to 9999.
+std::optional<FixedDay> FixedFromChinese(int elapsedYears, int month, bool leapMonth, int day);
 ChineseDateRecord ChineseDate(double dateValue, const ChineseAstronomy& astronomy);
 
 }  // namespace tempulo

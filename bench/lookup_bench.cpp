@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "report/calendar_lookup.h"
+#include "report/feasts.h"
+
+namespace tempulo {
+namespace {
+
+// One lookup of "CALENDAR:DATE" as --from and the window's dialog do it:
+// parsing, conversion and the check that the report shows this very date.
+void BM_LookUpDate(benchmark::State& state, const char* text) {
+  const std::string argument(text);
+  for (auto _ : state) {
+    std::string why;
+    benchmark::DoNotOptimize(ParseAnyDateArgument(argument, why));
+  }
+}
+BENCHMARK_CAPTURE(BM_LookUpDate, Julian, "julian:1582-10-4");
+BENCHMARK_CAPTURE(BM_LookUpDate, Islamic, "islamic:1450-1-1");
+BENCHMARK_CAPTURE(BM_LookUpDate, Jewish, "jewish:5790-1-15");
+BENCHMARK_CAPTURE(BM_LookUpDate, JewishMissingDay, "jewish:5786-8-30");
+BENCHMARK_CAPTURE(BM_LookUpDate, Maya, "maya:13.0.0.0.0");
+BENCHMARK_CAPTURE(BM_LookUpDate, FrenchRepublican, "french_republican:240-1-1");
+BENCHMARK_CAPTURE(BM_LookUpDate, Ethiopian, "ethiopian:2016-13-5");
+BENCHMARK_CAPTURE(BM_LookUpDate, Bahai, "bahai:183-19-4");
+BENCHMARK_CAPTURE(BM_LookUpDate, Iranian, "iranian:1403-12-29");
+// The Chinese calendar: New Year, late in a year with a leap month, the
+// leap month itself, a leap month the year lacks, and a medieval year.
+BENCHMARK_CAPTURE(BM_LookUpDate, ChineseNewYear, "chinese:4724-1-1");
+BENCHMARK_CAPTURE(BM_LookUpDate, ChineseLeapYearLate, "chinese:4721-11-8");
+BENCHMARK_CAPTURE(BM_LookUpDate, ChineseLeapMonth, "chinese:4721-2tan-30");
+BENCHMARK_CAPTURE(BM_LookUpDate, ChineseMissingLeapMonth, "chinese:4722-2tan-1");
+BENCHMARK_CAPTURE(BM_LookUpDate, Chinese1300, "chinese:3998-6-1");
+
+void BM_FeastsOfYear(benchmark::State& state) {
+  const auto year = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FeastsOfYear(year));
+  }
+}
+BENCHMARK(BM_FeastsOfYear)->Arg(2026)->Arg(2023)->Arg(1582)->Arg(300)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tempulo
