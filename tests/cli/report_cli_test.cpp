@@ -304,6 +304,9 @@ TEST(ReportCli, DatedHolidayListsNameEachHolidayOnce) {
     }
   }
   EXPECT_EQ(lines, fromMonths);
+  // The month's list for scripts: dated.
+  EXPECT_EQ(RunCli({"--date", "2026-12-08", "--holidays", "--format", "tsv"}).out,
+            RunCli({"--from", "2026-12-01", "--to", "2026-12-31", "--holidays"}).out);
   // Two days: only their holidays.
   EXPECT_EQ(RunCli({"--date", "2026-12-25", "--days", "2", "--holidays"}).out,
             "2026-12-25\tWeihnachten\n2026-12-26\tWeihnachten\n");

@@ -45,8 +45,8 @@ constexpr std::string_view kUsage =
     "  --time HH:MM:SS    Uhrzeit für Sternzeit und Marsdatum; ohne Angabe: jetzt\n"
     "  --format FORM      text (wie im Fenster, Vorgabe), tsv (Kennung, Bezeichnung, Wert\n"
     "                     je Zeile) oder json (ein JSON-Objekt je Tag und Zeile)\n"
-    "  --holidays         statt des Berichts die Feiertage des Monats; mit --days, --year\n"
-    "                     oder --from/--to jeder Feiertag des Zeitraums einmal mit Datum\n"
+    "  --holidays         statt des Berichts die Feiertage des Monats; mit --days, --year,\n"
+    "                     --to oder --format tsv/json jeder Feiertag einmal mit Datum\n"
     "  --ics              die Feiertage des Jahres (oder Zeitraums) als iCalendar-Datei\n"
     "  --region KÜRZEL    mit --ics und datierten Feiertagen: nur die gesetzlichen der Region\n"
     "                     (BW, BY, ..., TH, AT, CH; alle: jeder Feiertag)\n"
@@ -510,6 +510,14 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
   if (options->holidays && options->HasRange()) {
     WriteDatedHolidays(InRegion(HolidaysBetween(holidays, first, last), options->region),
                        options->format, out);
+    return Finish(out, err, 0);
+  }
+  if (options->holidays && options->format != Format::kText) {
+    // The month's list has no dates of its own; for scripts it is the dated
+    // list of the month.
+    const CivilDate monthStart{first.year, first.month, 1};
+    const CivilDate monthEnd{first.year, first.month, CivilMonthLength(first.year, first.month)};
+    WriteDatedHolidays(HolidaysBetween(holidays, monthStart, monthEnd), options->format, out);
     return Finish(out, err, 0);
   }
 
