@@ -235,6 +235,7 @@ TEST(ReportCli, NewArgumentMistakesWriteOneGermanLineAndNothingElse) {
       {"--date", "2026-12-08", "--region", "BY"},
       {"--date", "2026-12-08", "--holidays", "--region=BY"},
       {"--feasts", "2026", "--year", "2026"},
+      {"--date", "1003-02-01", "--to", "1003-02-29", "--holidays"},
       {"--feasts", "2026", "--date", "2026-01-01", "--ics"},
   };
   for (const auto& args : cases) {

@@ -479,6 +479,12 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
       err << "Das Ende des Zeitraums liegt vor seinem Anfang.\n";
       return 2;
     }
+    // --date accepts a Julian 29 February of a common year (its report is
+    // "Fehler!"); a walk through the calendar never reaches it.
+    if (end.day > CivilMonthLength(end.year, end.month)) {
+      err << "Den letzten Tag " << IsoDate(end) << " gibt es im Kalender des Jahres nicht.\n";
+      return 2;
+    }
     days = 1;
     while (!(last == end) && days < kMaxRangeDays) {
       last = NextCivilDay(last);
