@@ -95,6 +95,24 @@ TEST(StructuredOutput, TsvRowsAreTheTextLinesWithStableIdentifiers) {
   }
 }
 
+// The table of line identifiers is not stale: each of its lines turns up in
+// the sampled reports (PI-Silvester, one day in about a year, aside).
+TEST(StructuredOutput, EveryLineIdentifierOfTheTableNamesARealLine) {
+  HolidayTable holidays = HolidayTable::Standard();
+  const FixedClock clock({2026, 12, 8}, {12, 0, 0});
+  std::set<std::string> seen;
+  for (const CivilDate& date : SampleDays()) {
+    for (const auto& [id, value] : ValuesById(ReportTsv(Refresh(date, holidays, clock, true)))) {
+      seen.insert(id);
+    }
+  }
+  for (const ReportLineIdRow& row : ReportLineIds()) {
+    if (row.id != "pi.new_years_eve") {
+      EXPECT_TRUE(seen.count(std::string(row.id)) > 0) << row.id;
+    }
+  }
+}
+
 // The typed values word to the text: dates with month names, the festival
 // and holiday lists, the Julian Date, and every time of the sun and moon.
 TEST(StructuredOutput, JsonValuesWordToTheirLines) {
