@@ -163,6 +163,7 @@ void AddMatching(std::span<const FestivalRow> rows, int first, int second, Repor
   for (const FestivalRow& row : rows) {
     if (row.first == first && row.second == second) {
       report.Add("", FestivalName(row.nameIndex));
+      report.Append("festivals", FestivalName(row.nameIndex));
     }
   }
 }
@@ -185,6 +186,7 @@ void AddJewishFestivals(const JewishDay& date, Report& report) {
   // The eight days of Passover, 15 to 21 Nisan, after the table's rows.
   if (date.month == 1 && date.day >= 15 && date.day <= 21) {
     report.Add("", "Passahfest");
+    report.Append("festivals", "Passahfest");
   }
 }
 
@@ -213,6 +215,7 @@ void AddEthiopianFestivals(const EthiopianFestivalDay& day, Report& report) {
     }
     if (matches) {
       report.Add("", FestivalName(row.nameIndex));
+      report.Append("festivals", FestivalName(row.nameIndex));
     }
   }
 }

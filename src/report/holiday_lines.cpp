@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "report/refresh.h"
 #include "time/utf8.h"
 
 namespace tempulo {
@@ -30,8 +31,34 @@ void AddHolidayReportLines(const std::vector<DatedHoliday>& holidays, int day, R
   for (const DatedHoliday& holiday : holidays) {
     if (holiday.day == day) {
       report.Add(Utf8Left(std::string(kReportLabel) + holiday.name, kMaxHolidayReportLineLength));
+      // The whole name: the line cuts it to the list's width.
+      report.Append("holidays", holiday.name);
     }
   }
+}
+
+std::vector<HolidayOnDate> HolidaysBetween(HolidayTable& table, CivilDate first, CivilDate last) {
+  std::vector<HolidayOnDate> found;
+  const auto key = [](int year, int month, int day) { return (year * 100LL + month) * 100 + day; };
+  const long long from = key(first.year, first.month, first.day);
+  const long long to = key(last.year, last.month, last.day);
+  int year = first.year < kMinimumYear ? kMinimumYear : first.year;
+  int month = first.year < kMinimumYear ? 1 : first.month;
+  // At most every month of the almanac's range.
+  constexpr int kMaxMonths = (kMaximumYear - kMinimumYear + 1) * 12;
+  for (int step = 0; step < kMaxMonths && year <= kMaximumYear && key(year, month, 1) <= to; ++step) {
+    for (const DatedHoliday& holiday : table.MonthHolidays(year, month)) {
+      const long long at = key(year, month, holiday.day);
+      if (at >= from && at <= to) {
+        found.push_back({{year, month, holiday.day}, holiday.name});
+      }
+    }
+    if (++month > 12) {
+      month = 1;
+      ++year;
+    }
+  }
+  return found;
 }
 
 }  // namespace tempulo

@@ -10,6 +10,7 @@
 
 #include "holidays/holidays.h"
 #include "report/report.h"
+#include "time/civil.h"
 
 namespace tempulo {
 
@@ -17,5 +18,17 @@ inline constexpr std::size_t kMaxHolidayReportLineLength = 55;
 
 std::vector<std::string> HolidayListLines(const std::vector<DatedHoliday>& holidays);
 void AddHolidayReportLines(const std::vector<DatedHoliday>& holidays, int day, Report& report);
+
+// A holiday on its civil date (Julian-calendar dates up to 14 October 1582).
+struct HolidayOnDate {
+  CivilDate date;
+  std::string name;
+  friend bool operator==(const HolidayOnDate&, const HolidayOnDate&) = default;
+};
+
+// Every holiday of the month lists whose date lies in first..last (civil
+// dates, first not after last), each once, by date and in list order within
+// a day. Years outside 100..3000 add nothing.
+std::vector<HolidayOnDate> HolidaysBetween(HolidayTable& table, CivilDate first, CivilDate last);
 
 }  // namespace tempulo

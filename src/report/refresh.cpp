@@ -126,10 +126,10 @@ std::string ErrorMessageText(std::string_view message) {
   return text;
 }
 
-RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock) {
+RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock, bool keepValues) {
   RefreshResult result;
   result.caption = WindowCaption(date);
-  Report report;
+  Report report(keepValues);
   report.Add(DateLine(date));
   report.Add(" ");
   try {
@@ -142,6 +142,10 @@ RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock
   }
   result.heading = report.Heading();
   result.reportLines = report.Lines();
+  if (keepValues) {
+    result.lineEntries = report.LineEntries();
+    result.fields = report.Fields();
+  }
   return result;
 }
 

@@ -74,10 +74,15 @@ struct RefreshResult {
   std::vector<std::string> holidayLines;  // the month's list
   std::vector<std::string> reportLines;   // the report list
   std::optional<std::string> error;       // the message of an error that ended the refresh
+  // With keepValues only: the entry of each report line and the typed values
+  // the lines are worded from.
+  std::vector<std::string_view> lineEntries;
+  std::vector<ReportField> fields;
 };
 
 // One refresh for a selected date: caption, the month's holiday list and the
 // report. An error ends it where it arose; the lines written so far stay.
-RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock);
+RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
+                      bool keepValues = false);
 
 }  // namespace tempulo

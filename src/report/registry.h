@@ -30,6 +30,21 @@ std::span<const ReportEntry> ReportEntries();
 // nullptr for an unknown identifier.
 const ReportEntry* FindReportEntry(std::string_view id);
 
+// The stable identifier of one report line. An entry's first line (and every
+// line of an entry without a label of its own, like its festivals) carries
+// the entry's identifier; its further lines "entry.part" ("mars.darian",
+// "jewish.festival"). Lines before the entries: "date", "holiday"; a line
+// the registry does not know: the entry's identifier.
+std::string_view ReportLineId(std::string_view entryId, std::string_view label);
+
+struct ReportLineIdRow {
+  std::string_view entry;
+  std::string_view label;
+  std::string_view id;
+};
+// The lines with identifiers of their own, in report order.
+std::span<const ReportLineIdRow> ReportLineIds();
+
 // The wording of each entry, by family.
 void AddWeekday(DayValues& c, Report& r);
 void AddDayAndWeekOfYear(DayValues& c, Report& r);

@@ -73,9 +73,46 @@ constexpr std::array<ReportEntry, 42> kEntries = {{
     {"sun_moon", "Morgendämmerung", 1900, kLast, AddSunAndMoon},
 }};
 
+// The further lines of the entries that word more than one: their labels as
+// the report writes them and the identifiers that name them.
+constexpr std::array<ReportLineIdRow, 21> kLineIds = {{
+    {"", "Datum", "date"},
+    {"", "Feier-,Gedenktag", "holiday"},
+    {"jewish", "", "jewish.festival"},
+    {"maya", "", "maya.tzolkin_haab"},
+    {"coptic_ethiopian", "Äthiopischer Kalender", "coptic_ethiopian.ethiopian"},
+    {"mars", "Darischer Marskalender", "mars.darian"},
+    {"pi", "", "pi.new_years_eve"},
+    {"sun_moon", "Abenddämmerung", "sun_moon.civil_dusk"},
+    {"sun_moon", "Mondalter", "sun_moon.moon_age"},
+    {"sun_moon", "Aktuelle Phase", "sun_moon.moon_phase"},
+    {"sun_moon", "Mondabstand", "sun_moon.moon_distance"},
+    {"sun_moon", "Nächster Neumond", "sun_moon.next_new_moon"},
+    {"sun_moon", "Nächstes 1.Viertel", "sun_moon.next_first_quarter"},
+    {"sun_moon", "Nächster Vollmond", "sun_moon.next_full_moon"},
+    {"sun_moon", "Nächstes 3.Viertel", "sun_moon.next_last_quarter"},
+    {"sun_moon", "Mondaufgang", "sun_moon.moonrise"},
+    {"sun_moon", "Mondkulmination", "sun_moon.moon_transit"},
+    {"sun_moon", "Monduntergang", "sun_moon.moonset"},
+    {"sun_moon", "Sonnenaufgang", "sun_moon.sunrise"},
+    {"sun_moon", "Sonnenkulmination", "sun_moon.sun_transit"},
+    {"sun_moon", "Sonnenuntergang", "sun_moon.sunset"},
+}};
+
 }  // namespace
 
 std::span<const ReportEntry> ReportEntries() { return kEntries; }
+
+std::string_view ReportLineId(std::string_view entryId, std::string_view label) {
+  for (const ReportLineIdRow& row : kLineIds) {
+    if (row.entry == entryId && row.label == label) {
+      return row.id;
+    }
+  }
+  return entryId;
+}
+
+std::span<const ReportLineIdRow> ReportLineIds() { return kLineIds; }
 
 const ReportEntry* FindReportEntry(std::string_view id) {
   const auto* found = std::find_if(kEntries.begin(), kEntries.end(),
@@ -110,22 +147,27 @@ void AddSunAndMoonBlock(double dateValue, Report& report) {
   const DayEvents sun(true, day, kObserverLatitude, kObserverLongitude);
   const DayEvents moon(false, day, kObserverLatitude, kObserverLongitude);
   Report& r = report;
-  AddCetTimeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent));
-  AddCetTimeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent));
-  r.Add("Mondalter", TrimmedDecimal(static_cast<double>(MoonAge(t)), 2) + " Tage");
-  r.Add("Aktuelle Phase",
-        TrimmedDecimal(static_cast<double>(MoonIlluminatedFraction(t) * 100), 2) + " %");
-  r.Add("Mondabstand", TrimmedDecimal(static_cast<double>(MoonDistance(t)), 2) + " km");
-  AddCetTimeLine(r, "Nächster Neumond", NextMoonPhase(0, t));
-  AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t));
-  AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t));
-  AddCetTimeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t));
-  AddCetTimeLine(r, "Mondaufgang", moon.Find(kRiseEvent));
-  AddCetTimeLine(r, "Mondkulmination", moon.Find(kTransitEvent));
-  AddCetTimeLine(r, "Monduntergang", moon.Find(kSetEvent));
-  AddCetTimeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent));
-  AddCetTimeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent));
-  AddCetTimeLine(r, "Sonnenuntergang", sun.Find(kSetEvent));
+  AddCetTimeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent), "civil_dawn");
+  AddCetTimeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent), "civil_dusk");
+  const auto age = static_cast<double>(MoonAge(t));
+  const auto phase = static_cast<double>(MoonIlluminatedFraction(t) * 100);
+  const auto distance = static_cast<double>(MoonDistance(t));
+  r.Add("Mondalter", TrimmedDecimal(age, 2) + " Tage");
+  r.Add("Aktuelle Phase", TrimmedDecimal(phase, 2) + " %");
+  r.Add("Mondabstand", TrimmedDecimal(distance, 2) + " km");
+  r.Set("moon_age_days", age);
+  r.Set("moon_illuminated_percent", phase);
+  r.Set("moon_distance_km", distance);
+  AddCetTimeLine(r, "Nächster Neumond", NextMoonPhase(0, t), "next_new_moon");
+  AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t), "next_first_quarter");
+  AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t), "next_full_moon");
+  AddCetTimeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t), "next_last_quarter");
+  AddCetTimeLine(r, "Mondaufgang", moon.Find(kRiseEvent), "moonrise");
+  AddCetTimeLine(r, "Mondkulmination", moon.Find(kTransitEvent), "moon_transit");
+  AddCetTimeLine(r, "Monduntergang", moon.Find(kSetEvent), "moonset");
+  AddCetTimeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent), "sunrise");
+  AddCetTimeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent), "sun_transit");
+  AddCetTimeLine(r, "Sonnenuntergang", sun.Find(kSetEvent), "sunset");
 }
 
 long double ReportJulianDay(CivilDate date) {
@@ -137,9 +179,11 @@ void BuildReport(CivilDate date, const Clock& clock, Report& report) {
   DayValues values(date, clock);
   for (const ReportEntry& entry : ReportEntries()) {
     if (entry.AppliesTo(date.year)) {
+      report.BeginEntry(entry.id);
       entry.add(values, report);
     }
   }
+  report.BeginEntry({});
 }
 
 }  // namespace tempulo

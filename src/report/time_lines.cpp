@@ -16,14 +16,35 @@ constexpr std::size_t kMaxLabelLength = 255;
 
 }  // namespace
 
-void AddCetTimeLine(Report& report, std::string_view label, double moment) {
+std::string IsoDateTimeFromText(std::string_view text, int utcOffsetHours) {
+  if (!(text.size() == 10 || text.size() == 19) || text[2] != '.' || text[5] != '.' ||
+      (text.size() == 19 && (text[10] != ' ' || text[13] != ':' || text[16] != ':'))) {
+    return {};
+  }
+  std::string iso;
+  iso.append(text.substr(6, 4)).append("-").append(text.substr(3, 2)).append("-").append(text.substr(0, 2));
+  iso.append("T").append(text.size() == 19 ? text.substr(11, 8) : std::string_view("00:00:00"));
+  const int hours = utcOffsetHours < 0 ? -utcOffsetHours : utcOffsetHours;
+  iso += utcOffsetHours < 0 ? '-' : '+';
+  iso += static_cast<char>('0' + hours / 10 % 10);
+  iso += static_cast<char>('0' + hours % 10);
+  iso += ":00";
+  return iso;
+}
+
+void AddCetTimeLine(Report& report, std::string_view label, double moment, std::string_view key) {
   const std::string cutLabel = Utf8Left(label, kMaxLabelLength);
   if (moment == NoEvent || !std::isfinite(moment)) {
     report.Add(cutLabel, "-");
     return;
   }
-  const long double shifted = static_cast<long double>(moment) + 1.0L / 24.0L;
-  report.Add(cutLabel, DateTimeText(static_cast<double>(shifted)) + " MEZ");
+  const long double shifted = static_cast<long double>(moment) + kCetUtcOffsetHours / 24.0L;
+  const std::string text = DateTimeText(static_cast<double>(shifted));
+  report.Add(cutLabel, text + " MEZ");
+  if (!key.empty()) {
+    // Worded from the very text of the line, so the two never disagree.
+    report.Set(key, IsoDateTimeFromText(text, static_cast<int>(kCetUtcOffsetHours)));
+  }
 }
 
 }  // namespace tempulo

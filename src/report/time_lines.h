@@ -9,7 +9,14 @@
 namespace tempulo {
 
 // Appends label + TAB + (moment + 1 hour) as "dd.MM.yyyy HH:mm:ss" + " MEZ"
-// (only the date at an exact midnight). NoEvent reads "-".
-void AddCetTimeLine(Report& report, std::string_view label, double moment);
+// (only the date at an exact midnight). NoEvent reads "-". A report that
+// keeps values gets the same moment under `key` as ISO 8601 local time with
+// its UTC offset ("2026-12-08T07:19:04+01:00"); nothing for NoEvent.
+void AddCetTimeLine(Report& report, std::string_view label, double moment, std::string_view key = {});
+
+// "dd.MM.yyyy[ HH:mm:ss]" (the report's wording of a moment) as ISO 8601
+// with the given UTC offset in whole hours; empty when the text is not of
+// that form.
+std::string IsoDateTimeFromText(std::string_view text, int utcOffsetHours);
 
 }  // namespace tempulo

@@ -23,4 +23,18 @@ std::string TrimmedDecimal(double value, int decimals) {
   return text == "-0" ? "0" : text;
 }
 
+void SetDateFields(Report& r, long long year, int month, std::string_view monthName, long long day,
+                   std::string_view prefix) {
+  if (!r.KeepsValues()) {
+    return;
+  }
+  const std::string p(prefix);
+  r.Set(p + "year", year);
+  r.Set(p + "month", month);
+  if (!monthName.empty()) {
+    r.Set(p + "month_name", monthName);
+  }
+  r.Set(p + "day", day);
+}
+
 }  // namespace tempulo

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "report/report.h"
+
 namespace tempulo {
 
 // A 1-based name table read without ever leaving it.
@@ -23,5 +25,11 @@ inline std::string Str(long long n) { return std::to_string(n); }
 // Fixed-point text with `decimals` decimals, then trailing zeros and a
 // trailing point removed; "-0" reads "0". With 0 decimals nothing is trimmed.
 std::string TrimmedDecimal(double value, int decimals);
+
+// The typed fields of a calendar date as the structured output names them:
+// year, month, month_name (when given) and day, under `prefix` ("ethiopian.")
+// when one is given.
+void SetDateFields(Report& r, long long year, int month, std::string_view monthName, long long day,
+                   std::string_view prefix = {});
 
 }  // namespace tempulo

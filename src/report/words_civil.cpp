@@ -23,6 +23,7 @@ constexpr std::array<std::string_view, 7> kWeekdayNames = {"Dienstag",  "Mittwoc
 void AddWeekday(DayValues& c, Report& r) {
   const auto index = static_cast<long long>(std::trunc(c.jd)) % 7;
   r.Add("Wochentag", kWeekdayNames[static_cast<std::size_t>(index)]);
+  r.Set("name", kWeekdayNames[static_cast<std::size_t>(index)]);
 }
 
 void AddDayAndWeekOfYear(DayValues& c, Report& r) {
@@ -30,28 +31,38 @@ void AddDayAndWeekOfYear(DayValues& c, Report& r) {
     return;
   }
   c.dayOfYear = DayOfYear(c.selected);
-  r.Add("", Str(c.dayOfYear) + ".Tag des Jahres / " + Str(IsoWeekNumber(c.selected.year, c.dayOfYear)) +
-                ".Woche des Jahres");
+  const int week = IsoWeekNumber(c.selected.year, c.dayOfYear);
+  r.Add("", Str(c.dayOfYear) + ".Tag des Jahres / " + Str(week) + ".Woche des Jahres");
+  r.Set("day_of_year", c.dayOfYear);
+  r.Set("week", week);
 }
 
 void AddJulianDate(DayValues& c, Report& r) {
-  r.Add("Julianisches Datum", TrimmedDecimal(static_cast<double>(c.jd), 2) + " / modifiziert " +
-                                  TrimmedDecimal(static_cast<double>(c.jd - 2400000.5L), 2));
+  const auto jd = static_cast<double>(c.jd);
+  const auto modified = static_cast<double>(c.jd - 2400000.5L);
+  r.Add("Julianisches Datum", TrimmedDecimal(jd, 2) + " / modifiziert " + TrimmedDecimal(modified, 2));
+  r.Set("jd", jd);
+  r.Set("mjd", modified);
 }
 
 void AddJulianCalendar(DayValues& c, Report& r) {
   r.Add("Julianischer Kalender",
         Str(c.julian.day) + "." + std::string(GermanMonthName(c.julian.month)) + " " + Str(c.julian.year));
+  SetDateFields(r, c.julian.year, c.julian.month, GermanMonthName(c.julian.month), c.julian.day);
 }
 
 void AddDaysSinceEpochs(DayValues& c, Report& r) {
-  r.Add("Tag seit 1.1.1 / 1.1.2001",
-        Str(c.day - FixedFromJulian({1, 1, 1})) + " / " + Str(c.day - FixedFromGregorian({2001, 1, 1})));
+  const long long sinceYear1 = c.day - FixedFromJulian({1, 1, 1});
+  const long long since2001 = c.day - FixedFromGregorian({2001, 1, 1});
+  r.Add("Tag seit 1.1.1 / 1.1.2001", Str(sinceYear1) + " / " + Str(since2001));
+  r.Set("since_1_1_1", sinceYear1);
+  r.Set("since_2001_1_1", since2001);
 }
 
 void AddGregorianDay(DayValues& c, Report& r) {
-  r.Add("Gregorianischer Tag",
-        Str(c.day - kGregorianReform + 1));
+  const long long count = c.day - kGregorianReform + 1;
+  r.Add("Gregorianischer Tag", Str(count));
+  r.Set("count", count);
 }
 
 }  // namespace tempulo

@@ -42,11 +42,15 @@ void AddWorldCalendar(DayValues& c, Report& r) {
   }
   const WorldCalendarDate date = WorldCalendarFromFixed(c.day);
   const std::string dayMonth = Str(date.day) + "." + Str(date.month) + ".";
+  r.Set("month", static_cast<long long>(date.month));
+  r.Set("day", static_cast<long long>(date.day));
   if (IsWorldCalendarExtraDay(date)) {
     r.Add("UNO-Weltkalender", dayMonth + (date.month == 6 ? " Schalttag" : " Weltfeiertag"));
+    r.Set("extra_day", date.month == 6 ? "Schalttag" : "Weltfeiertag");
     return;
   }
   r.Add("UNO-Weltkalender", dayMonth + " " + std::string(WorldWeekdayName(WorldDayOfHalfYear(date))));
+  r.Set("weekday", WorldWeekdayName(WorldDayOfHalfYear(date)));
 }
 
 void AddFrenchRepublican(DayValues& c, Report& r) {
@@ -58,8 +62,10 @@ void AddFrenchRepublican(DayValues& c, Report& r) {
   std::string text =
       Str(date->day) + "." + std::string(FrenchRepublicanMonthName(date->month)) + " " + Str(date->year);
   // The complementary days stand outside the ten-day weeks.
+  SetDateFields(r, date->year, date->month, FrenchRepublicanMonthName(date->month), date->day);
   if (date->month != 13) {
     text += " (" + std::string(DecadeDayName(date->day)) + ")";
+    r.Set("decade_day", DecadeDayName(date->day));
   }
   r.Add("Französischer Revolutionskalender", text);
 }
@@ -70,18 +76,23 @@ void AddSoviet(DayValues& c, Report& r) {
   }
   const SovietDate date = SovietFromFixed(c.day);
   const std::string year = " " + Str(date.year);
+  r.Set("year", static_cast<long long>(date.year));
   if (date.holiday != SovietHoliday::kNone) {
     r.Add("Sowjetischer Revolutionskalender", std::string(SovietHolidayName(date.holiday)) + year);
+    r.Set("holiday", SovietHolidayName(date.holiday));
     return;
   }
   r.Add("Sowjetischer Revolutionskalender",
         Str(date.day) + "." + std::string(SovietMonthName(date.month)) + year);
+  SetDateFields(r, date.year, date.month, SovietMonthName(date.month), date.day);
 }
 
 void AddIranian(DayValues& c, Report& r) {
   const IranianDate date = IranianFromFixed(c.day);
   r.Add("Iranischer Kalender", Str(date.day) + "." + std::string(IranianMonthName(date.month)) + " " +
                                    Str(date.year) + " / " + Str(date.year + kIranianSecondCountOffset));
+  SetDateFields(r, date.year, date.month, IranianMonthName(date.month), date.day);
+  r.Set("second_count_year", static_cast<long long>(date.year + kIranianSecondCountOffset));
 }
 
 void AddCopticEthiopian(DayValues& c, Report& r) {
@@ -91,6 +102,9 @@ void AddCopticEthiopian(DayValues& c, Report& r) {
         Str(coptic.day) + "." + std::string(CopticMonthName(coptic.month)) + " " + Str(coptic.year));
   r.Add("Äthiopischer Kalender", Str(ethiopian.day) + "." + std::string(EthiopianMonthName(ethiopian.month)) +
                                      " " + Str(ethiopian.year));
+  SetDateFields(r, coptic.year, coptic.month, CopticMonthName(coptic.month), coptic.day);
+  SetDateFields(r, ethiopian.year, ethiopian.month, EthiopianMonthName(ethiopian.month), ethiopian.day,
+                "ethiopian.");
 }
 
 void AddEthiopianFestivals(DayValues& c, Report& r) {
@@ -109,26 +123,37 @@ void AddPositivist(DayValues& c, Report& r) {
   if (date.month == kPositivistFestivalMonth) {
     r.Add("Positivisten-Kalender",
           date.day == 1 ? "Festtag der großen Toten" : "Festtag der heiligen Jungfrau");
+    r.Set("year", static_cast<long long>(date.year));
+    r.Set("festival", date.day == 1 ? "Festtag der großen Toten" : "Festtag der heiligen Jungfrau");
     return;
   }
   r.Add("Positivisten-Kalender", Str(date.day) + "." + std::string(PositivistMonthName(date.month)) + " " +
                                      Str(date.year) + ", " + std::string(PositivistWeekdayName(date.day)) +
                                      ", Tag: " + std::string(PositivistDayName(date)));
+  SetDateFields(r, date.year, date.month, PositivistMonthName(date.month), date.day);
+  r.Set("weekday", PositivistWeekdayName(date.day));
+  r.Set("day_name", PositivistDayName(date));
 }
 
 void AddCotsworth(DayValues& c, Report& r) {
   const CotsworthDate date = CotsworthFromFixed(c.day);
   if (date.day == 29) {
     r.Add("Cotsworth-Kalender", std::string(date.month == 6 ? "Olympic " : "Sylvester ") + Str(date.year));
+    r.Set("year", static_cast<long long>(date.year));
+    r.Set("extra_day", date.month == 6 ? "Olympic" : "Sylvester");
     return;
   }
   r.Add("Cotsworth-Kalender", Str(date.day) + "." + std::string(CotsworthMonthName(date.month)) + " " +
                                   Str(date.year) + ", " + std::string(CotsworthWeekdayName(date.day)));
+  SetDateFields(r, date.year, date.month, CotsworthMonthName(date.month), date.day);
+  r.Set("weekday", CotsworthWeekdayName(date.day));
 }
 
 namespace {
 
-std::string LunisolarText(const LunisolarDate& date, std::string_view monthName) {
+std::string LunisolarText(const LunisolarDate& date, std::string_view monthName, Report& r) {
+  SetDateFields(r, date.year, date.month, monthName, date.day);
+  r.Set("era", static_cast<long long>(date.era));
   return Str(date.day) + "." + std::string(monthName) + " " + Str(date.year) + " " + Str(date.era) + ".Ära";
 }
 
@@ -136,23 +161,28 @@ std::string LunisolarText(const LunisolarDate& date, std::string_view monthName)
 
 void AddGoddess(DayValues& c, Report& r) {
   const LunisolarDate date = GoddessFromFixed(c.day);
-  r.Add("Göttinnen-Kalender", LunisolarText(date, GoddessMonthName(date.month)));
+  r.Add("Göttinnen-Kalender", LunisolarText(date, GoddessMonthName(date.month), r));
 }
 
 void AddSolilunar(DayValues& c, Report& r) {
   const LunisolarDate date = SolilunarFromFixed(c.day);
-  r.Add("Solilunar-Kalender", LunisolarText(date, SolilunarMonthName(date.month)));
+  r.Add("Solilunar-Kalender", LunisolarText(date, SolilunarMonthName(date.month), r));
 }
 
 void AddDiscordian(DayValues& c, Report& r) {
   const DiscordianDate date = DiscordianFromFixed(c.day);
   const std::string yold = " " + Str(date.year) + " YOLD";
+  r.Set("year", static_cast<long long>(date.year));
   if (date.IsStTibsDay()) {
     r.Add("Diskordianischer Kalender", "St.Tib's Day" + yold);
+    r.SetFlag("st_tibs_day", true);
     return;
   }
   r.Add("Diskordianischer Kalender",
         Str(date.day) + "." + std::string(DiscordianSeasonName(date.season)) + yold);
+  r.Set("season", static_cast<long long>(date.season));
+  r.Set("season_name", DiscordianSeasonName(date.season));
+  r.Set("day", static_cast<long long>(date.day));
 }
 
 // The clock's time of day is taken as Central European Time; the Mars count
@@ -172,13 +202,20 @@ void AddMars(DayValues& c, Report& r) {
   r.Add("Darischer Marskalender", Str(date.day) + "." + std::string(DarianMonthName(date.month)) + " " +
                                       Str(date.year) + " (" + Str(date.month) + "); " + Str(date.weekSol) +
                                       ".Wochentag, Sol " + std::string(MarsSolName(date.weekSol)));
+  r.Set("sol_date", static_cast<double>(m));
+  r.Set("day_of_mars_year", static_cast<long long>(date.dayOfYear));
+  SetDateFields(r, date.year, date.month, DarianMonthName(date.month), date.day, "darian.");
+  r.Set("darian.week_sol", static_cast<long long>(date.weekSol));
+  r.Set("darian.sol_name", MarsSolName(date.weekSol));
 }
 
 void AddStardate(DayValues& c, Report& r) {
   const TimeOfDay now = c.clock.Now();
   const double t =
       static_cast<double>(JulianDateOf(c.day)) + (now.hour + now.minute / 60.0 + now.second / 3600.0) / 24.0;
-  r.Add("Star Trek Sternzeit", TrimmedDecimal((t - kStardateEpoch) * kStardatesPerDay, 3));
+  const double stardate = (t - kStardateEpoch) * kStardatesPerDay;
+  r.Add("Star Trek Sternzeit", TrimmedDecimal(stardate, 3));
+  r.Set("stardate", stardate);
 }
 
 void AddPiCalendar(DayValues& c, Report& r) {
@@ -189,8 +226,10 @@ void AddPiCalendar(DayValues& c, Report& r) {
   const CivilDate onYear = CivilFromFixed(FixedFromJulianDate(newYear + fraction * kPiYearLength));
   r.Add("PI-Kalender",
         Str(onYear.day) + "." + Str(onYear.month) + "." + TrimmedDecimal(std::trunc(x) + 1, 0));
+  SetDateFields(r, static_cast<long long>(std::trunc(x) + 1), onYear.month, {}, onYear.day);
   if (onYear.day == 28 && onYear.month == 12) {
     r.Add("", "PI-Silvester");
+    r.SetFlag("new_years_eve", true);
   }
 }
 

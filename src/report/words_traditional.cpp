@@ -64,6 +64,7 @@ constexpr std::array<std::string_view, 24> kSolarTermNames = {
 void AddRoman(DayValues& c, Report& r) {
   const RomanDate date = RomanFromFixed(c.day);
   std::string text;
+  r.SetFlag("leap_day", date.leap);
   if (date.leap) {
     text = "ANTE DIEM BIS VI KALENDIS MARTII";
   } else {
@@ -84,20 +85,26 @@ void AddRoman(DayValues& c, Report& r) {
   // The year of the day itself, also for the days that name the next January.
   r.Add("Römischer Kalender",
         text + " " + RomanNumeral(c.julian.year + kRomeFoundedBeforeYear1) + " A. V. C.");
+  r.Set("text", text);
+  r.Set("year_auc", static_cast<long long>(c.julian.year + kRomeFoundedBeforeYear1));
 }
 
 void AddEgyptian(DayValues& c, Report& r) {
   const EgyptianDate date = EgyptianFromFixed(c.day);
   // The years before the epoch are counted without a year 0.
   const long long year = date.year < 1 ? date.year - 1LL : date.year;
+  const long long period = SothicPeriodOf(c.day);
   r.Add("Altägyptischer Kalender", Str(date.day) + "." + std::string(EgyptianMonthName(date.month)) + " " +
-                                       Str(year) + "; Sothis-Periode " + Str(SothicPeriodOf(c.day)));
+                                       Str(year) + "; Sothis-Periode " + Str(period));
+  SetDateFields(r, year, date.month, EgyptianMonthName(date.month), date.day);
+  r.Set("sothic_period", period);
 }
 
 void AddIslamic(DayValues& c, Report& r) {
   const IslamicDay& date = c.Islamic();
   r.Add("Islamischer Kalender",
         Str(date.day) + "." + std::string(IslamicMonthName(date.month)) + " " + Str(date.year));
+  SetDateFields(r, date.year, date.month, IslamicMonthName(date.month), date.day);
 }
 
 void AddIslamicFestivals(DayValues& c, Report& r) {
@@ -114,6 +121,7 @@ void AddJewish(DayValues& c, Report& r) {
   }
   r.Add("Jüdischer Kalender",
         Str(jewish->day) + "." + std::string(JewishMonthName(jewish->month)) + " " + Str(jewish->year));
+  SetDateFields(r, jewish->year, jewish->month, JewishMonthName(jewish->month), jewish->day);
   AddJewishFestivals(*jewish, r);
 }
 
@@ -125,6 +133,8 @@ void AddJapanese(DayValues& c, Report& r) {
   if (date) {
     r.Add("Japanischer Kalender", Str(date->day) + "." + std::string(JapaneseMonthName(date->month)) + " " +
                                       std::string(JapaneseEraName(date->era)) + " " + Str(date->year));
+    SetDateFields(r, date->year, date->month, JapaneseMonthName(date->month), date->day);
+    r.Set("era", JapaneseEraName(date->era));
   }
 }
 
@@ -137,6 +147,12 @@ void AddChinese(DayValues& c, Report& r) {
   text += " des " + Str(d.yearInCycle) + ".Jahres im " + Str(d.cycle) + ".Zyklus (" +
           Str(static_cast<long long>(d.cycle) * 60 + d.yearInCycle + 1) + ")";
   r.Add("Chinesischer Kalender", text);
+  r.Set("cycle", static_cast<long long>(d.cycle));
+  r.Set("year_in_cycle", static_cast<long long>(d.yearInCycle));
+  r.Set("year", static_cast<long long>(d.cycle) * 60 + d.yearInCycle + 1);
+  r.Set("month", static_cast<long long>(d.month));
+  r.SetFlag("leap_month", d.isLeapMonth);
+  r.Set("day", static_cast<long long>(d.day));
 }
 
 void AddSolarTerm(DayValues& c, Report& r) {
@@ -146,6 +162,11 @@ void AddSolarTerm(DayValues& c, Report& r) {
   r.Add("", "Jahr : " + std::string(BranchAnimalName(year.branch)) + " (" +
                 std::string(HeavenlyStemName(year.stem)) + "-" + std::string(EarthlyBranchName(year.branch)) +
                 "); " + std::string(kSolarTermNames[static_cast<std::size_t>(term)]));
+  r.Set("animal", BranchAnimalName(year.branch));
+  r.Set("stem", HeavenlyStemName(year.stem));
+  r.Set("branch", EarthlyBranchName(year.branch));
+  r.Set("solar_term", term);
+  r.Set("solar_term_name", kSolarTermNames[static_cast<std::size_t>(term)]);
 }
 
 void AddChineseFestivals(DayValues& c, Report& r) { AddChineseFestivals(c.Chinese(), r); }
@@ -153,6 +174,7 @@ void AddChineseFestivals(DayValues& c, Report& r) { AddChineseFestivals(c.Chines
 void AddSeleucid(DayValues& c, Report& r) {
   const SeleucidDate date = SeleucidFromFixed(c.day);
   r.Add("Seleukidischer Kalender", Str(date.day) + "." + Str(date.month) + "." + Str(date.year));
+  SetDateFields(r, date.year, date.month, {}, date.day);
 }
 
 void AddBabylonian(DayValues& c, Report& r) {
@@ -161,6 +183,9 @@ void AddBabylonian(DayValues& c, Report& r) {
                                       ? Str(date->day) + "." + std::string(BabylonianMonthName(date->month)) +
                                             " (" + Str(date->month) + ") " + Str(date->year)
                                       : std::string());
+  if (date) {
+    SetDateFields(r, date->year, date->month, BabylonianMonthName(date->month), date->day);
+  }
 }
 
 void AddMaya(DayValues& c, Report& r) {
@@ -168,16 +193,30 @@ void AddMaya(DayValues& c, Report& r) {
   r.Add("Maya-Kalender", Str(count.pictun) + " Pictun " + Str(count.baktun) + " Baktun " + Str(count.katun) +
                              " Katun " + Str(count.tun) + " Tun " + Str(count.uinal) + " Uinal " +
                              Str(count.kin) + " Kin");
+  r.Set("pictun", static_cast<long long>(count.pictun));
+  r.Set("baktun", static_cast<long long>(count.baktun));
+  r.Set("katun", static_cast<long long>(count.katun));
+  r.Set("tun", static_cast<long long>(count.tun));
+  r.Set("uinal", static_cast<long long>(count.uinal));
+  r.Set("kin", static_cast<long long>(count.kin));
   const MayaTzolkin tzolkin = MayaTzolkinFromFixed(c.day);
   const MayaHaab haab = MayaHaabFromFixed(c.day);
   r.Add("", Str(tzolkin.number) + " " + std::string(MayaTzolkinName(tzolkin.name)) + "; " + Str(haab.day) +
                 " " + std::string(MayaHaabMonthName(haab.month)));
+  r.Set("tzolkin.number", static_cast<long long>(tzolkin.number));
+  r.Set("tzolkin.name", MayaTzolkinName(tzolkin.name));
+  r.Set("haab.month", static_cast<long long>(haab.month));
+  r.Set("haab.month_name", MayaHaabMonthName(haab.month));
+  r.Set("haab.day", static_cast<long long>(haab.day));
 }
 
 void AddAztec(DayValues& c, Report& r) {
   const AztecXihuitl date = AztecXihuitlFromFixed(c.day);
   r.Add("Azteken-Kalender",
         Str(date.day) + "." + std::string(AztecPeriodName(date.period)) + " (" + Str(date.period) + ")");
+  r.Set("period", static_cast<long long>(date.period));
+  r.Set("period_name", AztecPeriodName(date.period));
+  r.Set("day", static_cast<long long>(date.day));
 }
 
 void AddBahai(DayValues& c, Report& r) {
@@ -191,6 +230,9 @@ void AddBahai(DayValues& c, Report& r) {
                               Str(date.month) + ") " + Str(date.year) +
                               "; Vahid: " + std::string(BahaiYearName(BahaiVahid(date.year))) +
                               " / Kull-i-Shay: " + Str(BahaiKullIShay(date.year)));
+  SetDateFields(r, date.year, date.month, BahaiMonthName(date.month), date.day);
+  r.Set("vahid_name", BahaiYearName(BahaiVahid(date.year)));
+  r.Set("kull_i_shay", static_cast<long long>(BahaiKullIShay(date.year)));
 }
 
 void AddIndian(DayValues& c, Report& r) {
@@ -199,12 +241,14 @@ void AddIndian(DayValues& c, Report& r) {
   const IndianDate date = IndianFromFixed(c.day);
   r.Add("Indischer Kalender",
         Str(date.day) + "." + std::string(IndianMonthName(date.month)) + " " + Str(date.year));
+  SetDateFields(r, date.year, date.month, IndianMonthName(date.month), date.day);
 }
 
 void AddSikh(DayValues& c, Report& r) {
   const NanakshahiDate date = NanakshahiFromFixed(c.day);
   r.Add("Sikh-Kalender", Str(date.day) + "." + std::string(NanakshahiMonthName(date.month)) + " (" +
                              Str(date.month) + ") " + Str(date.year));
+  SetDateFields(r, date.year, date.month, NanakshahiMonthName(date.month), date.day);
 }
 
 void AddArmenian(DayValues& c, Report& r) {
@@ -212,17 +256,22 @@ void AddArmenian(DayValues& c, Report& r) {
   r.Add("Armenischer Kalender",
         date ? Str(date->day) + "." + std::string(ArmenianMonthName(date->month)) + " " + Str(date->year)
              : std::string("-"));
+  if (date) {
+    SetDateFields(r, date->year, date->month, ArmenianMonthName(date->month), date->day);
+  }
 }
 
 void AddBerber(DayValues& c, Report& r) {
   r.Add("Berber-Kalender",
         Str(c.julian.day) + "." + Name(kBerberMonthNames, c.julian.month) + " " + Str(c.julian.year + 950));
+  SetDateFields(r, c.julian.year + 950LL, c.julian.month, Name(kBerberMonthNames, c.julian.month), c.julian.day);
 }
 
 void AddJohnDee(DayValues& c, Report& r) {
   const DeeDate date = DeeFromFixed(c.day);
   r.Add("John Dee-Kalender",
         Str(date.day) + "." + std::string(DeeMonthName(date.month)) + " " + Str(date.year));
+  SetDateFields(r, date.year, date.month, DeeMonthName(date.month), date.day);
 }
 
 void AddSixtyWeek(DayValues& c, Report& r) {
@@ -230,10 +279,14 @@ void AddSixtyWeek(DayValues& c, Report& r) {
   std::string text;
   if (date && date->named != SixtyWeekNamedDay::kNone) {
     text = std::string(SixtyWeekNamedDayName(date->named)) + " " + Str(date->year);
+    r.Set("year", static_cast<long long>(date->year));
+    r.Set("named_day", SixtyWeekNamedDayName(date->named));
   } else if (date) {
     // The months carry the civil month names.
     text = Str(date->day) + "." + std::string(DeeMonthName(date->month)) + " " + Str(date->year) + ", " +
            std::string(SixtyWeekWeekdayName(SixtyWeekWeekday(*date)));
+    SetDateFields(r, date->year, date->month, DeeMonthName(date->month), date->day);
+    r.Set("weekday", SixtyWeekWeekdayName(SixtyWeekWeekday(*date)));
   }
   r.Add("60 Wochen-Kalender", text);
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#include <streambuf>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -193,6 +194,206 @@ TEST(ReportCli, EntriesListTheRegistryInReportOrder) {
     ASSERT_NE(found, std::string::npos) << label;
     position = found;
   }
+}
+
+// "--option=value" reads as "--option value" for every option with a value.
+TEST(ReportCli, OptionEqualsValueReadsLikeTwoArguments) {
+  const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases = {
+      {{"--date=2000-01-01"}, {"--date", "2000-01-01"}},
+      {{"--date=1582-10-04", "--days=3"}, {"--date", "1582-10-04", "--days", "3"}},
+      {{"--date=2026-12-08", "--time=23:59:59"}, {"--date", "2026-12-08", "--time", "23:59:59"}},
+      {{"--date=2026-12-08", "--format=json"}, {"--date", "2026-12-08", "--format", "json"}},
+      {{"--year=2026", "--holidays"}, {"--year", "2026", "--holidays"}},
+      {{"--from=2026-12-01", "--to=2026-12-31", "--holidays"}, {"--from", "2026-12-01", "--to", "2026-12-31", "--holidays"}},
+  };
+  for (const auto& [joined, separate] : cases) {
+    const CliRun a = RunCli(joined);
+    const CliRun b = RunCli(separate);
+    EXPECT_EQ(a.status, 0) << joined.front() << ": " << a.err;
+    EXPECT_EQ(a.out, b.out) << joined.front();
+    EXPECT_FALSE(a.out.empty());
+  }
+}
+
+TEST(ReportCli, NewArgumentMistakesWriteOneGermanLineAndNothingElse) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"--format", "xml"},
+      {"--format="},
+      {"--holidays=ja"},
+      {"--version=2"},
+      {"--year", "99"},
+      {"--year", "3001"},
+      {"--year", "2026", "--date", "2026-01-01"},
+      {"--year", "2026", "--days", "3"},
+      {"--from", "2026-01-01", "--date", "2026-01-01"},
+      {"--from", "2026-02-01", "--to", "2026-01-31"},
+      {"--to", "2026-01-31", "--days", "3"},
+      {"--from", "2026-01-01", "--to", "2026-02-30"},
+      {"--ics", "--format", "json"},
+      {"--year", "2026", "--year", "2027"},
+      {"--year", "2026", "--holidays", "--region", "XX"},
+      {"--date", "2026-12-08", "--region", "BY"},
+      {"--date", "2026-12-08", "--holidays", "--region=BY"},
+      {"--feasts", "2026", "--year", "2026"},
+      {"--date", "1003-02-01", "--to", "1003-02-29", "--holidays"},
+      {"--feasts", "2026", "--date", "2026-01-01", "--ics"},
+  };
+  for (const auto& args : cases) {
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.status, 2) << args.front();
+    EXPECT_TRUE(run.out.empty()) << args.front();
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args.front() << ": " << run.err;
+  }
+}
+
+TEST(ReportCli, VersionNamesTheProgramAndItsVersion) {
+  const CliRun run = RunCli({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind("tempulo-report ", 0), 0U);
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
+  EXPECT_GT(run.out.size(), std::string("tempulo-report \n").size());
+}
+
+// A stream whose every write fails, like a full disk.
+class FullBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type /*c*/) override { return traits_type::eof(); }
+  std::streamsize xsputn(const char* /*s*/, std::streamsize /*n*/) override { return 0; }
+};
+
+TEST(ReportCli, AFailedWriteIsAnErrorWithAGermanMessage) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"--date", "2026-12-08"},
+      {"--date", "2026-12-08", "--days", "400"},
+      {"--year", "2026", "--holidays"},
+      {"--ics", "--year", "2026"},
+      {"--date", "2026-12-08", "--format", "json"},
+      {"--help"},
+      {"--version"},
+  };
+  const FixedClock clock({2026, 12, 8}, {12, 34, 56});
+  for (const auto& args : cases) {
+    FullBuffer full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    const int status = RunReportCli(args, out, err, clock);
+    EXPECT_EQ(status, 3) << args.front();
+    EXPECT_NE(err.str().find("nicht geschrieben"), std::string::npos) << args.front() << ": " << err.str();
+  }
+}
+
+// The dated list: each holiday once with its date, the same whichever way
+// the range is named, and --days N no longer repeats the month's list.
+TEST(ReportCli, DatedHolidayListsNameEachHolidayOnce) {
+  const std::string year = RunCli({"--year", "2026", "--holidays"}).out;
+  EXPECT_EQ(RunCli({"--date", "2026-01-01", "--days", "365", "--holidays"}).out, year);
+  EXPECT_EQ(RunCli({"--from", "2026-01-01", "--to", "2026-12-31", "--holidays"}).out, year);
+  const std::vector<std::string> lines = SplitLines(year);
+  std::set<std::string> unique(lines.begin(), lines.end());
+  EXPECT_EQ(unique.size(), lines.size());
+  EXPECT_NE(year.find("2026-12-24\tHeiligabend\n"), std::string::npos);
+  EXPECT_NE(year.find("2026-01-01\tNeujahr\n"), std::string::npos);
+  // Each month's list, dated, in order.
+  std::vector<std::string> fromMonths;
+  for (int month = 1; month <= 12; ++month) {
+    const std::string first = "2026-" + std::string(month < 10 ? "0" : "") + std::to_string(month) + "-01";
+    std::string day;
+    for (const std::string& line : SplitLines(RunCli({"--date", first, "--holidays"}).out)) {
+      const std::string number = line.substr(0, line.find('\t'));
+      day = number.empty() ? day : number;
+      fromMonths.push_back(first.substr(0, 8) + day + line.substr(line.find('\t')));
+    }
+  }
+  EXPECT_EQ(lines, fromMonths);
+  // The month's list for scripts: dated.
+  EXPECT_EQ(RunCli({"--date", "2026-12-08", "--holidays", "--format", "tsv"}).out,
+            RunCli({"--from", "2026-12-01", "--to", "2026-12-31", "--holidays"}).out);
+  // Two days: only their holidays.
+  EXPECT_EQ(RunCli({"--date", "2026-12-25", "--days", "2", "--holidays"}).out,
+            "2026-12-25\tWeihnachten\n2026-12-26\tWeihnachten\n");
+}
+
+// A region keeps only its statutory holidays, in the dated list and the
+// calendar file alike.
+TEST(ReportCli, RegionKeepsTheStatutoryHolidaysThere) {
+  const struct {
+    const char* region;
+    const char* kept;     // a holiday statutory there
+    const char* dropped;  // one that is not
+  } cases[] = {
+      {"BY", "2026-01-06\tHeilige 3 Könige\n", "2026-10-31\tReformationstag\n"},
+      {"SN", "2026-10-31\tReformationstag\n", "2026-01-06\tHeilige 3 Könige\n"},
+      {"BE", "2026-03-08\tInternationaler Frauentag\n", "2026-01-06\tHeilige 3 Könige\n"},
+  };
+  const std::string all = RunCli({"--year", "2026", "--holidays"}).out;
+  for (const auto& c : cases) {
+    const CliRun run = RunCli({"--year", "2026", "--holidays", "--region", c.region});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(c.kept), std::string::npos) << c.region;
+    EXPECT_EQ(run.out.find(c.dropped), std::string::npos) << c.region;
+    EXPECT_NE(all.find(c.dropped), std::string::npos) << c.region;
+    EXPECT_NE(run.out.find("2026-12-25\tWeihnachten\n"), std::string::npos) << c.region;
+    const std::string ics = RunCli({"--ics", "--year", "2026", "--region", c.region}).out;
+    std::size_t events = 0;
+    for (std::size_t at = ics.find("BEGIN:VEVENT"); at != std::string::npos; at = ics.find("BEGIN:VEVENT", at + 1)) {
+      ++events;
+    }
+    EXPECT_EQ(events, SplitLines(run.out).size()) << c.region;
+  }
+  EXPECT_EQ(RunCli({"--year", "2026", "--holidays", "--region", "alle"}).out, all);
+}
+
+TEST(ReportCli, StructuredFormatsHaveOneRecordPerDay) {
+  const CliRun json = RunCli({"--date", "2026-12-30", "--days", "3", "--format", "json"});
+  EXPECT_EQ(json.status, 0);
+  const std::vector<std::string> lines = SplitLines(json.out);
+  ASSERT_EQ(lines.size(), 3U);
+  EXPECT_EQ(lines[0].rfind("{\"date\":\"2026-12-30\",\"calendar\":\"gregorian\"", 0), 0U);
+  EXPECT_EQ(lines[2].rfind("{\"date\":\"2027-01-01\"", 0), 0U);
+  const CliRun tsv = RunCli({"--date", "1582-10-04", "--days", "2", "--format", "tsv"});
+  EXPECT_NE(tsv.out.find("date\tDatum\t4.Oktober 1582\n"), std::string::npos);
+  EXPECT_NE(tsv.out.find("date\tDatum\t5.Oktober 1582\n"), std::string::npos);
+  EXPECT_EQ(tsv.out.find("\n\n"), std::string::npos);
+  // A "Fehler!" day keeps its status and says so in its record.
+  const CliRun error = RunCli({"--date", "1003-02-29", "--days", "2", "--format", "json"});
+  EXPECT_EQ(error.status, 1);
+  EXPECT_NE(error.out.find("\"date\":\"1003-02-29\""), std::string::npos);
+  EXPECT_NE(error.out.find("\"error\":\"Fehler!\""), std::string::npos);
+}
+
+TEST(ReportCli, CalendarFileHasCrlfLinesAndOneEventPerHoliday) {
+  const CliRun ics = RunCli({"--ics", "--year", "2026"});
+  EXPECT_EQ(ics.status, 0);
+  const std::string holidays = RunCli({"--year", "2026", "--holidays"}).out;
+  std::size_t events = 0;
+  for (std::size_t at = ics.out.find("BEGIN:VEVENT\r\n"); at != std::string::npos;
+       at = ics.out.find("BEGIN:VEVENT\r\n", at + 1)) {
+    ++events;
+  }
+  EXPECT_EQ(events, SplitLines(holidays).size());
+  EXPECT_EQ(ics.out.rfind("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n", 0), 0U);
+  for (std::size_t i = 0; i < ics.out.size(); ++i) {
+    if (ics.out[i] == '\n') {
+      ASSERT_GT(i, 0U);
+      EXPECT_EQ(ics.out[i - 1], '\r');
+    }
+  }
+  // With the feasts: every holiday and every feast of the year, each once.
+  const std::string both = RunCli({"--ics", "--feasts", "2026"}).out;
+  std::set<std::string> expected;
+  for (const std::string& list : {holidays, RunCli({"--feasts", "2026"}).out}) {
+    for (const std::string& line : SplitLines(list)) {
+      expected.insert(line);
+    }
+  }
+  std::size_t withFeasts = 0;
+  for (std::size_t at = both.find("BEGIN:VEVENT"); at != std::string::npos; at = both.find("BEGIN:VEVENT", at + 1)) {
+    ++withFeasts;
+  }
+  EXPECT_EQ(withFeasts, expected.size());
+  EXPECT_NE(both.find("SUMMARY:Passahfest\r\n"), std::string::npos);
+  // Without a range: the whole year of the date.
+  EXPECT_EQ(RunCli({"--ics", "--date", "2026-06-01"}).out.size(), ics.out.size());
 }
 
 // --feasts 2026 against the report: every listed feast stands in the report

@@ -1,0 +1,71 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""tempulo-report --format json and tsv over a sample of days: every JSON day
+validates against doc/report-schema.json, every TSV row is a text line with
+its identifier in front, the dated holiday list validates too, and a write
+to a full device fails loudly.
+
+    check_json_tsv.py TEMPULO-REPORT SCHEMA
+"""
+import json
+import subprocess
+import sys
+
+import jsonschema
+
+binary, schema_path = sys.argv[1], sys.argv[2]
+with open(schema_path, encoding="utf-8") as f:
+    schema = json.load(f)
+jsonschema.Draft202012Validator.check_schema(schema)
+validator = jsonschema.Draft202012Validator(schema)
+holiday_validator = jsonschema.Draft202012Validator(
+    dict(schema["$defs"]["holiday"], **{"$schema": schema["$schema"]}))
+
+failures = []
+
+
+def run(*args, check_status=True):
+    done = subprocess.run([binary, "--time", "12:00:00", *args], capture_output=True)
+    if check_status and done.returncode not in (0, 1):
+        failures.append(f"{args}: Status {done.returncode}: {done.stderr.decode()}")
+    return done.stdout.decode("utf-8")
+
+
+# Runs of three days spread over the whole range, the reform month and the
+# years the sun and moon block starts in.
+starts = [f"{year:04d}-{1 + year % 12:02d}-{1 + year % 27:02d}" for year in range(100, 3001, 23)]
+starts += ["1582-10-01", "1582-10-12", "1899-12-30", "2026-12-08", "1003-02-27"]
+days_checked = 0
+for start in starts:
+    days = "31" if start == "1582-10-01" else "3"
+    text_days = run("--date", start, "--days", days).split("\n\n")
+    tsv = run("--date", start, "--days", days, "--format", "tsv").splitlines()
+    json_lines = run("--date", start, "--days", days, "--format=json").splitlines()
+    if len(json_lines) != int(days):
+        failures.append(f"{start}: {len(json_lines)} JSON-Zeilen statt {days}")
+    for line in json_lines:
+        day = json.loads(line)
+        days_checked += 1
+        for error in validator.iter_errors(day):
+            failures.append(f"{day['date']}: {error.json_path}: {error.message}")
+    # The TSV rows are the text lines with a value, each behind its identifier.
+    text_rows = [l for block in text_days for l in block.splitlines() if "\t" in l]
+    tsv_rows = [row.split("\t", 1)[1] for row in tsv]
+    if text_rows != tsv_rows:
+        failures.append(f"{start}: TSV weicht vom Text ab")
+    if any(not row.split("\t", 1)[0] for row in tsv):
+        failures.append(f"{start}: TSV-Zeile ohne Kennung")
+
+for line in run("--year", "1582", "--holidays", "--format", "json").splitlines():
+    for error in holiday_validator.iter_errors(json.loads(line)):
+        failures.append(f"Feiertag {line}: {error.message}")
+
+with open("/dev/full", "w") as full:
+    done = subprocess.run([binary, "--date", "2026-12-08", "--days", "30"], stdout=full, stderr=subprocess.PIPE)
+if done.returncode == 0 or "nicht geschrieben" not in done.stderr.decode():
+    failures.append(f"/dev/full: Status {done.returncode}, Meldung {done.stderr.decode()!r}")
+
+for failure in failures[:40]:
+    print(failure)
+print(f"{days_checked} Tage geprüft, {len(failures)} Fehler")
+sys.exit(1 if failures or days_checked < 100 else 0)
