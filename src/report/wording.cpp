@@ -23,18 +23,17 @@ std::string TrimmedDecimal(double value, int decimals) {
   return text == "-0" ? "0" : text;
 }
 
-void SetDateFields(Report& r, long long year, int month, std::string_view monthName, long long day,
-                   std::string_view prefix) {
+void SetDateFields(Report& r, const DateFields& date, std::string_view prefix) {
   if (!r.KeepsValues()) {
     return;
   }
   const std::string p(prefix);
-  r.Set(p + "year", year);
-  r.Set(p + "month", month);
-  if (!monthName.empty()) {
-    r.Set(p + "month_name", monthName);
+  r.Set(p + "year", date.year);
+  r.Set(p + "month", date.month);
+  if (!date.monthName.empty()) {
+    r.Set(p + "month_name", date.monthName);
   }
-  r.Set(p + "day", day);
+  r.Set(p + "day", date.day);
 }
 
 }  // namespace tempulo

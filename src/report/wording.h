@@ -29,7 +29,12 @@ std::string TrimmedDecimal(double value, int decimals);
 // The typed fields of a calendar date as the structured output names them:
 // year, month, month_name (when given) and day, under `prefix` ("ethiopian.")
 // when one is given.
-void SetDateFields(Report& r, long long year, int month, std::string_view monthName, long long day,
-                   std::string_view prefix = {});
+struct DateFields {
+  long long year = 0;
+  int month = 0;
+  std::string_view monthName;  // empty: no month_name field
+  long long day = 0;
+};
+void SetDateFields(Report& r, const DateFields& date, std::string_view prefix = {});
 
 }  // namespace tempulo

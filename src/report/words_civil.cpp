@@ -48,7 +48,10 @@ void AddJulianDate(DayValues& c, Report& r) {
 void AddJulianCalendar(DayValues& c, Report& r) {
   r.Add("Julianischer Kalender",
         Str(c.julian.day) + "." + std::string(GermanMonthName(c.julian.month)) + " " + Str(c.julian.year));
-  SetDateFields(r, c.julian.year, c.julian.month, GermanMonthName(c.julian.month), c.julian.day);
+  SetDateFields(r, {.year = c.julian.year,
+                    .month = c.julian.month,
+                    .monthName = GermanMonthName(c.julian.month),
+                    .day = c.julian.day});
 }
 
 void AddDaysSinceEpochs(DayValues& c, Report& r) {

@@ -33,7 +33,6 @@ constexpr double kPiYearLength = 363.610260832152;
 constexpr double kStardateEpoch = static_cast<double>(JulianDateOf(FixedFromGregorian({2323, 1, 1})));
 constexpr double kPiEpoch = static_cast<double>(JulianDateOf(FixedFromJulian({-286, 1, 1})));
 
-
 }  // namespace
 
 void AddWorldCalendar(DayValues& c, Report& r) {
@@ -62,7 +61,10 @@ void AddFrenchRepublican(DayValues& c, Report& r) {
   std::string text =
       Str(date->day) + "." + std::string(FrenchRepublicanMonthName(date->month)) + " " + Str(date->year);
   // The complementary days stand outside the ten-day weeks.
-  SetDateFields(r, date->year, date->month, FrenchRepublicanMonthName(date->month), date->day);
+  SetDateFields(r, {.year = date->year,
+                    .month = date->month,
+                    .monthName = FrenchRepublicanMonthName(date->month),
+                    .day = date->day});
   if (date->month != 13) {
     text += " (" + std::string(DecadeDayName(date->day)) + ")";
     r.Set("decade_day", DecadeDayName(date->day));
@@ -84,15 +86,18 @@ void AddSoviet(DayValues& c, Report& r) {
   }
   r.Add("Sowjetischer Revolutionskalender",
         Str(date.day) + "." + std::string(SovietMonthName(date.month)) + year);
-  SetDateFields(r, date.year, date.month, SovietMonthName(date.month), date.day);
+  SetDateFields(
+      r, {.year = date.year, .month = date.month, .monthName = SovietMonthName(date.month), .day = date.day});
 }
 
 void AddIranian(DayValues& c, Report& r) {
   const IranianDate date = IranianFromFixed(c.day);
   r.Add("Iranischer Kalender", Str(date.day) + "." + std::string(IranianMonthName(date.month)) + " " +
                                    Str(date.year) + " / " + Str(date.year + kIranianSecondCountOffset));
-  SetDateFields(r, date.year, date.month, IranianMonthName(date.month), date.day);
-  r.Set("second_count_year", static_cast<long long>(date.year + kIranianSecondCountOffset));
+  SetDateFields(
+      r,
+      {.year = date.year, .month = date.month, .monthName = IranianMonthName(date.month), .day = date.day});
+  r.Set("second_count_year", static_cast<long long>(date.year) + kIranianSecondCountOffset);
 }
 
 void AddCopticEthiopian(DayValues& c, Report& r) {
@@ -102,8 +107,15 @@ void AddCopticEthiopian(DayValues& c, Report& r) {
         Str(coptic.day) + "." + std::string(CopticMonthName(coptic.month)) + " " + Str(coptic.year));
   r.Add("Äthiopischer Kalender", Str(ethiopian.day) + "." + std::string(EthiopianMonthName(ethiopian.month)) +
                                      " " + Str(ethiopian.year));
-  SetDateFields(r, coptic.year, coptic.month, CopticMonthName(coptic.month), coptic.day);
-  SetDateFields(r, ethiopian.year, ethiopian.month, EthiopianMonthName(ethiopian.month), ethiopian.day,
+  SetDateFields(r, {.year = coptic.year,
+                    .month = coptic.month,
+                    .monthName = CopticMonthName(coptic.month),
+                    .day = coptic.day});
+  SetDateFields(r,
+                {.year = ethiopian.year,
+                 .month = ethiopian.month,
+                 .monthName = EthiopianMonthName(ethiopian.month),
+                 .day = ethiopian.day},
                 "ethiopian.");
 }
 
@@ -130,7 +142,10 @@ void AddPositivist(DayValues& c, Report& r) {
   r.Add("Positivisten-Kalender", Str(date.day) + "." + std::string(PositivistMonthName(date.month)) + " " +
                                      Str(date.year) + ", " + std::string(PositivistWeekdayName(date.day)) +
                                      ", Tag: " + std::string(PositivistDayName(date)));
-  SetDateFields(r, date.year, date.month, PositivistMonthName(date.month), date.day);
+  SetDateFields(r, {.year = date.year,
+                    .month = date.month,
+                    .monthName = PositivistMonthName(date.month),
+                    .day = date.day});
   r.Set("weekday", PositivistWeekdayName(date.day));
   r.Set("day_name", PositivistDayName(date));
 }
@@ -145,14 +160,16 @@ void AddCotsworth(DayValues& c, Report& r) {
   }
   r.Add("Cotsworth-Kalender", Str(date.day) + "." + std::string(CotsworthMonthName(date.month)) + " " +
                                   Str(date.year) + ", " + std::string(CotsworthWeekdayName(date.day)));
-  SetDateFields(r, date.year, date.month, CotsworthMonthName(date.month), date.day);
+  SetDateFields(
+      r,
+      {.year = date.year, .month = date.month, .monthName = CotsworthMonthName(date.month), .day = date.day});
   r.Set("weekday", CotsworthWeekdayName(date.day));
 }
 
 namespace {
 
 std::string LunisolarText(const LunisolarDate& date, std::string_view monthName, Report& r) {
-  SetDateFields(r, date.year, date.month, monthName, date.day);
+  SetDateFields(r, {.year = date.year, .month = date.month, .monthName = monthName, .day = date.day});
   r.Set("era", static_cast<long long>(date.era));
   return Str(date.day) + "." + std::string(monthName) + " " + Str(date.year) + " " + Str(date.era) + ".Ära";
 }
@@ -204,7 +221,9 @@ void AddMars(DayValues& c, Report& r) {
                                       ".Wochentag, Sol " + std::string(MarsSolName(date.weekSol)));
   r.Set("sol_date", static_cast<double>(m));
   r.Set("day_of_mars_year", static_cast<long long>(date.dayOfYear));
-  SetDateFields(r, date.year, date.month, DarianMonthName(date.month), date.day, "darian.");
+  SetDateFields(
+      r, {.year = date.year, .month = date.month, .monthName = DarianMonthName(date.month), .day = date.day},
+      "darian.");
   r.Set("darian.week_sol", static_cast<long long>(date.weekSol));
   r.Set("darian.sol_name", MarsSolName(date.weekSol));
 }
@@ -226,7 +245,8 @@ void AddPiCalendar(DayValues& c, Report& r) {
   const CivilDate onYear = CivilFromFixed(FixedFromJulianDate(newYear + fraction * kPiYearLength));
   r.Add("PI-Kalender",
         Str(onYear.day) + "." + Str(onYear.month) + "." + TrimmedDecimal(std::trunc(x) + 1, 0));
-  SetDateFields(r, static_cast<long long>(std::trunc(x) + 1), onYear.month, {}, onYear.day);
+  SetDateFields(
+      r, {.year = static_cast<long long>(std::trunc(x) + 1), .month = onYear.month, .day = onYear.day});
   if (onYear.day == 28 && onYear.month == 12) {
     r.Add("", "PI-Silvester");
     r.SetFlag("new_years_eve", true);

@@ -86,7 +86,7 @@ void AddRoman(DayValues& c, Report& r) {
   r.Add("Römischer Kalender",
         text + " " + RomanNumeral(c.julian.year + kRomeFoundedBeforeYear1) + " A. V. C.");
   r.Set("text", text);
-  r.Set("year_auc", static_cast<long long>(c.julian.year + kRomeFoundedBeforeYear1));
+  r.Set("year_auc", static_cast<long long>(c.julian.year) + kRomeFoundedBeforeYear1);
 }
 
 void AddEgyptian(DayValues& c, Report& r) {
@@ -96,7 +96,8 @@ void AddEgyptian(DayValues& c, Report& r) {
   const long long period = SothicPeriodOf(c.day);
   r.Add("Altägyptischer Kalender", Str(date.day) + "." + std::string(EgyptianMonthName(date.month)) + " " +
                                        Str(year) + "; Sothis-Periode " + Str(period));
-  SetDateFields(r, year, date.month, EgyptianMonthName(date.month), date.day);
+  SetDateFields(
+      r, {.year = year, .month = date.month, .monthName = EgyptianMonthName(date.month), .day = date.day});
   r.Set("sothic_period", period);
 }
 
@@ -104,12 +105,12 @@ void AddIslamic(DayValues& c, Report& r) {
   const IslamicDay& date = c.Islamic();
   r.Add("Islamischer Kalender",
         Str(date.day) + "." + std::string(IslamicMonthName(date.month)) + " " + Str(date.year));
-  SetDateFields(r, date.year, date.month, IslamicMonthName(date.month), date.day);
+  SetDateFields(
+      r,
+      {.year = date.year, .month = date.month, .monthName = IslamicMonthName(date.month), .day = date.day});
 }
 
-void AddIslamicFestivals(DayValues& c, Report& r) {
-  AddIslamicFestivals(c.Islamic(), r);
-}
+void AddIslamicFestivals(DayValues& c, Report& r) { AddIslamicFestivals(c.Islamic(), r); }
 
 void AddJewish(DayValues& c, Report& r) {
   if (c.selected.year < 359) {
@@ -121,7 +122,10 @@ void AddJewish(DayValues& c, Report& r) {
   }
   r.Add("Jüdischer Kalender",
         Str(jewish->day) + "." + std::string(JewishMonthName(jewish->month)) + " " + Str(jewish->year));
-  SetDateFields(r, jewish->year, jewish->month, JewishMonthName(jewish->month), jewish->day);
+  SetDateFields(r, {.year = jewish->year,
+                    .month = jewish->month,
+                    .monthName = JewishMonthName(jewish->month),
+                    .day = jewish->day});
   AddJewishFestivals(*jewish, r);
 }
 
@@ -133,7 +137,10 @@ void AddJapanese(DayValues& c, Report& r) {
   if (date) {
     r.Add("Japanischer Kalender", Str(date->day) + "." + std::string(JapaneseMonthName(date->month)) + " " +
                                       std::string(JapaneseEraName(date->era)) + " " + Str(date->year));
-    SetDateFields(r, date->year, date->month, JapaneseMonthName(date->month), date->day);
+    SetDateFields(r, {.year = date->year,
+                      .month = date->month,
+                      .monthName = JapaneseMonthName(date->month),
+                      .day = date->day});
     r.Set("era", JapaneseEraName(date->era));
   }
 }
@@ -174,7 +181,7 @@ void AddChineseFestivals(DayValues& c, Report& r) { AddChineseFestivals(c.Chines
 void AddSeleucid(DayValues& c, Report& r) {
   const SeleucidDate date = SeleucidFromFixed(c.day);
   r.Add("Seleukidischer Kalender", Str(date.day) + "." + Str(date.month) + "." + Str(date.year));
-  SetDateFields(r, date.year, date.month, {}, date.day);
+  SetDateFields(r, {.year = date.year, .month = date.month, .day = date.day});
 }
 
 void AddBabylonian(DayValues& c, Report& r) {
@@ -184,7 +191,10 @@ void AddBabylonian(DayValues& c, Report& r) {
                                             " (" + Str(date->month) + ") " + Str(date->year)
                                       : std::string());
   if (date) {
-    SetDateFields(r, date->year, date->month, BabylonianMonthName(date->month), date->day);
+    SetDateFields(r, {.year = date->year,
+                      .month = date->month,
+                      .monthName = BabylonianMonthName(date->month),
+                      .day = date->day});
   }
 }
 
@@ -230,7 +240,8 @@ void AddBahai(DayValues& c, Report& r) {
                               Str(date.month) + ") " + Str(date.year) +
                               "; Vahid: " + std::string(BahaiYearName(BahaiVahid(date.year))) +
                               " / Kull-i-Shay: " + Str(BahaiKullIShay(date.year)));
-  SetDateFields(r, date.year, date.month, BahaiMonthName(date.month), date.day);
+  SetDateFields(
+      r, {.year = date.year, .month = date.month, .monthName = BahaiMonthName(date.month), .day = date.day});
   r.Set("vahid_name", BahaiYearName(BahaiVahid(date.year)));
   r.Set("kull_i_shay", static_cast<long long>(BahaiKullIShay(date.year)));
 }
@@ -241,14 +252,18 @@ void AddIndian(DayValues& c, Report& r) {
   const IndianDate date = IndianFromFixed(c.day);
   r.Add("Indischer Kalender",
         Str(date.day) + "." + std::string(IndianMonthName(date.month)) + " " + Str(date.year));
-  SetDateFields(r, date.year, date.month, IndianMonthName(date.month), date.day);
+  SetDateFields(
+      r, {.year = date.year, .month = date.month, .monthName = IndianMonthName(date.month), .day = date.day});
 }
 
 void AddSikh(DayValues& c, Report& r) {
   const NanakshahiDate date = NanakshahiFromFixed(c.day);
   r.Add("Sikh-Kalender", Str(date.day) + "." + std::string(NanakshahiMonthName(date.month)) + " (" +
                              Str(date.month) + ") " + Str(date.year));
-  SetDateFields(r, date.year, date.month, NanakshahiMonthName(date.month), date.day);
+  SetDateFields(r, {.year = date.year,
+                    .month = date.month,
+                    .monthName = NanakshahiMonthName(date.month),
+                    .day = date.day});
 }
 
 void AddArmenian(DayValues& c, Report& r) {
@@ -257,21 +272,28 @@ void AddArmenian(DayValues& c, Report& r) {
         date ? Str(date->day) + "." + std::string(ArmenianMonthName(date->month)) + " " + Str(date->year)
              : std::string("-"));
   if (date) {
-    SetDateFields(r, date->year, date->month, ArmenianMonthName(date->month), date->day);
+    SetDateFields(r, {.year = date->year,
+                      .month = date->month,
+                      .monthName = ArmenianMonthName(date->month),
+                      .day = date->day});
   }
 }
 
 void AddBerber(DayValues& c, Report& r) {
   r.Add("Berber-Kalender",
         Str(c.julian.day) + "." + Name(kBerberMonthNames, c.julian.month) + " " + Str(c.julian.year + 950));
-  SetDateFields(r, c.julian.year + 950LL, c.julian.month, Name(kBerberMonthNames, c.julian.month), c.julian.day);
+  SetDateFields(r, {.year = c.julian.year + 950LL,
+                    .month = c.julian.month,
+                    .monthName = Name(kBerberMonthNames, c.julian.month),
+                    .day = c.julian.day});
 }
 
 void AddJohnDee(DayValues& c, Report& r) {
   const DeeDate date = DeeFromFixed(c.day);
   r.Add("John Dee-Kalender",
         Str(date.day) + "." + std::string(DeeMonthName(date.month)) + " " + Str(date.year));
-  SetDateFields(r, date.year, date.month, DeeMonthName(date.month), date.day);
+  SetDateFields(
+      r, {.year = date.year, .month = date.month, .monthName = DeeMonthName(date.month), .day = date.day});
 }
 
 void AddSixtyWeek(DayValues& c, Report& r) {
@@ -285,7 +307,9 @@ void AddSixtyWeek(DayValues& c, Report& r) {
     // The months carry the civil month names.
     text = Str(date->day) + "." + std::string(DeeMonthName(date->month)) + " " + Str(date->year) + ", " +
            std::string(SixtyWeekWeekdayName(SixtyWeekWeekday(*date)));
-    SetDateFields(r, date->year, date->month, DeeMonthName(date->month), date->day);
+    SetDateFields(
+        r,
+        {.year = date->year, .month = date->month, .monthName = DeeMonthName(date->month), .day = date->day});
     r.Set("weekday", SixtyWeekWeekdayName(SixtyWeekWeekday(*date)));
   }
   r.Add("60 Wochen-Kalender", text);
