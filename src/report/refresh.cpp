@@ -121,7 +121,8 @@ std::string ErrorMessageText(std::string_view message) {
   return text;
 }
 
-RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Clock& clock) {
+RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Clock& clock,
+                      const ReportPlace* place) {
   RefreshResult result;
   result.caption = WindowCaption(date);
   Report report;
@@ -131,7 +132,7 @@ RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Cl
     const std::vector<DatedHoliday> monthHolidays = holidays.MonthHolidays(date.year, date.month);
     result.holidayLines = HolidayListLines(monthHolidays);
     AddHolidayReportLines(monthHolidays, date.day, report);
-    BuildReport(date.day, date.month, date.year, clock, report);
+    BuildReport(date.day, date.month, date.year, clock, report, place);
   } catch (const std::exception& error) {
     result.error = error.what();
   }

@@ -12,6 +12,7 @@
 
 #include "holidays/holidays.h"
 #include "report/report.h"
+#include "report/report_place.h"
 #include "time/clock.h"
 
 namespace tempulo {
@@ -72,6 +73,8 @@ struct RefreshResult {
 
 // One refresh for a selected date: caption, the month's holiday list and the
 // report. An error ends it where it arose; the lines written so far stay.
-RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Clock& clock);
+// The sun and moon block is that of `place` when one is given.
+RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Clock& clock,
+                      const ReportPlace* place = nullptr);
 
 }  // namespace tempulo

@@ -13,6 +13,7 @@
 #include "report/time_lines.h"
 #include "calendars/traditional/calendar_helpers.h"
 #include "calendars/traditional/civil_dates.h"
+#include "time/place.h"
 #include "report/refresh.h"
 #include "report/registry.h"
 
@@ -84,7 +85,11 @@ const ReportEntry* FindReportEntry(std::string_view id) {
 
 void AddSunAndMoon(DayValues& c, Report& r) {
   if (c.selected.year >= 1900) {
-    AddSunAndMoonBlock(c.dateValue, r);
+    if (c.place != nullptr) {
+      AddSunAndMoonBlock(c.dateValue, *c.place, r);
+    } else {
+      AddSunAndMoonBlock(c.dateValue, r);
+    }
   }
 }
 
@@ -101,30 +106,54 @@ int SolarTermIndex(long double heliocentricLongitude) {
   return static_cast<int>(std::trunc(lambda)) / 15 % 24;
 }
 
-void AddSunAndMoonBlock(double dateValue, Report& report) {
-  const double t = dateValue;
-  // Rise, culmination, set and twilight of the report's own day in MEZ, so
-  // each names an event of the day it is listed on.
-  const DaySpan day = CivilDaySpan(t, kCetUtcOffsetHours);
-  const DayEvents sun(true, day, kObserverLatitude, kObserverLongitude);
-  const DayEvents moon(false, day, kObserverLatitude, kObserverLongitude);
-  Report& r = report;
-  AddCetTimeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent));
-  AddCetTimeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent));
+namespace {
+
+// The block's lines for one observer and one local day; `timeLine` words a
+// moment in the zone of the day.
+template <typename TimeLine>
+void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long double westLongitude, Report& r,
+                        TimeLine timeLine) {
+  const DayEvents sun(true, day, latitude, westLongitude);
+  const DayEvents moon(false, day, latitude, westLongitude);
+  timeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent));
+  timeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent));
   r.Add("Mondalter", FormatTrimmedNumber(1, 2, static_cast<double>(MoonAge(t))) + " Tage");
   r.Add("Aktuelle Phase",
         FormatTrimmedNumber(1, 2, static_cast<double>(MoonIlluminatedFraction(t) * 100)) + " %");
   r.Add("Mondabstand", FormatTrimmedNumber(1, 2, static_cast<double>(MoonDistance(t))) + " km");
-  AddCetTimeLine(r, "Nächster Neumond", NextMoonPhase(0, t));
-  AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t));
-  AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t));
-  AddCetTimeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t));
-  AddCetTimeLine(r, "Mondaufgang", moon.Find(kRiseEvent));
-  AddCetTimeLine(r, "Mondkulmination", moon.Find(kTransitEvent));
-  AddCetTimeLine(r, "Monduntergang", moon.Find(kSetEvent));
-  AddCetTimeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent));
-  AddCetTimeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent));
-  AddCetTimeLine(r, "Sonnenuntergang", sun.Find(kSetEvent));
+  timeLine(r, "Nächster Neumond", NextMoonPhase(0, t));
+  timeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t));
+  timeLine(r, "Nächster Vollmond", NextMoonPhase(4, t));
+  timeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t));
+  timeLine(r, "Mondaufgang", moon.Find(kRiseEvent));
+  timeLine(r, "Mondkulmination", moon.Find(kTransitEvent));
+  timeLine(r, "Monduntergang", moon.Find(kSetEvent));
+  timeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent));
+  timeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent));
+  timeLine(r, "Sonnenuntergang", sun.Find(kSetEvent));
+}
+
+}  // namespace
+
+void AddSunAndMoonBlock(double dateValue, Report& report) {
+  // Rise, culmination, set and twilight of the report's own day in MEZ, so
+  // each names an event of the day it is listed on.
+  const DaySpan day = CivilDaySpan(dateValue, kCetUtcOffsetHours);
+  AddSunAndMoonLines(dateValue, day, kObserverLatitude, kObserverLongitude, report,
+                     [](Report& r, std::string_view label, double moment) { AddCetTimeLine(r, label, moment); });
+}
+
+void AddSunAndMoonBlock(double dateValue, const ReportPlace& place, Report& report) {
+  report.Add("Ort", PlaceText(place.place));
+  // The place's own local day: midnight to midnight of its civil time, 23 or
+  // 25 hours long on the days its clocks change. The moon's age, phase and
+  // distance stay those of 0 h universal time of the date, as without a place.
+  const DaySpan day{place.zone.DayStart(dateValue), place.zone.DayStart(dateValue + 1.0)};
+  AddSunAndMoonLines(dateValue, day, static_cast<long double>(place.place.latitude),
+                     -static_cast<long double>(place.place.longitude), report,
+                     [&zone = place.zone](Report& r, std::string_view label, double moment) {
+                       AddZoneTimeLine(r, label, moment, zone);
+                     });
 }
 
 long double ReportJulianDay(int day, int month, int year) {
@@ -135,9 +164,10 @@ long double ReportJulianDay(int day, int month, int year) {
   return JulianCalendarToJulianDay(year, month, day);
 }
 
-void BuildReport(int day, int month, int year, const Clock& clock, Report& report) {
+void BuildReport(int day, int month, int year, const Clock& clock, Report& report, const ReportPlace* place) {
   report.SetHeading(std::string(GermanMonthName(month)) + " " + std::to_string(year));
   DayValues values({year, month, day}, clock);
+  values.place = place;
   for (const ReportEntry& entry : ReportEntries()) {
     if (entry.AppliesTo(year)) {
       entry.add(values, report);

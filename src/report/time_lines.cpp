@@ -26,4 +26,14 @@ void AddCetTimeLine(Report& report, std::string_view label, double moment) {
   report.Add(cutLabel, DateTimeText(static_cast<double>(shifted)) + " MEZ");
 }
 
+void AddZoneTimeLine(Report& report, std::string_view label, double moment, const TimeZone& zone) {
+  if (zone.IsFixedMez() || moment == NoEvent || !std::isfinite(moment)) {
+    AddCetTimeLine(report, label, moment);
+    return;
+  }
+  const ZoneOffset offset = zone.OffsetAt(moment);
+  const long double shifted = static_cast<long double>(moment) + static_cast<long double>(offset.seconds) / 86400.0L;
+  report.Add(Utf8Left(label, kMaxLabelLength), DateTimeText(static_cast<double>(shifted)) + " " + offset.abbreviation);
+}
+
 }  // namespace tempulo
