@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/report_cli.h"
 
+#include "app/cli/place_options.h"
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -26,6 +27,10 @@ constexpr std::string_view kUsage =
     "  --time HH:MM:SS    Uhrzeit für Sternzeit und Marsdatum; ohne Angabe: jetzt\n"
     "  --holidays         statt des Berichts die Feiertage des Monats\n"
     "  --entries          die Einträge des Berichts: Kennung, Bezeichnung, Jahre\n"
+    "  --place NAME       Sonne und Mond für einen Ort der Ortsliste (z. B. Berlin)\n"
+    "  --lat BREITE       geographische Breite, z. B. 52,52 N oder -33,87 (bis 89,9°)\n"
+    "  --lon LÄNGE        geographische Länge, z. B. 13,4 O oder 74 W\n"
+    "  --tz ZONE          Zeitzone: MEZ (fest UTC+1) oder ein Name wie Europe/Berlin\n"
     "  --help             diese Hilfe\n"
     "\n"
     "Rückgabewert: 0 in Ordnung, 1 \"Fehler!\" bei einem Tag, 2 fehlerhafter Aufruf.\n";
@@ -39,6 +44,7 @@ struct Options {
   bool holidays = false;
   bool entries = false;
   bool help = false;
+  PlaceOptions place;
 };
 
 std::optional<TimeOfDay> ParseTime(std::string_view text) {
@@ -110,6 +116,17 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         why = "Die Uhrzeit \"" + std::string(*value) + "\" hat nicht die Form HH:MM:SS.";
         return std::nullopt;
       }
+    } else if (arg == "--place" || arg == "--lat" || arg == "--lon" || arg == "--tz") {
+      auto& slot = arg == "--place" ? options.place.name
+                   : arg == "--lat" ? options.place.latitude
+                   : arg == "--lon" ? options.place.longitude
+                                    : options.place.zone;
+      bool seen = slot.has_value();
+      const auto value = takesValue(seen);
+      if (!value) {
+        return std::nullopt;
+      }
+      slot = std::string(*value);
     } else {
       why = "Unbekannte Angabe \"" + std::string(arg) + "\" (Hilfe: tempulo-report --help).";
       return std::nullopt;
@@ -180,6 +197,15 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     return 2;
   }
 
+  std::optional<ReportPlace> place;
+  if (options->place.Any()) {
+    place = ResolvePlaceOptions(options->place, why);
+    if (!place) {
+      err << why << '\n';
+      return 2;
+    }
+  }
+
   const FixedClock clock(systemClock.Today(), options->time ? *options->time : systemClock.Now());
   HolidayTable holidays = HolidayTable::Standard();
   int status = 0;
@@ -189,7 +215,7 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
       out << '\n';
       date = NextCivilDay(date);
     }
-    const RefreshResult result = Refresh(date, holidays, clock);
+    const RefreshResult result = Refresh(date, holidays, clock, place ? &*place : nullptr);
     WriteLines(options->holidays ? result.holidayLines : result.reportLines, out);
     if (result.error) {
       out.flush();
