@@ -37,6 +37,7 @@ Prints a summary; exits 1 when any check fails.
 """
 
 import argparse
+import math
 import concurrent.futures
 import datetime as dt
 import re
@@ -132,8 +133,7 @@ def to_local(utc_naive, zone):
 
 
 def first_event(o, body, kind, start, end):
-    """PyEphem's first event of the kind in [start, end), naive UTC, or None;
-    also whether the body only grazes the altitude that day."""
+    """PyEphem's first event of the kind in [start, end) (naive UTC), or None."""
     if kind in ("dawn", "dusk"):
         o.horizon = "-6"
         use_center = True
@@ -147,9 +147,6 @@ def first_event(o, body, kind, start, end):
         elif kind in ("set", "dusk"):
             value = o.next_setting(body, use_center=use_center)
         else:
-            # No transit on a day the body neither rises nor sets.
-            o.next_rising(body)
-            o.date = ephem.Date(start)
             value = o.next_transit(body)
     except (ephem.AlwaysUpError, ephem.NeverUpError):
         return None
@@ -157,18 +154,83 @@ def first_event(o, body, kind, start, end):
     return t if t < end else None
 
 
-def grazes(o, body, kind, start, end):
-    """True when the body's highest or lowest altitude of the day lies within
-    GRAZE_DEG of the kind's altitude (or an edge of the day is close)."""
-    threshold = -6.0 if kind in ("dawn", "dusk") else -34.0 / 60.0
-    altitudes = []
-    steps = 48
-    for i in range(steps + 1):
-        o.date = ephem.Date(start + (end - start) * i / steps)
-        body.compute(o)
-        radius = 0.0 if kind in ("dawn", "dusk") else body.radius / ephem.degree
-        altitudes.append(body.alt / ephem.degree + radius)
-    return (abs(max(altitudes) - threshold) < GRAZE_DEG or abs(min(altitudes) - threshold) < GRAZE_DEG)
+class DaySky:
+    """One body's altitude and hour angle from PyEphem over a local day
+    [start, end) (naive UTC), sampled every half hour: where PyEphem's own
+    search and the almanac disagree on whether there is an event, it tells
+    whether the body only grazes the altitude that day."""
+
+    SAMPLES = 48
+    LIMB_HORIZON = -34.0 / 60.0
+    CIVIL = -6.0
+
+    def __init__(self, o, body, start, end):
+        self.o = o
+        self.body = body
+        self.t0 = float(ephem.Date(start))
+        self.t1 = float(ephem.Date(end))
+        step = (self.t1 - self.t0) / self.SAMPLES
+        self.times = [self.t0 + i * step for i in range(self.SAMPLES)] + [self.t1]
+        self.values = [self.sample(t) for t in self.times]
+
+    def sample(self, t):
+        self.o.date = t
+        self.body.compute(self.o)
+        altitude = self.body.alt / ephem.degree
+        limb = altitude + self.body.radius / ephem.degree
+        hour_angle = (float(self.body.ha) + math.pi) % (2 * math.pi) - math.pi
+        return altitude, limb, hour_angle
+
+    def function(self, kind):
+        """The quantity whose upward crossing of 0 is the event."""
+        if kind == "rise":
+            return lambda v: v[1] - self.LIMB_HORIZON
+        if kind == "set":
+            return lambda v: self.LIMB_HORIZON - v[1]
+        if kind == "dawn":
+            return lambda v: v[0] - self.CIVIL
+        if kind == "dusk":
+            return lambda v: self.CIVIL - v[0]
+        return lambda v: v[2]
+
+    def first(self, kind):
+        f = self.function(kind)
+        for i in range(self.SAMPLES):
+            a, b = f(self.values[i]), f(self.values[i + 1])
+            if kind == "transit" and abs(self.values[i][2]) > math.pi / 2:
+                continue  # the lower culmination's wrap from +180 to -180 degrees
+            if a < 0 <= b:
+                return self.refine(f, self.times[i], a, self.times[i + 1], b)
+        return None
+
+    def refine(self, f, ta, fa, tb, fb):
+        # Regula falsi (Illinois) with the bracket kept, to 0.1 s.
+        side = 0
+        for _ in range(60):
+            if tb - ta < 0.1 / 86400:
+                break
+            t = (ta * fb - tb * fa) / (fb - fa) if fb != fa else (ta + tb) / 2
+            ft = f(self.sample(t))
+            if ft < 0:
+                ta, fa = t, ft
+                if side == -1:
+                    fb /= 2
+                side = -1
+            else:
+                tb, fb = t, ft
+                if side == 1:
+                    fa /= 2
+                side = 1
+        return ephem.Date((ta + tb) / 2).datetime()
+
+    def grazes(self, kind):
+        """True when the day's highest or lowest altitude lies within
+        GRAZE_DEG of the kind's altitude: two crossings may hide between the
+        samples, or the models may rightly differ."""
+        index = 0 if kind in ("dawn", "dusk") else 1
+        threshold = self.CIVIL if kind in ("dawn", "dusk") else self.LIMB_HORIZON
+        values = [v[index] for v in self.values]
+        return abs(max(values) - threshold) < GRAZE_DEG or abs(min(values) - threshold) < GRAZE_DEG
 
 
 def circumpolar_at(o, body, latitude, when):
@@ -207,6 +269,12 @@ def check_place(args):
         start, end = local_day_span(day, zone)
         rises_or_sets = {}
         found = {}
+        skies = {}
+
+        def sky(body_name):
+            if body_name not in skies:
+                skies[body_name] = DaySky(o, bodies[body_name], start, end)
+            return skies[body_name]
 
         def event(body_name, kind):
             if (body_name, kind) not in found:
@@ -234,7 +302,7 @@ def check_place(args):
                         graze_skips += 1
                         continue
                     near_edge = min((theirs - start).total_seconds(), (end - theirs).total_seconds()) < EDGE_S
-                    if near_edge or grazes(o, body, kind, start, end):
+                    if near_edge or sky(body_name).grazes(kind):
                         graze_skips += 1
                     else:
                         failures.append(f"{where}: '-', PyEphem {to_local(theirs, zone)}")
@@ -252,7 +320,7 @@ def check_place(args):
                 ours = (local.replace(tzinfo=zone).astimezone(dt.timezone.utc).replace(tzinfo=None))
                 near_edge = min((ours - start).total_seconds(), (end - ours).total_seconds()) < EDGE_S
                 circumpolar = kind == "transit" and circumpolar_at(o, body, latitude, ours)
-                if near_edge or circumpolar or grazes(o, body, kind, start, end):
+                if near_edge or circumpolar or sky(body_name).grazes(kind):
                     graze_skips += 1
                 else:
                     failures.append(f"{where}: '{text}', PyEphem has none")
@@ -265,7 +333,7 @@ def check_place(args):
                 continue
             tolerance = SUN_TOLERANCE_S if body_name == "sun" else MOON_TOLERANCE_S
             if abs(seconds) > tolerance:
-                if grazes(o, body, kind, start, end):
+                if sky(body_name).grazes(kind):
                     graze_skips += 1
                     continue
                 failures.append(f"{where}: '{text}', PyEphem {theirs_local:%H:%M:%S %Z} ({seconds:+.0f} s)")
