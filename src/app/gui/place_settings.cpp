@@ -152,7 +152,10 @@ void PlaceDialog::filter(const QString& text) {
   for (std::size_t i = 0; i < places_.size() && shown < kMaxShownPlaces; ++i) {
     const QString name = Q(places_[i].name);
     const QString zone = Q(places_[i].zone);
-    if (text.isEmpty() || name.contains(text, Qt::CaseInsensitive) || zone.contains(text, Qt::CaseInsensitive)) {
+    // A search with a "/" looks for zone names ("Europe/"), any other for
+    // the places' names.
+    const bool byZone = text.contains(QLatin1Char('/'));
+    if (text.isEmpty() || (byZone ? zone : name).contains(text, Qt::CaseInsensitive)) {
       auto* item = new QListWidgetItem(name + QStringLiteral(" (") + zone + QStringLiteral(")"), list_);
       item->setData(Qt::UserRole, static_cast<int>(i));
       ++shown;
