@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cstring>
@@ -123,6 +125,49 @@ TEST_F(PlaceSettingsTest, TheWindowShowsOneNoticeAndTheChosenPlace) {
   EXPECT_TRUE(notices.isEmpty());
   EXPECT_TRUE(again.PlaceNotice().isEmpty());
   EXPECT_TRUE(QString::fromUtf8(Read()).contains(QStringLiteral("Europe/Berlin")));
+}
+
+TEST(PlaceDialogTest, ListChoiceAndFreeEntry) {
+  const std::vector<Place> places = {{"Görlitz", 51.1528, 14.9872, "Europe/Berlin"},
+                                     {"Wien", 48.2082, 16.3738, "Europe/Vienna"},
+                                     {"Sydney", -33.8667, 151.2167, "Australia/Sydney"}};
+  const struct {
+    const char* search;
+    int row;                 // -1: no row chosen
+    const char* latitude;    // nullptr: as the list filled it
+    const char* longitude;
+    const char* zone;
+    Place expected;
+  } cases[] = {
+      {"wie", 0, nullptr, nullptr, nullptr, places[1]},
+      {"Australia/", 0, nullptr, nullptr, nullptr, places[2]},
+      {"", -1, "51,15 N", "14°59′ O", "Europe/Berlin", {"", 51.15, 14 + 59 / 60.0, "Europe/Berlin"}},
+      {"", -1, "33,87 S", "151,2 E", "MEZ", {"", -33.87, 151.2, "MEZ"}},
+      // A list place whose coordinates were changed loses its name.
+      {"gör", 0, "51,5 N", nullptr, nullptr, {"", 51.5, 14.9872, "Europe/Berlin"}},
+  };
+  for (const auto& c : cases) {
+    PlaceDialog dialog(places, std::nullopt);
+    dialog.findChild<QLineEdit*>(QStringLiteral("placeSearch"))->setText(QString::fromUtf8(c.search));
+    if (c.row >= 0) {
+      dialog.findChild<QListWidget*>(QStringLiteral("placeList"))->setCurrentRow(c.row);
+    }
+    const auto set = [&dialog](const char* name, const char* text) {
+      if (text != nullptr) {
+        dialog.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+      }
+    };
+    set("placeLatitude", c.latitude);
+    set("placeLongitude", c.longitude);
+    set("placeZone", c.zone);
+    dialog.accept();
+    ASSERT_TRUE(dialog.Chosen().has_value()) << c.search;
+    const Place chosen = *dialog.Chosen();
+    EXPECT_EQ(chosen.name, c.expected.name) << c.search;
+    EXPECT_NEAR(chosen.latitude, c.expected.latitude, 1.0 / 60) << c.search;
+    EXPECT_NEAR(chosen.longitude, c.expected.longitude, 1.0 / 60) << c.search;
+    EXPECT_EQ(chosen.zone, c.expected.zone) << c.search;
+  }
 }
 
 }  // namespace

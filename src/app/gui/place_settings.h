@@ -34,10 +34,12 @@ class PlaceDialog : public QDialog {
   PlaceDialog(std::vector<Place> places, const std::optional<Place>& current, QWidget* parent = nullptr);
   // The chosen place after Accept; none for "Voreinstellung".
   std::optional<Place> Chosen() const { return chosen_; }
+  // Takes the entered place; a malformed coordinate or an unknown zone shows
+  // a German warning and keeps the dialog open.
+  void accept() override;
 
  private:
   void filter(const QString& text);
-  void accept() override;
 
   std::vector<Place> places_;
   std::optional<Place> chosen_;
