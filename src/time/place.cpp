@@ -131,14 +131,14 @@ bool ParseIsoCoordinates(std::string_view text, double& latitude, double& longit
   if (split == std::string_view::npos) {
     return false;
   }
-  const auto part = [](std::string_view field, int degreeDigits, double& out) {
+  const auto part = [](std::string_view field, std::size_t degreeDigits, double& out) {
     if (field.size() < 2) {
       return false;
     }
     const int sign = field[0] == '-' ? -1 : 1;
     field.remove_prefix(1);
     const std::size_t digits = field.size();
-    if (digits != static_cast<std::size_t>(degreeDigits + 2) && digits != static_cast<std::size_t>(degreeDigits + 4)) {
+    if (digits != degreeDigits + 2 && digits != degreeDigits + 4) {
       return false;
     }
     if (!std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; })) {
@@ -148,7 +148,7 @@ bool ParseIsoCoordinates(std::string_view text, double& latitude, double& longit
       return std::stoi(std::string(field.substr(from, length)));
     };
     double value = number(0, degreeDigits) + number(degreeDigits, 2) / 60.0;
-    if (digits == static_cast<std::size_t>(degreeDigits + 4)) {
+    if (digits == degreeDigits + 4) {
       value += number(degreeDigits + 2, 2) / 3600.0;
     }
     out = sign * value;
