@@ -138,7 +138,8 @@ class Undecided(Exception):
 
 
 # PyEphem's rise and set search can circle for ever where the body grazes the
-# horizon at high latitudes; such a search is cut off and the day not compared.
+# horizon at high latitudes; such a search is cut off after SEARCH_LIMIT_S of
+# processor time and the day not compared.
 SEARCH_LIMIT_S = 2.0
 
 
@@ -149,14 +150,14 @@ def _cut_off(signum, frame):
 def first_event(o, body, kind, start, end):
     """PyEphem's first event of the kind in [start, end) (naive UTC), or None;
     UNDECIDED when its search does not end within SEARCH_LIMIT_S."""
-    signal.signal(signal.SIGALRM, _cut_off)
-    signal.setitimer(signal.ITIMER_REAL, SEARCH_LIMIT_S)
+    signal.signal(signal.SIGVTALRM, _cut_off)
+    signal.setitimer(signal.ITIMER_VIRTUAL, SEARCH_LIMIT_S)
     try:
         return first_event_unlimited(o, body, kind, start, end)
     except Undecided:
         return UNDECIDED
     finally:
-        signal.setitimer(signal.ITIMER_REAL, 0)
+        signal.setitimer(signal.ITIMER_VIRTUAL, 0)
 
 
 UNDECIDED = "undecided"
