@@ -12,7 +12,6 @@
 #include "astro/sun.h"
 #include "astro/vsop87.h"
 #include "calendars/modern/week_and_time.h"
-#include "calendars/traditional/calendar_helpers.h"
 
 namespace tempulo {
 namespace {
@@ -111,7 +110,7 @@ void BM_BuildReport(benchmark::State& state) {
   int day = 0;
   for (auto _ : state) {
     Report report;
-    BuildReport(1 + day, 3, 2000, clock, report);
+    BuildReport(CivilDate{2000, 3, 1 + day}, clock, report);
     benchmark::DoNotOptimize(report);
     day = (day + 1) % 31;
   }

@@ -2,7 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "calendars/traditional/chinese.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -10,7 +11,7 @@ namespace {
 // A day of an ordinary year, and the last months of a year with a leap
 // month, where the leap-month tests walk back over the whole year.
 void BM_ChineseDate(benchmark::State& state, int year, int month, int day) {
-  const double t = CivilDateToDateTime(year, month, day);
+  const double t = DateValueOf(FixedFromCivil({year, month, day}));
   for (auto _ : state) {
     benchmark::DoNotOptimize(ChineseDate(t));
   }

@@ -16,8 +16,9 @@ namespace tempulo {
 namespace {
 
 void BM_FullRefresh(benchmark::State& state) {
-  const SelectedDate date{static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
-                          static_cast<int>(state.range(2))};
+  // Arguments: day, month, year.
+  const CivilDate date{static_cast<int>(state.range(2)), static_cast<int>(state.range(1)),
+                       static_cast<int>(state.range(0))};
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
   HolidayTable holidays = HolidayTable::Standard();
   for (auto _ : state) {
@@ -45,8 +46,9 @@ BENCHMARK(BM_FullRefresh)
 // an ordinary summer day, the day the clocks go forward, and a year after the
 // database's last listed change, where the zone's rule is carried on.
 void BM_FullRefreshWithZone(benchmark::State& state) {
-  const SelectedDate date{static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
-                          static_cast<int>(state.range(2))};
+  // Arguments: day, month, year.
+  const CivilDate date{static_cast<int>(state.range(2)), static_cast<int>(state.range(1)),
+                       static_cast<int>(state.range(0))};
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
   HolidayTable holidays = HolidayTable::Standard();
   std::string why;

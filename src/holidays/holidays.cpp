@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "astro/sun.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/julian_day.h"
 #include "time/utf8.h"
 
 namespace tempulo {
@@ -72,29 +72,32 @@ int FloorMod(int a, int b) { return a - b * FloorDiv(a, b); }
 // Zeller's congruence, 0 = Saturday, 1 = Sunday ... 6 = Friday, in the
 // Julian or the Gregorian calendar. January and February count as months 13
 // and 14 of the year before.
-int ZellerWeekday(int year, int month, int day, bool gregorian) {
+int ZellerWeekday(CivilDate date, bool gregorian) {
+  int year = date.year;
+  int month = date.month;
   if (month <= 2) {
     month += 12;
     year -= 1;
   }
   const int k = FloorMod(year, 100);
   const int j = FloorDiv(year, 100);
-  const int base = day + 13 * (month + 1) / 5 + k + k / 4;
+  const int base = date.day + 13 * (month + 1) / 5 + k + k / 4;
   return FloorMod(gregorian ? base + FloorDiv(j, 4) - 2 * j : base + 5 - j, 7);
 }
 
-bool UsesGregorianWeekdays(int year, int month, int day) {
-  if (year != kReformYear) {
-    return year > kReformYear;
+bool UsesGregorianWeekdays(CivilDate date) {
+  if (date.year != kReformYear) {
+    return date.year > kReformYear;
   }
-  return month > kReformMonth || (month == kReformMonth && day > kLastJulianDayOfReformMonth);
+  return date.month > kReformMonth || (date.month == kReformMonth && date.day > kLastJulianDayOfReformMonth);
 }
 
 // The day of the month of the last `weekday` (Zeller's numbering) on or
 // before the given day, in the calendar of that date. No window of the
 // weekday feasts spans the reform's jump from 4 to 15 October 1582.
 int LastWeekdayOnOrBefore(int year, int month, int day, int weekday) {
-  const int h = ZellerWeekday(year, month, day, UsesGregorianWeekdays(year, month, day));
+  const CivilDate date{year, month, day};
+  const int h = ZellerWeekday(date, UsesGregorianWeekdays(date));
   return day - FloorMod(h - weekday, 7);
 }
 
@@ -167,13 +170,13 @@ int EasterDay(int year) {
 }
 
 CivilDate EasterSunday(int year) {
-  const MonthDay date = DayFromMarch(year, EasterDay(year));
+  const MonthDay date = DayFromMarch(year, MarchDays{EasterDay(year)});
   return {year, date.month, date.day};
 }
 
-MonthDay DayFromMarch(int year, int daysFromMarch) {
+MonthDay DayFromMarch(int year, MarchDays daysFromMarch) {
   int month = 3;
-  int day = daysFromMarch;
+  int day = daysFromMarch.count;
   // Each step moves one month; the month range bounds both walks.
   while (day < 1 && month > 1) {
     --month;
@@ -192,26 +195,22 @@ CivilDate OrthodoxEasterSunday(int year) {
     return {year, julian.month, julian.day};
   }
   // The Julian date of the year itself, so the shift is that of its century.
-  return JulianDayToGregorianCalendar(JulianCalendarToJulianDay(year, julian.month, julian.day));
+  return GregorianFromFixed(FixedFromJulian({year, julian.month, julian.day}));
 }
 
 CivilDate OrthodoxPentecost(int year) {
   if (year < kFirstGregorianEasterYear) {
-    const MonthDay date = DayFromMarch(year, JulianEasterDay(year) + 49);
+    const MonthDay date = DayFromMarch(year, MarchDays{JulianEasterDay(year) + 49});
     return {year, date.month, date.day};
   }
   const MonthDay julian = JulianEasterDate(year);
-  return JulianDayToGregorianCalendar(JulianCalendarToJulianDay(year, julian.month, julian.day) + 49);
+  return GregorianFromFixed(FixedFromJulian({year, julian.month, julian.day}) + 49);
 }
 
 MonthDay RepentanceDay(int year) { return {11, LastWeekdayOnOrBefore(year, 11, 22, kWednesday)}; }
 
-MonthDay Thanksgiving(int year) {
-  if (UsesGregorianWeekdays(year, 11, 1)) {
-    return FourthThursdayOfNovember(year);
-  }
-  return {11, LastWeekdayOnOrBefore(year, 11, 28, kThursday)};
-}
+// The fourth Thursday is the last one on or before the 28th.
+MonthDay Thanksgiving(int year) { return {11, LastWeekdayOnOrBefore(year, 11, 28, kThursday)}; }
 
 MonthDay MothersDay(int year) { return {5, LastWeekdayOnOrBefore(year, 5, 14, kSunday)}; }
 
@@ -240,7 +239,7 @@ SeasonStartRecord SeasonStartDates(int year, double utcOffsetHours) {
   for (std::size_t i = 0; i < kSeasonCodes.size(); ++i) {
     // The civil day of the zone that contains the instant, Julian before the
     // reform.
-    const CivilDate date = DateTimeToCivilDate(SeasonStart(year, kSeasonCodes[i]) + utcOffsetHours / 24.0);
+    const CivilDate date = CivilFromFixed(FixedFromDateValue(SeasonStart(year, kSeasonCodes[i]) + utcOffsetHours / 24.0));
     record[i] = {date.month, date.day};
   }
   return record;
@@ -276,7 +275,7 @@ void HolidayTable::SetMovable(int row, MonthDay date) {
 void HolidayTable::ApplyMovableDates(int year, const SeasonStartRecord& seasons) {
   const int easter = EasterDay(year);
   for (const EasterCycleRow& row : kEasterCycle) {
-    SetMovable(row.row, DayFromMarch(year, easter + row.daysAfterEaster));
+    SetMovable(row.row, DayFromMarch(year, MarchDays{easter + row.daysAfterEaster}));
   }
 
   SetMovable(kRepentanceDayRow, RepentanceDay(year));

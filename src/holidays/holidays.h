@@ -14,10 +14,15 @@
 #include <vector>
 
 #include "astro/rise_set.h"
-#include "calendars/traditional/calendar_helpers.h"
-#include "time/date_encoding.h"
+#include "time/civil.h"
 
 namespace tempulo {
+
+struct MonthDay {
+  int month = 0;
+  int day = 0;
+  friend bool operator==(const MonthDay&, const MonthDay&) = default;
+};
 
 // Easter Sunday as a day counted from 1 March (22 = 22 March, 32 = 1 April).
 int GregorianEasterDay(int year);  // Gregorian computus
@@ -28,7 +33,10 @@ CivilDate EasterSunday(int year);
 
 // The date `daysFromMarch` days into the year counted from 1 March (1 is
 // 1 March, 0 the last day of February), February of the year's own calendar.
-MonthDay DayFromMarch(int year, int daysFromMarch);
+struct MarchDays {
+  int count = 0;
+};
+MonthDay DayFromMarch(int year, MarchDays daysFromMarch);
 
 // Orthodox Easter Sunday of a year as the holiday list shows it: the Julian
 // computus date as it is up to 1582, converted to the Gregorian calendar of

@@ -4,6 +4,8 @@
 #include <array>
 #include <limits>
 
+#include "time/civil.h"
+
 namespace tempulo {
 namespace {
 
@@ -108,14 +110,14 @@ constexpr std::array kRules = {
 };
 
 // The German rules hold from the day of unification on.
-bool BeforeGermanUnification(int year, int month, int day) {
+bool BeforeGermanUnification(CivilDate date) {
   constexpr int kYear = 1990;
   constexpr int kMonth = 10;
   constexpr int kDay = 3;
-  if (year != kYear) {
-    return year < kYear;
+  if (date.year != kYear) {
+    return date.year < kYear;
   }
-  return month < kMonth || (month == kMonth && day < kDay);
+  return date.month < kMonth || (date.month == kMonth && date.day < kDay);
 }
 
 }  // namespace
@@ -142,7 +144,7 @@ std::optional<Region> RegionFromCode(std::string_view code) {
 
 RegionSet PublicHolidayRegions(std::string_view rowName, int year, int month, int day) {
   RegionSet regions;
-  const bool beforeUnification = BeforeGermanUnification(year, month, day);
+  const bool beforeUnification = BeforeGermanUnification({year, month, day});
   for (const PublicHolidayRule& rule : kRules) {
     if (rule.rowName != rowName || year < rule.firstYear || year > rule.lastYear ||
         (rule.onlyDay != 0 && rule.onlyDay != day)) {

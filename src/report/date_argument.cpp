@@ -4,7 +4,8 @@
 #include <charconv>
 #include <system_error>
 
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -31,7 +32,7 @@ std::optional<int> ParseDecimal(std::string_view text, std::size_t maxDigits) {
   return value;
 }
 
-std::optional<SelectedDate> ParseDateArgument(std::string_view text, std::string& why) {
+std::optional<CivilDate> ParseDateArgument(std::string_view text, std::string& why) {
   const std::size_t first = text.find('-');
   const std::size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
   if (second == std::string_view::npos) {
@@ -62,7 +63,7 @@ std::optional<SelectedDate> ParseDateArgument(std::string_view text, std::string
           std::to_string(*year) + " gibt es nicht.";
     return std::nullopt;
   }
-  return SelectedDate{*day, *month, *year};
+  return CivilDate{*year, *month, *day};
 }
 
 }  // namespace tempulo

@@ -17,6 +17,6 @@ std::optional<int> ParseDecimal(std::string_view text, std::size_t maxDigits);
 
 // "YYYY-MM-DD" as a selected civil date: years 100 to 3000, a Julian-calendar
 // date up to 14 October 1582. On failure `why` holds one German sentence.
-std::optional<SelectedDate> ParseDateArgument(std::string_view text, std::string& why);
+std::optional<CivilDate> ParseDateArgument(std::string_view text, std::string& why);
 
 }  // namespace tempulo

@@ -13,13 +13,13 @@ DayValues::DayValues(CivilDate selectedDate, const Clock& clockSource)
   julian = JulianFromFixed(day);
   gregorian = GregorianFromFixed(day);
   if (selected.year > 1582) {
-    dayOfYear = DayOfYear(selected.day, selected.month, selected.year);
+    dayOfYear = DayOfYear(selected);
   }
 }
 
-const IslamicDateResult& DayValues::Islamic() {
+const IslamicDay& DayValues::Islamic() {
   if (!islamic_) {
-    islamic_ = IslamicDate(selected.day, selected.month, selected.year);
+    islamic_ = IslamicFromFixed(day);
   }
   return *islamic_;
 }

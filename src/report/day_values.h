@@ -29,11 +29,11 @@ class DayValues {
   const ReportPlace* place = nullptr;  // the chosen place; none: the fixed observer in MEZ
 
   // Shared by an entry and its festivals; computed on first use.
-  const IslamicDateResult& Islamic();
+  const IslamicDay& Islamic();
   const ChineseDateRecord& Chinese();
 
  private:
-  std::optional<IslamicDateResult> islamic_;
+  std::optional<IslamicDay> islamic_;
   std::optional<ChineseDateRecord> chinese_;
 };
 

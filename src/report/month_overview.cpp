@@ -9,7 +9,8 @@
 #include "report/report_builder.h"
 #include "astro/angles.h"
 #include "astro/moon_phases.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 #include "holidays/holidays.h"
 
 namespace tempulo {
@@ -123,7 +124,7 @@ MonthOverview BuildMonthOverview(int year, int month) {
     DayOverview& entry = overview.days[static_cast<std::size_t>(day - 1)];
     entry.day = day;
     // The Julian Day at 0 h ends in .5; the day number after it counts from a Monday.
-    const long double jd = ReportJulianDay(day, month, year);
+    const long double jd = ReportJulianDay({year, month, day});
     entry.weekday = static_cast<int>(static_cast<long long>(std::floor(jd + 0.5L)) % 7);
     entry.festivals = FestivalsOfDay(year, month, day);
   }
@@ -219,7 +220,7 @@ std::optional<MoonDisc> MoonDiscOfDay(int year, int month, int day) {
   if (year < kFirstMoonYear) {
     return std::nullopt;
   }
-  const double dateValue = JulianDayToDateTime(ReportJulianDay(day, month, year));
+  const double dateValue = JulianDayToDateTime(ReportJulianDay({year, month, day}));
   return MoonDisc{static_cast<double>(MoonIlluminatedFraction(dateValue)), MoonPhaseAngle(dateValue) >= 0};
 }
 

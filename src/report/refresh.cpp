@@ -47,9 +47,9 @@ int WeekdayOfJanuaryFirst(int year) {
   return (year + (year - 1) / 4 - (year - 1) / 100 + (year - 1) / 400) % 7;
 }
 
-int SubstituteGridYear(int month, int year) {
-  int m = month;
-  int y = year;
+int SubstituteGridYear(YearMonth month) {
+  int m = month.month;
+  int y = month.year;
   if (m <= 2) {
     m += 12;
     y -= 1;
@@ -60,26 +60,27 @@ int SubstituteGridYear(int month, int year) {
   const int w = (((m + 1) * 26 / 10 + k + k / 4 + 75 - j) % 7 + 7) % 7;
   for (int candidate = kFirstGregorianYear; candidate < kFirstGregorianYear + kSubstituteSearchYears;
        ++candidate) {
-    if ((DaysBeforeMonth(IsLeapYear(candidate), month) + WeekdayOfJanuaryFirst(candidate)) % 7 == w) {
+    if ((DaysBeforeMonth(IsLeapYear(candidate), month.month) + WeekdayOfJanuaryFirst(candidate)) % 7 == w) {
       return candidate;
     }
   }
   return kFirstGregorianYear;
 }
 
-int ClampGridDay(int day, int month, int gridYear) {
-  int length = 31;
-  if (month == 4 || month == 6 || month == 9 || month == 11) {
-    length = 30;
-  } else if (month == 2) {
-    length = IsLeapYear(gridYear) ? 29 : 28;
-  }
-  return length < day ? length : day;
+int ClampGridDay(CivilDate gridDate) {
+  const int length = MonthLength(IsLeapYear(gridDate.year), gridDate.month);
+  return length != 0 && length < gridDate.day ? length : gridDate.day;
 }
 
-bool NeedsSubstituteGridYear(int month, int year) { return year < 1582 || (year == 1582 && month <= 10); }
+bool NeedsSubstituteGridYear(YearMonth month) {
+  return month.year < 1582 || (month.year == 1582 && month.month <= 10);
+}
 
-std::optional<SelectedDate> ReadSelectedDate(int gridDay, double monthValue, double yearValue) {
+int GridYear(YearMonth month) { return NeedsSubstituteGridYear(month) ? SubstituteGridYear(month) : month.year; }
+
+std::optional<CivilDate> ReadSelectedDate(int gridDay, SpinValues spins) {
+  const double monthValue = spins.month;
+  const double yearValue = spins.year;
   if (!std::isfinite(monthValue) || !std::isfinite(yearValue)) {
     return std::nullopt;
   }
@@ -91,15 +92,15 @@ std::optional<SelectedDate> ReadSelectedDate(int gridDay, double monthValue, dou
   if (year < kMinimumYear || year > kMaximumYear) {
     return std::nullopt;
   }
-  return SelectedDate{gridDay, static_cast<int>(month), static_cast<int>(year)};
+  return CivilDate{static_cast<int>(year), static_cast<int>(month), gridDay};
 }
 
-std::string WindowCaption(const SelectedDate& date) {
+std::string WindowCaption(const CivilDate& date) {
   return "Tempulo " + std::to_string(date.day) + "." + std::string(GermanMonthName(date.month)) + " " +
          std::to_string(date.year);
 }
 
-std::string DateLine(const SelectedDate& date) {
+std::string DateLine(const CivilDate& date) {
   return "Datum\t" + std::to_string(date.day) + "." + std::string(GermanMonthName(date.month)) + " " +
          std::to_string(date.year);
 }
@@ -121,7 +122,7 @@ std::string ErrorMessageText(std::string_view message) {
   return text;
 }
 
-RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Clock& clock,
+RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
                       const ReportPlace* place) {
   RefreshResult result;
   result.caption = WindowCaption(date);
@@ -132,7 +133,7 @@ RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Cl
     const std::vector<DatedHoliday> monthHolidays = holidays.MonthHolidays(date.year, date.month);
     result.holidayLines = HolidayListLines(monthHolidays);
     AddHolidayReportLines(monthHolidays, date.day, report);
-    BuildReport(date.day, date.month, date.year, clock, report, place);
+    BuildReport(date, clock, report, place);
   } catch (const std::exception& error) {
     result.error = error.what();
   }

@@ -13,6 +13,7 @@
 #include "holidays/holidays.h"
 #include "report/report.h"
 #include "report/report_place.h"
+#include "time/civil.h"
 #include "time/clock.h"
 
 namespace tempulo {
@@ -29,32 +30,34 @@ int WeekdayOfJanuaryFirst(int year);
 // The first year from 1583 on whose month starts on the weekday the month has
 // in the Julian calendar of `year`: the month grid can only show Gregorian
 // months.
-int SubstituteGridYear(int month, int year);
-// The grid's day after a change to `month` while the grid shows `gridYear`:
-// `day`, or the new month's length when it is shorter.
-int ClampGridDay(int day, int month, int gridYear);
-// True when the grid shows a substitute year for this month and year.
-bool NeedsSubstituteGridYear(int month, int year);
-
-struct SelectedDate {
-  int day = 0;
-  int month = 0;
-  int year = 0;
-  friend bool operator==(const SelectedDate&, const SelectedDate&) = default;
-};
+int SubstituteGridYear(YearMonth month);
+// True when the grid shows a substitute year for this month.
+bool NeedsSubstituteGridYear(YearMonth month);
+// The year whose month the grid shows: the month's own year from the reform
+// on, the substitute year before.
+int GridYear(YearMonth month);
+// The day the grid can show of a date in its Gregorian grid year: the day, or
+// the month's length when it is shorter.
+int ClampGridDay(CivilDate gridDate);
 
 inline constexpr int kMinimumYear = 100;
 inline constexpr int kMaximumYear = 3000;
 
+// The month and year spin edits' values as typed.
+struct SpinValues {
+  double month = 0;
+  double year = 0;
+};
+
 // Month and year are the spin edits' values, rounded half to even. Empty when
 // the month is outside 1..12 or the year outside 100..3000: the refresh then
 // changes nothing.
-std::optional<SelectedDate> ReadSelectedDate(int gridDay, double monthValue, double yearValue);
+std::optional<CivilDate> ReadSelectedDate(int gridDay, SpinValues spins);
 
 // "Tempulo 7.August 2013".
-std::string WindowCaption(const SelectedDate& date);
+std::string WindowCaption(const CivilDate& date);
 // "Datum\t7.August 2013".
-std::string DateLine(const SelectedDate& date);
+std::string DateLine(const CivilDate& date);
 
 // All lines, each followed by the platform's line end (LF), tabs kept.
 std::string ClipboardText(const std::vector<std::string>& lines);
@@ -74,7 +77,7 @@ struct RefreshResult {
 // One refresh for a selected date: caption, the month's holiday list and the
 // report. An error ends it where it arose; the lines written so far stay.
 // The sun and moon block is that of `place` when one is given.
-RefreshResult Refresh(const SelectedDate& date, HolidayTable& holidays, const Clock& clock,
+RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
                       const ReportPlace* place = nullptr);
 
 }  // namespace tempulo

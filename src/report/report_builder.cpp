@@ -11,8 +11,9 @@
 #include "astro/moon_phases.h"
 #include "astro/rise_set.h"
 #include "report/time_lines.h"
-#include "calendars/traditional/calendar_helpers.h"
-#include "calendars/traditional/civil_dates.h"
+#include "report/wording.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 #include "time/place.h"
 #include "report/refresh.h"
 #include "report/registry.h"
@@ -117,10 +118,10 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
   const DayEvents moon(false, day, latitude, westLongitude);
   timeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent));
   timeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent));
-  r.Add("Mondalter", FormatTrimmedNumber(1, 2, static_cast<double>(MoonAge(t))) + " Tage");
+  r.Add("Mondalter", TrimmedDecimal(static_cast<double>(MoonAge(t)), 2) + " Tage");
   r.Add("Aktuelle Phase",
-        FormatTrimmedNumber(1, 2, static_cast<double>(MoonIlluminatedFraction(t) * 100)) + " %");
-  r.Add("Mondabstand", FormatTrimmedNumber(1, 2, static_cast<double>(MoonDistance(t))) + " km");
+        TrimmedDecimal(static_cast<double>(MoonIlluminatedFraction(t) * 100), 2) + " %");
+  r.Add("Mondabstand", TrimmedDecimal(static_cast<double>(MoonDistance(t)), 2) + " km");
   timeLine(r, "Nächster Neumond", NextMoonPhase(0, t));
   timeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t));
   timeLine(r, "Nächster Vollmond", NextMoonPhase(4, t));
@@ -156,20 +157,16 @@ void AddSunAndMoonBlock(double dateValue, const ReportPlace& place, Report& repo
                      });
 }
 
-long double ReportJulianDay(int day, int month, int year) {
-  const bool afterReform = year > 1582 || (year == 1582 && (month > 10 || (month == 10 && day > 14)));
-  if (afterReform) {
-    return GregorianCalendarToJulianDay(year, month, day);
-  }
-  return JulianCalendarToJulianDay(year, month, day);
+long double ReportJulianDay(CivilDate date) {
+  return JulianDateOf(CheckedFixedFromCivil(date));
 }
 
-void BuildReport(int day, int month, int year, const Clock& clock, Report& report, const ReportPlace* place) {
-  report.SetHeading(std::string(GermanMonthName(month)) + " " + std::to_string(year));
-  DayValues values({year, month, day}, clock);
+void BuildReport(CivilDate date, const Clock& clock, Report& report, const ReportPlace* place) {
+  report.SetHeading(std::string(GermanMonthName(date.month)) + " " + std::to_string(date.year));
+  DayValues values(date, clock);
   values.place = place;
   for (const ReportEntry& entry : ReportEntries()) {
-    if (entry.AppliesTo(year)) {
+    if (entry.AppliesTo(date.year)) {
       entry.add(values, report);
     }
   }

@@ -16,7 +16,7 @@ inline constexpr long double kObserverLongitude = -12.0L;
 // The Julian Date at 0 h of a civil date: a Julian-calendar date up to
 // 14 October 1582 (so 5-14 October continue the Julian calendar), Gregorian
 // after. Raises ConversionError for a day the month does not have.
-long double ReportJulianDay(int day, int month, int year);
+long double ReportJulianDay(CivilDate date);
 
 // Index 0..23 of the solar term the sun is in, from the Earth's heliocentric
 // ecliptic longitude in degrees (the sun's is 180 degrees more); each term
@@ -33,7 +33,6 @@ void AddSunAndMoonBlock(double dateValue, const ReportPlace& place, Report& repo
 
 // Sets the heading and appends the report's lines for the selected civil date.
 // The sun and moon block is that of `place` when one is given.
-void BuildReport(int day, int month, int year, const Clock& clock, Report& report,
-                 const ReportPlace* place = nullptr);
+void BuildReport(CivilDate date, const Clock& clock, Report& report, const ReportPlace* place = nullptr);
 
 }  // namespace tempulo

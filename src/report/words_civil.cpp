@@ -29,7 +29,7 @@ void AddDayAndWeekOfYear(DayValues& c, Report& r) {
   if (c.selected.year <= 1582) {
     return;
   }
-  c.dayOfYear = DayOfYear(c.selected.day, c.selected.month, c.selected.year);
+  c.dayOfYear = DayOfYear(c.selected);
   r.Add("", Str(c.dayOfYear) + ".Tag des Jahres / " + Str(IsoWeekNumber(c.selected.year, c.dayOfYear)) +
                 ".Woche des Jahres");
 }

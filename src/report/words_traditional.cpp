@@ -95,13 +95,13 @@ void AddEgyptian(DayValues& c, Report& r) {
 }
 
 void AddIslamic(DayValues& c, Report& r) {
-  const IslamicDateResult& date = c.Islamic();
+  const IslamicDay& date = c.Islamic();
   r.Add("Islamischer Kalender",
         Str(date.day) + "." + std::string(IslamicMonthName(date.month)) + " " + Str(date.year));
 }
 
 void AddIslamicFestivals(DayValues& c, Report& r) {
-  AddIslamicFestivals(IslamicDay{c.Islamic().year, c.Islamic().month, c.Islamic().day}, r);
+  AddIslamicFestivals(c.Islamic(), r);
 }
 
 void AddJewish(DayValues& c, Report& r) {

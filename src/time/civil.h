@@ -91,6 +91,13 @@ constexpr CivilDate JulianFromFixed(FixedDay day) {
   return {static_cast<int>(year), month, static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1)};
 }
 
+// A month of a year, for what is the same on all its days.
+struct YearMonth {
+  int year = 0;
+  int month = 0;
+  friend constexpr bool operator==(const YearMonth&, const YearMonth&) = default;
+};
+
 // The reform: the day after Julian 4 October 1582 is Gregorian 15 October.
 inline constexpr FixedDay kGregorianReform = FixedFromGregorian({1582, 10, 15});
 inline constexpr CivilDate kLastJulianCivilDate{1582, 10, 14};

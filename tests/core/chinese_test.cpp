@@ -6,13 +6,14 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 #include "calendars/traditional/sexagenary.h"
 
 namespace tempulo {
 namespace {
 
-double Civil(int year, int month, int day) { return CivilDateToDateTime(year, month, day); }
+double Civil(int year, int month, int day) { return DateValueOf(FixedFromCivil({year, month, day})); }
 
 // ---------------------------------------------------------------- time zone
 

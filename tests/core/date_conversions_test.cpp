@@ -3,98 +3,45 @@
 
 #include <chrono>
 
+#include "holidays/holidays.h"
+#include "report/report_builder.h"
+#include "report/wording.h"
+#include "time/civil.h"
 #include "time/date_encoding.h"
-#include "calendars/traditional/calendar_helpers.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
 
-struct JdCase {
-  int year, month, day;
-  long double jd;
-};
-
-TEST(CivilDates, KnownJulianDays) {
-  const JdCase gregorian[] = {{2000, 1, 1, 2451544.5L},
-                              {2001, 1, 1, 2451910.5L},
-                              {1582, 10, 15, 2299160.5L},
-                              {1900, 3, 1, 2415079.5L}};
-  for (const auto& c : gregorian) {
-    EXPECT_EQ(GregorianCalendarToJulianDay(c.year, c.month, c.day), c.jd) << c.year << "-" << c.month;
+// The report's Julian Date reads the date in the civil calendar (5-14 October
+// 1582 continue the Julian one) and refuses a day its month does not have.
+TEST(ReportJulianDay, CivilCalendarAndImpossibleDays) {
+  const struct {
+    int year, month, day;
+    long double jd;
+  } cases[] = {{2000, 1, 1, 2451544.5L},  {1582, 10, 4, 2299159.5L}, {1582, 10, 10, 2299165.5L},
+               {1582, 10, 15, 2299160.5L}, {1500, 2, 29, 2268991.5L}, {100, 1, 1, 1757582.5L},
+               {3000, 12, 31, 2817151.5L}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReportJulianDay(CivilDate{c.year, c.month, c.day}), c.jd) << c.year << "-" << c.month << "-" << c.day;
   }
-  const JdCase julian[] = {{1, 1, 1, 1721423.5L}, {1582, 10, 4, 2299159.5L}, {1999, 12, 19, 2451544.5L}};
-  for (const auto& c : julian) {
-    EXPECT_EQ(JulianCalendarToJulianDay(c.year, c.month, c.day), c.jd) << c.year << "-" << c.month;
-  }
-  const JdCase civil[] = {{1582, 10, 4, 2299159.5L},
-                          {1582, 10, 15, 2299160.5L},
-                          {1582, 10, 10, 2299155.5L},
-                          {0, 1, 1, 0.0L},
-                          {10000, 1, 1, 0.0L}};
-  for (const auto& c : civil) {
-    EXPECT_EQ(CivilDateToJulianDay(c.year, c.month, c.day), c.jd) << c.year << "-" << c.month << "-" << c.day;
-  }
-}
-
-TEST(CivilDates, ImpossibleDaysRaiseTheConversionError) {
-  EXPECT_NO_THROW(JulianCalendarToJulianDay(1500, 2, 29));
-  EXPECT_THROW(GregorianCalendarToJulianDay(1500, 2, 29), ConversionError);
-  EXPECT_THROW(JulianCalendarToJulianDay(1003, 2, 29), ConversionError);
-  EXPECT_THROW(GregorianCalendarToJulianDay(2023, 4, 31), ConversionError);
-  EXPECT_THROW(GregorianCalendarToJulianDay(2023, 1, 0), ConversionError);
-  EXPECT_NO_THROW(GregorianCalendarToJulianDay(2000, 2, 29));
+  EXPECT_THROW(ReportJulianDay(CivilDate{1003, 2, 29}), ConversionError);
+  EXPECT_THROW(ReportJulianDay(CivilDate{1700, 2, 29}), ConversionError);
+  EXPECT_THROW(ReportJulianDay(CivilDate{2023, 4, 31}), ConversionError);
   try {
-    JulianCalendarToJulianDay(1003, 2, 29);
+    ReportJulianDay(CivilDate{1003, 2, 29});
   } catch (const ConversionError& error) {
     EXPECT_STREQ(error.what(), "Fehler!");
   }
 }
 
-TEST(CivilDates, ReformSwitchInBothDirections) {
-  EXPECT_EQ(JulianDayToCivilDate(2299160.5L), (CivilDate{1582, 10, 15}));
-  EXPECT_EQ(JulianDayToCivilDate(2299159.5L), (CivilDate{1582, 10, 4}));
-  EXPECT_EQ(JulianDayToJulianCalendar(2451544.5L), (CivilDate{1999, 12, 19}));
-  // No answer for a negative Julian Day: the caller's values stay.
-  EXPECT_EQ(JulianDayToJulianCalendar(-10.5L, CivilDate{7, 8, 9}), (CivilDate{7, 8, 9}));
-}
-
-// Every day of years 1..3000 survives the round trip through the Julian Day
-// in both calendars, and consecutive days have consecutive Julian Days.
-TEST(CivilDates, RoundTripOfEveryDay) {
-  for (const bool gregorian : {false, true}) {
-    long double previous = 0;
-    for (int year = 1; year <= 3000; ++year) {
-      for (int month = 1; month <= 12; ++month) {
-        const bool leap = gregorian ? IsGregorianLeapYear(year) : year % 4 == 0;
-        const int lengths[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        for (int day = 1; day <= lengths[month - 1]; ++day) {
-          const long double jd = gregorian ? GregorianCalendarToJulianDay(year, month, day)
-                                           : JulianCalendarToJulianDay(year, month, day);
-          if (previous != 0) {
-            ASSERT_EQ(jd, previous + 1) << year << "-" << month << "-" << day;
-          }
-          previous = jd;
-          const CivilDate back = gregorian ? JulianDayToGregorianCalendar(jd) : JulianDayToJulianCalendar(jd);
-          ASSERT_EQ(back, (CivilDate{year, month, day})) << gregorian;
-          // The second, non-validating conversion agrees except in the gap.
-          const bool inGap = year == 1582 && month == 10 && day >= 5 && day <= 14;
-          if (!inGap && gregorian == (year * 10000 + month * 100 + day >= 15821015)) {
-            ASSERT_EQ(CalendarDateToJulianDay(year, month, day), static_cast<double>(jd));
-            ASSERT_EQ(JulianDayToCalendarDate(static_cast<double>(jd)), (CivilDate{year, month, day}));
-          }
-        }
-      }
-    }
-  }
-}
-
-TEST(CivilDates, DateValueBridgesUseTheCivilCalendar) {
-  EXPECT_EQ(CivilDateToDateTime(2000, 1, 1), 36526.0);
-  EXPECT_EQ(DateTimeToCivilDate(36526.75), (CivilDate{2000, 1, 1}));
-  // Before 1900 the date value is negative; the day is the one that holds the instant.
-  EXPECT_EQ(DateTimeToCivilDate(CivilDateToDateTime(1850, 6, 1) + 0.75), (CivilDate{1850, 6, 1}));
-  EXPECT_EQ(DateTimeToCivilDate(CivilDateToDateTime(1500, 3, 1)), (CivilDate{1500, 3, 1}));
+// The day that holds an instant given as a date value, in the civil calendar.
+TEST(DateValue, TheDayThatHoldsTheInstant) {
+  const auto dayOf = [](double value) { return CivilFromFixed(FixedFromDateValue(value)); };
+  EXPECT_EQ(dayOf(36526.75), (CivilDate{2000, 1, 1}));
+  EXPECT_EQ(dayOf(DateValueOf(FixedFromCivil({1850, 6, 1})) + 0.75), (CivilDate{1850, 6, 1}));
+  EXPECT_EQ(dayOf(DateValueOf(FixedFromCivil({1500, 3, 1}))), (CivilDate{1500, 3, 1}));
+  EXPECT_EQ(dayOf(DateValueOf(kGregorianReform) - 1e-9), (CivilDate{1582, 10, 4}));
 }
 
 TEST(DateEncoding, ProlepticGregorianDateValue) {
@@ -117,7 +64,7 @@ TEST(DateEncoding, DateTimeTextShowsTheSecondAndDropsAnExactMidnight) {
   EXPECT_EQ(DateTimeText(36526.0 + 59.4 / 86400), "01.01.2000 00:00:59");
 }
 
-TEST(CalendarHelpers, FormatTrimmedNumber) {
+TEST(Wording, TrimmedDecimal) {
   const struct {
     int decimals;
     double value;
@@ -133,37 +80,19 @@ TEST(CalendarHelpers, FormatTrimmedNumber) {
                {2, 51544, "51544"},
                {3, -0.0, "0"}};
   for (const auto& c : cases) {
-    EXPECT_EQ(FormatTrimmedNumber(1, c.decimals, c.value), c.text) << c.value;
+    EXPECT_EQ(TrimmedDecimal(c.value, c.decimals), c.text) << c.value;
   }
 }
 
-TEST(CalendarHelpers, CalendarDateToJulianDayDecidesByTheDate) {
-  const struct {
-    int y, m, d;
-    double jd;
-  } cases[] = {{2000, 1, 1, 2451544.5},   {1, 1, 1, 1721423.5},      {1582, 10, 4, 2299159.5},
-               {1582, 10, 15, 2299160.5}, {1582, 10, 10, 2299165.5}, {0, 1, 1, 1721057.5},
-               {-1, 3, 1, 1720751.5}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(CalendarDateToJulianDay(c.y, c.m, c.d), c.jd) << c.y << "-" << c.m << "-" << c.d;
-  }
-  EXPECT_EQ(JulianDayToCalendarDate(2415079.5), (CivilDate{1900, 3, 1}));
-  EXPECT_EQ(JulianDayToCalendarDate(2415078.5), (CivilDate{1900, 2, 28}));
-}
-
-TEST(CalendarHelpers, LeapYearsAndThanksgiving) {
-  EXPECT_FALSE(IsGregorianLeapYear(1900));
-  EXPECT_TRUE(IsGregorianLeapYear(2000));
-  EXPECT_TRUE(IsGregorianLeapYear(2024));
-  EXPECT_EQ(FourthThursdayOfNovember(2024), (MonthDay{11, 28}));
-  EXPECT_EQ(FourthThursdayOfNovember(2023), (MonthDay{11, 23}));
-  // Independent check with the standard library's calendar.
+// Thanksgiving is the fourth Thursday of November; checked against the
+// standard library's calendar in every Gregorian year.
+TEST(Holidays, ThanksgivingIsTheFourthThursday) {
+  EXPECT_EQ(Thanksgiving(2024), (MonthDay{11, 28}));
+  EXPECT_EQ(Thanksgiving(2023), (MonthDay{11, 23}));
   using namespace std::chrono;
   for (int y = 1583; y <= 3000; ++y) {
     const year_month_day ymd{year{y} / November / Thursday[4]};
-    ASSERT_EQ(FourthThursdayOfNovember(y).day, static_cast<int>(static_cast<unsigned>(ymd.day()))) << y;
-    ASSERT_EQ((GregorianDayNumber(y, 3, 1) + 1) % 7,
-              static_cast<int>(weekday{sys_days{year{y} / March / 1}}.c_encoding()));
+    ASSERT_EQ(Thanksgiving(y).day, static_cast<int>(static_cast<unsigned>(ymd.day()))) << y;
   }
 }
 

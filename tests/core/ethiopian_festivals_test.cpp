@@ -106,7 +106,7 @@ std::string LineOf(const Lines& lines, const std::string& label) {
 Lines ReportOf(int day, int month, int year) {
   const FixedClock clock({2025, 1, 1}, {12, 0, 0});
   Report report;
-  BuildReport(day, month, year, clock, report);
+  BuildReport(CivilDate{year, month, day}, clock, report);
   return report.Lines();
 }
 

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "astro/sun.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 #include "holidays/holidays.h"
 #include "report/holiday_lines.h"
 
@@ -83,7 +84,7 @@ TEST(SeasonStartDatesTest, EachDateIsTheZoneDayThatContainsTheInstant) {
       for (std::size_t i = 0; i < record.size(); ++i) {
         ASSERT_EQ(record[i].month, kMonths[i]) << year;
         const double instant = SeasonStart(year, kSeasonCodes[i]) + offset / 24.0;
-        const double midnight = CivilDateToDateTime(year, record[i].month, record[i].day);
+        const double midnight = DateValueOf(FixedFromCivil({year, record[i].month, record[i].day}));
         ASSERT_LE(midnight, instant) << year << " season " << i << " offset " << offset;
         ASSERT_LT(instant, midnight + 1.0) << year << " season " << i << " offset " << offset;
       }

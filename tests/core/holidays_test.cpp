@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 #include "report/holiday_lines.h"
 #include "report/refresh.h"
 #include "time/clock.h"
@@ -27,8 +28,8 @@ constexpr int kLastYear = 3000;
 // continue the Julian calendar), Gregorian after.
 long double DateJD(int year, int month, int day) {
   const bool julian = year < 1582 || (year == 1582 && (month < 10 || (month == 10 && day <= 14)));
-  return julian ? JulianCalendarToJulianDay(year, month, day)
-                : GregorianCalendarToJulianDay(year, month, day);
+  return julian ? JulianDateOf(FixedFromJulian({year, month, day}))
+                : JulianDateOf(FixedFromGregorian({year, month, day}));
 }
 
 // 0 = Sunday ... 6 = Saturday.
@@ -40,8 +41,8 @@ CivilDate JulianEasterByFullMoons(int year) {
   static constexpr std::array<int, 19> kFullMoons = {36, 25, 44, 33, 22, 41, 30, 49, 38, 27,
                                                      46, 35, 24, 43, 32, 21, 40, 29, 48};
   const long double fullMoon =
-      JulianCalendarToJulianDay(year, 3, 1) + kFullMoons[static_cast<std::size_t>(year % 19)] - 1;
-  return JulianDayToJulianCalendar(fullMoon + 7 - WeekdayOfJD(fullMoon));
+      JulianDateOf(FixedFromJulian({year, 3, 1})) + kFullMoons[static_cast<std::size_t>(year % 19)] - 1;
+  return JulianFromFixed(FixedFromJulianDate(fullMoon + 7 - WeekdayOfJD(fullMoon)));
 }
 
 // The anonymous Gregorian algorithm.
@@ -70,7 +71,7 @@ CivilDate JulianToGregorianByDays(CivilDate date) {
 
 CivilDate AddDays(CivilDate date, int days) {
   const long double jd = DateJD(date.year, date.month, date.day) + days;
-  return date.year <= 1582 ? JulianDayToJulianCalendar(jd) : JulianDayToGregorianCalendar(jd);
+  return date.year <= 1582 ? JulianFromFixed(FixedFromJulianDate(jd)) : GregorianFromFixed(FixedFromJulianDate(jd));
 }
 
 // The month's list and the day's report lines, worded as the refresh words them.
@@ -361,7 +362,7 @@ TEST(HolidayListTest, MonthListHasDayNumbersOnFirstEntriesOnly) {
 TEST(HolidayListTest, SelectedDayFollowsTheDateLineInTheReport) {
   HolidayTable table = HolidayTable::Standard();
   const FixedClock clock({2013, 12, 25}, {12, 0, 0});
-  const RefreshResult result = Refresh({25, 12, 2013}, table, clock);
+  const RefreshResult result = Refresh(CivilDate{2013, 12, 25}, table, clock);
   ASSERT_GE(result.reportLines.size(), 4u);
   EXPECT_EQ(result.reportLines[0], "Datum\t25.Dezember 2013");
   EXPECT_EQ(result.reportLines[1], " ");

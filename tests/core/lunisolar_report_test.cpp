@@ -22,7 +22,7 @@ bool StartsWith(const std::string& line, const std::string& prefix) { return lin
 std::vector<std::string> ReportBlock(int day, int month, int year, const std::string& from,
                                      const std::string& to) {
   Report report;
-  BuildReport(day, month, year, kClock, report);
+  BuildReport(CivilDate{year, month, day}, kClock, report);
   std::vector<std::string> block;
   bool inside = false;
   for (const std::string& line : report.Lines()) {

@@ -296,7 +296,7 @@ TEST(ModernCalendarRoundTripTest, DarianDatesStepBySolsFromTheEpoch) {
         // The year length decides where the year ends: a century year has
         // 668 sols although the month rule gives its month 24 28 sols.
         const int length =
-            date.month == 24 ? MarsYearLength(date.year) - 641 : DarianMonthLength(date.year, date.month);
+            date.month == 24 ? MarsYearLength(date.year) - 641 : DarianMonthLength(date);
         fault = StepFault({date.year, date.month, static_cast<int>(date.day)},
                           {next.year, next.month, static_cast<int>(next.day)}, {length, 24});
         const long long nextDayOfYear = next.year == date.year ? date.dayOfYear + 1 : 0;

@@ -333,10 +333,10 @@ TEST(MarsTest, YearSplitKeepsTheCountInsideItsYear) {
     EXPECT_NEAR(static_cast<double>(split.sols), static_cast<double>(c.rest), 1e-9)
         << static_cast<double>(c.sols);
   }
-  EXPECT_EQ(DarianMonthLength(200, 24), 28);
+  EXPECT_EQ(DarianMonthLength({.year = 200, .month = 24}), 28);
   EXPECT_EQ(MarsYearLength(200), 668);
-  EXPECT_EQ(DarianMonthLength(222, 24), 27);
-  EXPECT_EQ(DarianMonthLength(222, 18), 27);
+  EXPECT_EQ(DarianMonthLength({.year = 222, .month = 24}), 27);
+  EXPECT_EQ(DarianMonthLength({.year = 222, .month = 18}), 27);
   EXPECT_EQ(DarianDateOf(2006.5L).month, 1);
 }
 

@@ -79,7 +79,7 @@ TEST(MonthOverview, ListOfAllRowsIsTheReportsHolidayList) {
   HolidayTable table = HolidayTable::Standard();
   for (const auto& [year, month] : std::vector<std::pair<int, int>>{
            {2026, 5}, {2026, 12}, {2024, 2}, {2023, 2}, {1500, 2}, {1582, 10}, {1000, 3}, {3000, 11}}) {
-    const RefreshResult result = Refresh({1, month, year}, table, clock);
+    const RefreshResult result = Refresh(CivilDate{year, month, 1}, table, clock);
     std::vector<std::string> texts;
     for (const HolidayListEntry& entry : HolidayListEntries(BuildMonthOverview(year, month), kAll)) {
       texts.push_back(entry.text);
@@ -127,7 +127,7 @@ TEST(MonthOverview, MainMoonPhasesOnTheirMezDays) {
   // The time the report gives for the phase, from the day before.
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
   HolidayTable table = HolidayTable::Standard();
-  const RefreshResult dayBefore = Refresh({24, 1, 2024}, table, clock);
+  const RefreshResult dayBefore = Refresh(CivilDate{2024, 1, 24}, table, clock);
   const auto line = std::find_if(dayBefore.reportLines.begin(), dayBefore.reportLines.end(),
                                  [](const std::string& l) { return l.starts_with("Nächster Vollmond\t"); });
   ASSERT_NE(line, dayBefore.reportLines.end());

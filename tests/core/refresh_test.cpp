@@ -6,32 +6,33 @@
 #include <string>
 #include <vector>
 
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
 
 TEST(Refresh, ReadsTheControlsRoundingHalfToEven) {
-  EXPECT_EQ(ReadSelectedDate(7, 8, 2013), (SelectedDate{7, 8, 2013}));
-  EXPECT_EQ(ReadSelectedDate(7, 2.5, 2013.5), (SelectedDate{7, 2, 2014}));
-  EXPECT_EQ(ReadSelectedDate(7, 3.5, 1582.5), (SelectedDate{7, 4, 1582}));
-  EXPECT_EQ(ReadSelectedDate(1, 12.4, 100), (SelectedDate{1, 12, 100}));
-  EXPECT_EQ(ReadSelectedDate(1, 1, 3000), (SelectedDate{1, 1, 3000}));
-  EXPECT_EQ(ReadSelectedDate(1, 1, 99.5), (SelectedDate{1, 1, 100}));
-  EXPECT_EQ(ReadSelectedDate(1, 1, 3000.5), (SelectedDate{1, 1, 3000}));
+  EXPECT_EQ(ReadSelectedDate(7, {.month = 8, .year = 2013}), (CivilDate{2013, 8, 7}));
+  EXPECT_EQ(ReadSelectedDate(7, {.month = 2.5, .year = 2013.5}), (CivilDate{2014, 2, 7}));
+  EXPECT_EQ(ReadSelectedDate(7, {.month = 3.5, .year = 1582.5}), (CivilDate{1582, 4, 7}));
+  EXPECT_EQ(ReadSelectedDate(1, {.month = 12.4, .year = 100}), (CivilDate{100, 12, 1}));
+  EXPECT_EQ(ReadSelectedDate(1, {.month = 1, .year = 3000}), (CivilDate{3000, 1, 1}));
+  EXPECT_EQ(ReadSelectedDate(1, {.month = 1, .year = 99.5}), (CivilDate{100, 1, 1}));
+  EXPECT_EQ(ReadSelectedDate(1, {.month = 1, .year = 3000.5}), (CivilDate{3000, 1, 1}));
 }
 
 TEST(Refresh, OutOfRangeControlsChangeNothing) {
   for (const auto& [month, year] : std::vector<std::pair<double, double>>{
            {0, 2013}, {13, 2013}, {12.6, 2013}, {8, 99}, {8, 20}, {8, 3001}, {8, 99.4}, {8, 3000.6}}) {
-    EXPECT_FALSE(ReadSelectedDate(1, month, year).has_value()) << month << " " << year;
+    EXPECT_FALSE(ReadSelectedDate(1, {.month = month, .year = year}).has_value()) << month << " " << year;
   }
 }
 
 TEST(Refresh, CaptionAndDateLine) {
-  EXPECT_EQ(WindowCaption({7, 8, 2013}), "Tempulo 7.August 2013");
-  EXPECT_EQ(DateLine({7, 8, 2013}), "Datum\t7.August 2013");
-  EXPECT_EQ(WindowCaption({31, 3, 201}), "Tempulo 31.März 201");
+  EXPECT_EQ(WindowCaption(CivilDate{2013, 8, 7}), "Tempulo 7.August 2013");
+  EXPECT_EQ(DateLine(CivilDate{2013, 8, 7}), "Datum\t7.August 2013");
+  EXPECT_EQ(WindowCaption(CivilDate{201, 3, 31}), "Tempulo 31.März 201");
   EXPECT_EQ(GermanMonthName(0), "");
   EXPECT_EQ(GermanMonthName(13), "");
 }
@@ -64,36 +65,38 @@ TEST(GridSupport, LeapYearsAndMonthStarts) {
 }
 
 TEST(GridSupport, ClampGridDay) {
-  EXPECT_EQ(ClampGridDay(31, 2, 2023), 28);
-  EXPECT_EQ(ClampGridDay(31, 2, 2024), 29);
-  EXPECT_EQ(ClampGridDay(31, 4, 2024), 30);
-  EXPECT_EQ(ClampGridDay(15, 2, 2023), 15);
-  EXPECT_EQ(ClampGridDay(31, 12, 2023), 31);
+  EXPECT_EQ(ClampGridDay({2023, 2, 31}), 28);
+  EXPECT_EQ(ClampGridDay({2024, 2, 31}), 29);
+  EXPECT_EQ(ClampGridDay({2024, 4, 31}), 30);
+  EXPECT_EQ(ClampGridDay({2023, 2, 15}), 15);
+  EXPECT_EQ(ClampGridDay({2023, 12, 31}), 31);
 }
 
 TEST(GridSupport, SubstituteYearStartsTheMonthOnTheJulianWeekday) {
-  EXPECT_EQ(SubstituteGridYear(10, 1582), 1584);
+  EXPECT_EQ(SubstituteGridYear({1582, 10}), 1584);
   // Every month of the years the refresh reaches before the reform: the
   // substitute Gregorian month begins on the weekday of the Julian month.
   for (int year = 100; year <= 1582; ++year) {
     for (int month = 1; month <= 12; ++month) {
-      const int grid = SubstituteGridYear(month, year);
+      const int grid = SubstituteGridYear({year, month});
       ASSERT_GE(grid, 1583);
-      const auto julianFirst = static_cast<long long>(JulianCalendarToJulianDay(year, month, 1) + 1.5L) % 7;
-      const auto gridFirst = static_cast<long long>(GregorianCalendarToJulianDay(grid, month, 1) + 1.5L) % 7;
+      const auto julianFirst = static_cast<long long>(JulianDateOf(FixedFromJulian({year, month, 1})) + 1.5L) % 7;
+      const auto gridFirst = static_cast<long long>(JulianDateOf(FixedFromGregorian({grid, month, 1})) + 1.5L) % 7;
       ASSERT_EQ(julianFirst, gridFirst) << month << "/" << year;
     }
   }
-  EXPECT_TRUE(NeedsSubstituteGridYear(10, 1582));
-  EXPECT_FALSE(NeedsSubstituteGridYear(11, 1582));
-  EXPECT_TRUE(NeedsSubstituteGridYear(12, 1581));
-  EXPECT_FALSE(NeedsSubstituteGridYear(1, 1583));
+  EXPECT_TRUE(NeedsSubstituteGridYear({1582, 10}));
+  EXPECT_FALSE(NeedsSubstituteGridYear({1582, 11}));
+  EXPECT_TRUE(NeedsSubstituteGridYear({1581, 12}));
+  EXPECT_FALSE(NeedsSubstituteGridYear({1583, 1}));
+  EXPECT_EQ(GridYear({1582, 10}), 1584);
+  EXPECT_EQ(GridYear({1582, 11}), 1582);
 }
 
 TEST(Refresh, ImpossibleJulianDayEndsTheRefreshAfterTheDateAndHolidayLines) {
   HolidayTable holidays = HolidayTable::Standard();
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
-  const RefreshResult result = Refresh({29, 2, 1003}, holidays, clock);
+  const RefreshResult result = Refresh(CivilDate{1003, 2, 29}, holidays, clock);
   ASSERT_TRUE(result.error.has_value());
   EXPECT_EQ(*result.error, "Fehler!");
   EXPECT_EQ(result.caption, "Tempulo 29.Februar 1003");
@@ -109,9 +112,9 @@ TEST(Refresh, ImpossibleJulianDayEndsTheRefreshAfterTheDateAndHolidayLines) {
 TEST(Refresh, AnOrdinaryDayHasNoError) {
   HolidayTable holidays = HolidayTable::Standard();
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
-  for (const SelectedDate date :
-       {SelectedDate{29, 2, 1004}, SelectedDate{1, 1, 2000}, SelectedDate{5, 10, 1582},
-        SelectedDate{31, 12, 3000}, SelectedDate{1, 1, 100}}) {
+  for (const CivilDate date :
+       {CivilDate{1004, 2, 29}, CivilDate{2000, 1, 1}, CivilDate{1582, 10, 5},
+        CivilDate{3000, 12, 31}, CivilDate{100, 1, 1}}) {
     const RefreshResult result = Refresh(date, holidays, clock);
     EXPECT_FALSE(result.error.has_value()) << result.caption;
     EXPECT_EQ(result.reportLines.front(), DateLine(date));

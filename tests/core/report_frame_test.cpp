@@ -7,7 +7,8 @@
 
 #include "report/report_builder.h"
 #include "astro/angles.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 std::vector<std::string> ReportOf(int day, int month, int year, TimeOfDay now = {12, 0, 0}) {
   const FixedClock clock({2026, 12, 8}, now);
   Report report;
-  BuildReport(day, month, year, clock, report);
+  BuildReport(CivilDate{year, month, day}, clock, report);
   return report.Lines();
 }
 
@@ -77,7 +78,7 @@ TEST(ReportFrame, LinesThatDependOnTheYear) {
 TEST(ReportFrame, HeadingNamesTheChosenMonthAndYear) {
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
   Report report;
-  BuildReport(3, 5, 1003, clock, report);
+  BuildReport(CivilDate{1003, 5, 3}, clock, report);
   EXPECT_EQ(report.Heading(), "Mai 1003");
 }
 
@@ -90,9 +91,9 @@ TEST(ReportFrame, StardateFollowsTheClock) {
 TEST(ReportFrame, PiCalendarAndItsNewYearsEve) {
   // Walk a few PI-years: every "PI-Silvester" line follows a PI line of 28.12.
   int silvesters = 0;
-  for (long double jd = GregorianCalendarToJulianDay(2000, 1, 1);
-       jd < GregorianCalendarToJulianDay(2004, 1, 1); jd += 1) {
-    const CivilDate d = JulianDayToGregorianCalendar(jd);
+  for (long double jd = JulianDateOf(FixedFromGregorian({2000, 1, 1}));
+       jd < JulianDateOf(FixedFromGregorian({2004, 1, 1})); jd += 1) {
+    const CivilDate d = GregorianFromFixed(FixedFromJulianDate(jd));
     const auto lines = ReportOf(d.day, d.month, d.year);
     const auto pi = std::find_if(lines.begin(), lines.end(),
                                  [](const std::string& l) { return l.rfind("PI-Kalender\t", 0) == 0; });
@@ -108,19 +109,19 @@ TEST(ReportFrame, PiCalendarAndItsNewYearsEve) {
 TEST(ReportFrame, ImpossibleDayRaisesAfterTheHeading) {
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
   Report report;
-  EXPECT_THROW(BuildReport(29, 2, 1003, clock, report), ConversionError);
+  EXPECT_THROW(BuildReport(CivilDate{1003, 2, 29}, clock, report), ConversionError);
   EXPECT_EQ(report.Heading(), "Februar 1003");
   EXPECT_TRUE(report.Lines().empty());
 }
 
 TEST(ReportFrame, JulianDateOfTheDay) {
-  EXPECT_EQ(ReportJulianDay(1, 1, 2000), 2451544.5L);
-  EXPECT_EQ(ReportJulianDay(4, 10, 1582), 2299159.5L);
-  EXPECT_EQ(ReportJulianDay(5, 10, 1582), 2299160.5L);
-  EXPECT_EQ(ReportJulianDay(14, 10, 1582), 2299169.5L);
-  EXPECT_EQ(ReportJulianDay(15, 10, 1582), 2299160.5L);
-  EXPECT_EQ(ReportJulianDay(1, 1, 1000), 2086307.5L);
-  EXPECT_THROW(ReportJulianDay(29, 2, 1900), ConversionError);
+  EXPECT_EQ(ReportJulianDay(CivilDate{2000, 1, 1}), 2451544.5L);
+  EXPECT_EQ(ReportJulianDay(CivilDate{1582, 10, 4}), 2299159.5L);
+  EXPECT_EQ(ReportJulianDay(CivilDate{1582, 10, 5}), 2299160.5L);
+  EXPECT_EQ(ReportJulianDay(CivilDate{1582, 10, 14}), 2299169.5L);
+  EXPECT_EQ(ReportJulianDay(CivilDate{1582, 10, 15}), 2299160.5L);
+  EXPECT_EQ(ReportJulianDay(CivilDate{1000, 1, 1}), 2086307.5L);
+  EXPECT_THROW(ReportJulianDay(CivilDate{1900, 2, 29}), ConversionError);
 }
 
 }  // namespace

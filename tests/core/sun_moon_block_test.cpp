@@ -16,7 +16,7 @@ namespace {
 std::vector<std::string> ReportLines(int day, int month, int year) {
   const FixedClock clock({2024, 5, 1}, {12, 0, 0});
   Report report;
-  BuildReport(day, month, year, clock, report);
+  BuildReport(CivilDate{year, month, day}, clock, report);
   return report.Lines();
 }
 

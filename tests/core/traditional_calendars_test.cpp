@@ -543,7 +543,7 @@ TEST(TraditionalReportLinesTest, LinesInTheReport) {
   const FixedClock clock({2025, 12, 7}, {12, 0, 0});
   for (const auto& c : cases) {
     Report report;
-    BuildReport(c.day, c.month, c.year, clock, report);
+    BuildReport(CivilDate{c.year, c.month, c.day}, clock, report);
     const std::vector<std::string>& lines = report.Lines();
     for (const std::string& expected : c.lines) {
       EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end())
@@ -556,7 +556,7 @@ TEST(TraditionalReportLinesTest, JapaneseLineOnlyFrom1868) {
   const FixedClock clock({2025, 12, 7}, {12, 0, 0});
   for (const int year : {1867, 1868}) {
     Report report;
-    BuildReport(1, 1, year, clock, report);
+    BuildReport(CivilDate{year, 1, 1}, clock, report);
     const bool found = std::any_of(report.Lines().begin(), report.Lines().end(), [](const std::string& line) {
       return line.rfind("Japanischer Kalender\t", 0) == 0;
     });

@@ -24,7 +24,7 @@ TEST(WeekNumbers, KnownWeeks) {
   } cases[] = {{2021, 1, 1, 53}, {2021, 1, 4, 1},    {2024, 12, 31, 1}, {2025, 12, 29, 1},
                {2026, 1, 1, 1},  {2026, 12, 31, 53}, {2000, 1, 1, 52},  {2004, 12, 31, 53}};
   for (const auto& c : cases) {
-    EXPECT_EQ(IsoWeekNumber(c.year, DayOfYear(c.day, c.month, c.year)), c.week)
+    EXPECT_EQ(IsoWeekNumber(c.year, DayOfYear(CivilDate{c.year, c.month, c.day})), c.week)
         << c.day << "." << c.month << "." << c.year;
   }
 }
@@ -49,8 +49,8 @@ TEST(WeekNumbers, AgreeWithTheIsoRuleOnEveryDay) {
     const int y = static_cast<int>(ymd.year());
     const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
     const int dd = static_cast<int>(static_cast<unsigned>(ymd.day()));
-    ASSERT_EQ(IsoWeekNumber(y, DayOfYear(dd, m, y)), ReferenceIsoWeek(d)) << y << "-" << m << "-" << dd;
-    ASSERT_EQ(WeekdayOfDate(dd, m, y), static_cast<int>(weekday{d}.c_encoding()))
+    ASSERT_EQ(IsoWeekNumber(y, DayOfYear(CivilDate{y, m, dd})), ReferenceIsoWeek(d)) << y << "-" << m << "-" << dd;
+    ASSERT_EQ(WeekdayOfDate(CivilDate{y, m, dd}), static_cast<int>(weekday{d}.c_encoding()))
         << y << "-" << m << "-" << dd;
   }
 }
@@ -76,9 +76,9 @@ TEST(WorldCalendar, DatesOfTheHalfYears) {
 }
 
 TEST(WorldCalendar, DayOfYearAndWeekdayNames) {
-  EXPECT_EQ(DayOfYear(31, 12, 2000), 366);
-  EXPECT_EQ(DayOfYear(31, 12, 1900), 365);
-  EXPECT_EQ(DayOfYear(1, 3, 2024), 61);
+  EXPECT_EQ(DayOfYear(CivilDate{2000, 12, 31}), 366);
+  EXPECT_EQ(DayOfYear(CivilDate{1900, 12, 31}), 365);
+  EXPECT_EQ(DayOfYear(CivilDate{2024, 3, 1}), 61);
   EXPECT_EQ(WorldWeekdayName(1), "Sonntag");
   EXPECT_EQ(WorldWeekdayName(-3), "");
 }

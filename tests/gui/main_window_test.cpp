@@ -20,7 +20,8 @@
 
 #include "app/gui/month_grid.h"
 #include "app/gui/spin_edit.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -134,7 +135,7 @@ TEST_F(WindowTest, EarlyYearsKeepTheirYearInCaptionAndReport) {
   EXPECT_EQ(form_->ReportLines().at(0), QStringLiteral("Datum\t3.Mai 1003"));
   // The grid's first of the month falls on the Julian weekday of 1 May 1003.
   const auto julianWeekday =
-      static_cast<int>(static_cast<long long>(JulianCalendarToJulianDay(1003, 5, 1) + 1.5L) % 7);
+      static_cast<int>(static_cast<long long>(JulianDateOf(FixedFromJulian({1003, 5, 1})) + 1.5L) % 7);
   EXPECT_EQ(QDate(Grid().year(), 5, 1).dayOfWeek() % 7, julianWeekday);
 }
 

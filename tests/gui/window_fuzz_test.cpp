@@ -178,7 +178,7 @@ TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
 
     const QDate grid = form.Grid()->selectedDate();
     ASSERT_TRUE(grid.isValid());
-    const auto selected = ReadSelectedDate(grid.day(), form.MonthSpin()->Value(), form.YearSpin()->Value());
+    const auto selected = ReadSelectedDate(grid.day(), {.month = form.MonthSpin()->Value(), .year = form.YearSpin()->Value()});
     if (!selected) {
       // A year still being typed: the window shows what it showed.
       ASSERT_EQ(form.windowTitle().toStdString(), captionBefore.toStdString());
@@ -189,8 +189,8 @@ TEST(WindowFuzz, RandomEventsKeepTheWindowConsistent) {
     if (clickedDay > 0) {
       ASSERT_EQ(grid.day(), std::min(clickedDay, grid.daysInMonth()));
     }
-    const int gridYear = NeedsSubstituteGridYear(selected->month, selected->year)
-                             ? SubstituteGridYear(selected->month, selected->year)
+    const int gridYear = NeedsSubstituteGridYear({selected->year, selected->month})
+                             ? SubstituteGridYear({selected->year, selected->month})
                              : selected->year;
     ASSERT_EQ(grid.year(), gridYear);
     ASSERT_EQ(form.windowTitle().toStdString(), WindowCaption(*selected));

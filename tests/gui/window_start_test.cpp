@@ -27,22 +27,22 @@ TEST(WindowArguments, AcceptedCommandLines) {
     bool help;
     bool version;
     bool checkDisplay;
-    std::optional<SelectedDate> date;
+    std::optional<CivilDate> date;
   } cases[] = {
       {{}, false, false, false, std::nullopt},
       {{QStringLiteral("--help")}, true, false, false, std::nullopt},
       {{QStringLiteral("-h")}, true, false, false, std::nullopt},
       {{QStringLiteral("--version")}, false, true, false, std::nullopt},
       {{QStringLiteral("--check-display")}, false, false, true, std::nullopt},
-      {{QStringLiteral("--date"), QStringLiteral("2000-01-01")}, false, false, false, SelectedDate{1, 1, 2000}},
-      {{QStringLiteral("--date=3000-12-31")}, false, false, false, SelectedDate{31, 12, 3000}},
+      {{QStringLiteral("--date"), QStringLiteral("2000-01-01")}, false, false, false, CivilDate{2000, 1, 1}},
+      {{QStringLiteral("--date=3000-12-31")}, false, false, false, CivilDate{3000, 12, 31}},
       // 5-14 October 1582 continue the Julian calendar; years from 100 on.
-      {{QStringLiteral("--date"), QStringLiteral("1582-10-10")}, false, false, false, SelectedDate{10, 10, 1582}},
-      {{QStringLiteral("--date"), QStringLiteral("0201-03-04")}, false, false, false, SelectedDate{4, 3, 201}},
+      {{QStringLiteral("--date"), QStringLiteral("1582-10-10")}, false, false, false, CivilDate{1582, 10, 10}},
+      {{QStringLiteral("--date"), QStringLiteral("0201-03-04")}, false, false, false, CivilDate{201, 3, 4}},
       // The toolkit's own options stay the toolkit's.
       {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--date"),
         QStringLiteral("2013-08-07")},
-       false, false, false, SelectedDate{7, 8, 2013}},
+       false, false, false, CivilDate{2013, 8, 7}},
       {{QStringLiteral("-display"), QStringLiteral(":0"), QStringLiteral("-reverse")}, false, false, false,
        std::nullopt},
   };
@@ -102,15 +102,15 @@ class ShowDateTest : public ::testing::Test {
 
 TEST_F(ShowDateTest, ControlsGridAndReportNameTheDate) {
   const struct {
-    SelectedDate date;
+    CivilDate date;
     QDate grid;  // a substitute Gregorian month before the reform
     const char* caption;
     const char* yearText;
   } cases[] = {
-      {{7, 8, 2013}, QDate(2013, 8, 7), "Tempulo 7.August 2013", "2013"},
-      {{10, 10, 1582}, QDate(1584, 10, 10), "Tempulo 10.Oktober 1582", "1582"},
-      {{31, 12, 3000}, QDate(3000, 12, 31), "Tempulo 31.Dezember 3000", "3000"},
-      {{4, 3, 201}, QDate(1587, 3, 4), "Tempulo 4.März 201", "201"},
+      {CivilDate{2013, 8, 7}, QDate(2013, 8, 7), "Tempulo 7.August 2013", "2013"},
+      {CivilDate{1582, 10, 10}, QDate(1584, 10, 10), "Tempulo 10.Oktober 1582", "1582"},
+      {CivilDate{3000, 12, 31}, QDate(3000, 12, 31), "Tempulo 31.Dezember 3000", "3000"},
+      {CivilDate{201, 3, 4}, QDate(1587, 3, 4), "Tempulo 4.März 201", "201"},
   };
   for (const auto& c : cases) {
     form_->ShowDate(c.date);
@@ -128,7 +128,7 @@ TEST_F(ShowDateTest, ControlsGridAndReportNameTheDate) {
 // A year below the year field's range is held as though it were being typed:
 // once editing ends the field falls back to its range, and the window follows.
 TEST_F(ShowDateTest, EarlyYearBehavesAsTyped) {
-  form_->ShowDate({4, 3, 201});
+  form_->ShowDate(CivilDate{201, 3, 4});
   ASSERT_EQ(form_->windowTitle(), QStringLiteral("Tempulo 4.März 201"));
   QTest::keyClick(form_->YearSpin()->findChild<QLineEdit*>(), Qt::Key_Return);
   EXPECT_EQ(form_->YearSpin()->Value(), 1000);

@@ -7,7 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 #include "holidays/holidays.h"
 #include "holidays/public_holidays.h"
 

@@ -81,8 +81,8 @@ TEST_P(PlantedFault, IsFound) {
   const SweepDay dayBefore{before.day, before.month, static_cast<int>(before.year), jd - 1};
   const SweepDay day{fault.day, fault.month, fault.year, jd};
   const RefreshResult first =
-      Refresh({dayBefore.day, dayBefore.month, dayBefore.year}, holidays, SweepClock());
-  const RefreshResult second = Refresh({day.day, day.month, day.year}, holidays, SweepClock());
+      Refresh(CivilDate{dayBefore.year, dayBefore.month, dayBefore.day}, holidays, SweepClock());
+  const RefreshResult second = Refresh(CivilDate{day.year, day.month, day.day}, holidays, SweepClock());
 
   SweepChecker clean;
   clean.Check(dayBefore, first);

@@ -76,7 +76,7 @@ double RetimedSeconds(const SweepDay& day) {
   double best = 0;
   for (int i = 0; i < kRetimings; ++i) {
     const auto start = std::chrono::steady_clock::now();
-    const RefreshResult result = Refresh({day.day, day.month, day.year}, holidays, SweepClock());
+    const RefreshResult result = Refresh(CivilDate{day.year, day.month, day.day}, holidays, SweepClock());
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     best = i == 0 ? seconds : std::min(best, seconds);
   }
@@ -96,7 +96,7 @@ struct Worker {
 
   void Run(const SweepDay& day) {
     const auto start = std::chrono::steady_clock::now();
-    const RefreshResult result = Refresh({day.day, day.month, day.year}, holidays, SweepClock());
+    const RefreshResult result = Refresh(CivilDate{day.year, day.month, day.day}, holidays, SweepClock());
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     refreshSeconds += seconds;
     if (!day.warmUp) {

@@ -9,7 +9,8 @@
 #include "report/date_argument.h"
 #include "report/refresh.h"
 #include "report/registry.h"
-#include "calendars/traditional/civil_dates.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 #include "holidays/holidays.h"
 
 namespace tempulo {
@@ -38,7 +39,7 @@ constexpr std::string_view kUsage =
 constexpr int kMaxDays = 100000;
 
 struct Options {
-  std::optional<SelectedDate> date;
+  std::optional<CivilDate> date;
   int days = 1;
   std::optional<TimeOfDay> time;
   bool holidays = false;
@@ -137,14 +138,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
 // The next day of the civil calendar: Julian month lengths up to 1582,
 // Gregorian from 1583; October 1582 keeps all its 31 day numbers.
-SelectedDate NextCivilDay(SelectedDate date) {
+CivilDate NextCivilDay(CivilDate date) {
   if (date.day < CivilMonthLength(date.year, date.month)) {
     ++date.day;
   } else if (date.month < 12) {
     date.day = 1;
     ++date.month;
   } else {
-    date = {1, 1, date.year + 1};
+    date = CivilDate{date.year + 1, 1, 1};
   }
   return date;
 }
@@ -176,19 +177,19 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     return 0;
   }
-  SelectedDate first;
+  CivilDate first;
   if (options->date) {
     first = *options->date;
   } else {
     const CivilDate today = systemClock.Today();
-    first = {today.day, today.month, today.year};
+    first = today;
     if (first.year < kMinimumYear || first.year > kMaximumYear) {
       err << "Das heutige Jahr " << first.year << " liegt außerhalb von 100 bis 3000.\n";
       return 2;
     }
   }
   // Check the whole range before the first line is written.
-  SelectedDate last = first;
+  CivilDate last = first;
   for (int i = 1; i < options->days; ++i) {
     last = NextCivilDay(last);
   }
@@ -209,7 +210,7 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
   const FixedClock clock(systemClock.Today(), options->time ? *options->time : systemClock.Now());
   HolidayTable holidays = HolidayTable::Standard();
   int status = 0;
-  SelectedDate date = first;
+  CivilDate date = first;
   for (int i = 0; i < options->days; ++i) {
     if (i > 0) {
       out << '\n';

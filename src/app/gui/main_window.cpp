@@ -96,9 +96,7 @@ QIcon CopyGlyph(const QPalette& palette) {
 
 int RoundedValue(double value) { return static_cast<int>(std::nearbyint(value)); }
 
-int GridYearFor(int month, int year) {
-  return NeedsSubstituteGridYear(month, year) ? SubstituteGridYear(month, year) : year;
-}
+int GridYearFor(int month, int year) { return GridYear({year, month}); }
 
 bool IsShowableYear(double year) {
   const double rounded = std::nearbyint(year);
@@ -445,7 +443,7 @@ void MainWindow::applyColours() {
 }
 
 void MainWindow::setGrid(int gridYear, int month, int day) {
-  const int clamped = ClampGridDay(day, month, gridYear);
+  const int clamped = ClampGridDay({gridYear, month, day});
   const QSignalBlocker blocker(monthGrid_);
   monthGrid_->ShowMonth(QDate(gridYear, month, clamped));
 }
@@ -495,7 +493,7 @@ void MainWindow::goToToday() {
   }
 }
 
-void MainWindow::ShowDate(const SelectedDate& date) {
+void MainWindow::ShowDate(const CivilDate& date) {
   monthSpin_->SetValueSilently(date.month);
   yearSpin_->SetValueSilently(date.year);
   setGrid(GridYearFor(date.month, date.year), date.month, date.day);
@@ -515,7 +513,7 @@ void MainWindow::goTo(int year, int month, int day) {
 
 void MainWindow::stepDays(int days) {
   const auto date =
-      ReadSelectedDate(monthGrid_->selectedDate().day(), monthSpin_->Value(), yearSpin_->Value());
+      ReadSelectedDate(monthGrid_->selectedDate().day(), {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
   if (!date) {
     return;
   }
@@ -547,7 +545,7 @@ void MainWindow::stepDays(int days) {
 
 void MainWindow::stepMonths(int months) {
   const auto date =
-      ReadSelectedDate(monthGrid_->selectedDate().day(), monthSpin_->Value(), yearSpin_->Value());
+      ReadSelectedDate(monthGrid_->selectedDate().day(), {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
   if (!date) {
     return;
   }
@@ -626,7 +624,7 @@ void MainWindow::showListMenu(QListView* list, const QPoint& position) {
 
 void MainWindow::refresh() {
   const auto date =
-      ReadSelectedDate(monthGrid_->selectedDate().day(), monthSpin_->Value(), yearSpin_->Value());
+      ReadSelectedDate(monthGrid_->selectedDate().day(), {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
   if (!date) {
     return;
   }
@@ -683,7 +681,7 @@ void MainWindow::updateMonthView(int year, int month, int day) {
                     Q(DayToolTipText(*overview, entry)),
                     Q(DayAccessibleText(*overview, entry, region_, isToday))});
   }
-  monthGrid_->SetWeekNumbers(key.weekNumbers, !NeedsSubstituteGridYear(month, year));
+  monthGrid_->SetWeekNumbers(key.weekNumbers, !NeedsSubstituteGridYear({year, month}));
   monthGrid_->SetDays(days);
 
   QVector<ListLine> lines;

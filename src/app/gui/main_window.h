@@ -58,7 +58,7 @@ class MainWindow : public QWidget {
   // Shows `date` as though it had been chosen in the controls; called after
   // show(), which opens the window on today. A year below 1000 stays in the
   // year field as typed.
-  void ShowDate(const SelectedDate& date);
+  void ShowDate(const CivilDate& date);
   void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
   // The place of the sun and moon block (none: the fixed place in MEZ), as
   // though it had been chosen in the "Ort…" dialog: stored, and the report

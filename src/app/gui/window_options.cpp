@@ -36,10 +36,8 @@ QString AsTyped(const QStringList& arguments, const QString& name) {
 // The month grid shows Gregorian months only; before the reform it shows a
 // later year's month that starts on the same weekday, which may lack a
 // 29 February the Julian year has.
-bool GridCanShow(const SelectedDate& date) {
-  const int gridYear = NeedsSubstituteGridYear(date.month, date.year) ? SubstituteGridYear(date.month, date.year)
-                                                                      : date.year;
-  return ClampGridDay(date.day, date.month, gridYear) == date.day;
+bool GridCanShow(const CivilDate& date) {
+  return ClampGridDay({GridYear({date.year, date.month}), date.month, date.day}) == date.day;
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ struct WindowOptions {
   bool version = false;
   // Only find out whether the display can be opened: status 0 or 3.
   bool checkDisplay = false;
-  std::optional<SelectedDate> date;
+  std::optional<CivilDate> date;
   // One German line when the command line is malformed (exit status 2).
   QString error;
 };

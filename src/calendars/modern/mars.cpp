@@ -31,12 +31,12 @@ bool IsLongMarsYear(long long year) { return (year % 2 != 0 || year % 10 == 0) &
 
 int MarsYearLength(long long year) { return IsLongMarsYear(year) ? 669 : 668; }
 
-int DarianMonthLength(long long year, int month) {
-  if (month == kMonthCount) {
+int DarianMonthLength(const DarianDate& date) {
+  if (date.month == kMonthCount) {
     // Unlike the year length, this rule knows no exception for centuries.
-    return year % 2 != 0 || year % 10 == 0 ? 28 : 27;
+    return date.year % 2 != 0 || date.year % 10 == 0 ? 28 : 27;
   }
-  return month % 6 == 0 ? 27 : 28;
+  return date.month % 6 == 0 ? 27 : 28;
 }
 
 MarsYearSplit SplitMarsYears(long double sols) {
@@ -62,8 +62,8 @@ DarianDate DarianDateOf(long double sols) {
   date.dayOfYear = static_cast<long long>(std::trunc(split.sols - 1.0L));
   long double r = split.sols;
   int month = 1;
-  while (month < kMonthCount && std::trunc(r) > DarianMonthLength(split.year, month)) {
-    r -= DarianMonthLength(split.year, month);
+  while (month < kMonthCount && std::trunc(r) > DarianMonthLength({.year = split.year, .month = month})) {
+    r -= DarianMonthLength({.year = split.year, .month = month});
     ++month;
   }
   date.month = month;

@@ -12,8 +12,6 @@ namespace tempulo {
 // Long Mars years have 669 sols, the others 668.
 bool IsLongMarsYear(long long year);
 int MarsYearLength(long long year);
-// Sols of a Darian month 1..24.
-int DarianMonthLength(long long year, int month);
 
 struct MarsYearSplit {
   long long year = 0;
@@ -33,6 +31,9 @@ struct DarianDate {
 };
 
 DarianDate DarianDateOf(long double sols);
+
+// Sols of the Darian month (1..24) of the date's year and month.
+int DarianMonthLength(const DarianDate& date);
 
 // Names 1..24 and 1..7; empty outside.
 std::string_view DarianMonthName(int month);

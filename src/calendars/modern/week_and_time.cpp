@@ -30,7 +30,7 @@ FixedDay FixedFromIsoWeek(const IsoWeekDate& date) {
   return FirstMondayOfIsoYear(date.year) + (7 * static_cast<std::int64_t>(date.week - 1) + date.weekday - 1);
 }
 
-int WeekdayOfDate(int day, int month, int year) { return DayOfWeek(FixedFromGregorian({year, month, day})); }
+int WeekdayOfDate(CivilDate date) { return DayOfWeek(FixedFromGregorian(date)); }
 
 int IsoWeekNumber(int year, int dayOfYear) {
   return IsoWeekFromFixed(FixedFromGregorian({year, 1, 1}) + (dayOfYear - 1)).week;

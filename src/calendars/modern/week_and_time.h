@@ -2,6 +2,7 @@
 // Weekday and ISO week of a day.
 #pragma once
 
+#include "time/civil.h"
 #include "time/day_count.h"
 
 namespace tempulo {
@@ -20,7 +21,7 @@ IsoWeekDate IsoWeekFromFixed(FixedDay day);
 FixedDay FixedFromIsoWeek(const IsoWeekDate& date);
 
 // 0 = Sunday ... 6 = Saturday, Gregorian calendar.
-int WeekdayOfDate(int day, int month, int year);
+int WeekdayOfDate(CivilDate date);
 
 // Week (1..53) of the day `dayOfYear` of a Gregorian year.
 int IsoWeekNumber(int year, int dayOfYear);

@@ -17,8 +17,8 @@ constexpr int kHalfYearDays = 182;
 
 }  // namespace
 
-int DayOfYear(int day, int month, int year) {
-  return static_cast<int>(FixedFromGregorian({year, month, day}) - FixedFromGregorian({year, 1, 1})) + 1;
+int DayOfYear(CivilDate date) {
+  return static_cast<int>(FixedFromGregorian(date) - FixedFromGregorian({date.year, 1, 1})) + 1;
 }
 
 WorldCalendarDate WorldCalendarFromFixed(FixedDay day) {

@@ -7,12 +7,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "time/civil.h"
 #include "time/day_count.h"
 
 namespace tempulo {
 
 // Day of the Gregorian year, 1..366.
-int DayOfYear(int day, int month, int year);
+int DayOfYear(CivilDate date);
 
 struct WorldCalendarDate {
   std::int64_t year = 0;  // the Gregorian year

@@ -110,8 +110,9 @@ class ChineseSearches {
   // is true as soon as one month on the way has no major term, so the walk
   // stops there; a month that does not lie after `yearStart` answers for
   // itself.
-  bool PriorLeapMonth(double yearStart, double monthStart) {
-    double m = monthStart;
+  bool PriorLeapMonth(MonthWalk walk) {
+    const double yearStart = walk.yearStart;
+    double m = walk.monthStart;
     for (int step = 0; step < kMaxMonthSteps; ++step) {
       if (NoMajorTerm(m)) {
         return true;
@@ -159,8 +160,8 @@ bool ChineseNoMajorTerm(double monthStart) {
   return ChineseSearches(kStandardAstronomy).NoMajorTerm(monthStart);
 }
 
-bool ChinesePriorLeapMonth(double yearStart, double monthStart) {
-  return ChineseSearches(kStandardAstronomy).PriorLeapMonth(yearStart, monthStart);
+bool ChinesePriorLeapMonth(MonthWalk walk) {
+  return ChineseSearches(kStandardAstronomy).PriorLeapMonth(walk);
 }
 
 ChineseDateRecord ChineseDate(double dateValue) { return ChineseDate(dateValue, kStandardAstronomy); }
@@ -205,9 +206,9 @@ ChineseDateRecord ChineseDate(double dateValue, const ChineseAstronomy& astronom
   r.isLeapYear = ToInt(RoundHalfEven((last - first) / kSynodicMonth)) == 12;
   int month = ToInt(RoundHalfEven((start - first) / kSynodicMonth));
   r.isLeapMonth = r.isLeapYear && searches.NoMajorTerm(start) &&
-                  !searches.PriorLeapMonth(first, searches.NewMoonOnOrBefore(start));
+                  !searches.PriorLeapMonth({.yearStart = first, .monthStart = searches.NewMoonOnOrBefore(start)});
   // Months after the leap month are numbered one lower than their count.
-  if (r.isLeapYear && (r.isLeapMonth || searches.PriorLeapMonth(first, start))) {
+  if (r.isLeapYear && (r.isLeapMonth || searches.PriorLeapMonth({.yearStart = first, .monthStart = start}))) {
     month -= 1;
   }
   r.month = PositiveRemainder(month, 12);

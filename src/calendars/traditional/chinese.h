@@ -52,9 +52,14 @@ double ChineseMajorTermBefore(double d);
 // For the first day m of a month: no major term falls between its start and
 // the start of the next month.
 bool ChineseNoMajorTerm(double monthStart);
-// Some month from the one starting on `yearStart` up to the one starting on
-// `monthStart` has no major term.
-bool ChinesePriorLeapMonth(double yearStart, double monthStart);
+// The months a leap-month search walks back over: from the one starting on
+// `monthStart` to the one starting on `yearStart`.
+struct MonthWalk {
+  double yearStart = 0;
+  double monthStart = 0;
+};
+// Some month of the walk has no major term.
+bool ChinesePriorLeapMonth(MonthWalk walk);
 
 ChineseDateRecord ChineseDate(double dateValue);
 ChineseDateRecord ChineseDate(double dateValue, const ChineseAstronomy& astronomy);

@@ -37,15 +37,4 @@ std::string_view IslamicMonthName(int month) {
                                    : std::string_view{};
 }
 
-IslamicDateResult IslamicDate(int day, int month, int year) {
-  const IslamicDay date = IslamicFromFixed(FixedFromCivil({year, month, day}));
-  IslamicDateResult result;
-  result.day = date.day;
-  result.month = date.month;
-  result.year = date.year;
-  result.text = std::to_string(date.day) + "." + std::string(IslamicMonthName(date.month)) + " " +
-                std::to_string(date.year);
-  return result;
-}
-
 }  // namespace tempulo

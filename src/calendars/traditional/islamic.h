@@ -27,14 +27,4 @@ FixedDay FixedFromIslamic(const IslamicDay& date);
 // 1 Muharram ... 12 Dhu'l-Hijja; empty outside 1..12.
 std::string_view IslamicMonthName(int month);
 
-// The Islamic date of a civil date (Julian calendar up to 14 October 1582),
-// with its text "day.month name year", as the report's day values hold it.
-struct IslamicDateResult {
-  std::string text;  // e.g. "24.Ramadan 1420"
-  int day = 0;
-  int month = 0;
-  int year = 0;
-};
-IslamicDateResult IslamicDate(int day, int month, int year);
-
 }  // namespace tempulo
