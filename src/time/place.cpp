@@ -52,10 +52,22 @@ std::optional<double> ParseNumber(std::string_view token) {
   return value;
 }
 
+// Latitude or longitude: the compass letters of either sign, the largest
+// amount and the German word for the messages.
+struct CoordinateKind {
+  std::string_view positive;
+  std::string_view negative;
+  double limit;
+  std::string_view what;
+};
+
 // Reads "number [° [minutes [′ [seconds ″]]]] [letter]"; the letter, when
-// given, must be one of `positive` or `negative` and sets the sign.
-std::optional<double> ParseCoordinate(std::string_view input, std::string_view positive, std::string_view negative,
-                                      double limit, std::string_view what, std::string& why) {
+// given, must be one of the kind's positive or negative letters and sets the sign.
+std::optional<double> ParseCoordinate(std::string_view input, const CoordinateKind& kind, std::string& why) {
+  const std::string_view positive = kind.positive;
+  const std::string_view negative = kind.negative;
+  const double limit = kind.limit;
+  const std::string_view what = kind.what;
   const std::string original(input);
   why = "Die " + std::string(what) + " \"" + original + "\" ist keine Gradangabe (z. B. \"52,5 N\" oder \"52°31′ N\").";
   if (input.size() > 60) {
@@ -204,11 +216,11 @@ std::string PlaceText(const Place& place) {
 }
 
 std::optional<double> ParseLatitude(std::string_view text, std::string& why) {
-  return ParseCoordinate(text, "N", "S", kMaximumLatitude, "Breite", why);
+  return ParseCoordinate(text, {"N", "S", kMaximumLatitude, "Breite"}, why);
 }
 
 std::optional<double> ParseLongitude(std::string_view text, std::string& why) {
-  return ParseCoordinate(text, "OE", "W", 180.0, "Länge", why);
+  return ParseCoordinate(text, {"OE", "W", 180.0, "Länge"}, why);
 }
 
 std::vector<Place> ReadZoneTable(std::istream& in) {
@@ -259,8 +271,11 @@ std::vector<Place> ReadPlaceTable(std::istream& in) {
   return places;
 }
 
-std::vector<Place> LoadPlaces(const std::string& zoneTablePath, const std::string& placeTablePath,
-                              std::string& warning) {
+PlaceFiles DefaultPlaceFiles() { return {kSystemZoneTable, PlaceTablePath()}; }
+
+std::vector<Place> LoadPlaces(const PlaceFiles& files, std::string& warning) {
+  const std::string& zoneTablePath = files.zoneTable;
+  const std::string& placeTablePath = files.ownTable;
   warning.clear();
   std::vector<Place> places;
   std::ifstream own(placeTablePath);

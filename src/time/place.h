@@ -45,11 +45,18 @@ std::vector<Place> ReadZoneTable(std::istream& in);
 // decimal degrees, "#" starts a comment line. Malformed lines are skipped.
 std::vector<Place> ReadPlaceTable(std::istream& in);
 
+// Where the two lists are read from.
+struct PlaceFiles {
+  std::string zoneTable;  // the system's zone1970.tab
+  std::string ownTable;   // the almanac's own list
+};
+// The system's zone table and PlaceTablePath().
+PlaceFiles DefaultPlaceFiles();
+
 // Both lists, sorted by name (German letters folded for the order), the
 // almanac's own first where a name is in both. `warning` gets a German note
 // for a file that cannot be read.
-std::vector<Place> LoadPlaces(const std::string& zoneTablePath, const std::string& placeTablePath,
-                              std::string& warning);
+std::vector<Place> LoadPlaces(const PlaceFiles& files, std::string& warning);
 
 // The place of that name, case folded for ASCII letters; nullptr when none.
 const Place* FindPlace(const std::vector<Place>& places, std::string_view name);

@@ -122,7 +122,7 @@ TEST(PlaceTest, ReadsTheZoneTableAndTheOwnList) {
 
 TEST(PlaceTest, TheInstalledListsLoadAndEveryZoneIsKnown) {
   std::string warning;
-  const auto places = LoadPlaces(kSystemZoneTable, PlaceTablePath(), warning);
+  const auto places = LoadPlaces(DefaultPlaceFiles(), warning);
   EXPECT_EQ(warning, "");
   EXPECT_GT(places.size(), 350u);
   for (const char* name : {"Berlin", "Aachen", "Wien", "Zürich", "Sydney",
@@ -137,7 +137,7 @@ TEST(PlaceTest, TheInstalledListsLoadAndEveryZoneIsKnown) {
     EXPECT_TRUE(ReportPlace::For(place, why).has_value()) << place.name << " " << place.zone;
   }
   std::string missing;
-  const auto none = LoadPlaces("/nonexistent/zone1970.tab", "/nonexistent/places.tsv", missing);
+  const auto none = LoadPlaces({"/nonexistent/zone1970.tab", "/nonexistent/places.tsv"}, missing);
   EXPECT_TRUE(none.empty());
   EXPECT_NE(missing.find("nicht lesbar"), std::string::npos);
 }

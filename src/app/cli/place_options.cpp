@@ -9,7 +9,7 @@ std::optional<ReportPlace> ResolvePlaceOptions(const PlaceOptions& options, std:
   Place place;
   if (options.name) {
     std::string warning;
-    const std::vector<Place> places = LoadPlaces(kSystemZoneTable, PlaceTablePath(), warning);
+    const std::vector<Place> places = LoadPlaces(DefaultPlaceFiles(), warning);
     const Place* found = FindPlace(places, *options.name);
     if (found == nullptr) {
       why = "Der Ort \"" + *options.name + "\" steht nicht in der Ortsliste.";

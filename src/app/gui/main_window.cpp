@@ -362,7 +362,7 @@ QString MainWindow::SetPlace(const std::optional<Place>& place) {
 
 void MainWindow::choosePlace() {
   std::string warning;
-  PlaceDialog dialog(LoadPlaces(kSystemZoneTable, PlaceTablePath(), warning),
+  PlaceDialog dialog(LoadPlaces(DefaultPlaceFiles(), warning),
                      place_ ? std::optional<Place>(place_->place) : std::nullopt, this);
   if (dialog.exec() != QDialog::Accepted) {
     return;
