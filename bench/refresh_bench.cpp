@@ -8,6 +8,9 @@
 
 #include "report/refresh.h"
 #include "holidays/holidays.h"
+#include "report/report_place.h"
+
+#include <string>
 
 namespace tempulo {
 namespace {
@@ -34,6 +37,37 @@ BENCHMARK(BM_FullRefresh)
     ->Args({1, 1, 1000})
     ->Args({31, 12, 3000})
     ->Args({20, 12, 2023})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The same refresh with a chosen place in a zone of the tz database: the local
+// day's span and every time line's offset come from the zone. The dates are
+// an ordinary summer day, the day the clocks go forward, and a year after the
+// database's last listed change, where the zone's rule is carried on.
+void BM_FullRefreshWithZone(benchmark::State& state) {
+  // Arguments: day, month, year.
+  const CivilDate date{static_cast<int>(state.range(2)), static_cast<int>(state.range(1)),
+                       static_cast<int>(state.range(0))};
+  const FixedClock clock({2026, 12, 8}, {12, 0, 0});
+  HolidayTable holidays = HolidayTable::Standard();
+  std::string why;
+  const auto place = ReportPlace::For({"Berlin", 52.52, 13.405, "Europe/Berlin"}, why);
+  if (!place) {
+    state.SkipWithError(why.c_str());
+    return;
+  }
+  for (auto _ : state) {
+    RefreshResult result = Refresh(date, holidays, clock, {.place = &*place});
+    benchmark::DoNotOptimize(result);
+  }
+}
+
+BENCHMARK(BM_FullRefreshWithZone)
+    ->ArgNames({"day", "month", "year"})
+    ->Args({15, 7, 2026})
+    ->Args({29, 3, 2026})
+    ->Args({15, 7, 2500})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

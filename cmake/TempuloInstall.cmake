@@ -71,6 +71,9 @@ install(FILES data/completion/tempulo-report
   DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${tempulo_generated}/copyright ${tempulo_generated}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The German, Austrian and Swiss cities of the place list; the programs look
+# for it in ../share/tempulo beside their own folder.
+install(FILES data/places/places-dach.tsv DESTINATION ${CMAKE_INSTALL_DATADIR}/tempulo)
 
 if(TEMPULO_BUILD_GUI)
   install(TARGETS tempulo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -101,6 +104,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TEMPULO_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The time zones and the zone table of the place list are read from the
+# system's database at run time.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS tzdata)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Debian's package descriptions are English; the program itself speaks German.

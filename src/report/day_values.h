@@ -7,6 +7,7 @@
 
 #include "calendars/traditional/chinese.h"
 #include "calendars/traditional/islamic.h"
+#include "report/report_place.h"
 #include "time/civil.h"
 #include "time/clock.h"
 
@@ -25,6 +26,7 @@ class DayValues {
   CivilDate gregorian{};  // the day in the proleptic Gregorian calendar
   int dayOfYear = 0;      // Gregorian day of the year, for years after 1582; 0 before
   const Clock& clock;
+  const ReportPlace* place = nullptr;  // the chosen place; none: the fixed observer in MEZ
 
   // Shared by an entry and its festivals; computed on first use.
   const IslamicDay& Islamic();

@@ -126,7 +126,9 @@ std::string ErrorMessageText(std::string_view message) {
   return text;
 }
 
-RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock, bool keepValues) {
+RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
+                      const RefreshOptions& options) {
+  const bool keepValues = options.keepValues;
   RefreshResult result;
   result.caption = WindowCaption(date);
   Report report(keepValues);
@@ -136,7 +138,7 @@ RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock
     const std::vector<DatedHoliday> monthHolidays = holidays.MonthHolidays(date.year, date.month);
     result.holidayLines = HolidayListLines(monthHolidays);
     AddHolidayReportLines(monthHolidays, date.day, report);
-    BuildReport(date, clock, report);
+    BuildReport(date, clock, report, options.place);
   } catch (const std::exception& error) {
     result.error = error.what();
   }

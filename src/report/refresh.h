@@ -12,6 +12,7 @@
 
 #include "holidays/holidays.h"
 #include "report/report.h"
+#include "report/report_place.h"
 #include "time/civil.h"
 #include "time/clock.h"
 
@@ -82,7 +83,13 @@ struct RefreshResult {
 
 // One refresh for a selected date: caption, the month's holiday list and the
 // report. An error ends it where it arose; the lines written so far stay.
+// What a refresh does beyond the window's lines: keep the typed values for
+// the structured output; the sun and moon block of `place` when one is given.
+struct RefreshOptions {
+  bool keepValues = false;
+  const ReportPlace* place = nullptr;
+};
 RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
-                      bool keepValues = false);
+                      const RefreshOptions& options = {});
 
 }  // namespace tempulo

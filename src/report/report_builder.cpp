@@ -14,6 +14,7 @@
 #include "report/wording.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
+#include "time/place.h"
 #include "report/refresh.h"
 #include "report/registry.h"
 
@@ -75,7 +76,7 @@ constexpr std::array<ReportEntry, 42> kEntries = {{
 
 // The further lines of the entries that word more than one: their labels as
 // the report writes them and the identifiers that name them.
-constexpr std::array<ReportLineIdRow, 21> kLineIds = {{
+constexpr std::array<ReportLineIdRow, 22> kLineIds = {{
     {"", "Datum", "date"},
     {"", "Feier-,Gedenktag", "holiday"},
     {"jewish", "", "jewish.festival"},
@@ -83,6 +84,7 @@ constexpr std::array<ReportLineIdRow, 21> kLineIds = {{
     {"coptic_ethiopian", "Äthiopischer Kalender", "coptic_ethiopian.ethiopian"},
     {"mars", "Darischer Marskalender", "mars.darian"},
     {"pi", "", "pi.new_years_eve"},
+    {"sun_moon", "Ort", "sun_moon.place"},
     {"sun_moon", "Abenddämmerung", "sun_moon.civil_dusk"},
     {"sun_moon", "Mondalter", "sun_moon.moon_age"},
     {"sun_moon", "Aktuelle Phase", "sun_moon.moon_phase"},
@@ -122,7 +124,11 @@ const ReportEntry* FindReportEntry(std::string_view id) {
 
 void AddSunAndMoon(DayValues& c, Report& r) {
   if (c.selected.year >= 1900) {
-    AddSunAndMoonBlock(c.dateValue, r);
+    if (c.place != nullptr) {
+      AddSunAndMoonBlock(c.dateValue, *c.place, r);
+    } else {
+      AddSunAndMoonBlock(c.dateValue, r);
+    }
   }
 }
 
@@ -139,16 +145,17 @@ int SolarTermIndex(long double heliocentricLongitude) {
   return static_cast<int>(std::trunc(lambda)) / 15 % 24;
 }
 
-void AddSunAndMoonBlock(double dateValue, Report& report) {
-  const double t = dateValue;
-  // Rise, culmination, set and twilight of the report's own day in MEZ, so
-  // each names an event of the day it is listed on.
-  const DaySpan day = CivilDaySpan(t, kCetUtcOffsetHours);
-  const DayEvents sun(true, day, kObserverLatitude, kObserverLongitude);
-  const DayEvents moon(false, day, kObserverLatitude, kObserverLongitude);
-  Report& r = report;
-  AddCetTimeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent), "civil_dawn");
-  AddCetTimeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent), "civil_dusk");
+namespace {
+
+// The block's lines for one observer and one local day; `timeLine` words a
+// moment in the zone of the day.
+template <typename TimeLine>
+void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long double westLongitude, Report& r,
+                        TimeLine timeLine) {
+  const DayEvents sun(true, day, latitude, westLongitude);
+  const DayEvents moon(false, day, latitude, westLongitude);
+  timeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent), "civil_dawn");
+  timeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent), "civil_dusk");
   const auto age = static_cast<double>(MoonAge(t));
   const auto phase = static_cast<double>(MoonIlluminatedFraction(t) * 100);
   const auto distance = static_cast<double>(MoonDistance(t));
@@ -158,25 +165,57 @@ void AddSunAndMoonBlock(double dateValue, Report& report) {
   r.Set("moon_age_days", age);
   r.Set("moon_illuminated_percent", phase);
   r.Set("moon_distance_km", distance);
-  AddCetTimeLine(r, "Nächster Neumond", NextMoonPhase(0, t), "next_new_moon");
-  AddCetTimeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t), "next_first_quarter");
-  AddCetTimeLine(r, "Nächster Vollmond", NextMoonPhase(4, t), "next_full_moon");
-  AddCetTimeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t), "next_last_quarter");
-  AddCetTimeLine(r, "Mondaufgang", moon.Find(kRiseEvent), "moonrise");
-  AddCetTimeLine(r, "Mondkulmination", moon.Find(kTransitEvent), "moon_transit");
-  AddCetTimeLine(r, "Monduntergang", moon.Find(kSetEvent), "moonset");
-  AddCetTimeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent), "sunrise");
-  AddCetTimeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent), "sun_transit");
-  AddCetTimeLine(r, "Sonnenuntergang", sun.Find(kSetEvent), "sunset");
+  timeLine(r, "Nächster Neumond", NextMoonPhase(0, t), "next_new_moon");
+  timeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t), "next_first_quarter");
+  timeLine(r, "Nächster Vollmond", NextMoonPhase(4, t), "next_full_moon");
+  timeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t), "next_last_quarter");
+  timeLine(r, "Mondaufgang", moon.Find(kRiseEvent), "moonrise");
+  timeLine(r, "Mondkulmination", moon.Find(kTransitEvent), "moon_transit");
+  timeLine(r, "Monduntergang", moon.Find(kSetEvent), "moonset");
+  timeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent), "sunrise");
+  timeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent), "sun_transit");
+  timeLine(r, "Sonnenuntergang", sun.Find(kSetEvent), "sunset");
+}
+
+}  // namespace
+
+void AddSunAndMoonBlock(double dateValue, Report& report) {
+  // Rise, culmination, set and twilight of the report's own day in MEZ, so
+  // each names an event of the day it is listed on.
+  const DaySpan day = CivilDaySpan(dateValue, kCetUtcOffsetHours);
+  AddSunAndMoonLines(dateValue, day, kObserverLatitude, kObserverLongitude, report,
+                     [](Report& r, std::string_view label, double moment, std::string_view key) {
+                       AddCetTimeLine(r, label, moment, key);
+                     });
+}
+
+void AddSunAndMoonBlock(double dateValue, const ReportPlace& place, Report& report) {
+  report.Add("Ort", PlaceText(place.place));
+  if (!place.place.name.empty()) {
+    report.Set("place_name", place.place.name);
+  }
+  report.Set("latitude", place.place.latitude);
+  report.Set("longitude", place.place.longitude);
+  report.Set("time_zone", place.place.zone);
+  // The place's own local day: midnight to midnight of its civil time, 23 or
+  // 25 hours long on the days its clocks change. The moon's age, phase and
+  // distance stay those of 0 h universal time of the date, as without a place.
+  const DaySpan day{place.zone.DayStart(dateValue), place.zone.DayStart(dateValue + 1.0)};
+  AddSunAndMoonLines(dateValue, day, static_cast<long double>(place.place.latitude),
+                     -static_cast<long double>(place.place.longitude), report,
+                     [&zone = place.zone](Report& r, std::string_view label, double moment, std::string_view key) {
+                       AddZoneTimeLine(r, label, moment, zone, key);
+                     });
 }
 
 long double ReportJulianDay(CivilDate date) {
   return JulianDateOf(CheckedFixedFromCivil(date));
 }
 
-void BuildReport(CivilDate date, const Clock& clock, Report& report) {
+void BuildReport(CivilDate date, const Clock& clock, Report& report, const ReportPlace* place) {
   report.SetHeading(std::string(GermanMonthName(date.month)) + " " + std::to_string(date.year));
   DayValues values(date, clock);
+  values.place = place;
   for (const ReportEntry& entry : ReportEntries()) {
     if (entry.AppliesTo(date.year)) {
       report.BeginEntry(entry.id);

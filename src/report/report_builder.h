@@ -3,6 +3,7 @@
 #pragma once
 
 #include "report/report.h"
+#include "report/report_place.h"
 #include "time/clock.h"
 
 namespace tempulo {
@@ -26,8 +27,12 @@ int SolarTermIndex(long double heliocentricLongitude);
 // report's observer: twilight, the moon's age, phase and distance, the next
 // phases, and the rise, culmination and set of moon and sun in MEZ.
 void AddSunAndMoonBlock(double dateValue, Report& report);
+// The same block for a chosen place, in its local time, after an "Ort" line
+// naming it.
+void AddSunAndMoonBlock(double dateValue, const ReportPlace& place, Report& report);
 
 // Sets the heading and appends the report's lines for the selected civil date.
-void BuildReport(CivilDate date, const Clock& clock, Report& report);
+// The sun and moon block is that of `place` when one is given.
+void BuildReport(CivilDate date, const Clock& clock, Report& report, const ReportPlace* place = nullptr);
 
 }  // namespace tempulo

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "report/report.h"
+#include "time/zone.h"
 
 namespace tempulo {
 
@@ -15,8 +16,13 @@ namespace tempulo {
 void AddCetTimeLine(Report& report, std::string_view label, double moment, std::string_view key = {});
 
 // "dd.MM.yyyy[ HH:mm:ss]" (the report's wording of a moment) as ISO 8601
-// with the given UTC offset in whole hours; empty when the text is not of
-// that form.
-std::string IsoDateTimeFromText(std::string_view text, int utcOffsetHours);
+// with the given UTC offset (whole minutes of it); empty when the text is
+// not of that form.
+std::string IsoDateTimeFromText(std::string_view text, int utcOffsetSeconds);
+
+// The same in a zone's civil time, labelled with the abbreviation in force at
+// the moment ("MESZ", "EST"); the fixed MEZ reads exactly as AddCetTimeLine.
+void AddZoneTimeLine(Report& report, std::string_view label, double moment, const TimeZone& zone,
+                     std::string_view key = {});
 
 }  // namespace tempulo

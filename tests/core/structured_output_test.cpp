@@ -15,6 +15,7 @@
 #include "report/holiday_lines.h"
 #include "report/ics.h"
 #include "report/refresh.h"
+#include "report/report_place.h"
 #include "report/registry.h"
 #include "report/structured_output.h"
 #include "report/time_lines.h"
@@ -62,7 +63,7 @@ TEST(StructuredOutput, KeepingValuesLeavesTheTextAsItWas) {
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
   for (const CivilDate& date : SampleDays()) {
     const RefreshResult plain = Refresh(date, holidays, clock);
-    const RefreshResult kept = Refresh(date, holidays, clock, true);
+    const RefreshResult kept = Refresh(date, holidays, clock, {.keepValues = true});
     ASSERT_EQ(plain.reportLines, kept.reportLines) << date.year << "-" << date.month << "-" << date.day;
     EXPECT_EQ(kept.lineEntries.size(), kept.reportLines.size());
   }
@@ -76,7 +77,7 @@ TEST(StructuredOutput, TsvRowsAreTheTextLinesWithStableIdentifiers) {
   const std::set<std::string> repeatable = {"holiday", "jewish.festival", "islamic_festivals", "chinese_festivals",
                                             "ethiopian_festivals"};
   for (const CivilDate& date : SampleDays()) {
-    const RefreshResult result = Refresh(date, holidays, clock, true);
+    const RefreshResult result = Refresh(date, holidays, clock, {.keepValues = true});
     std::vector<std::string> valueLines;
     for (const std::string& line : result.reportLines) {
       if (line.find('\t') != std::string::npos) {
@@ -102,10 +103,25 @@ TEST(StructuredOutput, EveryLineIdentifierOfTheTableNamesARealLine) {
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
   std::set<std::string> seen;
   for (const CivilDate& date : SampleDays()) {
-    for (const auto& [id, value] : ValuesById(ReportTsv(Refresh(date, holidays, clock, true)))) {
+    for (const auto& [id, value] : ValuesById(ReportTsv(Refresh(date, holidays, clock, {.keepValues = true})))) {
       seen.insert(id);
     }
   }
+  // The place line is there only when a place is chosen.
+  std::string why;
+  const std::optional<ReportPlace> berlin = ReportPlace::For({"Berlin", 52.52, 13.4, "Europe/Berlin"}, why);
+  ASSERT_TRUE(berlin.has_value()) << why;
+  const RefreshResult withPlace =
+      Refresh(CivilDate{2026, 7, 15}, holidays, clock, {.keepValues = true, .place = &*berlin});
+  const auto placeValues = ValuesById(ReportTsv(withPlace));
+  for (const auto& [id, value] : placeValues) {
+    seen.insert(id);
+  }
+  EXPECT_EQ(placeValues.at("sun_moon.place"), "Berlin, 52°31′ N, 13°24′ O, Europe/Berlin");
+  // Summer time: the offset of the zone at the moment, not of MEZ.
+  const Json day = Json::parse(ReportJson(CivilDate{2026, 7, 15}, withPlace));
+  EXPECT_EQ(day["sun_moon"]["sunrise"], "2026-07-15T05:01:34+02:00");
+  EXPECT_EQ(day["sun_moon"]["time_zone"], "Europe/Berlin");
   for (const ReportLineIdRow& row : ReportLineIds()) {
     if (row.id != "pi.new_years_eve") {
       EXPECT_TRUE(seen.count(std::string(row.id)) > 0) << row.id;
@@ -128,7 +144,7 @@ TEST(StructuredOutput, JsonValuesWordToTheirLines) {
       {"positivist", "positivist"}, {"cotsworth", "cotsworth"}, {"sixty_week", "sixty_week"}};
   int checkedTimes = 0;
   for (const CivilDate& date : SampleDays()) {
-    const RefreshResult result = Refresh(date, holidays, clock, true);
+    const RefreshResult result = Refresh(date, holidays, clock, {.keepValues = true});
     const Json day = Json::parse(ReportJson(date, result));
     const std::map<std::string, std::string> values = ValuesById(ReportTsv(result));
     const std::string where = day["date"].get<std::string>();
@@ -197,12 +213,14 @@ TEST(StructuredOutput, JsonValuesWordToTheirLines) {
 
 TEST(StructuredOutput, IsoTimesFromTheReportsWording) {
   const std::vector<std::tuple<std::string, int, std::string>> cases = {
-      {"08.12.2026 07:19:04", 1, "2026-12-08T07:19:04+01:00"},
-      {"01.01.1900", 1, "1900-01-01T00:00:00+01:00"},
-      {"31.12.2999 23:59:59", -5, "2999-12-31T23:59:59-05:00"},
+      {"08.12.2026 07:19:04", 3600, "2026-12-08T07:19:04+01:00"},
+      {"01.01.1900", 3600, "1900-01-01T00:00:00+01:00"},
+      {"31.12.2999 23:59:59", -5 * 3600, "2999-12-31T23:59:59-05:00"},
       {"31.12.2999 23:59:59", 0, "2999-12-31T23:59:59+00:00"},
-      {"-", 1, ""},
-      {"8.12.2026 07:19:04", 1, ""},
+      {"15.07.2026 05:41:00", 19800, "2026-07-15T05:41:00+05:30"},
+      {"15.07.2026 05:41:00", -9000, "2026-07-15T05:41:00-02:30"},
+      {"-", 3600, ""},
+      {"8.12.2026 07:19:04", 3600, ""},
   };
   for (const auto& [text, offset, iso] : cases) {
     EXPECT_EQ(IsoDateTimeFromText(text, offset), iso) << text;

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "app/cli/place_options.h"
 #include "report/calendar_lookup.h"
 #include "report/date_argument.h"
 #include "report/feasts.h"
@@ -89,6 +90,7 @@ struct Options {
   bool version = false;
   bool fromHelp = false;
   std::optional<int> feastsYear;
+  PlaceOptions place;
 
   // A range of days was asked for, not the single day of --date or --from.
   bool HasRange() const { return seenDays || year || to; }
@@ -276,6 +278,17 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         why = "Die Uhrzeit \"" + std::string(*value) + "\" hat nicht die Form HH:MM:SS.";
         return std::nullopt;
       }
+    } else if (arg == "--place" || arg == "--lat" || arg == "--lon" || arg == "--tz") {
+      auto& slot = arg == "--place" ? options.place.name
+                   : arg == "--lat" ? options.place.latitude
+                   : arg == "--lon" ? options.place.longitude
+                                    : options.place.zone;
+      bool seen = slot.has_value();
+      const auto value = takesValue(seen);
+      if (!value) {
+        return std::nullopt;
+      }
+      slot = std::string(*value);
     } else {
       why = "Unbekannte Angabe \"" + std::string(arg) + "\" (Hilfe: tempulo-report --help).";
       return std::nullopt;
@@ -505,6 +518,15 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     return 2;
   }
 
+  std::optional<ReportPlace> place;
+  if (options->place.Any()) {
+    place = ResolvePlaceOptions(options->place, why);
+    if (!place) {
+      err << why << '\n';
+      return 2;
+    }
+  }
+
   HolidayTable holidays = HolidayTable::Standard();
   if (options->ics) {
     std::vector<HolidayOnDate> events = InRegion(HolidaysBetween(holidays, first, last), options->region);
@@ -539,7 +561,7 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
       }
       date = NextCivilDay(date);
     }
-    const RefreshResult result = Refresh(date, holidays, clock, keepValues);
+    const RefreshResult result = Refresh(date, holidays, clock, {.keepValues = keepValues, .place = place ? &*place : nullptr});
     if (options->holidays) {
       WriteLines(result.holidayLines, out);
     } else if (options->format == Format::kTsv) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gui/main_window.h"
 
+#include "app/gui/place_settings.h"
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -172,6 +174,12 @@ void MainWindow::buildLayout() {
   header->addWidget(copyButton_);
   header->addWidget(headingLabel_, 1);
   header->addWidget(copyNotice_);
+  placeButton_ = new QToolButton(leftColumn);
+  placeButton_->setObjectName(QStringLiteral("placeButton"));
+  placeButton_->setText(QStringLiteral("Ort…"));
+  placeButton_->setAutoRaise(true);
+  placeButton_->setAccessibleName(QStringLiteral("Ort wählen"));
+  header->addWidget(placeButton_);
   left->addLayout(header);
 
   monthGrid_ = new MonthGrid(leftColumn);
@@ -293,6 +301,7 @@ void MainWindow::connectControls() {
   connect(yearSpin_, &SpinEdit::Changed, this, &MainWindow::onYearChanged);
   connect(todayButton_, &QPushButton::clicked, this, &MainWindow::goToToday);
   connect(copyButton_, &QToolButton::clicked, this, &MainWindow::copyReport);
+  connect(placeButton_, &QToolButton::clicked, this, &MainWindow::choosePlace);
   connect(regionBox_, &QComboBox::currentIndexChanged, this, &MainWindow::onRegionChosen);
   connect(weekNumbersBox_, &QCheckBox::toggled, this, &MainWindow::onWeekNumbersToggled);
   connect(holidayList_, &QListView::clicked, this, &MainWindow::selectHolidayEntry);
@@ -336,6 +345,49 @@ void MainWindow::loadSettings() {
     }
   }
   weekNumbersBox_->setChecked(showWeeks);
+  const PlaceSetting placeSetting = LoadPlaceSetting(*settings_);
+  placeNotice_ = placeSetting.notice;
+  std::string why;
+  place_.reset();
+  if (placeSetting.place) {
+    place_ = ReportPlace::For(*placeSetting.place, why);
+  }
+  placeButton_->setToolTip(place_ ? Q(PlaceText(place_->place)) : QStringLiteral("50° N, 12° O, MEZ"));
+  if (!placeNotice_.isEmpty()) {
+    // Once, after the window is up; the program goes on with the default.
+    QTimer::singleShot(0, this, [this] { errorReporter_(QStringLiteral("Ort"), placeNotice_); });
+  }
+}
+
+QString MainWindow::SetPlace(const std::optional<Place>& place) {
+  std::string why;
+  std::optional<ReportPlace> resolved;
+  if (place) {
+    resolved = ReportPlace::For(*place, why);
+    if (!resolved) {
+      return Q(why);
+    }
+  }
+  place_ = resolved;
+  placeButton_->setToolTip(place_ ? Q(PlaceText(place_->place)) : QStringLiteral("50° N, 12° O, MEZ"));
+  const QString notice = SavePlaceSetting(*settings_, place);
+  if (shown_) {
+    refresh();
+  }
+  return notice;
+}
+
+void MainWindow::choosePlace() {
+  std::string warning;
+  PlaceDialog dialog(LoadPlaces(DefaultPlaceFiles(), warning),
+                     place_ ? std::optional<Place>(place_->place) : std::nullopt, this);
+  if (dialog.exec() != QDialog::Accepted) {
+    return;
+  }
+  const QString notice = SetPlace(dialog.Chosen());
+  if (!notice.isEmpty()) {
+    errorReporter_(QStringLiteral("Ort"), notice);
+  }
 }
 
 void MainWindow::firstShow() {
@@ -636,7 +688,7 @@ void MainWindow::refresh() {
   if (!date) {
     return;
   }
-  const RefreshResult result = Refresh(*date, holidays_, clock_);
+  const RefreshResult result = Refresh(*date, holidays_, clock_, {.place = place_ ? &*place_ : nullptr});
   setWindowTitle(Q(result.caption));
   if (!result.heading.empty()) {
     headingLabel_->setText(Q(result.heading));

@@ -10,6 +10,8 @@
 #include <optional>
 
 #include "report/refresh.h"
+#include "report/report_place.h"
+#include "time/place.h"
 #include "time/clock.h"
 #include "report/month_overview.h"
 #include "holidays/holidays.h"
@@ -60,6 +62,12 @@ class MainWindow : public QWidget {
   // year field as typed.
   void ShowDate(const CivilDate& date);
   void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
+  // The place of the sun and moon block (none: the fixed place in MEZ), as
+  // though it had been chosen in the "Ort…" dialog: stored, and the report
+  // refreshed. Returns the German notice of a failed write, empty otherwise.
+  QString SetPlace(const std::optional<Place>& place);
+  // The notice of unreadable place settings at start-up; empty when none.
+  const QString& PlaceNotice() const { return placeNotice_; }
 
   // What the lists and the heading show now.
   QStringList ReportLines() const;
@@ -132,6 +140,10 @@ class MainWindow : public QWidget {
   const Clock& clock_;
   std::unique_ptr<QSettings> settings_;
   HolidayTable holidays_;
+  std::optional<ReportPlace> place_;
+  QString placeNotice_;
+  QToolButton* placeButton_ = nullptr;
+  void choosePlace();
   MonthOverviewCache overviews_;
   Region region_ = Region::kAll;
   ErrorReporter errorReporter_;
