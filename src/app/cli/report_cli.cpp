@@ -12,18 +12,18 @@
 #include <tuple>
 
 #include "app/cli/place_options.h"
+#include "holidays/holidays.h"
+#include "holidays/public_holidays.h"
 #include "report/calendar_lookup.h"
 #include "report/date_argument.h"
 #include "report/feasts.h"
 #include "report/holiday_lines.h"
 #include "report/ics.h"
-#include "report/structured_output.h"
 #include "report/refresh.h"
 #include "report/registry.h"
+#include "report/structured_output.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
-#include "holidays/holidays.h"
-#include "holidays/public_holidays.h"
 
 namespace tempulo {
 namespace {
@@ -32,6 +32,7 @@ constexpr std::string_view kUsage =
     "Aufruf: tempulo-report [--date JJJJ-MM-TT] [--days N] [--time HH:MM:SS] [--holidays]\n"
     "                       [--year JAHR | --from DATUM --to JJJJ-MM-TT] [--format FORM]\n"
     "                       [--ics] [--region KÜRZEL]\n"
+    "                       [--place NAME | --lat BREITE --lon LÄNGE] [--tz ZONE]\n"
     "        tempulo-report --from KALENDER:DATUM [--days N] [--time HH:MM:SS] [--holidays]\n"
     "        tempulo-report --feasts JAHR [--ics]\n"
     "\n"
@@ -53,6 +54,10 @@ constexpr std::string_view kUsage =
     "  --region KÜRZEL    mit --ics und datierten Feiertagen: nur die gesetzlichen der Region\n"
     "                     (BW, BY, ..., TH, AT, CH; alle: jeder Feiertag)\n"
     "  --entries          die Einträge des Berichts: Kennung, Bezeichnung, Jahre\n"
+    "  --place NAME       Sonne und Mond für einen Ort der Ortsliste (z. B. Berlin)\n"
+    "  --lat BREITE       geographische Breite, z. B. 52,52 N oder -33,87 (bis 89,9°)\n"
+    "  --lon LÄNGE        geographische Länge, z. B. 13,4 O oder 74 W\n"
+    "  --tz ZONE          Zeitzone: MEZ (fest UTC+1) oder ein Name wie Europe/Berlin\n"
     "  --from KALENDER:DATUM  Starttag als Datum eines anderen Kalenders, etwa\n"
     "                     jewish:5790-1-15 oder maya:13.0.0.0.0 (statt --date);\n"
     "                     --from help nennt die Kalender und ihre Formen\n"
@@ -310,9 +315,11 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     why = "--region gilt für --ics und für --holidays mit --year, --from/--to oder --days.";
     return std::nullopt;
   }
-  if (options.feastsYear && (options.year || options.from || options.to || options.seenDays || options.date)) {
-    why = "--feasts nennt das Jahr selbst und lässt sich nicht mit --date, --from, --to, --year oder --days "
-          "verbinden.";
+  if (options.feastsYear &&
+      (options.year || options.from || options.to || options.seenDays || options.date)) {
+    why =
+        "--feasts nennt das Jahr selbst und lässt sich nicht mit --date, --from, --to, --year oder --days "
+        "verbinden.";
     return std::nullopt;
   }
   if (options.ics && options.format != Format::kText) {
@@ -537,8 +544,8 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     return Finish(out, err, 0);
   }
   if (options->holidays && options->HasRange()) {
-    WriteDatedHolidays(InRegion(HolidaysBetween(holidays, first, last), options->region),
-                       options->format, out);
+    WriteDatedHolidays(InRegion(HolidaysBetween(holidays, first, last), options->region), options->format,
+                       out);
     return Finish(out, err, 0);
   }
   if (options->holidays && options->format != Format::kText) {
@@ -561,7 +568,8 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
       }
       date = NextCivilDay(date);
     }
-    const RefreshResult result = Refresh(date, holidays, clock, {.keepValues = keepValues, .place = place ? &*place : nullptr});
+    const RefreshResult result =
+        Refresh(date, holidays, clock, {.keepValues = keepValues, .place = place ? &*place : nullptr});
     if (options->holidays) {
       WriteLines(result.holidayLines, out);
     } else if (options->format == Format::kTsv) {
