@@ -43,15 +43,23 @@ CalendarFields Fields(long long year, const Date& date) {
 
 int IntYear(const CalendarFields& f) { return static_cast<int>(f.year); }
 
-// --- the calendars, each one way and back ---
+// The calendars whose report line shows their own year, month and day, both
+// ways; the fields are set by name, so no order of a date struct matters.
+template <typename Date, auto kToFixed>
+std::optional<FixedDay> PlainTo(const CalendarFields& f) {
+  Date date{};
+  date.year = static_cast<decltype(date.year)>(f.year);
+  date.month = f.month;
+  date.day = static_cast<decltype(date.day)>(f.day);
+  return kToFixed(date);
+}
+template <auto kFromFixed>
+std::optional<CalendarFields> PlainBack(FixedDay day) {
+  const auto date = kFromFixed(day);
+  return Fields(date.year, date);
+}
 
-std::optional<FixedDay> JulianTo(const CalendarFields& f) {
-  return FixedFromJulian({IntYear(f), f.month, f.day});
-}
-std::optional<CalendarFields> JulianBack(FixedDay day) {
-  const CivilDate d = JulianFromFixed(day);
-  return Fields(d.year, d);
-}
+// --- the calendars, each one way and back ---
 
 std::optional<FixedDay> EgyptianTo(const CalendarFields& f) {
   return FixedFromEgyptian({IntYear(f), f.month, f.day});
@@ -60,14 +68,6 @@ std::optional<CalendarFields> EgyptianBack(FixedDay day) {
   const EgyptianDate d = EgyptianFromFixed(day);
   // The report counts the years before the epoch without a year 0.
   return Fields(d.year < 1 ? d.year - 1LL : d.year, d);
-}
-
-std::optional<FixedDay> IslamicTo(const CalendarFields& f) {
-  return FixedFromIslamic({IntYear(f), f.month, f.day});
-}
-std::optional<CalendarFields> IslamicBack(FixedDay day) {
-  const IslamicDay d = IslamicFromFixed(day);
-  return Fields(d.year, d);
 }
 
 std::optional<FixedDay> JewishTo(const CalendarFields& f) {
@@ -100,14 +100,6 @@ std::optional<CalendarFields> FrenchBack(FixedDay day) {
     return std::nullopt;
   }
   return Fields(d->year, *d);
-}
-
-std::optional<FixedDay> SeleucidTo(const CalendarFields& f) {
-  return FixedFromSeleucid({IntYear(f), f.month, f.day});
-}
-std::optional<CalendarFields> SeleucidBack(FixedDay day) {
-  const SeleucidDate d = SeleucidFromFixed(day);
-  return Fields(d.year, d);
 }
 
 // The report gives two year counts, "1403" after the slash being the usual
@@ -146,38 +138,6 @@ std::optional<CalendarFields> BahaiBack(FixedDay day) {
   return Fields(d.year, d);
 }
 
-std::optional<FixedDay> CopticTo(const CalendarFields& f) {
-  return FixedFromCoptic({f.year, f.month, f.day});
-}
-std::optional<CalendarFields> CopticBack(FixedDay day) {
-  const CopticDate d = CopticFromFixed(day);
-  return Fields(d.year, d);
-}
-
-std::optional<FixedDay> EthiopianTo(const CalendarFields& f) {
-  return FixedFromEthiopian({f.year, f.month, f.day});
-}
-std::optional<CalendarFields> EthiopianBack(FixedDay day) {
-  const EthiopianDate d = EthiopianFromFixed(day);
-  return Fields(d.year, d);
-}
-
-std::optional<FixedDay> IndianTo(const CalendarFields& f) {
-  return FixedFromIndian({IntYear(f), f.month, f.day});
-}
-std::optional<CalendarFields> IndianBack(FixedDay day) {
-  const IndianDate d = IndianFromFixed(day);
-  return Fields(d.year, d);
-}
-
-std::optional<FixedDay> SikhTo(const CalendarFields& f) {
-  return FixedFromNanakshahi({IntYear(f), f.month, f.day});
-}
-std::optional<CalendarFields> SikhBack(FixedDay day) {
-  const NanakshahiDate d = NanakshahiFromFixed(day);
-  return Fields(d.year, d);
-}
-
 std::optional<FixedDay> ArmenianTo(const CalendarFields& f) {
   return FixedFromArmenian({IntYear(f), f.month, f.day});
 }
@@ -195,33 +155,34 @@ constexpr auto kYmdShape = DateShape::kYearMonthDay;
 // Year ranges: a little wider than the years that reach the civil years
 // 100..3000, so that the exact edge is decided by the civil day.
 const std::array<LookupCalendar, 15> kCalendars = {{
-    {"julian", "Julianischer Kalender", kYmd, kYmdShape, 99, 3001, 12, false, JulianTo, JulianBack, false,
-     GermanMonthName},
+    {"julian", "Julianischer Kalender", kYmd, kYmdShape, 99, 3001, 12, false,
+     PlainTo<CivilDate, FixedFromJulian>, PlainBack<JulianFromFixed>, false, GermanMonthName},
     {"egyptian", "Altägyptischer Kalender", kYmd, kYmdShape, 4335, 7250, 13, false, EgyptianTo, EgyptianBack,
      false, EgyptianMonthName},
-    {"islamic", "Islamischer Kalender", kYmd, kYmdShape, -545, 2460, 12, false, IslamicTo, IslamicBack, false,
-     IslamicMonthName},
+    {"islamic", "Islamischer Kalender", kYmd, kYmdShape, -545, 2460, 12, false,
+     PlainTo<IslamicDay, FixedFromIslamic>, PlainBack<IslamicFromFixed>, false, IslamicMonthName},
     {"jewish", "Jüdischer Kalender", kYmd, kYmdShape, 4110, 6770, 13, false, JewishTo, JewishBack, false,
      JewishMonthName},
     {"chinese", "Chinesischer Kalender", "JJJJ-MM-TT (Schaltmonat: JJJJ-MMtan-TT)", kYmdShape, 2790, 5705, 12,
      true, ChineseTo, ChineseBack, true, nullptr},
     {"french_republican", "Französischer Revolutionskalender", kYmd, kYmdShape, 0, 1215, 13, false, FrenchTo,
      FrenchBack, false, FrenchRepublicanMonthName},
-    {"seleucid", "Seleukidischer Kalender", kYmd, kYmdShape, 405, 3320, 12, false, SeleucidTo, SeleucidBack,
-     false, nullptr},
+    {"seleucid", "Seleukidischer Kalender", kYmd, kYmdShape, 405, 3320, 12, false,
+     PlainTo<SeleucidDate, FixedFromSeleucid>, PlainBack<SeleucidFromFixed>, false, nullptr},
     {"iranian", "Iranischer Kalender", "JJJJ-MM-TT (das Jahr nach dem Schrägstrich)", kYmdShape, -530, 2385,
      13, false, IranianTo, IranianBack, false, IranianMonthName},
     {"maya", "Maya-Kalender", "B.K.T.U.K (Baktun.Katun.Tun.Uinal.Kin)", DateShape::kLongCount, 0, 0, 0, false,
      MayaTo, MayaBack, false, nullptr},
     {"bahai", "Bahâi-Kalender", kYmd, kYmdShape, 1, 1160, 20, false, BahaiTo, BahaiBack, false,
      BahaiMonthName},
-    {"coptic_ethiopian", "Koptischer Kalender", kYmd, kYmdShape, -190, 2720, 13, false, CopticTo, CopticBack,
-     false, CopticMonthName},
-    {"ethiopian", "Äthiopischer Kalender", kYmd, kYmdShape, 85, 2995, 13, false, EthiopianTo, EthiopianBack,
-     false, EthiopianMonthName},
-    {"indian", "Indischer Kalender", kYmd, kYmdShape, 15, 2925, 12, false, IndianTo, IndianBack, false,
-     IndianMonthName},
-    {"sikh", "Sikh-Kalender", kYmd, kYmdShape, -1375, 1535, 12, false, SikhTo, SikhBack, false,
+    {"coptic_ethiopian", "Koptischer Kalender", kYmd, kYmdShape, -190, 2720, 13, false,
+     PlainTo<CopticDate, FixedFromCoptic>, PlainBack<CopticFromFixed>, false, CopticMonthName},
+    {"ethiopian", "Äthiopischer Kalender", kYmd, kYmdShape, 85, 2995, 13, false,
+     PlainTo<EthiopianDate, FixedFromEthiopian>, PlainBack<EthiopianFromFixed>, false, EthiopianMonthName},
+    {"indian", "Indischer Kalender", kYmd, kYmdShape, 15, 2925, 12, false,
+     PlainTo<IndianDate, FixedFromIndian>, PlainBack<IndianFromFixed>, false, IndianMonthName},
+    {"sikh", "Sikh-Kalender", kYmd, kYmdShape, -1375, 1535, 12, false,
+     PlainTo<NanakshahiDate, FixedFromNanakshahi>, PlainBack<NanakshahiFromFixed>, false,
      NanakshahiMonthName},
     {"armenian", "Armenischer Kalender", kYmd, kYmdShape, 1, 2455, 13, false, ArmenianTo, ArmenianBack, false,
      ArmenianMonthName},
