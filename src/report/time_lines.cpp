@@ -45,7 +45,7 @@ void AddCetTimeLine(Report& report, std::string_view label, double moment, std::
   const long double shifted = static_cast<long double>(moment) + kCetUtcOffsetHours / 24.0L;
   const std::string text = DateTimeText(static_cast<double>(shifted));
   report.Add(cutLabel, text + " MEZ");
-  if (!key.empty()) {
+  if (!key.empty() && report.KeepsValues()) {
     // Worded from the very text of the line, so the two never disagree.
     report.Set(key, IsoDateTimeFromText(text, static_cast<int>(kCetUtcOffsetHours * 3600)));
   }
@@ -61,7 +61,7 @@ void AddZoneTimeLine(Report& report, std::string_view label, double moment, cons
   const long double shifted = static_cast<long double>(moment) + static_cast<long double>(offset.seconds) / 86400.0L;
   const std::string text = DateTimeText(static_cast<double>(shifted));
   report.Add(Utf8Left(label, kMaxLabelLength), text + " " + offset.abbreviation);
-  if (!key.empty()) {
+  if (!key.empty() && report.KeepsValues()) {
     report.Set(key, IsoDateTimeFromText(text, static_cast<int>(offset.seconds)));
   }
 }

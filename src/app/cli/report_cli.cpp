@@ -101,12 +101,6 @@ struct Options {
   bool HasRange() const { return seenDays || year || to; }
 };
 
-// The first day given by --from: a date of any calendar ("jewish:5787-9-28")
-// or a plain civil date.
-std::optional<CivilDate> ParseFromArgument(std::string_view text, std::string& why) {
-  return ParseAnyDateArgument(text, why);
-}
-
 std::optional<TimeOfDay> ParseTime(std::string_view text) {
   if (text.size() != 8 || text[2] != ':' || text[5] != ':') {
     return std::nullopt;
@@ -246,7 +240,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         options.fromHelp = true;
         continue;
       }
-      options.from = ParseFromArgument(*value, why);
+      // A date of any calendar ("jewish:5787-9-28") or a plain civil date.
+      options.from = ParseAnyDateArgument(*value, why);
       if (!options.from) {
         return std::nullopt;
       }
