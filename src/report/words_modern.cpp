@@ -245,8 +245,10 @@ void AddPiCalendar(DayValues& c, Report& r) {
   const CivilDate onYear = CivilFromFixed(FixedFromJulianDate(newYear + fraction * kPiYearLength));
   r.Add("PI-Kalender",
         Str(onYear.day) + "." + Str(onYear.month) + "." + TrimmedDecimal(std::trunc(x) + 1, 0));
-  SetDateFields(
-      r, {.year = static_cast<long long>(std::trunc(x) + 1), .month = onYear.month, .day = onYear.day});
+  SetDateFields(r, {.year = static_cast<long long>(std::trunc(x) + 1),
+                    .month = onYear.month,
+                    .monthName = {},
+                    .day = onYear.day});
   if (onYear.day == 28 && onYear.month == 12) {
     r.Add("", "PI-Silvester");
     r.SetFlag("new_years_eve", true);

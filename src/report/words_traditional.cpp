@@ -181,7 +181,7 @@ void AddChineseFestivals(DayValues& c, Report& r) { AddChineseFestivals(c.Chines
 void AddSeleucid(DayValues& c, Report& r) {
   const SeleucidDate date = SeleucidFromFixed(c.day);
   r.Add("Seleukidischer Kalender", Str(date.day) + "." + Str(date.month) + "." + Str(date.year));
-  SetDateFields(r, {.year = date.year, .month = date.month, .day = date.day});
+  SetDateFields(r, {.year = date.year, .month = date.month, .monthName = {}, .day = date.day});
 }
 
 void AddBabylonian(DayValues& c, Report& r) {

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 #include "astro/angles.h"
+#include "calendars/traditional/sexagenary.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
-#include "calendars/traditional/sexagenary.h"
 
 namespace tempulo {
 namespace {
@@ -260,6 +262,30 @@ TEST(ChineseDateTest, HoldsTheCalendarRulesInEveryMonthOfEarlyAndLateYears) {
   CheckMonthByMonth(Civil(1298, 1, 1), Civil(1302, 12, 31), StandardChineseAstronomy());
   CheckMonthByMonth(Civil(1580, 1, 1), Civil(1585, 12, 31), StandardChineseAstronomy());
   CheckMonthByMonth(Civil(2996, 1, 1), Civil(3000, 12, 31), StandardChineseAstronomy());
+}
+
+// The searches are remembered across conversions. Whatever a conversion
+// finds remembered, from neighbouring days or from years far away that push
+// older entries out, must give the date a first conversion gives.
+TEST(ChineseDateTest, RememberedSearchesGiveTheDateOfAFirstConversion) {
+  std::vector<double> days;
+  for (int i = 0; i < 40; ++i) {
+    days.push_back(Civil(2023, 1, 15) + i * 9);  // through the year with a leap month
+    days.push_back(Civil(1300 + i * 37, 6, 1));  // years far apart
+    days.push_back(Civil(2033, 12, 1) + i);      // a leap month after the solstice month
+  }
+  std::vector<ChineseDateRecord> warm;
+  for (const double day : days) {
+    warm.push_back(ChineseDate(day));
+  }
+  for (std::size_t i = 0; i < days.size(); ++i) {
+    ForgetChineseSearches();
+    const ChineseDateRecord cold = ChineseDate(days[i]);
+    EXPECT_EQ(
+        std::tie(cold.elapsedYears, cold.month, cold.isLeapMonth, cold.day, cold.isLeapYear),
+        std::tie(warm[i].elapsedYears, warm[i].month, warm[i].isLeapMonth, warm[i].day, warm[i].isLeapYear))
+        << days[i];
+  }
 }
 
 TEST(ChineseDateTest, PutsTheWinterSolsticeInMonthElevenBeforeAndAfterTheReform) {

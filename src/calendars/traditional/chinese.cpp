@@ -66,10 +66,13 @@ int ToInt(long double x) {
   return static_cast<int>(std::clamp(x, -kLimit, kLimit));
 }
 
-// Remembers the results of one kind of search by its argument. One date asks
-// for the same new moon or term several times (the leap-month tests step
-// back over the same months twice); the searches are the costly part, and an
-// answer found again is the same answer. Lives for one conversion only.
+// Remembers the results of one kind of search by its argument. The searches
+// are the costly part of a conversion, and neighbouring days ask for the
+// same ones: every day of a year needs its two solstices, every day of a
+// month its month's terms, and the leap-month walk steps back over the same
+// months for each of them. An answer found again is the same answer, so a
+// remembered one changes no result. The oldest entry makes room for a new
+// one.
 class SearchMemo {
  public:
   template <typename Search>
@@ -80,36 +83,68 @@ class SearchMemo {
       }
     }
     const double value = search(key);
-    if (size_ < keys_.size()) {
-      keys_[size_] = key;
-      values_[size_] = value;
-      ++size_;
-    }
+    keys_[next_] = key;
+    values_[next_] = value;
+    next_ = (next_ + 1) % keys_.size();
+    size_ = std::max(size_, next_ == 0 ? keys_.size() : next_);
     return value;
   }
 
+  void Clear() {
+    size_ = 0;
+    next_ = 0;
+  }
+
  private:
-  std::array<double, 48> keys_{};
-  std::array<double, 48> values_{};
+  static constexpr std::size_t kEntries = 64;
+  std::array<double, kEntries> keys_{};
+  std::array<double, kEntries> values_{};
   std::size_t size_ = 0;
+  std::size_t next_ = 0;
 };
+
+struct ChineseSearchMemos {
+  SearchMemo newMoonBefore;
+  SearchMemo newMoonAfter;
+  SearchMemo termAfter;
+  SearchMemo termBefore;
+
+  void Clear() {
+    newMoonBefore.Clear();
+    newMoonAfter.Clear();
+    termAfter.Clear();
+    termBefore.Clear();
+  }
+};
+
+// The standard astronomy's searches are remembered across conversions, one
+// set per thread, so that a month of days or the steps of a lookup share
+// them.
+ChineseSearchMemos& StandardMemos() {
+  thread_local ChineseSearchMemos memos;
+  return memos;
+}
 
 // The day searches of one conversion over one astronomy.
 class ChineseSearches {
  public:
-  explicit ChineseSearches(const ChineseAstronomy& astronomy) : astronomy_(astronomy) {}
+  // Over the standard astronomy the thread's remembered searches are used;
+  // any other astronomy (an idealised one in tests) gets its own for this
+  // conversion only.
+  explicit ChineseSearches(const ChineseAstronomy& astronomy)
+      : astronomy_(astronomy), memos_(&astronomy == &kStandardAstronomy ? StandardMemos() : ownMemos_) {}
 
   double NewMoonOnOrBefore(double d) {
-    return newMoonBefore_.Get(d, [this](double x) { return InChina(astronomy_.newMoonAtOrBefore, x); });
+    return memos_.newMoonBefore.Get(d, [this](double x) { return InChina(astronomy_.newMoonAtOrBefore, x); });
   }
   double NewMoonOnOrAfter(double d) {
-    return newMoonAfter_.Get(d, [this](double x) { return InChina(astronomy_.newMoonAtOrAfter, x); });
+    return memos_.newMoonAfter.Get(d, [this](double x) { return InChina(astronomy_.newMoonAtOrAfter, x); });
   }
   double MajorTermOnOrAfter(double d) {
-    return termAfter_.Get(d, [this](double x) { return InChina(astronomy_.majorTermAtOrAfter, x); });
+    return memos_.termAfter.Get(d, [this](double x) { return InChina(astronomy_.majorTermAtOrAfter, x); });
   }
   double MajorTermBefore(double d) {
-    return termBefore_.Get(d, [this](double x) { return InChina(astronomy_.majorTermBefore, x); });
+    return memos_.termBefore.Get(d, [this](double x) { return InChina(astronomy_.majorTermBefore, x); });
   }
 
   bool NoMajorTerm(double monthStart) {
@@ -142,15 +177,15 @@ class ChineseSearches {
   }
 
   const ChineseAstronomy& astronomy_;
-  SearchMemo newMoonBefore_;
-  SearchMemo newMoonAfter_;
-  SearchMemo termAfter_;
-  SearchMemo termBefore_;
+  ChineseSearchMemos ownMemos_;
+  ChineseSearchMemos& memos_;
 };
 
 }  // namespace
 
 const ChineseAstronomy& StandardChineseAstronomy() { return kStandardAstronomy; }
+
+void ForgetChineseSearches() { StandardMemos().Clear(); }
 
 double ChinaTimeFromUniversal(double t) { return t + ChinaTimeOffset(t); }
 
@@ -215,8 +250,9 @@ ChineseDateRecord ChineseDate(double dateValue, const ChineseAstronomy& astronom
   ChineseDateRecord r;
   r.isLeapYear = ToInt(RoundHalfEven((last - first) / kSynodicMonth)) == 12;
   int month = ToInt(RoundHalfEven((start - first) / kSynodicMonth));
-  r.isLeapMonth = r.isLeapYear && searches.NoMajorTerm(start) &&
-                  !searches.PriorLeapMonth({.yearStart = first, .monthStart = searches.NewMoonOnOrBefore(start)});
+  r.isLeapMonth =
+      r.isLeapYear && searches.NoMajorTerm(start) &&
+      !searches.PriorLeapMonth({.yearStart = first, .monthStart = searches.NewMoonOnOrBefore(start)});
   // Months after the leap month are numbered one lower than their count.
   if (r.isLeapYear && (r.isLeapMonth || searches.PriorLeapMonth({.yearStart = first, .monthStart = start}))) {
     month -= 1;

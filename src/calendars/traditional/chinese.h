@@ -39,6 +39,12 @@ struct ChineseAstronomy {
 // the sun.
 const ChineseAstronomy& StandardChineseAstronomy();
 
+// The new-moon and term searches over the standard astronomy are remembered
+// per thread, since neighbouring days and the steps of a lookup ask for the
+// same ones. Forgetting them changes no result; it lets a measurement see
+// the cost of a first conversion.
+void ForgetChineseSearches();
+
 // Chinese time is universal time plus 8 hours from the civil year 1929 on
 // and plus 7 h 45 min 40 s (the mean time of Beijing) before; the civil year
 // of the argument decides.
