@@ -184,6 +184,8 @@ std::string DayToolTipText(const MonthOverview& month, const DayOverview& day) {
     text += "\n" + holiday.name;
     if (!holiday.publicIn.Empty()) {
       text += " – gesetzlicher Feiertag: " + StatutoryPlacesText(holiday.publicIn);
+    } else {
+      text += " – kein gesetzlicher Feiertag";
     }
   }
   for (const std::string& festival : day.festivals) {

@@ -71,7 +71,7 @@ std::string LongDateText(const MonthOverview& month, const DayOverview& day);
 // Where a row is statutory, e.g. "Deutschland, Österreich" or "BW, BY, Österreich"; empty for none.
 std::string StatutoryPlacesText(RegionSet regions);
 // The tooltip of a grid cell: the date, then one line per holiday (with where
-// it is statutory), festival and moon phase.
+// it is statutory, or that it is not), festival and moon phase.
 std::string DayToolTipText(const MonthOverview& month, const DayOverview& day);
 // What a screen reader says of a grid cell: the full date with its weekday,
 // the holidays ("gesetzlicher Feiertag" for those of the region), the

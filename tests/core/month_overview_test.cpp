@@ -179,6 +179,10 @@ TEST(MonthOverview, TextsOfADay) {
   EXPECT_EQ(DayToolTipText(may, *may.Day(1)),
             "Freitag, 1. Mai 2026\nMaitag – gesetzlicher Feiertag: Deutschland\n"
             "Staatsfeiertag Österreich – gesetzlicher Feiertag: Österreich\nVollmond 18:24 MEZ");
+  // An observance says that it is none.
+  EXPECT_EQ(DayToolTipText(may, *may.Day(25)),
+            "Montag, 25. Mai 2026\nPfingstmontag – gesetzlicher Feiertag: Deutschland, Österreich, Schweiz\n"
+            "Adams Handtuchtag – kein gesetzlicher Feiertag\nGroße Wallfahrt, Beginn der Hadsch");
   EXPECT_EQ(StatutoryPlacesText(PublicHolidayRegions("Fronleichnam", 2026, 6, 4)),
             "BW, BY, HE, NW, RP, SL, Österreich");
   EXPECT_EQ(StatutoryPlacesText(PublicHolidayRegions("Neujahr", 2026, 1, 1)),
