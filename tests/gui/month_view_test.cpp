@@ -13,18 +13,19 @@
 #include <QMenu>
 #include <QPalette>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <set>
 
-#include "report/contrast.h"
 #include "app/gui/main_window.h"
 #include "app/gui/month_grid.h"
 #include "app/gui/moon_picture.h"
 #include "app/gui/spin_edit.h"
 #include "app/gui/tab_list_delegate.h"
+#include "report/contrast.h"
 
 namespace tempulo {
 namespace {
@@ -57,6 +58,22 @@ class MonthViewTest : public ::testing::Test {
   }
   void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+  }
+
+  // Scrolling sideways reaches the end of every report line: its value
+  // starts at or after the tab stop beyond the longest label.
+  void ExpectEveryReportValueInReach() const {
+    QListView* list = window_->ReportList();
+    const QStringList lines = window_->ReportLines();
+    const QFontMetrics metrics(list->font());
+    const int valueStart = TabStopAfterLongestLabel(lines, list->font(), 0);
+    const int reach = list->horizontalScrollBar()->maximum() + list->viewport()->width();
+    for (const QString& line : lines) {
+      const QString value = line.section(QLatin1Char('\t'), 1);
+      if (!value.isEmpty() && !value.contains(QLatin1Char('\t'))) {
+        EXPECT_GE(reach, valueStart + metrics.horizontalAdvance(value)) << line.toStdString();
+      }
+    }
   }
 
   QTemporaryDir settingsDir_;
@@ -249,11 +266,19 @@ TEST_F(MonthViewTest, ResizesDownToASmallScreenAndTheReportGrows) {
     EXPECT_TRUE(window_->rect().contains(child->geometry())) << child->objectName().toStdString();
   }
   EXPECT_GE(window_->Grid()->height(), window_->Grid()->minimumHeight());
+  // A value wider than the narrow report (the Roman date) is reached by
+  // scrolling sideways, not cut off; a wide window needs no scrolling.
+  EXPECT_GT(window_->ReportList()->horizontalScrollBar()->maximum(), 0);
+  ExpectEveryReportValueInReach();
   const int smallReport = window_->ReportList()->height();
   window_->resize(1041, 900);
   QApplication::processEvents();
   EXPECT_GT(window_->ReportList()->height(), smallReport);
   EXPECT_GT(window_->HolidayList()->height(), 0);
+  ExpectEveryReportValueInReach();
+  window_->resize(2400, 900);
+  QApplication::processEvents();
+  EXPECT_EQ(window_->ReportList()->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(MonthViewTest, MoonPictureFollowsTheDay) {

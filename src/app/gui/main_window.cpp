@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gui/main_window.h"
 
-#include "app/gui/place_settings.h"
-
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -21,9 +19,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
-
-#include "app/gui/feasts_dialog.h"
-#include "app/gui/goto_dialog.h"
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
@@ -31,13 +26,16 @@
 #include <algorithm>
 #include <cmath>
 
-#include "report/contrast.h"
-#include "report/refresh.h"
+#include "app/gui/feasts_dialog.h"
+#include "app/gui/goto_dialog.h"
 #include "app/gui/lines_model.h"
 #include "app/gui/month_grid.h"
 #include "app/gui/moon_picture.h"
+#include "app/gui/place_settings.h"
 #include "app/gui/spin_edit.h"
 #include "app/gui/tab_list_delegate.h"
+#include "report/contrast.h"
+#include "report/refresh.h"
 
 namespace tempulo {
 namespace {
@@ -74,7 +72,10 @@ QListView* PlainList(const QString& name, const QString& accessibleName, QWidget
   auto* list = new QListView(parent);
   list->setObjectName(name);
   list->setAccessibleName(accessibleName);
-  list->setUniformItemSizes(true);
+  // Rows differ in width (the longest value sets how far the list scrolls
+  // sideways), so each row is measured; a report has some sixty.
+  list->setUniformItemSizes(false);
+  list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -518,8 +519,8 @@ void MainWindow::ShowDate(const CivilDate& date) {
 }
 
 void MainWindow::OpenGoToDialog() {
-  const auto selected =
-      ReadSelectedDate(monthGrid_->selectedDate().day(), {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+  const auto selected = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                         {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
   const CivilDate current = selected ? *selected : clock_.Today();
   // A new dialog each time, so that its fields start on the selected day.
   delete goToDialog_;
@@ -530,27 +531,26 @@ void MainWindow::OpenGoToDialog() {
     if (GridCanShow(day)) {
       return std::nullopt;
     }
-    return QStringLiteral("Der Tag ist der %1.%2 %3; ihn kann die Monatsübersicht nicht zeigen "
-                          "(tempulo-report --date zeigt ihn).")
+    return QStringLiteral(
+               "Der Tag ist der %1.%2 %3; ihn kann die Monatsübersicht nicht zeigen "
+               "(tempulo-report --date zeigt ihn).")
         .arg(day.day)
         .arg(Q(GermanMonthName(day.month)))
         .arg(day.year);
   });
-  connect(goToDialog_, &GoToDialog::dayChosen, this,
-          [this](CivilDate day) { ShowDate(day); });
+  connect(goToDialog_, &GoToDialog::dayChosen, this, [this](CivilDate day) { ShowDate(day); });
   goToDialog_->open();
 }
 
 void MainWindow::OpenFeastsDialog() {
-  const auto selected =
-      ReadSelectedDate(monthGrid_->selectedDate().day(), {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+  const auto selected = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                         {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
   if (!selected) {
     return;
   }
   if (feastsDialog_ == nullptr) {
     feastsDialog_ = new FeastsDialog(this);
-    connect(feastsDialog_, &FeastsDialog::dayChosen, this,
-            [this](CivilDate day) { ShowDate(day); });
+    connect(feastsDialog_, &FeastsDialog::dayChosen, this, [this](CivilDate day) { ShowDate(day); });
   }
   if (feastsDialog_->Year() != selected->year) {
     feastsDialog_->ShowYear(selected->year);
@@ -572,8 +572,8 @@ void MainWindow::goTo(int year, int month, int day) {
 }
 
 void MainWindow::stepDays(int days) {
-  const auto date =
-      ReadSelectedDate(monthGrid_->selectedDate().day(), {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+  const auto date = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                     {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
   if (!date) {
     return;
   }
@@ -604,8 +604,8 @@ void MainWindow::stepDays(int days) {
 }
 
 void MainWindow::stepMonths(int months) {
-  const auto date =
-      ReadSelectedDate(monthGrid_->selectedDate().day(), {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+  const auto date = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                     {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
   if (!date) {
     return;
   }
@@ -683,8 +683,8 @@ void MainWindow::showListMenu(QListView* list, const QPoint& position) {
 }
 
 void MainWindow::refresh() {
-  const auto date =
-      ReadSelectedDate(monthGrid_->selectedDate().day(), {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+  const auto date = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                     {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
   if (!date) {
     return;
   }

@@ -8,6 +8,24 @@
 
 namespace tempulo {
 
+// The left edge of each tab-separated part, counted from the text's start,
+// and after them the right edge of the last part.
+QList<int> TabListDelegate::PartLefts(const QStringList& parts, const QFontMetrics& metrics) const {
+  QList<int> lefts;
+  lefts.reserve(parts.size() + 1);
+  int x = 0;
+  for (qsizetype i = 0; i < parts.size(); ++i) {
+    if (i > 0) {
+      // The next tab stop strictly right of the text so far.
+      x = (x / tabStop_ + 1) * tabStop_;
+    }
+    lefts.append(x);
+    x += metrics.horizontalAdvance(parts[i]);
+  }
+  lefts.append(x);
+  return lefts;
+}
+
 TabListDelegate::TabListDelegate(int tabStopPixels, int rowHeight, QObject* parent)
     : QStyledItemDelegate(parent), tabStop_(tabStopPixels > 0 ? tabStopPixels : 1), rowHeight_(rowHeight) {}
 
@@ -25,26 +43,24 @@ void TabListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   painter->setFont(opt.font);
   const bool selected = (opt.state & QStyle::State_Selected) != 0;
   painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-  const QFontMetrics metrics(opt.font);
-  const int left = opt.rect.left() + 2;
-  int x = left;
   const QStringList parts = text.split(QLatin1Char('\t'));
+  const QList<int> lefts = PartLefts(parts, QFontMetrics(opt.font));
+  const int left = opt.rect.left() + kTextMargin;
   for (qsizetype i = 0; i < parts.size(); ++i) {
-    if (i > 0) {
-      // The next tab stop strictly right of the text so far.
-      x = left + ((x - left) / tabStop_ + 1) * tabStop_;
-    }
+    const int x = left + lefts[i];
     const QRect cell(x, opt.rect.top(), opt.rect.right() - x, opt.rect.height());
     painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, parts[i]);
-    x += metrics.horizontalAdvance(parts[i]);
   }
   painter->restore();
 }
 
 QSize TabListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-  QSize size = QStyledItemDelegate::sizeHint(option, index);
-  size.setHeight(rowHeight_);
-  return size;
+  QStyleOptionViewItem opt(option);
+  initStyleOption(&opt, index);
+  // As wide as the columns are laid out, so that the list scrolls sideways
+  // to a value longer than the window is wide instead of cutting it off.
+  const QStringList parts = opt.text.split(QLatin1Char('\t'));
+  return {2 * kTextMargin + PartLefts(parts, QFontMetrics(opt.font)).back(), rowHeight_};
 }
 
 int DialogUnitsToPixels(int dialogUnits, const QFont& font) {

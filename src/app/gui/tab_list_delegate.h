@@ -5,6 +5,9 @@
 // has one height.
 #pragma once
 
+#include <QFontMetrics>
+#include <QList>
+#include <QStringList>
 #include <QStyledItemDelegate>
 
 namespace tempulo {
@@ -22,6 +25,11 @@ class TabListDelegate : public QStyledItemDelegate {
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
  private:
+  // Space between a row's edge and its text.
+  static constexpr int kTextMargin = 2;
+
+  QList<int> PartLefts(const QStringList& parts, const QFontMetrics& metrics) const;
+
   int tabStop_;
   int rowHeight_;
 };
