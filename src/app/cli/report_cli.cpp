@@ -115,6 +115,18 @@ std::optional<TimeOfDay> ParseTime(std::string_view text) {
 }
 
 // Parses the arguments; on failure writes the German reason to `why`.
+// A year from 100 to 3000 as the value of --year or --feasts; `forOption`
+// names the option in the message where that helps (" für --feasts").
+std::optional<int> ParseYearValue(std::string_view value, std::string_view forOption, std::string& why) {
+  const auto year = ParseDecimal(value, 4);
+  if (!year || *year < kMinimumYear || *year > kMaximumYear) {
+    why = "Das Jahr \"" + std::string(value) + "\"" + std::string(forOption) +
+          " liegt nicht zwischen 100 und 3000.";
+    return std::nullopt;
+  }
+  return year;
+}
+
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& why) {
   Options options;
   bool seenDate = false;
@@ -193,9 +205,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!value) {
         return std::nullopt;
       }
-      const auto year = ParseDecimal(*value, 4);
-      if (!year || *year < kMinimumYear || *year > kMaximumYear) {
-        why = "Das Jahr \"" + std::string(*value) + "\" liegt nicht zwischen 100 und 3000.";
+      const auto year = ParseYearValue(*value, "", why);
+      if (!year) {
         return std::nullopt;
       }
       options.year = *year;
@@ -250,9 +261,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!value) {
         return std::nullopt;
       }
-      const auto year = ParseDecimal(*value, 4);
-      if (!year || *year < kMinimumYear || *year > kMaximumYear) {
-        why = "Das Jahr \"" + std::string(*value) + "\" für --feasts liegt nicht zwischen 100 und 3000.";
+      const auto year = ParseYearValue(*value, " für --feasts", why);
+      if (!year) {
         return std::nullopt;
       }
       options.feastsYear = *year;
