@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 
 #include "astro/angles.h"
 #include "astro/moon_phases.h"
@@ -132,7 +133,8 @@ class ChineseSearches {
   // any other astronomy (an idealised one in tests) gets its own for this
   // conversion only.
   explicit ChineseSearches(const ChineseAstronomy& astronomy)
-      : astronomy_(astronomy), memos_(&astronomy == &kStandardAstronomy ? StandardMemos() : ownMemos_) {}
+      : astronomy_(astronomy),
+        memos_(&astronomy == &kStandardAstronomy ? StandardMemos() : ownMemos_.emplace()) {}
 
   double NewMoonOnOrBefore(double d) {
     return memos_.newMoonBefore.Get(d, [this](double x) { return InChina(astronomy_.newMoonAtOrBefore, x); });
@@ -177,7 +179,7 @@ class ChineseSearches {
   }
 
   const ChineseAstronomy& astronomy_;
-  ChineseSearchMemos ownMemos_;
+  std::optional<ChineseSearchMemos> ownMemos_;  // only for an astronomy other than the standard one
   ChineseSearchMemos& memos_;
 };
 
