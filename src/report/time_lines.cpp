@@ -6,13 +6,28 @@
 #include <string>
 
 #include "astro/rise_set.h"
-#include "time/utf8.h"
 #include "time/date_encoding.h"
+#include "time/utf8.h"
 
 namespace tempulo {
 namespace {
 
 constexpr std::size_t kMaxLabelLength = 255;
+constexpr int kSecondsPerHour = 3600;
+
+// A time line of an event: the instant shifted by the zone's offset, worded
+// with the zone's name, and, when the report keeps values, as ISO 8601.
+void AddShiftedTimeLine(Report& report, std::string_view label, double moment, int offsetSeconds,
+                        std::string_view zoneName, std::string_view key) {
+  const long double shifted =
+      static_cast<long double>(moment) + static_cast<long double>(offsetSeconds) / 86400.0L;
+  const std::string text = DateTimeText(static_cast<double>(shifted));
+  report.Add(Utf8Left(label, kMaxLabelLength), text + " " + std::string(zoneName));
+  if (!key.empty() && report.KeepsValues()) {
+    // Worded from the very text of the line, so the two never disagree.
+    report.Set(key, IsoDateTimeFromText(text, offsetSeconds));
+  }
+}
 
 }  // namespace
 
@@ -37,18 +52,12 @@ std::string IsoDateTimeFromText(std::string_view text, int utcOffsetSeconds) {
 }
 
 void AddCetTimeLine(Report& report, std::string_view label, double moment, std::string_view key) {
-  const std::string cutLabel = Utf8Left(label, kMaxLabelLength);
   if (moment == NoEvent || !std::isfinite(moment)) {
-    report.Add(cutLabel, "-");
+    report.Add(Utf8Left(label, kMaxLabelLength), "-");
     return;
   }
-  const long double shifted = static_cast<long double>(moment) + kCetUtcOffsetHours / 24.0L;
-  const std::string text = DateTimeText(static_cast<double>(shifted));
-  report.Add(cutLabel, text + " MEZ");
-  if (!key.empty() && report.KeepsValues()) {
-    // Worded from the very text of the line, so the two never disagree.
-    report.Set(key, IsoDateTimeFromText(text, static_cast<int>(kCetUtcOffsetHours * 3600)));
-  }
+  AddShiftedTimeLine(report, label, moment, static_cast<int>(kCetUtcOffsetHours * kSecondsPerHour), "MEZ",
+                     key);
 }
 
 void AddZoneTimeLine(Report& report, std::string_view label, double moment, const TimeZone& zone,
@@ -58,12 +67,7 @@ void AddZoneTimeLine(Report& report, std::string_view label, double moment, cons
     return;
   }
   const ZoneOffset offset = zone.OffsetAt(moment);
-  const long double shifted = static_cast<long double>(moment) + static_cast<long double>(offset.seconds) / 86400.0L;
-  const std::string text = DateTimeText(static_cast<double>(shifted));
-  report.Add(Utf8Left(label, kMaxLabelLength), text + " " + offset.abbreviation);
-  if (!key.empty() && report.KeepsValues()) {
-    report.Set(key, IsoDateTimeFromText(text, static_cast<int>(offset.seconds)));
-  }
+  AddShiftedTimeLine(report, label, moment, offset.seconds, offset.abbreviation, key);
 }
 
 }  // namespace tempulo
