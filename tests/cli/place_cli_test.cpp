@@ -8,23 +8,12 @@
 #include <vector>
 
 #include "app/cli/report_cli.h"
+#include "cli_run.h"
 
 namespace tempulo {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunCli(std::vector<std::string> args) {
-  const FixedClock clock({2026, 12, 8}, {12, 0, 0});
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunReportCli(args, out, err, clock);
-  return {status, out.str(), err.str()};
-}
+CliRun RunCli(const std::vector<std::string>& args) { return RunCliAt(args, {12, 0, 0}); }
 
 std::string Line(const std::string& text, const std::string& label) {
   const auto at = text.find("\n" + label + "\t");

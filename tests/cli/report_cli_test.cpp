@@ -7,29 +7,18 @@
 #include <cstdio>
 #include <map>
 #include <set>
-#include <streambuf>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "time/civil.h"
 
 namespace tempulo {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunCli(const std::vector<std::string>& args) {
-  const FixedClock clock({2026, 12, 8}, {12, 34, 56});
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunReportCli(args, out, err, clock);
-  return {status, out.str(), err.str()};
-}
+CliRun RunCli(const std::vector<std::string>& args) { return RunCliAt(args, {12, 34, 56}); }
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -204,7 +193,8 @@ TEST(ReportCli, OptionEqualsValueReadsLikeTwoArguments) {
       {{"--date=2026-12-08", "--time=23:59:59"}, {"--date", "2026-12-08", "--time", "23:59:59"}},
       {{"--date=2026-12-08", "--format=json"}, {"--date", "2026-12-08", "--format", "json"}},
       {{"--year=2026", "--holidays"}, {"--year", "2026", "--holidays"}},
-      {{"--from=2026-12-01", "--to=2026-12-31", "--holidays"}, {"--from", "2026-12-01", "--to", "2026-12-31", "--holidays"}},
+      {{"--from=2026-12-01", "--to=2026-12-31", "--holidays"},
+       {"--from", "2026-12-01", "--to", "2026-12-31", "--holidays"}},
   };
   for (const auto& [joined, separate] : cases) {
     const CliRun a = RunCli(joined);
@@ -335,7 +325,8 @@ TEST(ReportCli, RegionKeepsTheStatutoryHolidaysThere) {
     EXPECT_NE(run.out.find("2026-12-25\tWeihnachten\n"), std::string::npos) << c.region;
     const std::string ics = RunCli({"--ics", "--year", "2026", "--region", c.region}).out;
     std::size_t events = 0;
-    for (std::size_t at = ics.find("BEGIN:VEVENT"); at != std::string::npos; at = ics.find("BEGIN:VEVENT", at + 1)) {
+    for (std::size_t at = ics.find("BEGIN:VEVENT"); at != std::string::npos;
+         at = ics.find("BEGIN:VEVENT", at + 1)) {
       ++events;
     }
     EXPECT_EQ(events, SplitLines(run.out).size()) << c.region;
@@ -387,7 +378,8 @@ TEST(ReportCli, CalendarFileHasCrlfLinesAndOneEventPerHoliday) {
     }
   }
   std::size_t withFeasts = 0;
-  for (std::size_t at = both.find("BEGIN:VEVENT"); at != std::string::npos; at = both.find("BEGIN:VEVENT", at + 1)) {
+  for (std::size_t at = both.find("BEGIN:VEVENT"); at != std::string::npos;
+       at = both.find("BEGIN:VEVENT", at + 1)) {
     ++withFeasts;
   }
   EXPECT_EQ(withFeasts, expected.size());
@@ -427,7 +419,7 @@ TEST(ReportCli, FeastsOf2026MatchTheReportOfEveryDay) {
     if (!lines[i].starts_with("Datum\t")) {
       continue;
     }
-    char date[16];
+    char date[40];  // room for any int, as the compiler checks
     const CivilDate civil = CivilFromFixed(FixedFromCivil({2026, 1, 1}) + day++);
     std::snprintf(date, sizeof date, "%04d-%02d-%02d", civil.year, civil.month, civil.day);
     std::vector<std::string>& feastsOfDay = shown[date];
