@@ -17,15 +17,15 @@ constexpr int kSecondsPerHour = 3600;
 
 // A time line of an event: the instant shifted by the zone's offset, worded
 // with the zone's name, and, when the report keeps values, as ISO 8601.
-void AddShiftedTimeLine(Report& report, std::string_view label, double moment, int offsetSeconds,
-                        std::string_view zoneName, std::string_view key) {
+void AddShiftedTimeLine(Report& report, std::string_view label, double moment, const ZoneOffset& offset,
+                        std::string_view key) {
   const long double shifted =
-      static_cast<long double>(moment) + static_cast<long double>(offsetSeconds) / 86400.0L;
+      static_cast<long double>(moment) + static_cast<long double>(offset.seconds) / 86400.0L;
   const std::string text = DateTimeText(static_cast<double>(shifted));
-  report.Add(Utf8Left(label, kMaxLabelLength), text + " " + std::string(zoneName));
+  report.Add(Utf8Left(label, kMaxLabelLength), text + " " + offset.abbreviation);
   if (!key.empty() && report.KeepsValues()) {
     // Worded from the very text of the line, so the two never disagree.
-    report.Set(key, IsoDateTimeFromText(text, offsetSeconds));
+    report.Set(key, IsoDateTimeFromText(text, offset.seconds));
   }
 }
 
@@ -56,8 +56,9 @@ void AddCetTimeLine(Report& report, std::string_view label, double moment, std::
     report.Add(Utf8Left(label, kMaxLabelLength), "-");
     return;
   }
-  AddShiftedTimeLine(report, label, moment, static_cast<int>(kCetUtcOffsetHours * kSecondsPerHour), "MEZ",
-                     key);
+  const ZoneOffset mez{.seconds = static_cast<int>(kCetUtcOffsetHours * kSecondsPerHour),
+                       .abbreviation = "MEZ"};
+  AddShiftedTimeLine(report, label, moment, mez, key);
 }
 
 void AddZoneTimeLine(Report& report, std::string_view label, double moment, const TimeZone& zone,
@@ -66,8 +67,7 @@ void AddZoneTimeLine(Report& report, std::string_view label, double moment, cons
     AddCetTimeLine(report, label, moment, key);
     return;
   }
-  const ZoneOffset offset = zone.OffsetAt(moment);
-  AddShiftedTimeLine(report, label, moment, offset.seconds, offset.abbreviation, key);
+  AddShiftedTimeLine(report, label, moment, zone.OffsetAt(moment), key);
 }
 
 }  // namespace tempulo
