@@ -138,7 +138,7 @@ RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock
     const std::vector<DatedHoliday> monthHolidays = holidays.MonthHolidays(date.year, date.month);
     result.holidayLines = HolidayListLines(monthHolidays);
     AddHolidayReportLines(monthHolidays, date.day, report);
-    BuildReport(date, clock, report, options.place);
+    BuildReport(date, clock, report, options.place, options.entries);
   } catch (const std::exception& error) {
     result.error = error.what();
   }

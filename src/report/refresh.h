@@ -85,9 +85,12 @@ struct RefreshResult {
 // report. An error ends it where it arose; the lines written so far stay.
 // What a refresh does beyond the window's lines: keep the typed values for
 // the structured output; the sun and moon block of `place` when one is given.
+class EntryChoice;
 struct RefreshOptions {
   bool keepValues = false;
   const ReportPlace* place = nullptr;
+  // The report's entries the user has chosen; none: the default set.
+  const EntryChoice* entries = nullptr;
 };
 RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
                       const RefreshOptions& options = {});
