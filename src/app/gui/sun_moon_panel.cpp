@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/gui/sun_moon_panel.h"
+
+#include <QDateTime>
+#include <QFormLayout>
+#include <QLabel>
+#include <array>
+#include <map>
+#include <optional>
+#include <variant>
+
+namespace tempulo {
+namespace {
+
+constexpr std::string_view kSunMoonEntry = "sun_moon";
+const QString kNextPhase = QStringLiteral("Nächste Phase");
+
+// The rows of the panel: its label and the report line's label.
+struct PanelRow {
+  const char* label;
+  const char* reportLabel;
+};
+constexpr std::array<PanelRow, 6> kRows = {{
+    {"Sonnenaufgang", "Sonnenaufgang"},
+    {"Sonnenuntergang", "Sonnenuntergang"},
+    {"Morgendämmerung", "Morgendämmerung"},
+    {"Abenddämmerung", "Abenddämmerung"},
+    {"Mondaufgang", "Mondaufgang"},
+    {"Monduntergang", "Monduntergang"},
+}};
+
+// The next-phase lines: the typed value's key, the report's label, and the
+// phase's name in the panel.
+struct PhaseRow {
+  const char* key;
+  const char* reportLabel;
+  const char* name;
+};
+constexpr std::array<PhaseRow, 4> kPhases = {{
+    {"next_new_moon", "Nächster Neumond", "Neumond"},
+    {"next_first_quarter", "Nächstes 1.Viertel", "Erstes Viertel"},
+    {"next_full_moon", "Nächster Vollmond", "Vollmond"},
+    {"next_last_quarter", "Nächstes 3.Viertel", "Letztes Viertel"},
+}};
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+SunMoonPanel::SunMoonPanel(QWidget* parent) : QGroupBox(QStringLiteral("Sonne und Mond"), parent) {
+  setObjectName(QStringLiteral("sunMoonPanel"));
+  setAccessibleName(QStringLiteral("Sonne und Mond"));
+  form_ = new QFormLayout(this);
+  form_->setContentsMargins(6, 6, 6, 6);
+  form_->setHorizontalSpacing(8);
+  form_->setVerticalSpacing(2);
+  // Long values wrap under their label rather than being cut.
+  form_->setRowWrapPolicy(QFormLayout::WrapLongRows);
+  form_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  std::vector<QString> labels;
+  for (const PanelRow& row : kRows) {
+    labels.push_back(QString::fromUtf8(row.label));
+  }
+  labels.push_back(kNextPhase);
+  for (const QString& label : labels) {
+    Row row{label, new QLabel(label, this), new QLabel(this)};
+    row.value->setWordWrap(true);
+    row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row.name->setBuddy(row.value);
+    row.value->setAccessibleName(label);
+    form_->addRow(row.name, row.value);
+    rows_.push_back(row);
+  }
+  note_ = new QLabel(QStringLiteral("Die Zeiten von Sonne und Mond zeigt der Bericht ab dem Jahr 1900."), this);
+  note_->setWordWrap(true);
+  form_->addRow(note_);
+  note_->hide();
+}
+
+void SunMoonPanel::setRow(const QString& label, const QString& value) {
+  for (Row& row : rows_) {
+    if (row.label == label) {
+      row.value->setText(value);
+      form_->setRowVisible(row.value, !value.isEmpty());
+    }
+  }
+}
+
+void SunMoonPanel::ShowReport(const std::vector<std::string>& lines, const std::vector<std::string_view>& entries,
+                              const std::vector<ReportField>& fields) {
+  std::map<QString, QString> values;  // report label -> value of the sun and moon block
+  for (std::size_t i = 0; i < lines.size() && i < entries.size(); ++i) {
+    if (entries[i] != kSunMoonEntry) {
+      continue;
+    }
+    const QString line = QString::fromStdString(lines[i]);
+    const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+    if (tab > 0) {
+      values[line.left(tab)] = line.mid(tab + 1);
+    }
+  }
+  for (const PanelRow& row : kRows) {
+    const auto found = values.find(QString::fromUtf8(row.reportLabel));
+    setRow(QString::fromUtf8(row.label), found != values.end() ? found->second : QString());
+  }
+  // The earliest of the next main phases, from their typed moments.
+  std::optional<QDateTime> earliest;
+  QString phase;
+  for (const ReportField& field : fields) {
+    if (field.entry != kSunMoonEntry || !std::holds_alternative<std::string>(field.value)) {
+      continue;
+    }
+    for (const PhaseRow& row : kPhases) {
+      if (field.key != row.key) {
+        continue;
+      }
+      const QDateTime moment = QDateTime::fromString(Q(std::get<std::string>(field.value)), Qt::ISODate);
+      const auto line = values.find(QString::fromUtf8(row.reportLabel));
+      if (moment.isValid() && line != values.end() && (!earliest || moment < *earliest)) {
+        earliest = moment;
+        phase = QString::fromUtf8(row.name) + QStringLiteral(", ") + line->second;
+      }
+    }
+  }
+  setRow(kNextPhase, phase);
+  note_->setVisible(values.empty());
+}
+
+QString SunMoonPanel::ValueOf(const QString& label) const {
+  for (const Row& row : rows_) {
+    if (row.label == label) {
+      return form_->isRowVisible(row.value) ? row.value->text() : QString();
+    }
+  }
+  return {};
+}
+
+}  // namespace tempulo
