@@ -5,6 +5,14 @@
 #include <QWidget>
 
 namespace tempulo {
+namespace {
+
+std::function<void(QWidget*)>& Listener() {
+  static std::function<void(QWidget*)> listener;
+  return listener;
+}
+
+}  // namespace
 
 void AnnounceMessage(QWidget* label) {
   if (label == nullptr) {
@@ -12,6 +20,11 @@ void AnnounceMessage(QWidget* label) {
   }
   QAccessibleEvent event(label, QAccessible::Alert);
   QAccessible::updateAccessibility(&event);
+  if (Listener()) {
+    Listener()(label);
+  }
 }
+
+void SetAnnouncementListener(std::function<void(QWidget*)> listener) { Listener() = std::move(listener); }
 
 }  // namespace tempulo

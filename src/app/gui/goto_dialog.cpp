@@ -292,8 +292,17 @@ void GoToDialog::fillMonths() {
       first.month = month.month;
       first.leapMonth = month.leapMonth;
       first.day = 1;
-      if (!chosen.toFixed(first)) {
+      const std::optional<FixedDay> day = chosen.toFixed(first);
+      if (!day) {
         continue;
+      }
+      // A calendar that counts a missing month on into the next shows
+      // another month for that day.
+      if (!chosen.wayBackChecksItself && chosen.fromFixed != nullptr) {
+        const std::optional<CalendarFields> back = chosen.fromFixed(*day);
+        if (back && (back->month != month.month || back->leapMonth != month.leapMonth)) {
+          continue;
+        }
       }
     }
     monthBox_->addItem(QString::fromStdString(month.name), MonthKey(month.month, month.leapMonth));
