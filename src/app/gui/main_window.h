@@ -69,8 +69,8 @@ class MainWindow : public QWidget {
 
   void SetErrorReporter(ErrorReporter reporter) { errorReporter_ = std::move(reporter); }
   // Shows `date` as though it had been chosen in the controls; called after
-  // show(), which opens the window on today. A year below 1000 stays in the
-  // year field as typed.
+  // show(), which opens the window on today. A day the grid cannot show (a
+  // Julian 29 February its Gregorian month lacks) becomes the month's last.
   void ShowDate(const CivilDate& date);
   void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
   // The place of the sun and moon block (none: the fixed place in MEZ), as

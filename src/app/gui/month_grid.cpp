@@ -282,7 +282,7 @@ void MonthGrid::ShowMonth(const QDate& date, int length, int previousLength) {
     return;
   }
   const QSignalBlocker blocker(this);
-  if (QTableWidgetItem* current = ItemForDay(date.day())) {
+  if (QTableWidgetItem* current = ItemForDay(selected_.day())) {
     setCurrentItem(current);
     current->setSelected(true);
   }
