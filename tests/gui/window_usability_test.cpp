@@ -13,6 +13,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -110,13 +111,16 @@ TEST_F(UsabilityTest, TheSunAndMoonPanelShowsTheReportsValuesInSight) {
     for (const char* label :
          {"Sonnenaufgang", "Sonnenuntergang", "Morgendämmerung", "Abenddämmerung", "Mondaufgang", "Monduntergang"}) {
       const QString name = QString::fromUtf8(label);
+      // The report's value; a time of the day itself without its date.
       EXPECT_FALSE(panel->ValueOf(name).isEmpty()) << label;
-      EXPECT_EQ(panel->ValueOf(name), ReportValue(name)) << label;
+      EXPECT_EQ(QStringLiteral("13.05.2026 ") + panel->ValueOf(name), ReportValue(name)) << label;
     }
     // The next main phase after 13 May 2026 is the new moon of 16 May.
     EXPECT_TRUE(panel->ValueOf(QStringLiteral("Nächste Phase"))
                     .startsWith(QStringLiteral("Neumond, ") + ReportValue(QStringLiteral("Nächster Neumond"))))
         << panel->ValueOf(QStringLiteral("Nächste Phase")).toStdString();
+    // The report's rows wrap instead of scrolling sideways.
+    EXPECT_EQ(window_->ReportList()->horizontalScrollBar()->maximum(), 0) << size.width();
     // In sight: inside the window, not hidden.
     const QRect inWindow(panel->mapTo(window_.get(), QPoint()), panel->size());
     EXPECT_TRUE(panel->isVisible());

@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
@@ -353,6 +354,7 @@ void MainWindow::buildLayout() {
   reportList_ = PlainList(QStringLiteral("reportList"), QStringLiteral("Bericht des Tages"), this);
   reportList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   reportList_->setResizeMode(QListView::Adjust);
+  reportList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   reportList_->setMinimumHeight(kReportMinimumRows * (fontMetrics().height() + 2) + 8);
   reportList_->setMinimumWidth(fontMetrics().averageCharWidth() * 24);
   root->addWidget(reportList_, 1);
@@ -526,6 +528,9 @@ void MainWindow::connectControls() {
                         static_cast<QWidget*>(monthGrid_)}) {
     view->installEventFilter(this);
   }
+  // The lists wrap their values to their width: a new width lays them out anew.
+  holidayList_->viewport()->installEventFilter(this);
+  reportList_->viewport()->installEventFilter(this);
   auto* copy = new QShortcut(QKeySequence::Copy, this);
   connect(copy, &QShortcut::activated, this, &MainWindow::copyReport);
   connect(goToButton_, &QPushButton::clicked, this, &MainWindow::OpenGoToDialog);
@@ -717,6 +722,17 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize) {
+    const auto* resize = static_cast<QResizeEvent*>(event);
+    if (resize->size().width() != resize->oldSize().width()) {
+      for (QListView* list : {holidayList_, reportList_}) {
+        if (watched == list->viewport()) {
+          list->doItemsLayout();
+        }
+      }
+    }
+    return QWidget::eventFilter(watched, event);
+  }
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->matches(QKeySequence::Copy)) {
@@ -1086,7 +1102,7 @@ void MainWindow::refresh() {
     reportLines.append(line);
     reportTexts.append(reportLines.back().text);
   }
-  sunMoonPanel_->ShowReport(result.reportLines, result.lineEntries, result.fields);
+  sunMoonPanel_->ShowReport(*date, result.reportLines, result.lineEntries, result.fields);
   reportDelegate_->SetTabStop(TabStopAfterLongestLabel(
       reportTexts, reportList_->font(), DialogUnitsToPixels(kReportTabDialogUnits, reportList_->font())));
   reportModel_->SetLines(std::move(reportLines));

@@ -2,7 +2,7 @@
 #include "app/gui/sun_moon_panel.h"
 
 #include <QDateTime>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <array>
 #include <map>
@@ -50,13 +50,12 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 SunMoonPanel::SunMoonPanel(QWidget* parent) : QGroupBox(QStringLiteral("Sonne und Mond"), parent) {
   setObjectName(QStringLiteral("sunMoonPanel"));
   setAccessibleName(QStringLiteral("Sonne und Mond"));
-  form_ = new QFormLayout(this);
+  form_ = new QGridLayout(this);
   form_->setContentsMargins(6, 6, 6, 6);
   form_->setHorizontalSpacing(8);
   form_->setVerticalSpacing(2);
-  // Long values wrap under their label rather than being cut.
-  form_->setRowWrapPolicy(QFormLayout::WrapLongRows);
-  form_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  // Long values wrap beside their label rather than being cut.
+  form_->setColumnStretch(1, 1);
   std::vector<QString> labels;
   for (const PanelRow& row : kRows) {
     labels.push_back(QString::fromUtf8(row.label));
@@ -68,12 +67,16 @@ SunMoonPanel::SunMoonPanel(QWidget* parent) : QGroupBox(QStringLiteral("Sonne un
     row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row.name->setBuddy(row.value);
     row.value->setAccessibleName(label);
-    form_->addRow(row.name, row.value);
+    row.name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    row.value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int at = static_cast<int>(rows_.size());
+    form_->addWidget(row.name, at, 0);
+    form_->addWidget(row.value, at, 1);
     rows_.push_back(row);
   }
   note_ = new QLabel(QStringLiteral("Die Zeiten von Sonne und Mond zeigt der Bericht ab dem Jahr 1900."), this);
   note_->setWordWrap(true);
-  form_->addRow(note_);
+  form_->addWidget(note_, static_cast<int>(rows_.size()), 0, 1, 2);
   note_->hide();
 }
 
@@ -81,13 +84,19 @@ void SunMoonPanel::setRow(const QString& label, const QString& value) {
   for (Row& row : rows_) {
     if (row.label == label) {
       row.value->setText(value);
-      form_->setRowVisible(row.value, !value.isEmpty());
+      row.name->setVisible(!value.isEmpty());
+      row.value->setVisible(!value.isEmpty());
     }
   }
 }
 
-void SunMoonPanel::ShowReport(const std::vector<std::string>& lines, const std::vector<std::string_view>& entries,
-                              const std::vector<ReportField>& fields) {
+void SunMoonPanel::ShowReport(const CivilDate& day, const std::vector<std::string>& lines,
+                              const std::vector<std::string_view>& entries, const std::vector<ReportField>& fields) {
+  // "08.05.2026 " before a time of the day itself.
+  const QString ownDate = QStringLiteral("%1.%2.%3 ")
+                              .arg(day.day, 2, 10, QLatin1Char('0'))
+                              .arg(day.month, 2, 10, QLatin1Char('0'))
+                              .arg(day.year, 4, 10, QLatin1Char('0'));
   std::map<QString, QString> values;  // report label -> value of the sun and moon block
   for (std::size_t i = 0; i < lines.size() && i < entries.size(); ++i) {
     if (entries[i] != kSunMoonEntry) {
@@ -101,7 +110,11 @@ void SunMoonPanel::ShowReport(const std::vector<std::string>& lines, const std::
   }
   for (const PanelRow& row : kRows) {
     const auto found = values.find(QString::fromUtf8(row.reportLabel));
-    setRow(QString::fromUtf8(row.label), found != values.end() ? found->second : QString());
+    QString value = found != values.end() ? found->second : QString();
+    if (value.startsWith(ownDate)) {
+      value = value.mid(ownDate.size());
+    }
+    setRow(QString::fromUtf8(row.label), value);
   }
   // The earliest of the next main phases, from their typed moments.
   std::optional<QDateTime> earliest;
@@ -129,7 +142,7 @@ void SunMoonPanel::ShowReport(const std::vector<std::string>& lines, const std::
 QString SunMoonPanel::ValueOf(const QString& label) const {
   for (const Row& row : rows_) {
     if (row.label == label) {
-      return form_->isRowVisible(row.value) ? row.value->text() : QString();
+      return row.value->isHidden() ? QString() : row.value->text();
     }
   }
   return {};

@@ -12,8 +12,9 @@
 #include <vector>
 
 #include "report/report.h"
+#include "time/civil.h"
 
-class QFormLayout;
+class QGridLayout;
 class QLabel;
 
 namespace tempulo {
@@ -24,11 +25,12 @@ class SunMoonPanel : public QGroupBox {
  public:
   explicit SunMoonPanel(QWidget* parent = nullptr);
 
-  // The report's lines with the entry of each and its typed values (a
-  // refresh that kept them). Without a sun and moon block (years before
-  // 1900) the panel says where the times start.
-  void ShowReport(const std::vector<std::string>& lines, const std::vector<std::string_view>& entries,
-                  const std::vector<ReportField>& fields);
+  // The report's lines for `day` with the entry of each and its typed
+  // values (a refresh that kept them). A time on the day itself is shown
+  // without its date. Without a sun and moon block (years before 1900) the
+  // panel says where the times start.
+  void ShowReport(const CivilDate& day, const std::vector<std::string>& lines,
+                  const std::vector<std::string_view>& entries, const std::vector<ReportField>& fields);
 
   // The value shown for a row ("Sonnenaufgang", …, "Nächste Phase"); empty
   // when the row is hidden.
@@ -42,7 +44,7 @@ class SunMoonPanel : public QGroupBox {
   };
   void setRow(const QString& label, const QString& value);
 
-  QFormLayout* form_ = nullptr;
+  QGridLayout* form_ = nullptr;
   std::vector<Row> rows_;
   QLabel* note_ = nullptr;
 };

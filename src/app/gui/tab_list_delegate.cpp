@@ -3,6 +3,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QScrollBar>
+#include <QStyle>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -32,7 +34,12 @@ int TabListDelegate::WrapWidth(const QStringList& parts, const QList<int>& lefts
   if (wrapView_ == nullptr || parts.size() < 2) {
     return 0;
   }
-  const int room = wrapView_->viewport()->width() - 2 * kTextMargin;
+  // The room as though the vertical scroll bar were shown: a bar that
+  // appears after the layout would otherwise leave every row too wide.
+  int room = wrapView_->viewport()->width() - 2 * kTextMargin;
+  if (const QScrollBar* bar = wrapView_->verticalScrollBar(); bar != nullptr && !bar->isVisible()) {
+    room -= wrapView_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
+  }
   if (lefts.back() <= room) {
     return 0;  // fits on one line
   }
