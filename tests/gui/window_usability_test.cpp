@@ -121,6 +121,18 @@ TEST_F(UsabilityTest, TheSunAndMoonPanelShowsTheReportsValuesInSight) {
         << panel->ValueOf(QStringLiteral("Nächste Phase")).toStdString();
     // The report's rows wrap instead of scrolling sideways.
     EXPECT_EQ(window_->ReportList()->horizontalScrollBar()->maximum(), 0) << size.width();
+    // Labels whole, the times on one line beside them.
+    for (const QLabel* label : panel->findChildren<QLabel*>()) {
+      if (label->isVisible() && !label->wordWrap()) {
+        EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+      }
+    }
+    const QFontMetrics metrics(panel->font());
+    for (const QLabel* label : panel->findChildren<QLabel*>()) {
+      if (label->isVisible() && label->wordWrap() && label->accessibleName() == QStringLiteral("Sonnenaufgang")) {
+        EXPECT_GE(label->width(), metrics.horizontalAdvance(label->text())) << label->text().toStdString();
+      }
+    }
     // In sight: inside the window, not hidden.
     const QRect inWindow(panel->mapTo(window_.get(), QPoint()), panel->size());
     EXPECT_TRUE(panel->isVisible());

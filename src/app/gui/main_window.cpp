@@ -72,7 +72,7 @@ constexpr int kFieldNoticeMilliseconds = 8000;
 // The side column beside the report, in average characters, within these pixels.
 constexpr int kSideColumnCharacters = 30;
 constexpr int kSideColumnMinimum = 190;
-constexpr int kSideColumnMaximum = 320;
+constexpr int kSideColumnMaximum = 360;
 // Rows the report keeps in sight at the window's smallest size.
 constexpr int kReportMinimumRows = 8;
 
@@ -363,8 +363,6 @@ void MainWindow::buildLayout() {
   // under the other.
   auto* side = new QWidget(this);
   side->setObjectName(QStringLiteral("sideColumn"));
-  side->setFixedWidth(std::clamp(fontMetrics().averageCharWidth() * kSideColumnCharacters, kSideColumnMinimum,
-                                 kSideColumnMaximum));
   sideColumn_ = new QVBoxLayout(side);
   sideColumn_->setContentsMargins(0, 0, 0, 0);
   sideColumn_->setSpacing(6);
@@ -378,6 +376,10 @@ void MainWindow::buildLayout() {
   sideColumn_->addWidget(moonCaption_);
   sunMoonPanel_ = new SunMoonPanel(side);
   sideColumn_->addWidget(sunMoonPanel_);
+  // Wide enough for the panel's labels and times, within bounds.
+  side->setFixedWidth(std::clamp(std::max(sunMoonPanel_->NeededWidth(),
+                                          fontMetrics().averageCharWidth() * kSideColumnCharacters),
+                                 kSideColumnMinimum, kSideColumnMaximum));
   sideColumn_->addStretch(1);
   root->addWidget(side);
 

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QGridLayout>
 #include <QLabel>
+#include <algorithm>
 #include <array>
 #include <map>
 #include <optional>
@@ -137,6 +138,18 @@ void SunMoonPanel::ShowReport(const CivilDate& day, const std::vector<std::strin
   }
   setRow(kNextPhase, phase);
   note_->setVisible(values.empty());
+}
+
+int SunMoonPanel::NeededWidth() const {
+  int labels = 0;
+  for (const Row& row : rows_) {
+    labels = std::max(labels, row.name->sizeHint().width());
+  }
+  const int time = fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 MESZ")) + 4;
+  const QMargins margins = contentsMargins() + form_->contentsMargins();
+  // The group box's frame and title take a little more than its margins say.
+  constexpr int kFrame = 8;
+  return labels + form_->horizontalSpacing() + time + margins.left() + margins.right() + kFrame;
 }
 
 QString SunMoonPanel::ValueOf(const QString& label) const {

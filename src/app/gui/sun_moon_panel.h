@@ -32,6 +32,10 @@ class SunMoonPanel : public QGroupBox {
   void ShowReport(const CivilDate& day, const std::vector<std::string>& lines,
                   const std::vector<std::string_view>& entries, const std::vector<ReportField>& fields);
 
+  // The width that shows every label whole and a time ("00:00:00 MESZ")
+  // beside it on one line.
+  int NeededWidth() const;
+
   // The value shown for a row ("Sonnenaufgang", …, "Nächste Phase"); empty
   // when the row is hidden.
   QString ValueOf(const QString& label) const;
