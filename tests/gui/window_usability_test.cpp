@@ -314,6 +314,12 @@ TEST_F(UsabilityTest, F1ListsTheKeysAndAboutNamesVersionAndLicence) {
   EXPECT_TRUE(about.contains(QStringLiteral("Tempulo ") + QStringLiteral(TEMPULO_VERSION_FOR_TESTS)));
   EXPECT_TRUE(about.contains(QStringLiteral("GPL-3.0-or-later")));
   window_->AboutShown()->reject();
+  // A further panel goes below the sun and moon panel.
+  auto* panel = new QLabel(QStringLiteral("Planeten"));
+  window_->AddSidePanel(panel);
+  QApplication::processEvents();
+  EXPECT_GT(panel->mapTo(window_.get(), QPoint()).y(),
+            window_->SunMoon()->mapTo(window_.get(), QPoint()).y() + window_->SunMoon()->height() - 1);
   // The menus hold the actions others extend.
   for (QMenu* menu : {window_->FileMenu(), window_->GoMenu(), window_->ToolsMenu(), window_->HelpMenu()}) {
     ASSERT_NE(menu, nullptr);

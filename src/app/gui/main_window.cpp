@@ -481,6 +481,12 @@ void MainWindow::buildMenus() {
   };
 }
 
+void MainWindow::AddSidePanel(QWidget* panel) {
+  // Above the stretch that keeps the panels together at the top.
+  panel->setParent(sideColumn_->parentWidget());
+  sideColumn_->insertWidget(sideColumn_->count() - 1, panel);
+}
+
 void MainWindow::AddShortcutLine(const QString& keys, const QString& action) {
   // Before the last line (Strg+Q), so that quitting stays at the end.
   const auto at = shortcutLines_.empty() ? shortcutLines_.end() : shortcutLines_.end() - 1;

@@ -93,6 +93,8 @@ class MainWindow : public QWidget {
   QMenu* ToolsMenu() const { return toolsMenu_; }
   QMenu* HelpMenu() const { return helpMenu_; }
   QVBoxLayout* SideColumn() const { return sideColumn_; }
+  // Puts a panel at the foot of the side column, below those already there.
+  void AddSidePanel(QWidget* panel);
   void AddShortcutLine(const QString& keys, const QString& action);
   const std::vector<ShortcutLine>& ShortcutLines() const { return shortcutLines_; }
   SettingsStore& Settings() { return *store_; }
