@@ -331,6 +331,7 @@ TEST_F(UsabilityTest, AnEmptyHolidayListSaysSo) {
   Open({2026, 8, 10});
   window_->RegionBox()->setCurrentIndex(window_->RegionBox()->findData(QStringLiteral("HB")));
   EXPECT_TRUE(window_->HolidayLines().isEmpty());
+  EXPECT_EQ(window_->HolidayList()->accessibleDescription(), QStringLiteral("keine Feiertage"));
   // The list paints its notice; it is not a row that could be copied.
   QImage image(window_->HolidayList()->viewport()->size(), QImage::Format_ARGB32);
   image.fill(Qt::white);

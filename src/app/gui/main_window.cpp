@@ -1183,6 +1183,8 @@ void MainWindow::updateMonthView(int year, int month, int day) {
   }
   holidayDelegate_->SetTabStop(TabStopAfterLongestLabel(
       texts, holidayList_->font(), DialogUnitsToPixels(kHolidayTabDialogUnits, holidayList_->font())));
+  // The empty list paints "keine Feiertage"; a screen reader hears it too.
+  holidayList_->setAccessibleDescription(lines.isEmpty() ? QStringLiteral("keine Feiertage") : QString());
   holidayModel_->SetLines(std::move(lines));
   holidayHeading_->setText(
       region_ == Region::kAll
