@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """tempulo-report --format json and tsv over a sample of days: every JSON day
 validates against doc/report-schema.json, every TSV row is a text line with
-its identifier in front, the dated holiday list validates too, and a write
-to a full device fails loudly.
+its day and identifier in front, the dated holiday list, the feasts and the
+entries validate too, and a write to a full device fails loudly.
 
     check_json_tsv.py TEMPULO-REPORT SCHEMA
 """
@@ -25,8 +25,8 @@ failures = []
 
 
 def run(*args, check_status=True):
-    # The report at a fixed time; the holiday list takes no time.
-    fixed_time = [] if "--holidays" in args else ["--time", "12:00:00"]
+    # The report at a fixed time; the lists take no time.
+    fixed_time = [] if {"--holidays", "--feasts", "--entries"} & set(args) else ["--time", "12:00:00"]
     done = subprocess.run([binary, *fixed_time, *args], capture_output=True)
     if check_status and done.returncode not in (0, 1):
         failures.append(f"{args}: Status {done.returncode}: {done.stderr.decode()}")
@@ -69,6 +69,18 @@ for start in starts:
 for line in run("--year", "1582", "--holidays", "--format", "json").splitlines():
     for error in holiday_validator.iter_errors(json.loads(line)):
         failures.append(f"Feiertag {line}: {error.message}")
+
+# The feasts of a year and the entries, each against its part of the schema.
+for definition, args in (("feast", ("--feasts", "1582", "--format", "json")),
+                         ("feast", ("--feasts", "2023", "--format", "json")),
+                         ("entry", ("--entries", "--format", "json"))):
+    part = jsonschema.Draft202012Validator(dict(schema["$defs"][definition], **{"$schema": schema["$schema"]}))
+    lines = run(*args).splitlines()
+    if not lines:
+        failures.append(f"{args}: keine Zeilen")
+    for line in lines:
+        for error in part.iter_errors(json.loads(line)):
+            failures.append(f"{definition} {line}: {error.message}")
 
 with open("/dev/full", "w") as full:
     done = subprocess.run([binary, "--date", "2026-12-08", "--days", "30"], stdout=full, stderr=subprocess.PIPE)
