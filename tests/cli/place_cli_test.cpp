@@ -80,7 +80,8 @@ TEST(PlaceCliTest, RefusalsInGerman) {
       {{"--place"}, "Nach --place fehlt der Wert."},
       {{"--tz", "MEZ", "--tz", "MEZ"}, "Die Angabe --tz steht mehrfach im Aufruf."},
       // A place of the list has its own coordinates.
-      {{"--place", "Berlin", "--lat", "10", "--lon", "10"}, "Die Angaben --place und --lat schließen einander aus."},
+      {{"--place", "Berlin", "--lat", "10", "--lon", "10"},
+       "Die Angaben --place und --lat schließen einander aus."},
   };
   for (const auto& c : cases) {
     const CliRun run = RunCli(c.args);

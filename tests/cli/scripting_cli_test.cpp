@@ -107,8 +107,8 @@ TEST_F(SourceDateEpoch, OnlyWholeSecondsWithinTheIcsYearsAreTaken) {
     EXPECT_EQ(run.status, 0) << c.epoch;
     EXPECT_NE(run.out.find(c.stamp), std::string::npos) << c.epoch;
   }
-  for (const char* epoch : {"253402300800", "99999999999999999999", "garbage", "-1", "1700000000.5", " 1700000000",
-                            "1700000000 ", "+1700000000", "0x10", "1e9"}) {
+  for (const char* epoch : {"253402300800", "99999999999999999999", "garbage", "-1", "1700000000.5",
+                            " 1700000000", "1700000000 ", "+1700000000", "0x10", "1e9"}) {
     const CliRun run = Ics(epoch);
     EXPECT_EQ(run.status, 2) << epoch;
     EXPECT_EQ(run.out, "") << epoch;
@@ -129,10 +129,14 @@ TEST(ScriptingCli, MessagesAreOnePrintableLine) {
       {"a\rb\tc", "a\\x0Db\\x09c"},
       {"\xff\xfe", "\\xFF\\xFE"},
       {"\xc3", "\\xC3"},
-      {"\xc0\xaf", "\\xC0\\xAF"},          // an overlong "/"
+      {"\xc0\xaf", "\\xC0\\xAF"},           // an overlong "/"
       {"\xed\xa0\x80", "\\xED\\xA0\\x80"},  // a surrogate
-      {"\xc2\x9b" "31m", "\\u009B31m"},     // the one-byte CSI of C1
-      {"\xe2\x80\xae" "abc", "\\u202Eabc"},  // right-to-left override
+      {"\xc2\x9b"
+       "31m",
+       "\\u009B31m"},  // the one-byte CSI of C1
+      {"\xe2\x80\xae"
+       "abc",
+       "\\u202Eabc"},  // right-to-left override
       {"\xe2\x80\xa8", "\\u2028"},
       {"a\\x1B", "a\\\\x1B"},
       {"Ödland", "Ödland"},
@@ -142,7 +146,8 @@ TEST(ScriptingCli, MessagesAreOnePrintableLine) {
     EXPECT_EQ(PrintableText(c.value), c.shown) << c.shown;
     const CliRun run = RunCli({"--place", c.value});
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, std::string("tempulo-report: Der Ort \"") + c.shown + "\" steht nicht in der Ortsliste.\n");
+    EXPECT_EQ(run.err,
+              std::string("tempulo-report: Der Ort \"") + c.shown + "\" steht nicht in der Ortsliste.\n");
   }
 }
 
@@ -158,14 +163,15 @@ TEST(ScriptingCli, FeastsAndEntriesAsTsvAndJson) {
   EXPECT_EQ(header, "date\tcalendar\tname\tkind");
   int count = 0;
   for (std::string textLine, tsvLine, jsonLine;
-       std::getline(textLines, textLine) && std::getline(tsvLines, tsvLine) && std::getline(jsonLines, jsonLine);
+       std::getline(textLines, textLine) && std::getline(tsvLines, tsvLine) &&
+       std::getline(jsonLines, jsonLine);
        ++count) {
     const auto feast = nlohmann::json::parse(jsonLine);
     const std::string date = feast["date"];
     const std::string name = feast["name"];
     EXPECT_EQ(textLine, date + "\t" + name);
-    EXPECT_EQ(tsvLine, date + "\t" + std::string(feast["calendar"]) + "\t" + name + "\t" +
-                           std::string(feast["kind"]));
+    EXPECT_EQ(tsvLine,
+              date + "\t" + std::string(feast["calendar"]) + "\t" + name + "\t" + std::string(feast["kind"]));
     EXPECT_EQ(feast["calendar"], date < "1582-10-15" ? "julian" : "gregorian") << date;
     EXPECT_TRUE(feast["kind"] == "church" || feast["kind"] == "islamic" || feast["kind"] == "jewish" ||
                 feast["kind"] == "chinese" || feast["kind"] == "ethiopian")
@@ -182,8 +188,8 @@ TEST(ScriptingCli, FeastsAndEntriesAsTsvAndJson) {
   const CliRun entries = RunCli({"--entries", "--format", "tsv"});
   EXPECT_EQ(entries.out.rfind("id\tlabel\tfirst_year\tlast_year\nweekday\tWochentag\t100\t3000\n", 0), 0U);
   const std::string jsonEntries = RunCli({"--entries", "--format", "json"}).out;
-  EXPECT_EQ(jsonEntries.rfind("{\"id\":\"weekday\",\"label\":\"Wochentag\",\"first_year\":100,\"last_year\":3000}\n",
-                             0),
+  EXPECT_EQ(jsonEntries.rfind(
+                "{\"id\":\"weekday\",\"label\":\"Wochentag\",\"first_year\":100,\"last_year\":3000}\n", 0),
             0U);
 }
 

@@ -53,8 +53,9 @@ std::size_t DecodeUtf8(std::string_view text, char32_t& code) {
 // Code points that move the cursor, end a line or turn the direction of
 // what follows on a terminal or in a log viewer.
 bool IsHidden(char32_t code) {
-  return code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029 || code == 0x200E ||
-         code == 0x200F || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+  return code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029 ||
+         code == 0x200E || code == 0x200F || (code >= 0x202A && code <= 0x202E) ||
+         (code >= 0x2066 && code <= 0x2069);
 }
 
 }  // namespace
@@ -67,7 +68,8 @@ std::string PrintableText(std::string_view text) {
     char32_t code = 0;
     const std::size_t length = DecodeUtf8(text, code);
     if (length == 0) {
-      std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned>(static_cast<unsigned char>(text[0])));
+      std::snprintf(escape, sizeof escape, "\\x%02X",
+                    static_cast<unsigned>(static_cast<unsigned char>(text[0])));
       printable += escape;
       text.remove_prefix(1);
       continue;

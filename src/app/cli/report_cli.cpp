@@ -41,7 +41,8 @@ constexpr std::string_view kUsage =
     "                       [--place NAME | --lat BREITE --lon LÄNGE] [--tz ZONE]\n"
     "        tempulo-report --holidays [--date ... | --year ... | --from ... --to ...]\n"
     "                       [--region KÜRZEL] [--format FORM]\n"
-    "        tempulo-report --ics [--date ... | --year ... | --from ... --to ...] [--region KÜRZEL]\n"
+    "        tempulo-report --ics [--date ... | --year ... | --from ... --to ...]\n"
+    "                       [--region KÜRZEL]\n"
     "        tempulo-report --feasts JAHR [--format FORM | --ics [--region KÜRZEL]]\n"
     "        tempulo-report --entries [--format FORM]\n"
     "        tempulo-report --from help | --place help | --help | --version\n"
@@ -96,8 +97,10 @@ constexpr std::string_view kUsage =
 #endif
 
 constexpr std::string_view kVersion =
-    "tempulo-report (Tempulo) " TEMPULO_VERSION "\n"
-    "Copyright (C) " TEMPULO_RELEASE_YEAR " The Tempulo developers\n"
+    "tempulo-report (Tempulo) " TEMPULO_VERSION
+    "\n"
+    "Copyright (C) " TEMPULO_RELEASE_YEAR
+    " The Tempulo developers\n"
     "Lizenz GPLv3+: GNU GPL Version 3 oder neuer <https://gnu.org/licenses/gpl.html>.\n"
     "Dies ist freie Software: Sie dürfen sie ändern und weitergeben.\n"
     "Es gibt KEINERLEI GARANTIE, soweit das Gesetz es zulässt.\n";
@@ -239,10 +242,15 @@ std::optional<Arguments> ReadArguments(const std::vector<std::string>& args, std
       arg = arg.substr(0, arg.find('='));
     }
     const OptionRule* rule = RuleOf(arg);
+    if (attached && (arg == "--help" || arg == "--version")) {
+      why = "Die Angabe " + std::string(arg) + " nimmt keinen Wert.";
+      return std::nullopt;
+    }
     if (rule == nullptr) {
-      why = arg.starts_with("-") ? "Unbekannte Angabe \"" + std::string(arg) + "\" (Hilfe: tempulo-report --help)."
-                                 : "Unerwartetes Argument \"" + std::string(arg) +
-                                       "\": es gibt nur Angaben wie --date (Hilfe: tempulo-report --help).";
+      why = arg.starts_with("-")
+                ? "Unbekannte Angabe \"" + std::string(arg) + "\" (Hilfe: tempulo-report --help)."
+                : "Unerwartetes Argument \"" + std::string(arg) +
+                      "\": es gibt nur Angaben wie --date (Hilfe: tempulo-report --help).";
       return std::nullopt;
     }
     if (!rule->repeats && result.Has(rule->name)) {
@@ -347,7 +355,8 @@ std::optional<Format> ParseFormat(const std::optional<std::string>& value, std::
 std::optional<int> ParseYearValue(std::string_view value, std::string_view forOption, std::string& why) {
   const auto year = ParseDecimal(value, 4);
   if (!year || *year < kMinimumYear || *year > kMaximumYear) {
-    why = "Das Jahr \"" + std::string(value) + "\"" + std::string(forOption) + " liegt nicht zwischen 100 und 3000.";
+    why = "Das Jahr \"" + std::string(value) + "\"" + std::string(forOption) +
+          " liegt nicht zwischen 100 und 3000.";
     return std::nullopt;
   }
   return year;
@@ -434,8 +443,8 @@ TimeOfDay MezTimeOn(CivilDate date, const TimeArgument& time, const TimeZone& zo
   if (time.offsetSeconds) {
     offset = *time.offsetSeconds;
   } else if (!zone.IsFixedMez()) {
-    offset = OffsetAtWallTime(zone, DateValueOf(FixedFromCivil(date)) +
-                                        static_cast<double>(wallSeconds) / kSecondsPerDay);
+    offset = OffsetAtWallTime(
+        zone, DateValueOf(FixedFromCivil(date)) + static_cast<double>(wallSeconds) / kSecondsPerDay);
   }
   const int mezSeconds = wallSeconds - offset + kMezOffsetSeconds;
   const int dayOffset = FloorDiv(mezSeconds, kSecondsPerDay);
@@ -453,13 +462,13 @@ std::optional<std::string> StampUtc(const char* epoch, std::string& why) {
   long long seconds = static_cast<long long>(std::time(nullptr));
   if (epoch != nullptr && *epoch != '\0') {
     const std::string_view text(epoch);
-    const bool digits = text.size() <= 12 && std::all_of(text.begin(), text.end(), [](char c) {
-                          return c >= '0' && c <= '9';
-                        });
+    const bool digits = text.size() <= 12 &&
+                        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     seconds = digits ? std::stoll(std::string(text)) : -1;
     if (seconds < 0 || seconds > kLastIcsSecond) {
-      why = "SOURCE_DATE_EPOCH \"" + std::string(text) +
-            "\" ist keine ganze Zahl von Sekunden seit 1970 bis zum Ende des Jahres 9999 (0 bis 253402300799).";
+      why =
+          "SOURCE_DATE_EPOCH \"" + std::string(text) +
+          "\" ist keine ganze Zahl von Sekunden seit 1970 bis zum Ende des Jahres 9999 (0 bis 253402300799).";
       return std::nullopt;
     }
   }
@@ -467,8 +476,8 @@ std::optional<std::string> StampUtc(const char* epoch, std::string& why) {
   std::tm utc{};
   gmtime_r(&now, &utc);
   char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%04d%02d%02dT%02d%02d%02dZ", utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
-                utc.tm_hour, utc.tm_min, utc.tm_sec);
+  std::snprintf(buffer, sizeof buffer, "%04d%02d%02dT%02d%02d%02dZ", utc.tm_year + 1900, utc.tm_mon + 1,
+                utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec);
   return std::string(buffer);
 }
 
@@ -510,7 +519,9 @@ void WriteDatedHolidays(const std::vector<HolidayOnDate>& list, Format format, s
   }
   for (const HolidayOnDate& holiday : list) {
     if (format == Format::kJson) {
-      out << DumpJson(Json{{"date", IsoDate(holiday.date)}, {"calendar", CalendarOf(holiday.date)}, {"name", holiday.name}})
+      out << DumpJson(Json{{"date", IsoDate(holiday.date)},
+                           {"calendar", CalendarOf(holiday.date)},
+                           {"name", holiday.name}})
           << '\n';
     } else if (format == Format::kTsv) {
       out << IsoDate(holiday.date) << '\t' << CalendarOf(holiday.date) << '\t' << holiday.name << '\n';
@@ -534,7 +545,8 @@ void WriteFeasts(int year, Format format, std::ostream& out) {
                            {"kind", feast.kind}})
           << '\n';
     } else if (format == Format::kTsv) {
-      out << IsoDate(feast.date) << '\t' << CalendarOf(feast.date) << '\t' << feast.name << '\t' << feast.kind << '\n';
+      out << IsoDate(feast.date) << '\t' << CalendarOf(feast.date) << '\t' << feast.name << '\t' << feast.kind
+          << '\n';
     } else {
       out << IsoDate(feast.date) << '\t' << feast.name << '\n';
     }
@@ -561,7 +573,8 @@ void WriteEntries(Format format, std::ostream& out) {
   }
 }
 
-// The place list, one place a line: name, TAB, coordinates and zone.
+// The place list, one place a line: name, TAB, coordinates and zone. A
+// list that could not be read is said on stderr; none at all is a failure.
 int WritePlaces(std::ostream& out, std::ostream& err) {
   std::string warning;
   const std::vector<Place> places = LoadPlaces(DefaultPlaceFiles(), warning);
@@ -613,7 +626,8 @@ std::vector<HolidayOnDate> WithFeasts(std::vector<HolidayOnDate> list, int year)
 int Finish(std::ostream& out, std::ostream& err, int status) {
   out.flush();
   if (!out) {
-    WriteErrorLine(err, "Die Ausgabe konnte nicht geschrieben werden (Datenträger voll oder Ausgabe geschlossen).");
+    WriteErrorLine(
+        err, "Die Ausgabe konnte nicht geschrieben werden (Datenträger voll oder Ausgabe geschlossen).");
     return 3;
   }
   return status;
@@ -796,9 +810,11 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     return Finish(out, err, status);
   }
   std::optional<Run> run = ReadRun(*arguments, current, systemClock, why);
-  if (run && current == kHolidays && arguments->Has("--region") && !run->range && run->format == Format::kText) {
-    why = "Die Angabe --region gilt mit --holidays nur für einen Zeitraum (--days, --year, --to) oder --format "
-          "tsv/json.";
+  if (run && current == kHolidays && arguments->Has("--region") && !run->range &&
+      run->format == Format::kText) {
+    why =
+        "Die Angabe --region gilt mit --holidays nur für einen Zeitraum (--days, --year, --to) oder --format "
+        "tsv/json.";
     run.reset();
   }
   if (run && current == kIcs) {
@@ -824,7 +840,8 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
   }
   HolidayTable holidays = HolidayTable::Standard();
   if (current == kIcs) {
-    std::vector<HolidayOnDate> events = InRegion(HolidaysBetween(holidays, run->first, run->last), run->region);
+    std::vector<HolidayOnDate> events =
+        InRegion(HolidaysBetween(holidays, run->first, run->last), run->region);
     if (run->feastsYear) {
       events = WithFeasts(std::move(events), *run->feastsYear);
     }
@@ -858,7 +875,8 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
       }
       date = NextCivilDay(date);
     }
-    const FixedClock clock(systemClock.Today(), run->time ? MezTimeOn(date, *run->time, zone) : systemClock.Now());
+    const FixedClock clock(systemClock.Today(),
+                           run->time ? MezTimeOn(date, *run->time, zone) : systemClock.Now());
     const RefreshResult result = Refresh(
         date, holidays, clock, {.keepValues = keepValues, .place = run->place ? &*run->place : nullptr});
     if (current == kHolidays) {
