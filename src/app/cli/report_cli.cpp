@@ -230,7 +230,7 @@ std::optional<Arguments> ReadArguments(const std::vector<std::string>& args, std
     std::string_view arg = args[i];
     if (arg == "--") {
       if (i + 1 < args.size()) {
-        why = "Unerwartetes Argument \"" + args[i + 1] + "\" nach \"--\": es gibt nur Angaben wie --date.";
+        why = "Unerwartetes Argument \"" + args[i + 1] + R"(" nach "--": es gibt nur Angaben wie --date.)";
         return std::nullopt;
       }
       break;
@@ -459,7 +459,7 @@ TimeOfDay MezTimeOn(CivilDate date, const TimeArgument& time, const TimeZone& zo
 constexpr long long kLastIcsSecond = 253402300799LL;  // 9999-12-31T23:59:59Z
 
 std::optional<std::string> StampUtc(const char* epoch, std::string& why) {
-  long long seconds = static_cast<long long>(std::time(nullptr));
+  auto seconds = static_cast<long long>(std::time(nullptr));
   if (epoch != nullptr && *epoch != '\0') {
     const std::string_view text(epoch);
     const bool digits = text.size() <= 12 &&
