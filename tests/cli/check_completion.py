@@ -39,6 +39,7 @@ CASES = [
     ("tempulo-report --place Frankfurt" + TAB, ["--place", "Frankfurt am Main"]),
     ("tempulo-report --place Bergisch\\ G" + TAB, ["--place", "Bergisch Gladbach"]),
     ("tempulo-report --place Zür" + TAB, ["--place", "Zürich"]),
+    ("tempulo-report --place 'Frankfurt a" + TAB, ["--place", "Frankfurt am Main"]),
     # Options: those not given yet; none after "--".
     ("tempulo-report --reg" + TAB, ["--region"]),
     ("tempulo-report --ics --ic" + INSERT_ALL, ["--ics", "--ic"]),
