@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const tempulo::SystemClock clock;
+  const tempulo::MezClock clock;
   const int status = tempulo::RunReportCli(args, std::cout, std::cerr, clock);
   std::cout.flush();
   return status;
