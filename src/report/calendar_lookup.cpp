@@ -265,6 +265,10 @@ std::string LookupHelpText() {
                   std::string(calendar.form).c_str(), std::string(calendar.label).c_str());
     text += line;
   }
+  text += "Ohne Weg zurück (ein Datum nennt hier keinen einzelnen Tag):\n";
+  for (const UnreachableCalendar& calendar : UnreachableCalendars()) {
+    text += "- " + std::string(calendar.entry) + ": " + std::string(calendar.why) + "\n";
+  }
   return text;
 }
 

@@ -45,7 +45,7 @@ constexpr std::string_view kUsage =
     "                       [--region KÜRZEL]\n"
     "        tempulo-report --feasts JAHR [--format FORM | --ics [--region KÜRZEL]]\n"
     "        tempulo-report --entries [--format FORM]\n"
-    "        tempulo-report --from help | --place help | --help | --version\n"
+    "        tempulo-report --from help | --place help | --calendars help | --help | --version\n"
     "\n"
     "Gibt den Tagesbericht des Almanachs aus, Zeile für Zeile wie im Fenster.\n"
     "Jede Angabe mit Wert geht auch in der Form --date=JJJJ-MM-TT; keine darf\n"
@@ -73,6 +73,9 @@ constexpr std::string_view kUsage =
     "  --region KÜRZEL    mit --ics und datierten Feiertagen: nur die gesetzlichen der Region\n"
     "                     (BW, BY, ..., TH, AT, CH; alle: jeder Feiertag)\n"
     "  --entries          die Einträge des Berichts: Kennung, Bezeichnung, Jahre\n"
+    "  --calendars LISTE  nur diese Zeilen des Berichts, durch Kommas getrennt, in der\n"
+    "                     Reihenfolge des Berichts (all: alle, auch die zusätzlichen\n"
+    "                     Kalender; default: die Vorgabe); --calendars help nennt sie\n"
     "  --place NAME       Sonne und Mond für einen Ort der Ortsliste (z. B. Berlin);\n"
     "                     --place help nennt die Orte\n"
     "  --lat BREITE       geographische Breite, z. B. 52,52 N oder -33,87 (bis 89,9°)\n"
@@ -124,6 +127,7 @@ enum Mode : unsigned {
   kEntries = 1U << 4U,
   kCalendarList = 1U << 5U,
   kPlaceList = 1U << 6U,
+  kEntryChoiceList = 1U << 7U,
 };
 
 // The option (and value) that chooses each mode, the strongest first: with
@@ -138,6 +142,7 @@ struct ModeRule {
 constexpr std::array kModeRules = {
     ModeRule{kCalendarList, "--from", "help", "--from help"},
     ModeRule{kPlaceList, "--place", "help", "--place help"},
+    ModeRule{kEntryChoiceList, "--calendars", "help", "--calendars help"},
     ModeRule{kEntries, "--entries", "", "--entries"},
     ModeRule{kIcs, "--ics", "", "--ics"},
     ModeRule{kFeasts, "--feasts", "", "--feasts"},
@@ -173,6 +178,7 @@ constexpr std::array kOptionRules = {
     OptionRule{"--ics", false, false, kIcs, ""},
     OptionRule{"--feasts", true, false, kFeasts | kIcs, "--date --from --to --days --year"},
     OptionRule{"--entries", false, false, kEntries, ""},
+    OptionRule{"--calendars", true, false, kReport | kEntryChoiceList, ""},
 };
 
 struct GivenOption {
@@ -645,6 +651,7 @@ struct Run {
   std::optional<int> feastsYear;
   std::optional<TimeArgument> time;
   std::optional<ReportPlace> place;
+  std::optional<EntryChoice> entries;
   std::string stamp;
 };
 
@@ -720,6 +727,18 @@ std::optional<Run> ReadRun(const Arguments& arguments, Mode mode, const Clock& c
     if (!run.time) {
       why = "Die Uhrzeit \"" + *value +
             "\" hat nicht die Form HH:MM oder HH:MM:SS, wahlweise mit Abstand zu UTC (+01:00, -05:00, Z).";
+      return std::nullopt;
+    }
+  }
+  if (const auto value = arguments.Value("--calendars")) {
+    std::vector<std::string> unknown;
+    run.entries = EntryChoice::Parse(*value, &unknown);
+    if (!unknown.empty()) {
+      why = "Die Zeile \"" + unknown.front() + "\" kennt --calendars nicht (Liste: tempulo-report --calendars help).";
+      return std::nullopt;
+    }
+    if (!run.entries) {
+      why = "Die Angabe --calendars nennt keine Zeile (Liste: tempulo-report --calendars help).";
       return std::nullopt;
     }
   }
@@ -805,6 +824,10 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     out << LookupHelpText();
     return Finish(out, err, 0);
   }
+  if (current == kEntryChoiceList) {
+    out << EntryChoiceHelpText();
+    return Finish(out, err, 0);
+  }
   if (current == kPlaceList) {
     const int status = WritePlaces(out, err);
     return Finish(out, err, status);
@@ -878,7 +901,9 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     const FixedClock clock(systemClock.Today(),
                            run->time ? MezTimeOn(date, *run->time, zone) : systemClock.Now());
     const RefreshResult result = Refresh(
-        date, holidays, clock, {.keepValues = keepValues, .place = run->place ? &*run->place : nullptr});
+        date, holidays, clock, {.keepValues = keepValues,
+                   .place = run->place ? &*run->place : nullptr,
+                   .entries = run->entries ? &*run->entries : nullptr});
     if (current == kHolidays) {
       WriteLines(result.holidayLines, out);
     } else if (run->format == Format::kTsv) {
