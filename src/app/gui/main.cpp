@@ -5,10 +5,14 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "app/gui/application_identity.h"
 #include "app/gui/main_window.h"
 #include "app/gui/window_options.h"
+#include "app/print/pdf_export.h"
 #include "time/clock.h"
 
 namespace {
@@ -55,6 +59,13 @@ void DisplayOpeningHandler(QtMsgType type, const QMessageLogContext& context, co
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (tempulo::AsksForPdf(argc, argv)) {
+    // The pages are drawn without a window: no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication application(argc, argv);
+    const std::vector<std::string> pdfArguments(argv + 1, argv + argc);
+    return tempulo::RunPdfCommand(pdfArguments, std::cerr, tempulo::SystemClock());
+  }
   QStringList arguments;
   for (int i = 0; i < argc; ++i) {
     arguments.append(QString::fromLocal8Bit(argv[i]));

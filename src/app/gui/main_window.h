@@ -35,6 +35,7 @@ class GoToDialog;
 class LinesModel;
 class MonthGrid;
 class MoonPicture;
+class PrintActions;
 class SpinEdit;
 class TabListDelegate;
 
@@ -99,6 +100,8 @@ class MainWindow : public QWidget {
   void OpenFeastsDialog();
   GoToDialog* GoToDialogShown() const { return goToDialog_; }
   FeastsDialog* FeastsDialogShown() const { return feastsDialog_; }
+  // "Drucken…" (Ctrl+P) and "Als PDF speichern…".
+  PrintActions* Printing() const { return printActions_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -184,6 +187,7 @@ class MainWindow : public QWidget {
   QPushButton* feastsButton_ = nullptr;
   GoToDialog* goToDialog_ = nullptr;
   FeastsDialog* feastsDialog_ = nullptr;
+  PrintActions* printActions_ = nullptr;
 };
 
 }  // namespace tempulo
