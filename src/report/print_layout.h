@@ -36,7 +36,7 @@ struct PrintOptions {
   // Sunrise and sunset on the Sundays (from 1900 on, as in the report).
   bool sunTimes = true;
   // Anniversaries and other marked days; those outside the page are ignored.
-  std::vector<MarkedDay> marked;
+  std::vector<MarkedDay> marked{};
 };
 
 struct PrintHoliday {

@@ -242,6 +242,45 @@ std::vector<CellLine> LinesOf(const PrintCell& cell) {
   return lines;
 }
 
+// Where the cell has room for more lines than it holds, a line too wide for
+// it goes on in the next line, broken between words, rather than being set
+// smaller; the widest first. The continuation has no mark of its own.
+void WrapIntoSpareLines(const QPainter& p, std::vector<CellLine>& lines, double points, double width,
+                        int capacity) {
+  const auto widthOf = [&](const CellLine& line, const QString& text) {
+    return QFontMetricsF(PrintFont(points, line.bold, line.italic), p.device()).boundingRect(text).width();
+  };
+  for (int spare = capacity - static_cast<int>(lines.size()); spare > 0; --spare) {
+    std::size_t widest = lines.size();
+    double widestWidth = width;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const double lineWidth = widthOf(lines[i], lines[i].text);
+      if (lineWidth > widestWidth && lines[i].text.contains(QLatin1Char(' '))) {
+        widest = i;
+        widestWidth = lineWidth;
+      }
+    }
+    if (widest == lines.size()) {
+      return;
+    }
+    // The longest beginning that fits, or else the first word alone.
+    const QString text = lines[widest].text;
+    qsizetype cut = text.indexOf(QLatin1Char(' '));
+    for (qsizetype space = text.lastIndexOf(QLatin1Char(' ')); space > 0;
+         space = text.lastIndexOf(QLatin1Char(' '), space - 1)) {
+      if (widthOf(lines[widest], text.left(space)) <= width) {
+        cut = space;
+        break;
+      }
+    }
+    CellLine rest = lines[widest];
+    rest.marker = Marker::kNone;
+    rest.text = text.mid(cut + 1);
+    lines[widest].text = text.left(cut);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(widest) + 1, rest);
+  }
+}
+
 void PaintCell(QPainter& p, const Units& u, const QRectF& rect, const PrintCell& cell,
                std::vector<DrawnText>* record) {
   const double pad = std::min(1.2 * u.mm, rect.width() * 0.05);
@@ -265,7 +304,7 @@ void PaintCell(QPainter& p, const Units& u, const QRectF& rect, const PrintCell&
                Qt::AlignRight | Qt::AlignTop, kQuiet, rect, record);
   }
 
-  const std::vector<CellLine> lines = LinesOf(cell);
+  std::vector<CellLine> lines = LinesOf(cell);
   if (lines.empty()) {
     return;
   }
@@ -276,7 +315,7 @@ void PaintCell(QPainter& p, const Units& u, const QRectF& rect, const PrintCell&
   }
   // One size for the whole cell: the largest whose lines all fit below the
   // day number; below the smallest the lines are pressed together.
-  double points = 7.0;
+  double points = std::clamp(Points(rect.height(), u.pt) * 0.1, 7.0, 9.0);
   double lineHeight = QFontMetricsF(PrintFont(points), p.device()).height();
   const auto count = static_cast<double>(lines.size());
   for (int step = 0; step < kMaxSizeSteps && lineHeight * count > body.height() && points > kSmallestPoints;
@@ -286,11 +325,13 @@ void PaintCell(QPainter& p, const Units& u, const QRectF& rect, const PrintCell&
   }
   lineHeight = std::min(lineHeight, body.height() / count);
   const double markerSide = lineHeight * 0.8;
+  const double textWidth = body.width() - markerSide * 1.25;
+  WrapIntoSpareLines(p, lines, points, textWidth, static_cast<int>(body.height() / lineHeight));
   double y = body.top();
   for (const CellLine& line : lines) {
     const QRectF markerBox(body.left(), y + (lineHeight - markerSide) / 2, markerSide, markerSide);
     DrawMarker(p, line.marker, markerBox);
-    const QRectF textBox(body.left() + markerSide * 1.25, y, body.width() - markerSide * 1.25, lineHeight);
+    const QRectF textBox(body.left() + markerSide * 1.25, y, textWidth, lineHeight);
     DrawFitted(p, line.text, PrintFont(points, line.bold, line.italic), textBox, Qt::AlignLeft | Qt::AlignVCenter,
                line.colour, rect, record);
     y += lineHeight;

@@ -36,6 +36,7 @@ struct PrintPage {
 struct PageChoice {
   QPageSize::PageSizeId size = QPageSize::A4;
   QPageLayout::Orientation orientation = QPageLayout::Landscape;
+  friend bool operator==(const PageChoice&, const PageChoice&) = default;
 };
 
 // The layout of the device set to the choice, with margins of 10 mm.
