@@ -232,11 +232,12 @@ std::vector<CellLine> LinesOf(const PrintCell& cell) {
     lines.push_back({Q(marked), Marker::kMarked, true, false, kMarked});
   }
   if (cell.moonPhase != MainMoonPhase::kNone) {
-    lines.push_back({Q(MainMoonPhaseName(cell.moonPhase)) + QLatin1Char(' ') + Q(cell.moonPhaseTime),
+    // No break before the time, nor within the sun line.
+    lines.push_back({Q(MainMoonPhaseName(cell.moonPhase)) + QChar(0x00a0) + Q(cell.moonPhaseTime),
                      MoonMarker(cell.moonPhase), false, false, kInk});
   }
   if (!cell.sunrise.empty()) {
-    lines.push_back({QStringLiteral("↑ ") + Q(cell.sunrise) + QStringLiteral("  ↓ ") + Q(cell.sunset),
+    lines.push_back({QStringLiteral("↑\u00a0") + Q(cell.sunrise) + QStringLiteral("\u00a0\u00a0↓\u00a0") + Q(cell.sunset),
                      Marker::kNone, false, false, kQuiet});
   }
   return lines;
@@ -315,7 +316,8 @@ void PaintCell(QPainter& p, const Units& u, const QRectF& rect, const PrintCell&
   }
   // One size for the whole cell: the largest whose lines all fit below the
   // day number; below the smallest the lines are pressed together.
-  double points = std::clamp(Points(rect.height(), u.pt) * 0.1, 7.0, 9.0);
+  double points =
+      std::clamp(std::min(Points(rect.height(), u.pt) * 0.1, Points(rect.width(), u.pt) * 0.095), 6.5, 9.0);
   double lineHeight = QFontMetricsF(PrintFont(points), p.device()).height();
   const auto count = static_cast<double>(lines.size());
   for (int step = 0; step < kMaxSizeSteps && lineHeight * count > body.height() && points > kSmallestPoints;
