@@ -96,12 +96,18 @@ PrintMonth BuildPrintMonth(int year, int month, const PrintOptions& options) {
   if (sunTimes) {
     page.sunNote = SunNote(options);
   }
-  const int firstColumn = overview.days.empty() ? 0 : overview.days.front().weekday;
+  int row = 0;
   for (const DayOverview& day : overview.days) {
     PrintCell cell;
     cell.day = day.day;
     cell.weekday = day.weekday;
-    cell.row = (firstColumn + day.day - 1) / 7;
+    // A new row after each Sunday, and where the weekdays jump back: in
+    // October 1582 the 15th (Gregorian, a Friday) follows the 14th (Julian,
+    // a Sunday).
+    if (!page.cells.empty() && cell.weekday <= page.cells.back().weekday) {
+      ++row;
+    }
+    cell.row = row;
     for (const DayHoliday& holiday : day.holidays) {
       cell.holidays.push_back({holiday.name, holiday.publicIn.Contains(options.region)});
     }

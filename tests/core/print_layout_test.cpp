@@ -55,8 +55,25 @@ TEST(PrintLayout, EveryDayOnceInItsWeekdayColumnAndTheWeekNumbersOfItsRows) {
       }
     }
   }
-  // October 1582 keeps its 31 numbers, as the holiday list counts it.
-  EXPECT_EQ(BuildPrintMonth(1582, 10, {}).cells.size(), 31U);
+  // October 1582 keeps its 31 numbers, as the holiday list counts it: 1-14
+  // Julian (Monday to Sunday), 15-31 Gregorian from a Friday. No two days
+  // share a cell.
+  const PrintMonth reform = BuildPrintMonth(1582, 10, {});
+  ASSERT_EQ(reform.cells.size(), 31U);
+  std::set<std::pair<int, int>> places;
+  for (const PrintCell& cell : reform.cells) {
+    EXPECT_TRUE(places.insert({cell.row, cell.weekday}).second) << "day " << cell.day;
+    // Within a row the days read from left to right.
+    for (const PrintCell& other : reform.cells) {
+      if (other.row == cell.row && other.day < cell.day) {
+        EXPECT_LT(other.weekday, cell.weekday) << other.day << " and " << cell.day;
+      }
+    }
+  }
+  EXPECT_EQ(reform.cells[13].weekday, 6);
+  EXPECT_EQ(reform.cells[14].weekday, 4);
+  EXPECT_EQ(reform.cells[14].row, reform.cells[13].row + 1);
+  EXPECT_EQ(reform.rows, 5);
 }
 
 TEST(PrintLayout, TheMonthListOfEveryRegionIsInTheCellsWithItsMark) {
