@@ -500,7 +500,10 @@ void PaintYearPage(QPainter& p, const QRectF& area, const PrintYear& year, const
   const int listColumns = landscape ? 4 : 3;
   const auto listRows = static_cast<int>((year.publicHolidays.size() + listColumns - 1) / listColumns);
   const double listLine = 3.4 * u.mm;
-  const double listHeight = std::min(area.height() * 0.2, listRows * listLine + (listRows > 0 ? 3 * u.mm : 0));
+  // Under the months: a legend of the marks, then the list.
+  const double legendHeight = 6 * u.mm;
+  const double listHeight =
+      legendHeight + std::min(area.height() * 0.18, listRows * listLine + (listRows > 0 ? 2 * u.mm : 0));
   const double gap = 4 * u.mm;
   const QRectF months(area.left(), area.top() + headerHeight, area.width(),
                       area.height() - headerHeight - listHeight);
@@ -556,8 +559,16 @@ void PaintYearPage(QPainter& p, const QRectF& area, const PrintYear& year, const
     }
   }
 
+  const double legendTop = area.bottom() - listHeight + 1.5 * u.mm;
+  std::vector<LegendItem> legend{{Marker::kPublic, QStringLiteral("gesetzlicher Feiertag (") + regionName + ")"}};
+  if (year.year >= 1900) {
+    legend.push_back({Marker::kNewMoon, QStringLiteral("Neumond")});
+    legend.push_back({Marker::kFullMoon, QStringLiteral("Vollmond (MEZ)")});
+  }
+  PaintLegend(p, legend, QRectF(area.left(), legendTop, area.width(), 4 * u.mm), area, record);
   if (listRows > 0) {
-    const QRectF list(area.left(), area.bottom() - listHeight + 2 * u.mm, area.width(), listHeight - 2 * u.mm);
+    const QRectF list(area.left(), legendTop + legendHeight, area.width(),
+                      area.bottom() - legendTop - legendHeight);
     const double columnWidth = list.width() / listColumns;
     const double line = list.height() / listRows;
     for (std::size_t i = 0; i < year.publicHolidays.size(); ++i) {
