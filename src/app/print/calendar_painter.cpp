@@ -169,15 +169,15 @@ void DrawFitted(QPainter& p, const QString& text, QFont font, const QRectF& box,
   const double width = ink.width() * sx;
   const double height = ink.height() * sy;
   double x = box.left();
-  if (align & Qt::AlignRight) {
+  if (align.testFlag(Qt::AlignRight)) {
     x = box.right() - width;
-  } else if (align & Qt::AlignHCenter) {
+  } else if (align.testFlag(Qt::AlignHCenter)) {
     x = box.left() + (box.width() - width) / 2;
   }
   double y = box.top();
-  if (align & Qt::AlignBottom) {
+  if (align.testFlag(Qt::AlignBottom)) {
     y = box.bottom() - height;
-  } else if (align & Qt::AlignVCenter) {
+  } else if (align.testFlag(Qt::AlignVCenter)) {
     y = box.top() + (box.height() - height) / 2;
   }
   p.save();
@@ -246,8 +246,16 @@ std::vector<CellLine> LinesOf(const PrintCell& cell) {
 // Where the cell has room for more lines than it holds, a line too wide for
 // it goes on in the next line, broken between words, rather than being set
 // smaller; the widest first. The continuation has no mark of its own.
-void WrapIntoSpareLines(const QPainter& p, std::vector<CellLine>& lines, double points, double width,
-                        int capacity) {
+struct LineRoom {
+  double points = 0;  // the cell's text size
+  double width = 0;   // of a line, in device units
+  int capacity = 0;   // lines the cell holds at that size
+};
+
+void WrapIntoSpareLines(const QPainter& p, std::vector<CellLine>& lines, const LineRoom& room) {
+  const double points = room.points;
+  const double width = room.width;
+  const int capacity = room.capacity;
   const auto widthOf = [&](const CellLine& line, const QString& text) {
     return QFontMetricsF(PrintFont(points, line.bold, line.italic), p.device()).boundingRect(text).width();
   };
@@ -328,7 +336,7 @@ void PaintCell(QPainter& p, const Units& u, const QRectF& rect, const PrintCell&
   lineHeight = std::min(lineHeight, body.height() / count);
   const double markerSide = lineHeight * 0.8;
   const double textWidth = body.width() - markerSide * 1.25;
-  WrapIntoSpareLines(p, lines, points, textWidth, static_cast<int>(body.height() / lineHeight));
+  WrapIntoSpareLines(p, lines, {points, textWidth, static_cast<int>(body.height() / lineHeight)});
   double y = body.top();
   for (const CellLine& line : lines) {
     const QRectF markerBox(body.left(), y + (lineHeight - markerSide) / 2, markerSide, markerSide);
@@ -415,8 +423,7 @@ void StrokeGrid(QPainter& p, const Units& u, const QRectF& rect) {
 }  // namespace
 
 QPageLayout CalendarPageLayout(const PageChoice& choice) {
-  return QPageLayout(QPageSize(choice.size), choice.orientation, QMarginsF(10, 10, 10, 10),
-                     QPageLayout::Millimeter);
+  return {QPageSize(choice.size), choice.orientation, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter};
 }
 
 void PaintMonthPage(QPainter& p, const QRectF& area, const PrintMonth& month, const QString& regionName,
@@ -512,8 +519,10 @@ void PaintYearPage(QPainter& p, const QRectF& area, const PrintYear& year, const
 
   for (int index = 0; index < 12; ++index) {
     const PrintMonth& month = year.months[static_cast<std::size_t>(index)];
-    const QRectF box(months.left() + (index % columns) * (boxWidth + gap),
-                     months.top() + (index / columns) * (boxHeight + gap), boxWidth, boxHeight);
+    const int boxColumn = index % columns;
+    const int boxRow = index / columns;
+    const QRectF box(months.left() + boxColumn * (boxWidth + gap), months.top() + boxRow * (boxHeight + gap),
+                     boxWidth, boxHeight);
     const double titleHeight = std::min(6 * u.mm, box.height() * 0.14);
     DrawFitted(p, Q(GermanMonthName(month.month)), PrintFont(11, true),
                QRectF(box.left(), box.top(), box.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter, kInk, box,

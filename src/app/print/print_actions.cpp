@@ -22,10 +22,10 @@
 namespace tempulo {
 namespace {
 
-const QString kContentKey = QStringLiteral("print/content");
-const QString kPaperKey = QStringLiteral("print/paper");
-const QString kOrientationKey = QStringLiteral("print/orientation");
-const QString kCalendarKey = QStringLiteral("print/secondCalendar");
+constexpr char kContentKey[] = "print/content";
+constexpr char kPaperKey[] = "print/paper";
+constexpr char kOrientationKey[] = "print/orientation";
+constexpr char kCalendarKey[] = "print/secondCalendar";
 
 struct Named {
   const char* key;
