@@ -60,8 +60,15 @@ void DisplayOpeningHandler(QtMsgType type, const QMessageLogContext& context, co
 
 int main(int argc, char** argv) {
   if (tempulo::AsksForPdf(argc, argv)) {
-    // The pages are drawn without a window: no display is needed.
+    // The pages are drawn without a window: no display is needed. The
+    // toolkit's notes about the session (no runtime folder, no size hints)
+    // say nothing about the file; the command's own German line does.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+      if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+      }
+    });
     const QGuiApplication application(argc, argv);
     const std::vector<std::string> pdfArguments(argv + 1, argv + argc);
     return tempulo::RunPdfCommand(pdfArguments, std::cerr, tempulo::SystemClock());

@@ -40,7 +40,17 @@ QString WriteCalendarPdf(const QString& path, const std::vector<PrintPage>& page
   // The file appears under its name only when it is complete.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
-    return QStringLiteral("Die PDF-Datei %1 lässt sich nicht schreiben (%2).").arg(shown, file.errorString());
+    const QFileInfo folder(QFileInfo(shown).absolutePath());
+    QString reason = QStringLiteral("im Ordner %1 lässt sich keine Datei anlegen (%2)")
+                         .arg(folder.absoluteFilePath(), file.errorString());
+    if (!folder.exists()) {
+      reason = QStringLiteral("den Ordner %1 gibt es nicht").arg(folder.absoluteFilePath());
+    } else if (!folder.isDir()) {
+      reason = QStringLiteral("%1 ist kein Ordner").arg(folder.absoluteFilePath());
+    } else if (!folder.isWritable()) {
+      reason = QStringLiteral("im Ordner %1 darf nicht geschrieben werden").arg(folder.absoluteFilePath());
+    }
+    return QStringLiteral("Die PDF-Datei %1 lässt sich nicht schreiben: %2.").arg(shown, reason);
   }
   {
     QPdfWriter writer(&file);
