@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -236,7 +237,10 @@ TEST_F(PrintSettingsTest, TheWindowPrintsTheShownMonthWithItsRegion) {
   printing->OpenPreview();
   ASSERT_NE(printing->PreviewDialog(), nullptr);
   EXPECT_TRUE(printing->PreviewDialog()->isVisible());
-  printing->PreviewDialog()->close();
+  // Portrait chosen in the preview is kept for the next time.
+  printing->Printer()->setPageOrientation(QPageLayout::Portrait);
+  printing->PreviewDialog()->reject();
+  EXPECT_EQ(LoadPrintSettings(*Settings()).choice.orientation, QPageLayout::Portrait);
 }
 
 }  // namespace

@@ -219,6 +219,18 @@ void PrintActions::OpenPreview() {
   preview_ = new QPrintPreviewDialog(printer_.get(), window_);
   preview_->setWindowTitle(QStringLiteral("Druckvorschau"));
   connect(preview_, &QPrintPreviewDialog::paintRequested, this, &PrintActions::paint);
+  // Paper and orientation changed in the preview are kept like those of the
+  // settings dialog.
+  connect(preview_, &QDialog::finished, this, [this] {
+    PrintSettings kept = LoadPrintSettings(settings_);
+    const QPageLayout layout = printer_->pageLayout();
+    const QPageSize::PageSizeId size = layout.pageSize().id();
+    if (size == QPageSize::A4 || size == QPageSize::A3 || size == QPageSize::Letter) {
+      kept.choice.size = size;
+    }
+    kept.choice.orientation = layout.orientation();
+    SavePrintSettings(settings_, kept);
+  });
   preview_->resize(window_->size());
   preview_->open();
 }

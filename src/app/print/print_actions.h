@@ -82,6 +82,7 @@ class PrintActions : public QObject {
   // The dialogs once opened, for the tests and the pictures.
   PrintSetupDialog* SetupDialog() const { return setup_; }
   QPrintPreviewDialog* PreviewDialog() const { return preview_; }
+  QPrinter* Printer() const { return printer_.get(); }
 
   // The page settings, then the preview with its print button.
   void Print();
