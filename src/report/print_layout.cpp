@@ -58,8 +58,8 @@ std::string SunNote(const PrintOptions& options) {
   if (options.place == nullptr) {
     return "Sonnenaufgang ↑ und -untergang ↓ sonntags, MEZ, für 50° N, 12° O";
   }
-  return "Sonnenaufgang ↑ und -untergang ↓ sonntags, Ortszeit " + options.place->place.zone + ", für " +
-         PlaceText(options.place->place);
+  // The place's text ends with its zone.
+  return "Sonnenaufgang ↑ und -untergang ↓ sonntags in Ortszeit, für " + PlaceText(options.place->place);
 }
 
 void AddSecondCalendar(const LookupCalendar& calendar, CivilDate date, bool firstOfPage, PrintCell& cell) {
