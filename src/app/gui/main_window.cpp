@@ -41,6 +41,7 @@
 #include "app/gui/lines_model.h"
 #include "app/gui/month_grid.h"
 #include "app/gui/moon_picture.h"
+#include "app/print/print_actions.h"
 #include "app/gui/place_settings.h"
 #include "app/gui/spin_edit.h"
 #include "app/gui/sun_moon_panel.h"
@@ -322,6 +323,10 @@ void MainWindow::buildLayout() {
   feastsButton_->setToolTip(QStringLiteral("Die Feste des gewählten Jahres (Strg+J)"));
   form->addWidget(goToButton_, 4, 0, 1, 2);
   form->addWidget(feastsButton_, 4, 2, 1, 2);
+  printActions_ = new PrintActions(this, form, 5, *settings_, [this] {
+    return PrintActions::Selection{static_cast<int>(yearSpin_->Value()), static_cast<int>(monthSpin_->Value()),
+                                   region_, place_ ? &*place_ : nullptr};
+  });
   form->setColumnStretch(1, 1);
   form->setColumnStretch(3, 1);
   left->addLayout(form);

@@ -44,6 +44,7 @@ class SunMoonPanel;
 class LinesModel;
 class MonthGrid;
 class MoonPicture;
+class PrintActions;
 class SpinEdit;
 class TabListDelegate;
 
@@ -142,6 +143,8 @@ class MainWindow : public QWidget {
 
   // Stores size and position (also done when the window closes).
   void SaveGeometry();
+  // "Drucken…" (Ctrl+P) and "Als PDF speichern…".
+  PrintActions* Printing() const { return printActions_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -248,6 +251,7 @@ class MainWindow : public QWidget {
   QActionGroup* firstDayGroup_ = nullptr;
   std::vector<ShortcutLine> shortcutLines_;
   QString lastGoToCalendar_;
+  PrintActions* printActions_ = nullptr;
 };
 
 }  // namespace tempulo
