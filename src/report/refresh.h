@@ -85,9 +85,12 @@ struct RefreshResult {
 // report. An error ends it where it arose; the lines written so far stay.
 // What a refresh does beyond the window's lines: keep the typed values for
 // the structured output; the sun and moon block of `place` when one is given.
+class AnniversaryBook;
 struct RefreshOptions {
   bool keepValues = false;
   const ReportPlace* place = nullptr;
+  // The user's anniversaries: a line for each on the day.
+  const AnniversaryBook* anniversaries = nullptr;
 };
 RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
                       const RefreshOptions& options = {});

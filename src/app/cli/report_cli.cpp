@@ -6,11 +6,13 @@
 #include <cstdlib>
 #include <ctime>
 #include <nlohmann/json.hpp>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string_view>
 #include <tuple>
 
+#include "app/cli/anniversary_options.h"
 #include "app/cli/place_options.h"
 #include "holidays/holidays.h"
 #include "holidays/public_holidays.h"
@@ -63,6 +65,10 @@ constexpr std::string_view kUsage =
     "                     --from help nennt die Kalender und ihre Formen\n"
     "  --feasts JAHR      die Feste des Jahres: Datum, Tabulator, Name; mit --ics\n"
     "                     Feiertage und Feste des Jahres als iCalendar-Datei\n"
+    "  --anniversaries    die Jahrestage im Zeitraum von --date/--days/--year/--to\n"
+    "                     (mit --format tsv/json; mit --ics als einzelne Termine)\n"
+    "  --upcoming N       die Jahrestage der N Tage ab heute (oder ab --date)\n"
+    "  --anniversaries-file DATEI  Jahrestage aus dieser iCalendar-Datei statt der eigenen\n"
     "  --version          Name und Version\n"
     "  --help             diese Hilfe\n"
     "\n"
@@ -449,7 +455,22 @@ void WriteFeasts(int year, std::ostream& out) {
 int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                  const Clock& systemClock) {
   std::string why;
-  const auto options = ParseOptions(args, why);
+  AnniversaryOptions anniversaryOptions;
+  std::vector<std::string> rest = args;
+  if (!TakeAnniversaryOptions(rest, anniversaryOptions, why)) {
+    err << why << '\n';
+    return 2;
+  }
+  auto options = ParseOptions(rest, why);
+  if (options && anniversaryOptions.upcoming) {
+    if (options->HasRange() || options->feastsYear) {
+      options.reset();
+      why = "--upcoming nennt den Zeitraum selbst und lässt sich nicht mit --days, --year oder --to verbinden.";
+    } else {
+      options->days = *anniversaryOptions.upcoming;
+      options->seenDays = true;
+    }
+  }
   if (!options) {
     err << why << '\n';
     return 2;
@@ -539,6 +560,29 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     }
   }
 
+  // The user's anniversaries: listed when asked for, else a line in the
+  // day's report on their days (none without entries).
+  why.clear();
+  const std::unique_ptr<AnniversaryBook> anniversaries = LoadAnniversaries(anniversaryOptions, why);
+  if (anniversaryOptions.Listing() || anniversaryOptions.file) {
+    if (!why.empty()) {
+      err << why << '\n';
+      return 2;
+    }
+  } else if (!why.empty()) {
+    err << "tempulo-report: " << why << '\n';
+  }
+  if (anniversaryOptions.Listing()) {
+    if (anniversaries) {
+      const AnniversaryFormat format = options->ics                         ? AnniversaryFormat::kIcs
+                                       : options->format == Format::kTsv  ? AnniversaryFormat::kTsv
+                                       : options->format == Format::kJson ? AnniversaryFormat::kJson
+                                                                          : AnniversaryFormat::kText;
+      WriteAnniversaryList(*anniversaries, FixedFromCivil(first), FixedFromCivil(last), format, out);
+    }
+    return Finish(out, err, 0);
+  }
+
   HolidayTable holidays = HolidayTable::Standard();
   if (options->ics) {
     std::vector<HolidayOnDate> events = InRegion(HolidaysBetween(holidays, first, last), options->region);
@@ -574,7 +618,8 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
       date = NextCivilDay(date);
     }
     const RefreshResult result =
-        Refresh(date, holidays, clock, {.keepValues = keepValues, .place = place ? &*place : nullptr});
+        Refresh(date, holidays, clock,
+                {.keepValues = keepValues, .place = place ? &*place : nullptr, .anniversaries = anniversaries.get()});
     if (options->holidays) {
       WriteLines(result.holidayLines, out);
     } else if (options->format == Format::kTsv) {
