@@ -500,6 +500,19 @@ std::vector<Occurrence> AnniversaryBook::Between(FixedDay first, FixedDay last) 
   return found;
 }
 
+std::vector<std::pair<int, std::string>> MonthAnniversaries(const AnniversaryBook& book, int year, int month) {
+  std::vector<std::pair<int, std::string>> texts;
+  if (book.Empty() || month < 1 || month > 12) {
+    return texts;
+  }
+  const FixedDay first = FixedFromCivil({year, month, 1});
+  const FixedDay last = FixedFromCivil({year, month, CivilMonthLength(year, month)});
+  for (const Occurrence& occurrence : book.Between(first, last)) {
+    texts.emplace_back(CivilFromFixed(occurrence.day).day, OccurrenceText(book.Entries()[occurrence.entry], occurrence));
+  }
+  return texts;
+}
+
 void AddAnniversaryReportLines(const AnniversaryBook& book, FixedDay day, Report& report) {
   const std::vector<Occurrence> today = book.Between(day, day);
   if (today.empty()) {

@@ -110,6 +110,10 @@ class AnniversaryBook {
   std::vector<Group> groups_;
 };
 
+// A civil month's anniversaries for its grid marks and list: day of the
+// month and text, in day order.
+std::vector<std::pair<int, std::string>> MonthAnniversaries(const AnniversaryBook& book, int year, int month);
+
 // The day's "Jahrestag\tAnna, 40. Geburtstag (3. Tevet)" lines of the report.
 void AddAnniversaryReportLines(const AnniversaryBook& book, FixedDay day, Report& report);
 

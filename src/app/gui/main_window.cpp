@@ -25,7 +25,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
+#include "app/gui/anniversaries_dialog.h"
+#include "app/gui/anniversary_store.h"
 #include "app/gui/feasts_dialog.h"
 #include "app/gui/goto_dialog.h"
 #include "app/gui/lines_model.h"
@@ -119,8 +122,13 @@ MainWindow::MainWindow(const Clock& clock, std::unique_ptr<QSettings> settings, 
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QStringLiteral("Tempulo"));
   setLocale(QLocale(QLocale::German, QLocale::Germany));
+  anniversaries_ = new AnniversaryStore(UserAnniversaryFile(), this);
   buildLayout();
   connectControls();
+  connect(anniversaries_, &AnniversaryStore::changed, this, [this] {
+    monthView_.reset();
+    refresh();
+  });
   loadSettings();
   applyColours();
 
@@ -182,6 +190,11 @@ void MainWindow::buildLayout() {
   placeButton_->setAccessibleName(QStringLiteral("Ort wählen"));
   header->addWidget(placeButton_);
   left->addLayout(header);
+  anniversaryBanner_ = new QLabel(leftColumn);
+  anniversaryBanner_->setObjectName(QStringLiteral("anniversaryBanner"));
+  anniversaryBanner_->setWordWrap(true);
+  anniversaryBanner_->setVisible(false);
+  left->addWidget(anniversaryBanner_);
 
   monthGrid_ = new MonthGrid(leftColumn);
   monthGrid_->setObjectName(QStringLiteral("monthGrid"));
@@ -239,6 +252,10 @@ void MainWindow::buildLayout() {
   feastsButton_->setToolTip(QStringLiteral("Die Feste des gewählten Jahres (Strg+J)"));
   form->addWidget(goToButton_, 4, 0, 1, 2);
   form->addWidget(feastsButton_, 4, 2, 1, 2);
+  anniversariesButton_ = new QPushButton(QStringLiteral("Jahres&tage…"), leftColumn);
+  anniversariesButton_->setObjectName(QStringLiteral("anniversariesButton"));
+  anniversariesButton_->setToolTip(QStringLiteral("Eigene Jahrestage in jedem Kalender (Strg+Umschalt+J)"));
+  form->addWidget(anniversariesButton_, 5, 0, 1, 4);
   form->setColumnStretch(1, 1);
   form->setColumnStretch(3, 1);
   left->addLayout(form);
@@ -325,6 +342,9 @@ void MainWindow::connectControls() {
   connect(goToKey, &QShortcut::activated, this, &MainWindow::OpenGoToDialog);
   auto* feastsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this);
   connect(feastsKey, &QShortcut::activated, this, &MainWindow::OpenFeastsDialog);
+  connect(anniversariesButton_, &QPushButton::clicked, this, &MainWindow::OpenAnniversariesDialog);
+  auto* anniversariesKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J), this);
+  connect(anniversariesKey, &QShortcut::activated, this, &MainWindow::OpenAnniversariesDialog);
   auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
   quit->setContext(Qt::ApplicationShortcut);
   connect(quit, &QShortcut::activated, this, &QWidget::close);
@@ -396,6 +416,37 @@ void MainWindow::firstShow() {
   placeOnScreen();
   goToToday();
   refresh();
+  showAnniversaryBanner();
+}
+
+void MainWindow::showAnniversaryBanner() {
+  const CivilDate today = clock_.Today();
+  QStringList parts;
+  if (anniversaries_->ReadOnly()) {
+    parts.append(anniversaries_->Problem());
+  }
+  if (today.year >= kMinimumYear && today.year <= kMaximumYear) {
+    const auto month = anniversaries_->MonthTexts(today.year, today.month);
+    if (const auto found = month.find(today.day); found != month.end()) {
+      parts.append(QStringLiteral("Heute: ") + QStringList(found->second.begin(), found->second.end()).join(QStringLiteral("; ")));
+    }
+  }
+  anniversaryBanner_->setText(parts.join(QLatin1Char('\n')));
+  anniversaryBanner_->setVisible(!parts.isEmpty());
+}
+
+void MainWindow::OpenAnniversariesDialog() {
+  if (anniversariesDialog_ == nullptr) {
+    anniversariesDialog_ = new AnniversariesDialog(*anniversaries_, this);
+  }
+  const auto selected = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                         {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+  if (selected) {
+    anniversariesDialog_->SetSuggestedDate(*selected);
+  }
+  anniversariesDialog_->show();
+  anniversariesDialog_->raise();
+  anniversariesDialog_->activateWindow();
 }
 
 void MainWindow::placeOnScreen() {
@@ -688,7 +739,8 @@ void MainWindow::refresh() {
   if (!date) {
     return;
   }
-  const RefreshResult result = Refresh(*date, holidays_, clock_, {.place = place_ ? &*place_ : nullptr});
+  const RefreshResult result = Refresh(*date, holidays_, clock_,
+                                       {.place = place_ ? &*place_ : nullptr, .anniversaries = &anniversaries_->Book()});
   setWindowTitle(Q(result.caption));
   if (!result.heading.empty()) {
     headingLabel_->setText(Q(result.heading));
@@ -739,11 +791,19 @@ void MainWindow::updateMonthView(int year, int month, int day) {
   const CivilDate today = clock_.Today();
   std::vector<GridDay> days;
   days.reserve(overview->days.size());
+  const std::map<int, std::vector<QString>> anniversaries = anniversaries_->MonthTexts(year, month);
   for (const DayOverview& entry : overview->days) {
     const bool isToday = today.year == year && today.month == month && today.day == entry.day;
     days.push_back({entry.IsPublicHoliday(region_), isToday, entry.HasSmallMark(),
                     Q(DayToolTipText(*overview, entry)),
                     Q(DayAccessibleText(*overview, entry, region_, isToday))});
+    if (const auto found = anniversaries.find(entry.day); found != anniversaries.end()) {
+      days.back().anniversary = true;
+      for (const QString& text : found->second) {
+        days.back().toolTip += QStringLiteral("\nJahrestag: ") + text;
+        days.back().spokenText += QStringLiteral(", Jahrestag: ") + text;
+      }
+    }
   }
   monthGrid_->SetWeekNumbers(key.weekNumbers, !NeedsSubstituteGridYear({year, month}));
   monthGrid_->SetDays(days);
@@ -756,7 +816,17 @@ void MainWindow::updateMonthView(int year, int month, int day) {
       toolTip = Q(DayToolTipText(*overview, *of));
     }
     lines.append({Q(entry.text), toolTip, entry.isPublic, entry.day});
-    texts.append(lines.back().text);
+  }
+  // The month's anniversaries after the holidays of their day.
+  for (const auto& [day, list] : anniversaries) {
+    auto at = std::find_if(lines.begin(), lines.end(), [day = day](const ListLine& l) { return l.day > day; });
+    for (const QString& text : list) {
+      at = lines.insert(at, {QStringLiteral("%1\tJahrestag: %2").arg(day, 2, 10, QLatin1Char('0')).arg(text),
+                             QStringLiteral("Jahrestag: ") + text, false, day}) + 1;
+    }
+  }
+  for (const ListLine& line : lines) {
+    texts.append(line.text);
   }
   holidayDelegate_->SetTabStop(TabStopAfterLongestLabel(
       texts, holidayList_->font(), DialogUnitsToPixels(kHolidayTabDialogUnits, holidayList_->font())));

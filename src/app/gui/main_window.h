@@ -30,6 +30,8 @@ class QToolButton;
 
 namespace tempulo {
 
+class AnniversariesDialog;
+class AnniversaryStore;
 class FeastsDialog;
 class GoToDialog;
 class LinesModel;
@@ -98,6 +100,12 @@ class MainWindow : public QWidget {
   void OpenGoToDialog();
   void OpenFeastsDialog();
   GoToDialog* GoToDialogShown() const { return goToDialog_; }
+  // "Jahrestage…" (Ctrl+Shift+J), the user's anniversaries and the line
+  // above the grid that names today's.
+  void OpenAnniversariesDialog();
+  AnniversariesDialog* AnniversariesDialogShown() const { return anniversariesDialog_; }
+  AnniversaryStore* Anniversaries() const { return anniversaries_; }
+  QLabel* AnniversaryBanner() const { return anniversaryBanner_; }
   FeastsDialog* FeastsDialogShown() const { return feastsDialog_; }
 
  protected:
@@ -184,6 +192,11 @@ class MainWindow : public QWidget {
   QPushButton* feastsButton_ = nullptr;
   GoToDialog* goToDialog_ = nullptr;
   FeastsDialog* feastsDialog_ = nullptr;
+  AnniversaryStore* anniversaries_ = nullptr;
+  AnniversariesDialog* anniversariesDialog_ = nullptr;
+  QPushButton* anniversariesButton_ = nullptr;
+  QLabel* anniversaryBanner_ = nullptr;
+  void showAnniversaryBanner();
 };
 
 }  // namespace tempulo

@@ -20,6 +20,7 @@ struct GridDay {
   bool smallMark = false;
   QString toolTip;
   QString spokenText;
+  bool anniversary = false;  // one of the user's anniversaries: a mark of its own
 };
 
 class MonthGrid : public QTableWidget {
@@ -31,6 +32,7 @@ class MonthGrid : public QTableWidget {
     kTodayRole,
     kSmallMarkRole,
     kPublicHolidayRole,
+    kAnniversaryRole,
   };
 
   explicit MonthGrid(QWidget* parent = nullptr);
