@@ -373,6 +373,9 @@ void AnniversariesDialog::removeSelected() {
     return;
   }
   clearForm();
+  // The list keeps the focus, so that Ctrl+Z undoes the delete rather than
+  // the typing in a field.
+  list_->setFocus();
   say(QStringLiteral("Gelöscht: %1. Rückgängig mit Strg+Z.").arg(name));
   updateState();
 }
@@ -389,6 +392,10 @@ void AnniversariesDialog::undo() {
 bool AnniversariesDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == list_ && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Undo)) {
+      undo();
+      return true;
+    }
     if (key->key() == Qt::Key_Delete) {
       removeSelected();
       return true;

@@ -17,7 +17,6 @@ std::filesystem::path UserAnniversaryFile() { return DefaultAnniversaryPath(); }
 
 AnniversaryStore::AnniversaryStore(std::filesystem::path file, QObject* parent)
     : QObject(parent), file_(std::move(file)), watcher_(new QFileSystemWatcher(this)) {
-  // The folder too: an atomic save replaces the file, and a new file appears.
   connect(watcher_, &QFileSystemWatcher::fileChanged, this, &AnniversaryStore::Reload);
   connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &AnniversaryStore::Reload);
   Reload();
@@ -25,12 +24,19 @@ AnniversaryStore::AnniversaryStore(std::filesystem::path file, QObject* parent)
 
 void AnniversaryStore::watch() {
   const QString file = Q(file_.string());
-  const QString folder = Q(file_.parent_path().string());
   if (!watcher_->files().contains(file) && std::filesystem::exists(file_)) {
     watcher_->addPath(file);
   }
-  if (!watcher_->directories().contains(folder) && std::filesystem::exists(file_.parent_path())) {
-    watcher_->addPath(folder);
+  // The folder too: an atomic save replaces the file, and a new file
+  // appears. While the folder is missing, the nearest one that exists, so
+  // that its making is seen.
+  std::filesystem::path folder = file_.parent_path();
+  for (int up = 0; up < 8 && !folder.empty() && !std::filesystem::exists(folder); ++up) {
+    folder = folder.parent_path();
+  }
+  const QString watched = Q(folder.string());
+  if (!folder.empty() && !watcher_->directories().contains(watched)) {
+    watcher_->addPath(watched);
   }
 }
 
