@@ -402,6 +402,8 @@ std::string RuleText(const Anniversary& entry) {
       return "FREQ=YEARLY";
     }
     skip = entry.marchFirst ? "FORWARD" : "BACKWARD";
+  } else if (entry.calendar == "chinese") {
+    fields.leapMonth = false;  // a leap-month birth recurs in the regular month
   } else if (entry.calendar == "jewish") {
     fields = HebrewFieldsForRule(*date, JewishLeap(date->year));
     const bool dayBefore = entry.kind == AnniversaryKind::kDeath && (date->month == 8 || date->month == 9) &&

@@ -41,7 +41,8 @@ bool TakeAnniversaryOptions(std::vector<std::string>& args, AnniversaryOptions& 
       attached = arg.substr(arg.find('=') + 1);
       arg.resize(arg.find('='));
     }
-    if (arg != "--anniversaries" && arg != "--upcoming" && arg != "--anniversaries-file") {
+    if (arg != "--anniversaries" && arg != "--upcoming" && arg != "--anniversaries-file" &&
+        arg != "--export-anniversaries") {
       rest.push_back(args[i]);
       continue;
     }
@@ -53,7 +54,8 @@ bool TakeAnniversaryOptions(std::vector<std::string>& args, AnniversaryOptions& 
       options.list = true;
       continue;
     }
-    if ((arg == "--upcoming" && options.upcoming) || (arg == "--anniversaries-file" && options.file)) {
+    if ((arg == "--upcoming" && options.upcoming) || (arg == "--anniversaries-file" && options.file) ||
+        (arg == "--export-anniversaries" && options.exportTo)) {
       why = "Die Angabe " + arg + " steht mehrfach im Aufruf.";
       return false;
     }
@@ -71,10 +73,10 @@ bool TakeAnniversaryOptions(std::vector<std::string>& args, AnniversaryOptions& 
       options.upcoming = *days;
     } else {
       if (value.empty()) {
-        why = "Nach --anniversaries-file fehlt der Dateiname.";
+        why = "Nach " + arg + " fehlt der Dateiname.";
         return false;
       }
-      options.file = value;
+      (arg == "--anniversaries-file" ? options.file : options.exportTo) = value;
     }
   }
   args = std::move(rest);
@@ -96,6 +98,21 @@ std::unique_ptr<AnniversaryBook> LoadAnniversaries(const AnniversaryOptions& opt
     return nullptr;
   }
   return std::make_unique<AnniversaryBook>(std::move(read.calendar.entries));
+}
+
+int ExportAnniversaries(const AnniversaryOptions& options, std::ostream& err) {
+  const std::filesystem::path path = options.file ? std::filesystem::path(*options.file) : DefaultAnniversaryPath();
+  const AnniversaryFileRead read = ReadAnniversaryFile(path);
+  if (read.state == FileState::kUnreadable) {
+    err << read.why << '\n';
+    return 2;
+  }
+  std::string why;
+  if (!WriteFileAtomically(*options.exportTo, AnniversaryCalendarText(read.calendar, IcsStampNow()), why)) {
+    err << why << '\n';
+    return 3;
+  }
+  return 0;
 }
 
 void WriteAnniversaryList(const AnniversaryBook& book, FixedDay first, FixedDay last, AnniversaryFormat format,

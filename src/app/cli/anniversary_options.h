@@ -17,6 +17,7 @@ struct AnniversaryOptions {
   bool list = false;                // --anniversaries
   std::optional<int> upcoming;      // --upcoming N
   std::optional<std::string> file;  // --anniversaries-file FILE
+  std::optional<std::string> exportTo;  // --export-anniversaries FILE
   bool Listing() const { return list || upcoming.has_value(); }
 };
 
@@ -28,6 +29,10 @@ bool TakeAnniversaryOptions(std::vector<std::string>& args, AnniversaryOptions& 
 // are none. An unreadable file: nullptr and `why` (the user's own file only
 // counts as an error when it was asked for).
 std::unique_ptr<AnniversaryBook> LoadAnniversaries(const AnniversaryOptions& options, std::string& why);
+
+// --export-anniversaries: the entries written to FILE as this program stores
+// them. Exit status 0, or 2 with a German line on `err`.
+int ExportAnniversaries(const AnniversaryOptions& options, std::ostream& err);
 
 enum class AnniversaryFormat { kText, kTsv, kJson, kIcs };
 

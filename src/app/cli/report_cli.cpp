@@ -69,6 +69,7 @@ constexpr std::string_view kUsage =
     "                     (mit --format tsv/json; mit --ics als einzelne Termine)\n"
     "  --upcoming N       die Jahrestage der N Tage ab heute (oder ab --date)\n"
     "  --anniversaries-file DATEI  Jahrestage aus dieser iCalendar-Datei statt der eigenen\n"
+    "  --export-anniversaries DATEI  die Jahrestage als iCalendar-Datei mit RSCALE-Regeln\n"
     "  --version          Name und Version\n"
     "  --help             diese Hilfe\n"
     "\n"
@@ -474,6 +475,9 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
   if (!options) {
     err << why << '\n';
     return 2;
+  }
+  if (anniversaryOptions.exportTo) {
+    return ExportAnniversaries(anniversaryOptions, err);
   }
   if (options->help) {
     out << kUsage;
