@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "app/gui/anniversaries_dialog.h"
+#include "app/gui/anniversary_reminder.h"
 #include "app/gui/anniversary_store.h"
 #include "app/gui/main_window.h"
 #include "app/gui/month_grid.h"
@@ -200,6 +201,33 @@ TEST_F(AnniversariesWindowTest, UnreadableFileMakesTheDialogReadOnlyUntilTheUser
     kept += file.path().filename().string().find(".unlesbar-") != std::string::npos ? 1 : 0;
   }
   EXPECT_EQ(kept, 1);
+}
+
+TEST_F(AnniversariesWindowTest, ReminderIsOffByDefaultAndNamesTodayAndTomorrow) {
+  Open({2027, 2, 28});
+  AnniversariesDialog* dialog = OpenDialog();
+  EXPECT_FALSE(dialog->ReminderBox()->isChecked());
+  EXPECT_FALSE(std::filesystem::exists(ReminderAutostartFile()));
+  dialog->ReminderBox()->setChecked(true);
+  ASSERT_TRUE(std::filesystem::exists(ReminderAutostartFile()));
+  std::ifstream in(ReminderAutostartFile());
+  const std::string entry((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(entry.find(" --remind\n"), std::string::npos);
+  dialog->ReminderBox()->setChecked(false);
+  EXPECT_FALSE(std::filesystem::exists(ReminderAutostartFile()));
+
+  Anniversary leo;
+  leo.name = "Leo";
+  leo.day = FixedFromCivil({1996, 2, 29});
+  leo.calendar = "civil";
+  leo.marchFirst = true;
+  Anniversary eva = leo;
+  eva.name = "Eva";
+  eva.day = FixedFromCivil({2000, 2, 28});
+  const AnniversaryBook book({leo, eva});
+  EXPECT_EQ(ReminderText(book, {2027, 2, 28}),
+            QStringLiteral("Heute: Eva, 27. Geburtstag (28. Februar)\nMorgen: Leo, 31. Geburtstag (1. März)"));
+  EXPECT_EQ(ReminderText(book, {2027, 3, 2}), QString());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -17,6 +18,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "app/gui/anniversary_reminder.h"
 #include "app/gui/anniversary_store.h"
 #include "report/anniversaries.h"
 #include "report/anniversary_file.h"
@@ -136,6 +138,20 @@ AnniversariesDialog::AnniversariesDialog(AnniversaryStore& store, QWidget* paren
   message_->setWordWrap(true);
   message_->setAccessibleName(QStringLiteral("Meldung"));
   layout->addWidget(message_);
+  reminder_ = new QCheckBox(QStringLiteral("Bei der An&meldung an heutige und morgige Jahrestage erinnern"), this);
+  reminder_->setObjectName(QStringLiteral("anniversaryReminder"));
+  reminder_->setChecked(ReminderAtLogin());
+  layout->addWidget(reminder_);
+  connect(reminder_, &QCheckBox::toggled, this, [this](bool on) {
+    const QString why = SetReminderAtLogin(on, QCoreApplication::applicationFilePath());
+    if (!why.isEmpty()) {
+      const QSignalBlocker blocker(reminder_);
+      reminder_->setChecked(!on);
+    }
+    say(!why.isEmpty() ? why
+        : on           ? QStringLiteral("Die Erinnerung bei der Anmeldung ist eingeschaltet.")
+                       : QStringLiteral("Die Erinnerung bei der Anmeldung ist ausgeschaltet."));
+  });
   auto* rules = new QLabel(QString::fromUtf8(kRules), this);
   rules->setWordWrap(true);
   layout->addWidget(rules);

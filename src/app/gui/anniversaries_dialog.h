@@ -46,6 +46,7 @@ class AnniversariesDialog : public QDialog {
   QPushButton* DeleteButton() const { return deleteButton_; }
   QPushButton* UndoButton() const { return undoButton_; }
   QLabel* Message() const { return message_; }
+  QCheckBox* ReminderBox() const { return reminder_; }
 
   // Import and export without the file dialogs; the message is empty on
   // success.
@@ -94,6 +95,7 @@ class AnniversariesDialog : public QDialog {
   QPushButton* deleteButton_ = nullptr;
   QPushButton* undoButton_ = nullptr;
   QLabel* message_ = nullptr;
+  QCheckBox* reminder_ = nullptr;
 };
 
 }  // namespace tempulo

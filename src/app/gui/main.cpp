@@ -5,9 +5,11 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "app/gui/application_identity.h"
 #include "app/gui/main_window.h"
+#include "app/gui/anniversary_reminder.h"
 #include "app/gui/window_options.h"
 #include "time/clock.h"
 
@@ -55,6 +57,10 @@ void DisplayOpeningHandler(QtMsgType type, const QMessageLogContext& context, co
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The reminder at login needs no window and no display.
+  if (argc == 2 && std::string_view(argv[1]) == "--remind") {
+    return tempulo::RunReminder(argc, argv);
+  }
   QStringList arguments;
   for (int i = 0; i < argc; ++i) {
     arguments.append(QString::fromLocal8Bit(argv[i]));
