@@ -444,7 +444,15 @@ std::string OccurrenceText(const Anniversary& entry, const Occurrence& occurrenc
 AnniversaryBook::AnniversaryBook(std::vector<Anniversary> entries) : entries_(std::move(entries)) {
   MonthCache cache;
   std::map<std::string, std::size_t> groupOf;
-  for (std::size_t i = 0; i < entries_.size(); ++i) {
+  // In the order of their days: neighbouring conversions share what a
+  // calendar remembers of its searches (the Chinese new moons and terms).
+  std::vector<std::size_t> order(entries_.size());
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    order[i] = i;
+  }
+  std::sort(order.begin(), order.end(),
+            [this](std::size_t a, std::size_t b) { return entries_[a].day < entries_[b].day; });
+  for (const std::size_t i : order) {
     const ResolvedRule rule = Resolve(entries_[i], cache);
     const std::string signature = Signature(rule);
     if (signature.empty()) {
@@ -464,8 +472,9 @@ std::vector<Occurrence> AnniversaryBook::Between(FixedDay first, FixedDay last) 
     return found;
   }
   MonthCache cache;
-  // The years of each calendar that can hold a day of the range: one more
-  // on either side, for the rules that move a day across a year's end.
+  // The years of each calendar that hold a day of the range. Every rule
+  // keeps a year's day within that year, except SKIP=FORWARD past the last
+  // day of a year: for it, the year before too.
   std::map<const LookupCalendar*, std::pair<long long, long long>> years;
   for (const Group& group : groups_) {
     const ResolvedRule& rule = group.rule;
@@ -476,10 +485,11 @@ std::vector<Occurrence> AnniversaryBook::Between(FixedDay first, FixedDay last) 
       if (!from || !to) {
         continue;
       }
-      span = years.emplace(rule.calendar, std::make_pair(from->year - 1, std::min(to->year + 1, from->year + kMaxRangeYears)))
+      span = years.emplace(rule.calendar, std::make_pair(from->year, std::min(to->year, from->year + kMaxRangeYears)))
                  .first;
     }
-    for (long long year = span->second.first; year <= span->second.second; ++year) {
+    const bool forward = rule.rule == static_cast<int>(Rule::kForeign) && rule.skip == SkipRule::kForward;
+    for (long long year = span->second.first - (forward ? 1 : 0); year <= span->second.second; ++year) {
       const std::optional<FixedDay> day = DayInYear(rule, cache, year);
       if (!day || *day < first || last < *day) {
         continue;
