@@ -124,13 +124,12 @@ class MonthCache {
 
 // The day-th day of a month counted on from its first (into the next month
 // when it is shorter).
-std::optional<FixedDay> CountedDay(MonthCache& cache, const LookupCalendar& calendar, long long year, int month,
-                                   int day) {
-  const std::optional<MonthSpan> span = cache.Get(calendar, year, month, false);
+std::optional<FixedDay> CountedDay(MonthCache& cache, const LookupCalendar& calendar, const CalendarFields& date) {
+  const std::optional<MonthSpan> span = cache.Get(calendar, date.year, date.month, false);
   if (!span) {
     return std::nullopt;
   }
-  return span->first + (day - 1);
+  return span->first + (date.day - 1);
 }
 
 // The day, or the month's last day when the month is shorter.
@@ -230,9 +229,11 @@ ResolvedRule Resolve(const Anniversary& entry, MonthCache& cache) {
 
 // RFC 7529 numbers the Hebrew months from Tishri, with Adar I as "5L" and
 // Adar (II) as 6; the calendar here counts from Nisan.
-std::optional<int> HebrewMonthOfRule(MonthCache& cache, const LookupCalendar& calendar, long long year, int month,
-                                     bool leap, SkipRule skip) {
-  const bool leapYear = JewishLeapYear(cache, calendar, year);
+std::optional<int> HebrewMonthOfRule(MonthCache& cache, const AnniversaryRule& rule, long long year) {
+  const int month = rule.month;
+  const bool leap = rule.leap;
+  const SkipRule skip = rule.skip;
+  const bool leapYear = JewishLeapYear(cache, *rule.calendar, year);
   if (leap) {
     if (month != 5) {
       return std::nullopt;
@@ -260,7 +261,7 @@ std::optional<FixedDay> ForeignDay(const ResolvedRule& r, MonthCache& cache, lon
   int month = r.month;
   bool leap = r.leap;
   if (r.flag) {
-    const std::optional<int> own = HebrewMonthOfRule(cache, calendar, year, r.month, r.leap, r.skip);
+    const std::optional<int> own = HebrewMonthOfRule(cache, r, year);
     if (!own) {
       return std::nullopt;
     }
@@ -314,16 +315,16 @@ std::optional<FixedDay> DayInYear(const ResolvedRule& r, MonthCache& cache, long
       return february->first + (r.flag ? 28 : 27);
     }
     case Rule::kJewishCounted:
-      return CountedDay(cache, calendar, year, r.month, r.day);
+      return CountedDay(cache, calendar, {.year = year, .month = r.month, .day = r.day});
     case Rule::kJewishLastMonth:
-      return CountedDay(cache, calendar, year, JewishLastMonth(cache, calendar, year), r.day);
+      return CountedDay(cache, calendar, {.year = year, .month = JewishLastMonth(cache, calendar, year), .day = r.day});
     case Rule::kJewishDayBefore: {
-      const std::optional<FixedDay> first = CountedDay(cache, calendar, year, r.month, 1);
+      const std::optional<FixedDay> first = CountedDay(cache, calendar, {.year = year, .month = r.month, .day = 1});
       return first ? std::optional<FixedDay>(*first - 1) : std::nullopt;
     }
     case Rule::kJewishAdar30:
-      return JewishLeapYear(cache, calendar, year) ? CountedDay(cache, calendar, year, kAdar, 30)
-                                                   : CountedDay(cache, calendar, year, kShevat, 30);
+      return CountedDay(cache, calendar,
+                        {.year = year, .month = JewishLeapYear(cache, calendar, year) ? kAdar : kShevat, .day = 30});
     case Rule::kChinese:
       return ClampedDay(cache, calendar, year, r.month, false, r.day);
     case Rule::kForeign:
@@ -462,7 +463,7 @@ AnniversaryBook::AnniversaryBook(std::vector<Anniversary> entries) : entries_(st
     if (added) {
       groups_.push_back({rule, {}});
     }
-    groups_[found->second].members.push_back({i, rule.year});
+    groups_[found->second].members.emplace_back(i, rule.year);
   }
 }
 

@@ -7,6 +7,7 @@
 // read is never overwritten.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -21,7 +22,7 @@ namespace tempulo {
 // The highest file version this program writes and reads.
 inline constexpr int kAnniversaryFileVersion = 1;
 // Larger files are refused rather than read into memory.
-inline constexpr std::uintmax_t kMaxAnniversaryFileBytes = 32U * 1024U * 1024U;
+inline constexpr std::uintmax_t kMaxAnniversaryFileBytes = std::uintmax_t{32} * 1024U * 1024U;
 
 struct AnniversaryCalendar {
   std::vector<Anniversary> entries;
