@@ -86,11 +86,14 @@ struct RefreshResult {
 // What a refresh does beyond the window's lines: keep the typed values for
 // the structured output; the sun and moon block of `place` when one is given.
 class EntryChoice;
+class AnniversaryBook;
 struct RefreshOptions {
   bool keepValues = false;
   const ReportPlace* place = nullptr;
   // The report's entries the user has chosen; none: the default set.
   const EntryChoice* entries = nullptr;
+  // The user's anniversaries: a line for each on the day.
+  const AnniversaryBook* anniversaries = nullptr;
 };
 RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
                       const RefreshOptions& options = {});

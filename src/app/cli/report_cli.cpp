@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <nlohmann/json.hpp>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include <utility>
 
 #include "app/cli/cli_text.h"
+#include "app/cli/anniversary_options.h"
 #include "app/cli/place_options.h"
 #include "holidays/holidays.h"
 #include "holidays/public_holidays.h"
@@ -96,6 +98,11 @@ constexpr std::string_view kUsage =
     "  --orientation LAGE mit --pdf: landscape (Querformat, Vorgabe) oder portrait\n"
     "  --second-calendar KALENDER  mit --pdf: Tage und Monate eines zweiten Kalenders\n"
     "                     in jedem Feld (jewish, islamic, chinese, iranian, ...)\n"
+    "  --anniversaries    die Jahrestage im Zeitraum von --date/--days/--year/--to\n"
+    "                     (mit --format tsv/json; mit --ics als einzelne Termine)\n"
+    "  --upcoming N       die Jahrestage der N Tage ab heute (oder ab --date)\n"
+    "  --anniversaries-file DATEI  Jahrestage aus dieser iCalendar-Datei statt der eigenen\n"
+    "  --export-anniversaries DATEI  die Jahrestage als iCalendar-Datei mit RSCALE-Regeln\n"
     "  --version          Name, Version und Lizenz\n"
     "  --help             diese Hilfe\n"
     "\n"
@@ -826,7 +833,30 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     return Finish(out, err, 0);
   }
   std::string why;
-  const std::optional<Arguments> arguments = ReadArguments(args, why);
+  // The anniversary options are taken out first; --upcoming N is the run
+  // of N days from today or --date.
+  AnniversaryOptions anniversaryOptions;
+  std::vector<std::string> rest = args;
+  if (!TakeAnniversaryOptions(rest, anniversaryOptions, why)) {
+    WriteErrorLine(err, why);
+    return 2;
+  }
+  if (anniversaryOptions.upcoming) {
+    for (const std::string& arg : rest) {
+      for (const std::string_view range : {"--days", "--year", "--to", "--feasts"}) {
+        if (arg == range || arg.starts_with(std::string(range) + "=")) {
+          WriteErrorLine(err, "Die Angabe --upcoming lässt sich nicht mit " + std::string(range) + " verbinden.");
+          return 2;
+        }
+      }
+    }
+    rest.emplace_back("--days");
+    rest.push_back(std::to_string(*anniversaryOptions.upcoming));
+  }
+  if (anniversaryOptions.exportTo) {
+    return ExportAnniversaries(anniversaryOptions, err);
+  }
+  const std::optional<Arguments> arguments = ReadArguments(rest, why);
   const ModeRule* mode = arguments ? ModeOf(*arguments) : nullptr;
   if (!arguments || !CheckCombination(*arguments, mode, why)) {
     WriteErrorLine(err, why);
@@ -864,6 +894,31 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
   if (!run) {
     WriteErrorLine(err, why);
     return 2;
+  }
+
+  // The user's anniversaries: listed when asked for, else a line in the
+  // day's report on their days (none without entries).
+  why.clear();
+  const std::unique_ptr<AnniversaryBook> anniversaries = LoadAnniversaries(anniversaryOptions, why);
+  if (!why.empty()) {
+    WriteErrorLine(err, why);
+    if (anniversaryOptions.Listing() || anniversaryOptions.file) {
+      return 2;
+    }
+  }
+  if (anniversaryOptions.Listing()) {
+    if (current != kReport && current != kIcs) {
+      WriteErrorLine(err, "Die Jahrestage lassen sich nicht mit dieser Art der Ausgabe verbinden.");
+      return 2;
+    }
+    if (anniversaries) {
+      const AnniversaryFormat format = current == kIcs                  ? AnniversaryFormat::kIcs
+                                       : run->format == Format::kTsv  ? AnniversaryFormat::kTsv
+                                       : run->format == Format::kJson ? AnniversaryFormat::kJson
+                                                                      : AnniversaryFormat::kText;
+      WriteAnniversaryList(*anniversaries, FixedFromCivil(run->first), FixedFromCivil(run->last), format, out);
+    }
+    return Finish(out, err, 0);
   }
 
   if (current == kEntries) {
@@ -916,7 +971,8 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     const RefreshResult result = Refresh(
         date, holidays, clock, {.keepValues = keepValues,
                    .place = run->place ? &*run->place : nullptr,
-                   .entries = run->entries ? &*run->entries : nullptr});
+                   .entries = run->entries ? &*run->entries : nullptr,
+                   .anniversaries = anniversaries.get()});
     if (current == kHolidays) {
       WriteLines(result.holidayLines, out);
     } else if (run->format == Format::kTsv) {

@@ -8,9 +8,11 @@
 #include <iostream>
 #include <string>
 #include <vector>
+#include <string_view>
 
 #include "app/gui/application_identity.h"
 #include "app/gui/main_window.h"
+#include "app/gui/anniversary_reminder.h"
 #include "app/gui/window_options.h"
 #include "app/print/pdf_export.h"
 #include "time/clock.h"
@@ -59,6 +61,10 @@ void DisplayOpeningHandler(QtMsgType type, const QMessageLogContext& context, co
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The reminder at login needs no window and no display.
+  if (argc == 2 && std::string_view(argv[1]) == "--remind") {
+    return tempulo::RunReminder(argc, argv);
+  }
   if (tempulo::AsksForPdf(argc, argv)) {
     // The pages are drawn without a window: no display is needed. The
     // toolkit's notes about the session (no runtime folder, no size hints)

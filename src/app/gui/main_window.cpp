@@ -33,9 +33,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 
 #include "app/gui/announce.h"
 #include "app/gui/feast_search_dialog.h"
+#include "app/gui/anniversaries_dialog.h"
+#include "app/gui/anniversary_store.h"
 #include "app/gui/feasts_dialog.h"
 #include "app/gui/goto_dialog.h"
 #include "app/gui/lines_model.h"
@@ -191,9 +194,14 @@ MainWindow::MainWindow(const Clock& clock, std::unique_ptr<QSettings> settings, 
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QStringLiteral("Tempulo"));
   setLocale(QLocale(QLocale::German, QLocale::Germany));
+  anniversaries_ = new AnniversaryStore(UserAnniversaryFile(), this);
   buildLayout();
   buildMenus();
   connectControls();
+  connect(anniversaries_, &AnniversaryStore::changed, this, [this] {
+    monthView_.reset();
+    refresh();
+  });
   loadSettings();
   applyColours();
 
@@ -263,6 +271,11 @@ void MainWindow::buildLayout() {
   placeButton_->setAccessibleName(QStringLiteral("Ort wählen"));
   header->addWidget(placeButton_);
   left->addLayout(header);
+  anniversaryBanner_ = new QLabel(leftColumn);
+  anniversaryBanner_->setObjectName(QStringLiteral("anniversaryBanner"));
+  anniversaryBanner_->setWordWrap(true);
+  anniversaryBanner_->setVisible(false);
+  left->addWidget(anniversaryBanner_);
 
   monthGrid_ = new MonthGrid(leftColumn);
   monthGrid_->setObjectName(QStringLiteral("monthGrid"));
@@ -327,6 +340,10 @@ void MainWindow::buildLayout() {
     return PrintActions::Selection{static_cast<int>(yearSpin_->Value()), static_cast<int>(monthSpin_->Value()),
                                    region_, place_ ? &*place_ : nullptr};
   });
+  anniversariesButton_ = new QPushButton(QStringLiteral("Jahres&tage…"), leftColumn);
+  anniversariesButton_->setObjectName(QStringLiteral("anniversariesButton"));
+  anniversariesButton_->setToolTip(QStringLiteral("Eigene Jahrestage in jedem Kalender (Strg+Umschalt+J)"));
+  form->addWidget(anniversariesButton_, 6, 0, 1, 4);
   form->setColumnStretch(1, 1);
   form->setColumnStretch(3, 1);
   left->addLayout(form);
@@ -561,6 +578,9 @@ void MainWindow::connectControls() {
   connect(findKey, &QShortcut::activated, this, &MainWindow::OpenFeastSearch);
   auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(helpKey, &QShortcut::activated, this, &MainWindow::OpenShortcuts);
+  connect(anniversariesButton_, &QPushButton::clicked, this, &MainWindow::OpenAnniversariesDialog);
+  auto* anniversariesKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J), this);
+  connect(anniversariesKey, &QShortcut::activated, this, &MainWindow::OpenAnniversariesDialog);
   auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
   quit->setContext(Qt::ApplicationShortcut);
   connect(quit, &QShortcut::activated, this, &QWidget::close);
@@ -701,6 +721,37 @@ void MainWindow::firstShow() {
   refresh();
   // The keyboard works in the grid from the start.
   monthGrid_->setFocus(Qt::OtherFocusReason);
+  showAnniversaryBanner();
+}
+
+void MainWindow::showAnniversaryBanner() {
+  const CivilDate today = clock_.Today();
+  QStringList parts;
+  if (anniversaries_->ReadOnly()) {
+    parts.append(anniversaries_->Problem());
+  }
+  if (today.year >= kMinimumYear && today.year <= kMaximumYear) {
+    const auto month = anniversaries_->MonthTexts(today.year, today.month);
+    if (const auto found = month.find(today.day); found != month.end()) {
+      parts.append(QStringLiteral("Heute: ") + QStringList(found->second.begin(), found->second.end()).join(QStringLiteral("; ")));
+    }
+  }
+  anniversaryBanner_->setText(parts.join(QLatin1Char('\n')));
+  anniversaryBanner_->setVisible(!parts.isEmpty());
+}
+
+void MainWindow::OpenAnniversariesDialog() {
+  if (anniversariesDialog_ == nullptr) {
+    anniversariesDialog_ = new AnniversariesDialog(*anniversaries_, this);
+  }
+  const auto selected = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                         {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+  if (selected) {
+    anniversariesDialog_->SetSuggestedDate(*selected);
+  }
+  anniversariesDialog_->show();
+  anniversariesDialog_->raise();
+  anniversariesDialog_->activateWindow();
 }
 
 void MainWindow::placeOnScreen() {
@@ -1082,8 +1133,10 @@ void MainWindow::refresh() {
   if (!date) {
     return;
   }
-  const RefreshResult result =
-      Refresh(*date, holidays_, clock_, {.keepValues = true, .place = place_ ? &*place_ : nullptr});
+  const RefreshResult result = Refresh(*date, holidays_, clock_,
+                                       {.keepValues = true,
+                                        .place = place_ ? &*place_ : nullptr,
+                                        .anniversaries = &anniversaries_->Book()});
   setWindowTitle(Q(result.caption));
   if (!result.heading.empty()) {
     headingLabel_->setText(Q(result.heading));
@@ -1162,11 +1215,19 @@ void MainWindow::updateMonthView(int year, int month, int day) {
   const CivilDate today = clock_.Today();
   std::vector<GridDay> days;
   days.reserve(overview->days.size());
+  const std::map<int, std::vector<QString>> anniversaries = anniversaries_->MonthTexts(year, month);
   for (const DayOverview& entry : overview->days) {
     const bool isToday = today.year == year && today.month == month && today.day == entry.day;
     days.push_back({entry.IsPublicHoliday(region_), isToday, entry.HasSmallMark(),
                     Q(DayToolTipText(*overview, entry)),
                     Q(DayAccessibleText(*overview, entry, region_, isToday))});
+    if (const auto found = anniversaries.find(entry.day); found != anniversaries.end()) {
+      days.back().anniversary = true;
+      for (const QString& text : found->second) {
+        days.back().toolTip += QStringLiteral("\nJahrestag: ") + text;
+        days.back().spokenText += QStringLiteral(", Jahrestag: ") + text;
+      }
+    }
   }
   monthGrid_->SetWeekNumbers(key.weekNumbers, !NeedsSubstituteGridYear({year, month}));
   monthGrid_->SetDays(days);
@@ -1184,7 +1245,20 @@ void MainWindow::updateMonthView(int year, int month, int day) {
     line.emphasised = entry.isPublic;
     line.day = entry.day;
     lines.append(line);
-    texts.append(lines.back().text);
+  }
+  // The month's anniversaries after the holidays of their day.
+  for (const auto& [day, list] : anniversaries) {
+    auto at = std::find_if(lines.begin(), lines.end(), [day = day](const ListLine& l) { return l.day > day; });
+    for (const QString& text : list) {
+      ListLine line;
+      line.text = QStringLiteral("%1\tJahrestag: %2").arg(day, 2, 10, QLatin1Char('0')).arg(text);
+      line.toolTip = QStringLiteral("Jahrestag: ") + text;
+      line.day = day;
+      at = lines.insert(at, line) + 1;
+    }
+  }
+  for (const ListLine& line : lines) {
+    texts.append(line.text);
   }
   holidayDelegate_->SetTabStop(TabStopAfterLongestLabel(
       texts, holidayList_->font(), DialogUnitsToPixels(kHolidayTabDialogUnits, holidayList_->font())));

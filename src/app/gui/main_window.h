@@ -37,6 +37,8 @@ class QToolButton;
 
 namespace tempulo {
 
+class AnniversariesDialog;
+class AnniversaryStore;
 class FeastsDialog;
 class FeastSearchDialog;
 class GoToDialog;
@@ -136,6 +138,12 @@ class MainWindow : public QWidget {
   void OpenShortcuts();
   void OpenAbout();
   GoToDialog* GoToDialogShown() const { return goToDialog_; }
+  // "Jahrestage…" (Ctrl+Shift+J), the user's anniversaries and the line
+  // above the grid that names today's.
+  void OpenAnniversariesDialog();
+  AnniversariesDialog* AnniversariesDialogShown() const { return anniversariesDialog_; }
+  AnniversaryStore* Anniversaries() const { return anniversaries_; }
+  QLabel* AnniversaryBanner() const { return anniversaryBanner_; }
   FeastsDialog* FeastsDialogShown() const { return feastsDialog_; }
   FeastSearchDialog* FeastSearchShown() const { return feastSearch_; }
   ShortcutsDialog* ShortcutsShown() const { return shortcutsDialog_; }
@@ -252,6 +260,11 @@ class MainWindow : public QWidget {
   std::vector<ShortcutLine> shortcutLines_;
   QString lastGoToCalendar_;
   PrintActions* printActions_ = nullptr;
+  AnniversaryStore* anniversaries_ = nullptr;
+  AnniversariesDialog* anniversariesDialog_ = nullptr;
+  QPushButton* anniversariesButton_ = nullptr;
+  QLabel* anniversaryBanner_ = nullptr;
+  void showAnniversaryBanner();
 };
 
 }  // namespace tempulo

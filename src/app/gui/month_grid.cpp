@@ -65,6 +65,18 @@ class DayDelegate : public QStyledItemDelegate {
       painter->setBrush(text);
       painter->drawEllipse(QRect(x, y, size, size));
     }
+    if (index.data(MonthGrid::kAnniversaryRole).toBool()) {
+      // A small diamond at the lower left: a shape of its own, apart from
+      // the holidays' colour and the festivals' dot.
+      const QFontMetrics metrics(opt.font);
+      const int half = qMax(3, metrics.height() / 6);
+      const QPoint centre(cell.left() + half + 3, cell.bottom() - half - 3);
+      const QPolygon diamond({centre + QPoint(0, -half), centre + QPoint(half, 0), centre + QPoint(0, half),
+                              centre + QPoint(-half, 0)});
+      painter->setPen(Qt::NoPen);
+      painter->setBrush(text);
+      painter->drawPolygon(diamond);
+    }
     const auto* view = qobject_cast<const QAbstractItemView*>(opt.widget);
     if (day && view != nullptr && view->hasFocus() && view->currentIndex() == index) {
       QPen focus(text, 1, Qt::DashLine);
@@ -258,6 +270,7 @@ void MonthGrid::ApplyDayFormats() {
     cell->setData(kTodayRole, info.today);
     cell->setData(kSmallMarkRole, info.smallMark);
     cell->setData(kPublicHolidayRole, info.publicHoliday);
+    cell->setData(kAnniversaryRole, info.anniversary);
     cell->setToolTip(info.toolTip);
     cell->setData(Qt::AccessibleTextRole, info.spokenText.isEmpty() ? QString::number(day) : info.spokenText);
   }

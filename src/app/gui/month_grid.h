@@ -22,6 +22,7 @@ struct GridDay {
   bool smallMark = false;
   QString toolTip;
   QString spokenText;
+  bool anniversary = false;  // one of the user's anniversaries: a mark of its own
 };
 
 class MonthGrid : public QTableWidget {
@@ -36,6 +37,7 @@ class MonthGrid : public QTableWidget {
     kNeighbourRole,  // -1 for a day of the month before, 1 after, 0 otherwise
     kNeighbourDayRole,  // that day's number in its month
     kWeekNumberRole,    // true for the cells of the week column
+    kAnniversaryRole,
   };
 
   explicit MonthGrid(QWidget* parent = nullptr);
