@@ -139,6 +139,7 @@ RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock
     result.holidayLines = HolidayListLines(monthHolidays);
     AddHolidayReportLines(monthHolidays, date.day, report);
     BuildReport(date, clock, report, options.place);
+    AddExtraReportLines(date, options.place, options.extra, report);
   } catch (const std::exception& error) {
     result.error = error.what();
   }

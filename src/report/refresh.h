@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "holidays/holidays.h"
+#include "report/planet_lines.h"
 #include "report/report.h"
 #include "report/report_place.h"
 #include "time/civil.h"
@@ -88,6 +89,8 @@ struct RefreshResult {
 struct RefreshOptions {
   bool keepValues = false;
   const ReportPlace* place = nullptr;
+  // Lines the user asked for beyond the default report, appended after it.
+  ExtraReportLines extra = {};
 };
 RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
                       const RefreshOptions& options = {});

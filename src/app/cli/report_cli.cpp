@@ -2,6 +2,7 @@
 #include "app/cli/report_cli.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -19,6 +20,7 @@
 #include "report/feasts.h"
 #include "report/holiday_lines.h"
 #include "report/ics.h"
+#include "report/planet_event_lines.h"
 #include "report/refresh.h"
 #include "report/registry.h"
 #include "report/structured_output.h"
@@ -35,6 +37,7 @@ constexpr std::string_view kUsage =
     "                       [--place NAME | --lat BREITE --lon LÄNGE] [--tz ZONE]\n"
     "        tempulo-report --from KALENDER:DATUM [--days N] [--time HH:MM:SS] [--holidays]\n"
     "        tempulo-report --feasts JAHR [--ics]\n"
+    "        tempulo-report --planet-events JAHR [--format FORM | --ics] [Ort]\n"
     "\n"
     "Gibt den Tagesbericht des Almanachs aus, Zeile für Zeile wie im Fenster.\n"
     "Jede Angabe mit Wert geht auch in der Form --date=JJJJ-MM-TT.\n"
@@ -63,6 +66,14 @@ constexpr std::string_view kUsage =
     "                     --from help nennt die Kalender und ihre Formen\n"
     "  --feasts JAHR      die Feste des Jahres: Datum, Tabulator, Name; mit --ics\n"
     "                     Feiertage und Feste des Jahres als iCalendar-Datei\n"
+    "  --planets          zusätzlich der Block \"Planeten\": Auf- und Untergang, Helligkeit,\n"
+    "                     Elongation und die dunklen Stunden, in denen jeder Planet zu sehen ist\n"
+    "  --sun-hours        zusätzlich \"Goldene Stunde\" und \"Blaue Stunde\"\n"
+    "  --sun-altitude GRAD  zusätzlich die Zeiten, zu denen die Sonne diese Höhe erreicht\n"
+    "                     (-89 bis 89, z. B. -12 oder 10,5)\n"
+    "  --planet-events JAHR  Konjunktionen, Oppositionen, größte Elongationen, Stillstände\n"
+    "                     und enge Begegnungen mit dem Mond und untereinander (1900 bis 3000);\n"
+    "                     mit --ics als iCalendar-Datei\n"
     "  --version          Name und Version\n"
     "  --help             diese Hilfe\n"
     "\n"
@@ -96,6 +107,8 @@ struct Options {
   bool fromHelp = false;
   std::optional<int> feastsYear;
   PlaceOptions place;
+  ExtraReportLines extra;
+  std::optional<int> planetEventsYear;
 
   // A range of days was asked for, not the single day of --date or --from.
   bool HasRange() const { return seenDays || year || to; }
@@ -125,6 +138,24 @@ std::optional<int> ParseYearValue(std::string_view value, std::string_view forOp
     return std::nullopt;
   }
   return year;
+}
+
+// The planets' years: those of the sun and moon block.
+constexpr int kFirstPlanetYear = 1900;
+
+// An altitude of the sun for --sun-altitude: a decimal number of degrees, a
+// comma or a point before the fraction, within -89..89.
+std::optional<double> ParseSunAltitude(std::string_view text, std::string& why) {
+  std::string value(text);
+  std::replace(value.begin(), value.end(), ',', '.');
+  char* end = nullptr;
+  const double degrees = value.empty() ? 0.0 : std::strtod(value.c_str(), &end);
+  if (value.empty() || end != value.c_str() + value.size() || !std::isfinite(degrees) || degrees < -89.0 ||
+      degrees > 89.0) {
+    why = "Die Sonnenhöhe \"" + std::string(text) + "\" ist keine Gradzahl zwischen -89 und 89.";
+    return std::nullopt;
+  }
+  return degrees;
 }
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& why) {
@@ -161,7 +192,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       return std::string_view(args[++i]);
     };
     const bool isFlag = arg == "--help" || arg == "-h" || arg == "--holidays" || arg == "--entries" ||
-                        arg == "--version" || arg == "--ics";
+                        arg == "--version" || arg == "--ics" || arg == "--planets" || arg == "--sun-hours";
     if (isFlag && attached) {
       why = "Die Angabe " + std::string(arg) + " nimmt keinen Wert.";
       return std::nullopt;
@@ -288,6 +319,32 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         why = "Die Uhrzeit \"" + std::string(*value) + "\" hat nicht die Form HH:MM:SS.";
         return std::nullopt;
       }
+    } else if (arg == "--planets" || arg == "--sun-hours") {
+      (arg == "--planets" ? options.extra.planets : options.extra.sunHours) = true;
+    } else if (arg == "--sun-altitude") {
+      bool seen = options.extra.sunAltitude.has_value();
+      const auto value = takesValue(seen);
+      if (!value) {
+        return std::nullopt;
+      }
+      options.extra.sunAltitude = ParseSunAltitude(*value, why);
+      if (!options.extra.sunAltitude) {
+        return std::nullopt;
+      }
+    } else if (arg == "--planet-events") {
+      bool seen = options.planetEventsYear.has_value();
+      const auto value = takesValue(seen);
+      if (!value) {
+        return std::nullopt;
+      }
+      options.planetEventsYear = ParseYearValue(*value, " für --planet-events", why);
+      if (!options.planetEventsYear) {
+        return std::nullopt;
+      }
+      if (*options.planetEventsYear < kFirstPlanetYear) {
+        why = "--planet-events gilt für die Jahre 1900 bis 3000.";
+        return std::nullopt;
+      }
     } else if (arg == "--place" || arg == "--lat" || arg == "--lon" || arg == "--tz") {
       auto& slot = arg == "--place" ? options.place.name
                    : arg == "--lat" ? options.place.latitude
@@ -325,6 +382,11 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     why =
         "--feasts nennt das Jahr selbst und lässt sich nicht mit --date, --from, --to, --year oder --days "
         "verbinden.";
+    return std::nullopt;
+  }
+  if (options.planetEventsYear && (options.year || options.from || options.to || options.seenDays ||
+                                   options.date || options.feastsYear || options.holidays || options.extra.Any())) {
+    why = "--planet-events nennt das Jahr selbst und lässt sich nur mit --format, --ics und dem Ort verbinden.";
     return std::nullopt;
   }
   if (options.ics && options.format != Format::kText) {
@@ -539,6 +601,21 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     }
   }
 
+  if (options->planetEventsYear) {
+    const ReportPlace* where = place ? &*place : nullptr;
+    const std::vector<PlanetEvent> events = PlanetEventsOfYear(*options->planetEventsYear, where);
+    if (options->ics) {
+      out << PlanetEventsIcs(events, StampUtc());
+    } else if (options->format == Format::kTsv) {
+      out << PlanetEventsTsv(events, where);
+    } else if (options->format == Format::kJson) {
+      out << PlanetEventsJson(events, where);
+    } else {
+      out << PlanetEventsText(events, where);
+    }
+    return Finish(out, err, 0);
+  }
+
   HolidayTable holidays = HolidayTable::Standard();
   if (options->ics) {
     std::vector<HolidayOnDate> events = InRegion(HolidaysBetween(holidays, first, last), options->region);
@@ -574,7 +651,8 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
       date = NextCivilDay(date);
     }
     const RefreshResult result =
-        Refresh(date, holidays, clock, {.keepValues = keepValues, .place = place ? &*place : nullptr});
+        Refresh(date, holidays, clock,
+                {.keepValues = keepValues, .place = place ? &*place : nullptr, .extra = options->extra});
     if (options->holidays) {
       WriteLines(result.holidayLines, out);
     } else if (options->format == Format::kTsv) {
