@@ -282,8 +282,12 @@ def pyephem_events(first_ut, last_ut):
                 b.compute(d)
                 return math.degrees(b.elong)
 
+            # PyEphem keeps the elongation in single precision (about 0.01"),
+            # too coarse for a difference over a tenth of a day near the flat
+            # maximum; a quarter of a day either side keeps its noise to a
+            # minute or two.
             def elong_rate(d):
-                return abs(elong(d + h)) - abs(elong(d - h))
+                return abs(elong(d + 0.25)) - abs(elong(d - 0.25))
 
             for k in range(1, days):
                 e = [abs(elong(grid[k + j])) for j in (-1, 0, 1)]
@@ -319,8 +323,10 @@ def pyephem_events(first_ut, last_ut):
             return angle_diff(ecliptic(moon, d)[0], ecliptic(b, d)[0])
 
         for k in range(steps):
+            # The planet's longitude of the day's start stands for the half
+            # day; it moves at most a degree meanwhile.
             f0 = angle_diff(moon_ecl[k][0], lon[p][k // 2])
-            if not (-40 < f0 < 0):
+            if not (-40 < f0 < 5):
                 continue
             t = solve(m, moon_grid[k], moon_grid[k + 1])
             if t is None:
