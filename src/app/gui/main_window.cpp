@@ -32,6 +32,7 @@
 #include "app/gui/month_grid.h"
 #include "app/gui/moon_picture.h"
 #include "app/gui/place_settings.h"
+#include "app/gui/planets_panel.h"
 #include "app/gui/spin_edit.h"
 #include "app/gui/tab_list_delegate.h"
 #include "report/contrast.h"
@@ -272,6 +273,8 @@ void MainWindow::buildLayout() {
   moonCaption_->setFixedWidth(moonPicture_->sizeHint().width() + 24);
   moonColumn->addWidget(moonPicture_, 0, Qt::AlignHCenter);
   moonColumn->addWidget(moonCaption_);
+  planetsPanel_ = new PlanetsPanel(settings_.get(), this);
+  moonColumn->addWidget(planetsPanel_);
   root->addLayout(moonColumn);
 
   holidayModel_ = new LinesModel(this);
@@ -321,6 +324,8 @@ void MainWindow::connectControls() {
   connect(copy, &QShortcut::activated, this, &MainWindow::copyReport);
   connect(goToButton_, &QPushButton::clicked, this, &MainWindow::OpenGoToDialog);
   connect(feastsButton_, &QPushButton::clicked, this, &MainWindow::OpenFeastsDialog);
+  connect(planetsPanel_, &PlanetsPanel::reportLinesChanged, this, &MainWindow::refresh);
+  connect(planetsPanel_, &PlanetsPanel::dayChosen, this, [this](CivilDate day) { ShowDate(day); });
   auto* goToKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
   connect(goToKey, &QShortcut::activated, this, &MainWindow::OpenGoToDialog);
   auto* feastsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this);
@@ -688,7 +693,9 @@ void MainWindow::refresh() {
   if (!date) {
     return;
   }
-  const RefreshResult result = Refresh(*date, holidays_, clock_, {.place = place_ ? &*place_ : nullptr});
+  const RefreshResult result = Refresh(*date, holidays_, clock_,
+                                       {.place = place_ ? &*place_ : nullptr, .extra = planetsPanel_->ReportLines()});
+  planetsPanel_->ShowDay(*date, place_ ? &*place_ : nullptr);
   setWindowTitle(Q(result.caption));
   if (!result.heading.empty()) {
     headingLabel_->setText(Q(result.heading));

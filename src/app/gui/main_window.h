@@ -30,6 +30,8 @@ class QToolButton;
 
 namespace tempulo {
 
+class PlanetsPanel;
+
 class FeastsDialog;
 class GoToDialog;
 class LinesModel;
@@ -99,6 +101,7 @@ class MainWindow : public QWidget {
   void OpenFeastsDialog();
   GoToDialog* GoToDialogShown() const { return goToDialog_; }
   FeastsDialog* FeastsDialogShown() const { return feastsDialog_; }
+  PlanetsPanel* Planets() const { return planetsPanel_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -141,6 +144,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<QSettings> settings_;
   HolidayTable holidays_;
   std::optional<ReportPlace> place_;
+  PlanetsPanel* planetsPanel_ = nullptr;
   QString placeNotice_;
   QToolButton* placeButton_ = nullptr;
   void choosePlace();
