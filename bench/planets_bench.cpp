@@ -25,7 +25,8 @@ void BM_PlanetPosition(benchmark::State& state) {
 BENCHMARK(BM_PlanetPosition);
 
 void BM_PlanetBlockOfADay(benchmark::State& state) {
-  const ExtraReportLines extra{.planets = true};
+  ExtraReportLines extra;
+  extra.planets = true;
   int n = 0;
   for (auto _ : state) {
     Report report;

@@ -94,6 +94,29 @@ struct Vector {
   double z = 0;
 };
 
+// The Earth at the last few instants asked for: the planets of one instant
+// (a day's block, a day's sample of the events) share it.
+Helio EarthAt(double dateValue, PlanetPrecision precision) {
+  struct Entry {
+    double t = 0;
+    PlanetPrecision precision = PlanetPrecision::kFull;
+    bool used = false;
+    Helio earth;
+  };
+  constexpr std::size_t kEntries = 8;
+  thread_local std::array<Entry, kEntries> cache{};
+  thread_local std::size_t next = 0;
+  for (const Entry& e : cache) {
+    if (e.used && e.t == dateValue && e.precision == precision) {
+      return e.earth;
+    }
+  }
+  Entry& e = cache[next];
+  next = (next + 1) % kEntries;
+  e = {dateValue, precision, true, HelioOf(kEarth, dateValue, precision)};
+  return e.earth;
+}
+
 Vector Rectangular(const Helio& h) {
   return {h.r * std::cos(h.b) * std::cos(h.l), h.r * std::cos(h.b) * std::sin(h.l), h.r * std::sin(h.b)};
 }
@@ -113,7 +136,7 @@ struct Geometric {
 Geometric GeometricPlace(Planet planet, double dateValue, PlanetPrecision precision) {
   const BodySeries& body = kBodies[Index(planet)];
   Geometric g;
-  g.earth = HelioOf(kEarth, dateValue, precision);
+  g.earth = EarthAt(dateValue, precision);
   const Vector e = Rectangular(g.earth);
   double lightTime = 0;
   // The first pass finds the distance, the second the planet where the light
@@ -194,19 +217,18 @@ long double UranusLatitudeSine(long double lambda, long double beta) {
   return SinDeg(beta) * SinDeg(poleBeta) + CosDeg(beta) * CosDeg(poleBeta) * CosDeg(lambda - poleLambda);
 }
 
-PlanetPlace Place(Planet planet, double dateValue, PlanetPrecision precision) {
+PlanetPlace ComputePlace(Planet planet, double dateValue, PlanetPrecision precision, const NutationValues& nutation) {
   const Geometric g = GeometricPlace(planet, dateValue, precision);
   const Apparent a = ApparentPlace(g, dateValue);
-  CelestialPosition p;
-  p.longitude = RadToDeg(a.lambda);
-  p.latitude = RadToDeg(a.beta);
-  EclipticToEquatorial(p, dateValue);
-  const NutationValues nutation = Nutation(dateValue);
   PlanetPlace place;
-  place.longitude = p.longitude;
-  place.latitude = p.latitude;
-  place.rightAscension = p.rightAscension;
-  place.declination = p.declination;
+  place.longitude = NormalizeAngle(RadToDeg(a.lambda) + nutation.longitude);
+  place.latitude = RadToDeg(a.beta);
+  const long double epsilon = nutation.obliquity;
+  place.rightAscension =
+      ArcTan2Deg(SinDeg(place.longitude) * CosDeg(epsilon) - TanDeg(place.latitude) * SinDeg(epsilon),
+                 CosDeg(place.longitude));
+  place.declination = ArcSinDeg(SinDeg(place.latitude) * CosDeg(epsilon) +
+                                CosDeg(place.latitude) * SinDeg(epsilon) * SinDeg(place.longitude));
   place.distance = g.delta;
   place.sunDistance = g.r;
   place.sunLongitude = NormalizeAngle(RadToDeg(a.sun) + nutation.longitude);
@@ -239,7 +261,7 @@ std::string_view PlanetId(Planet planet) { return kIds[Index(planet)]; }
 bool IsInnerPlanet(Planet planet) { return planet == Planet::kMercury || planet == Planet::kVenus; }
 
 PlanetPlace PlanetPosition(Planet planet, double dateValue, PlanetPrecision precision) {
-  return Place(planet, dateValue, precision);
+  return ComputePlace(planet, dateValue, precision, Nutation(dateValue));
 }
 
 PlanetEcliptic PlanetEclipticPlace(Planet planet, double dateValue, PlanetPrecision precision) {
@@ -303,19 +325,22 @@ long double PlanetMagnitude(Planet planet, long double phaseAngle, long double s
 }
 
 PlanetSky::PlanetSky(Planet planet, double start, double span) : start_(start), step_(span / (kSamples - 1)) {
+  // The nutation changes by well under 0.1" in a day and a half: once, in
+  // the middle, for every sample and the sidereal time.
+  const double middle = start + span / 2;
+  const NutationValues nutation = Nutation(middle);
   long double previous = 0;
   for (int k = 0; k < kSamples; ++k) {
     const auto index = static_cast<std::size_t>(k);
-    const PlanetPlace p = PlanetPosition(planet, start + step_ * k, PlanetPrecision::kCoarse);
+    const PlanetPlace p = ComputePlace(planet, start + step_ * k, PlanetPrecision::kCoarse, nutation);
     ra_[index] = k == 0 ? p.rightAscension : previous + AngleDifference(p.rightAscension, previous);
     previous = ra_[index];
     dec_[index] = p.declination;
     if (k == 1) {
+      second_ = p;
       parallax_ = kEquatorialParallax / p.distance;
     }
   }
-  const double middle = start + span / 2;
-  const NutationValues nutation = Nutation(middle);
   equationOfEquinoxes_ = nutation.longitude * CosDeg(nutation.obliquity);
   const long double days = DateTimeToJulianDay(start) - 2451545.0L;
   const long double t = days / 36525.0L;
@@ -354,9 +379,13 @@ long double PlanetSky::Altitude(double t, long double latitude, long double west
   long double alpha = 0;
   long double delta = 0;
   Place(t, theta, alpha, delta);
-  const long double h = theta - westLongitude - alpha;
-  return ArcSinDeg(std::clamp(SinDeg(latitude) * SinDeg(delta) + CosDeg(latitude) * CosDeg(delta) * CosDeg(h),
-                              -1.0L, 1.0L));
+  // Double precision is ample here: the place itself is good to seconds of arc.
+  constexpr double kRad = 3.14159265358979323846 / 180.0;
+  const auto phi = static_cast<double>(latitude) * kRad;
+  const auto d = static_cast<double>(delta) * kRad;
+  const auto h = static_cast<double>(theta - westLongitude - alpha) * kRad;
+  const double s = std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(h);
+  return std::asin(std::clamp(s, -1.0, 1.0)) / kRad;
 }
 
 namespace {
@@ -373,9 +402,11 @@ long double SunAltitude(double t, long double latitude, long double westLongitud
 
 constexpr long double kDarkSunAltitude = -6.0L;
 // The night is scanned in steps of this many days for the planet's stretches
-// above the horizon; their ends are then found to about a second.
-constexpr double kScanStep = 10.0 / 1440.0;
-constexpr int kMaxScanSteps = 400;
+// above the horizon; their ends are then found to about a second. A planet
+// stays up or down far longer than a step, and the night's own ends are
+// samples, so no stretch falls between two.
+constexpr double kScanStep = 30.0 / 1440.0;
+constexpr int kMaxScanSteps = 200;
 constexpr int kBisections = 12;
 
 }  // namespace
@@ -405,6 +436,7 @@ PlanetNight PlanetEvening(Planet planet, const DaySpan& day, const DaySpan& nigh
   const PlanetSky sky(planet, day.start, end - day.start);
   const DayEvents events(sky, day, latitude, westLongitude);
   PlanetNight result;
+  result.place = sky.SecondSample();
   result.rise = events.Find(kRiseEvent);
   result.transit = events.Find(kTransitEvent);
   result.set = events.Find(kSetEvent);

@@ -96,6 +96,8 @@ class PlanetSky final : public SkyBody {
   // The altitude of the centre (no refraction) for an observer at latitude
   // (north) and longitude (west), degrees.
   long double Altitude(double t, long double latitude, long double westLongitude) const;
+  // The coarse place of the second sample, a third into the span.
+  const PlanetPlace& SecondSample() const { return second_; }
 
  private:
   static constexpr int kSamples = 4;
@@ -105,6 +107,7 @@ class PlanetSky final : public SkyBody {
   std::array<long double, kSamples> dec_{};  // degrees
   long double meanSiderealStart_ = 0;
   long double parallax_ = 0;
+  PlanetPlace second_;
   long double equationOfEquinoxes_ = 0;
 };
 
@@ -120,6 +123,9 @@ struct PlanetNight {
   int stretches = 0;
   std::array<double, 2> from{};
   std::array<double, 2> to{};
+  // Magnitude, elongation and the rest, coarse, a third into the stretch
+  // from the day's start to the night's end (about midday).
+  PlanetPlace place;
 };
 
 // `day` is the civil day, `night` the dark span after its evening, found by

@@ -111,8 +111,7 @@ void AddPlanets(const Observer& o, Report& r) {
                                             : "keine Dunkelheit (Sonne nicht unter -6°)");
   for (const Planet planet : kPlanets) {
     const PlanetNight evening = PlanetEvening(planet, o.day, night, o.latitude, o.westLongitude);
-    const PlanetPlace place = PlanetPosition(planet, o.day.start + (o.day.end - o.day.start) / 2,
-                                             PlanetPrecision::kCoarse);
+    const PlanetPlace& place = evening.place;
     r.Add(PlanetName(planet), "Aufgang " + Clock(o, evening.rise) + ", Kulmination " + Clock(o, evening.transit) +
                                   ", Untergang " + Clock(o, evening.set) + zone);
     std::string seen;

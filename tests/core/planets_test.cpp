@@ -9,6 +9,7 @@
 #include "astro/planets.h"
 #include "astro/rise_set.h"
 #include "astro/sun.h"
+#include "report/planet_lines.h"
 #include "time/date_encoding.h"
 
 namespace tempulo {
@@ -44,6 +45,32 @@ TEST(Planets, MagnitudesAtWellKnownMoments) {
   for (const Case& c : cases) {
     const PlanetPlace p = PlanetPosition(c.planet, c.when);
     EXPECT_NEAR(static_cast<double>(p.magnitude), c.magnitude, 0.15) << PlanetName(c.planet);
+  }
+}
+
+// The coarse evaluation stops at the first small term of each series, which
+// needs the tables largest first; it stays within its stated 10".
+TEST(Planets, CoarsePlacesStayNearTheFullOnes) {
+  for (int k = 0; k < 40; ++k) {
+    const double t = At(1905, 1, 1) + k * 1801.3;
+    for (const Planet planet : kPlanets) {
+      const PlanetPlace full = PlanetPosition(planet, t);
+      const PlanetPlace coarse = PlanetPosition(planet, t, PlanetPrecision::kCoarse);
+      const long double dra = AngleDifference(full.rightAscension, coarse.rightAscension) * CosDeg(full.declination);
+      const long double ddec = full.declination - coarse.declination;
+      EXPECT_LT(static_cast<double>(std::hypot(dra, ddec) * 3600), 10.0) << PlanetName(planet) << " " << t;
+    }
+  }
+}
+
+// The sun at -6 degrees through the body interface is the civil twilight of
+// the sun's own search.
+TEST(Planets, SunAtAnAltitudeMatchesTheTwilightSearch) {
+  for (const double lat : {0.0, 50.0, 60.0, -35.0}) {
+    const DaySpan day = CivilDaySpan(At(2026, 3, 1), kCetUtcOffsetHours);
+    const SunCrossing c = SunAtAltitude(day, lat, -12.0L, -6.0L);
+    EXPECT_NEAR(c.rising, CivilDawn(day, lat, -12.0L), 1.0 / 86400) << lat;
+    EXPECT_NEAR(c.setting, CivilDusk(day, lat, -12.0L), 1.0 / 86400) << lat;
   }
 }
 

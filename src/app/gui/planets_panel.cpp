@@ -40,8 +40,16 @@ QString ClockText(double moment, const ReportPlace* place) {
 }
 
 bool ReadFlag(QSettings* settings, const QString& key) {
-  // Anything but a readable true counts as the default: off.
-  return settings != nullptr && settings->value(key, false).toBool();
+  // Anything but a plain true counts as the default, off: QVariant would
+  // read any other word as true.
+  if (settings == nullptr) {
+    return false;
+  }
+  const QVariant value = settings->value(key);
+  if (value.typeId() == QMetaType::Bool) {
+    return value.toBool();
+  }
+  return value.typeId() == QMetaType::QString && value.toString() == QStringLiteral("true");
 }
 
 }  // namespace
@@ -148,7 +156,10 @@ PlanetsPanel::PlanetsPanel(QSettings* settings, QWidget* parent) : QWidget(paren
 }
 
 ExtraReportLines PlanetsPanel::ReportLines() const {
-  return {.planets = planetsInReport_->isChecked(), .sunHours = sunHoursInReport_->isChecked()};
+  ExtraReportLines lines;
+  lines.planets = planetsInReport_->isChecked();
+  lines.sunHours = sunHoursInReport_->isChecked();
+  return lines;
 }
 
 void PlanetsPanel::ShowDay(const CivilDate& date, const ReportPlace* place) {
@@ -178,7 +189,7 @@ void PlanetsPanel::ShowDay(const CivilDate& date, const ReportPlace* place) {
   QList<QTreeWidgetItem*> items;
   for (const Planet planet : kPlanets) {
     const PlanetNight evening = PlanetEvening(planet, day, night, latitude, west);
-    const PlanetPlace p = PlanetPosition(planet, (day.start + day.end) / 2, PlanetPrecision::kCoarse);
+    const PlanetPlace& p = evening.place;
     QString seen = QStringLiteral("–");
     if (!(night.end > night.start)) {
       seen = QStringLiteral("keine Dunkelheit");
