@@ -20,6 +20,7 @@ namespace {
 // an event is bracketed between two samples and then refined with the full
 // series.
 constexpr int kMaxDays = 400;
+constexpr int kMargin = 2;
 constexpr double kMoonStep = 0.5;
 // Half the interval of the central difference that stands for the rate of a
 // longitude or elongation, days.
@@ -101,10 +102,13 @@ std::vector<PlanetEvent> PlanetEvents(double start, double end) {
   if (!(end > start)) {
     return events;
   }
-  const int days = std::min(kMaxDays, static_cast<int>(std::ceil(end - start)));
+  // The samples reach a few days beyond both ends, so that an event on the
+  // stretch's first or last day is bracketed too; `add` keeps the stretch.
+  const double origin = start - kMargin;
+  const int days = std::min(kMaxDays, static_cast<int>(std::ceil(end - start)) + 2 * kMargin);
   std::vector<DaySample> samples(static_cast<std::size_t>(days + 1));
   for (int d = 0; d <= days; ++d) {
-    const double t = start + d;
+    const double t = origin + d;
     DaySample& s = samples[static_cast<std::size_t>(d)];
     for (const Planet planet : kPlanets) {
       s.planets[static_cast<std::size_t>(planet)] = PlanetEclipticPlace(planet, t, PlanetPrecision::kCoarse);
@@ -140,7 +144,7 @@ std::vector<PlanetEvent> PlanetEvents(double start, double end) {
         }
         PlanetEvent e;
         e.planet = planet;
-        e.time = Refine(full, start + d, start + d + 1, full(start + d), full(start + d + 1));
+        e.time = Refine(full, origin + d, origin + d + 1, full(origin + d), full(origin + d + 1));
         if (target == 180.0L) {
           e.kind = PlanetEventKind::kOpposition;
         } else if (IsInnerPlanet(planet)) {
@@ -165,11 +169,11 @@ std::vector<PlanetEvent> PlanetEvents(double start, double end) {
           continue;
         }
         // The rates stand for the middles of their days: the station lies
-        // between start + d - 0.5 and start + d + 0.5.
+        // between origin + d - 0.5 and origin + d + 0.5.
         PlanetEvent e;
         e.planet = planet;
         e.kind = r1 < 0 ? PlanetEventKind::kStationRetrograde : PlanetEventKind::kStationDirect;
-        e.time = Polish(rate, start + d, 0.5);
+        e.time = Polish(rate, origin + d, 0.5);
         add(e);
       }
     }
@@ -190,7 +194,7 @@ std::vector<PlanetEvent> PlanetEvents(double start, double end) {
         }
         PlanetEvent e;
         e.planet = planet;
-        e.time = Polish(rate, start + d, 0.5);
+        e.time = Polish(rate, origin + d, 0.5);
         const PlanetEcliptic p = PlanetEclipticPlace(planet, e.time, PlanetPrecision::kFull);
         e.value = FullElongation(planet, e.time);
         e.kind = AngleDifference(p.longitude, p.sunLongitude) > 0 ? PlanetEventKind::kGreatestElongationEast
@@ -223,7 +227,7 @@ std::vector<PlanetEvent> PlanetEvents(double start, double end) {
         e.kind = PlanetEventKind::kPlanetConjunction;
         e.planet = planet;
         e.other = other;
-        e.time = Refine(full, start + d, start + d + 1, full(start + d), full(start + d + 1));
+        e.time = Refine(full, origin + d, origin + d + 1, full(origin + d), full(origin + d + 1));
         e.value = PlanetEclipticPlace(planet, e.time, PlanetPrecision::kFull).latitude -
                   PlanetEclipticPlace(other, e.time, PlanetPrecision::kFull).latitude;
         if (std::fabs(e.value) < kCloseConjunction) {
@@ -236,20 +240,20 @@ std::vector<PlanetEvent> PlanetEvents(double start, double end) {
   // The moon passing each planet.
   const int moonSteps = static_cast<int>(days / kMoonStep);
   CelestialPosition previousMoon;
-  MoonPosition(previousMoon, start);
+  MoonPosition(previousMoon, origin);
   for (int k = 1; k <= moonSteps; ++k) {
-    const double t0 = start + (k - 1) * kMoonStep;
-    const double t1 = start + k * kMoonStep;
+    const double t0 = origin + (k - 1) * kMoonStep;
+    const double t1 = origin + k * kMoonStep;
     CelestialPosition moon;
     MoonPosition(moon, t1);
     for (const Planet planet : kPlanets) {
       const auto index = static_cast<std::size_t>(planet);
       // The planet's place between the day samples, linearly.
       const auto planetAt = [&](double t) {
-        const auto d = std::min(days - 1, static_cast<int>(std::floor(t - start)));
+        const auto d = std::min(days - 1, static_cast<int>(std::floor(t - origin)));
         const PlanetEcliptic& p0 = samples[static_cast<std::size_t>(d)].planets[index];
         const PlanetEcliptic& p1 = samples[static_cast<std::size_t>(d + 1)].planets[index];
-        const double w = t - (start + d);
+        const double w = t - (origin + d);
         const long double nutation = samples[static_cast<std::size_t>(d)].nutation;
         return std::array<long double, 2>{p0.longitude + AngleDifference(p1.longitude, p0.longitude) * w + nutation,
                                           p0.latitude + (p1.latitude - p0.latitude) * w};

@@ -188,6 +188,24 @@ TEST(PlanetEvents, WordingNamesBothBodiesAndTheSide) {
   EXPECT_EQ(PlanetEventText(e), "Merkur in größter westlicher Elongation (25,8°, Morgensichtbarkeit)");
 }
 
+// An event on a stretch's last day is found as well as in the middle: the
+// halves of a year list exactly the year's events. 1977 ends with Mercury
+// stationary two hours before midnight.
+TEST(PlanetEvents, TheEdgesOfAStretchLoseNothing) {
+  const std::vector<PlanetEvent> year = PlanetEvents(At(1977, 1, 1), At(1978, 1, 1));
+  std::vector<PlanetEvent> halves = PlanetEvents(At(1977, 1, 1), At(1977, 7, 1));
+  const std::vector<PlanetEvent> second = PlanetEvents(At(1977, 7, 1), At(1978, 1, 1));
+  halves.insert(halves.end(), second.begin(), second.end());
+  ASSERT_EQ(halves.size(), year.size());
+  for (std::size_t i = 0; i < year.size(); ++i) {
+    EXPECT_NEAR(halves[i].time, year[i].time, 1e-5) << PlanetEventKindId(year[i].kind);
+  }
+  ASSERT_FALSE(year.empty());
+  EXPECT_EQ(year.back().kind, PlanetEventKind::kStationDirect);
+  EXPECT_EQ(year.back().planet, Planet::kMercury);
+  EXPECT_GT(year.back().time, At(1977, 12, 31, 21));
+}
+
 TEST(PlanetEvents, AnEmptyOrReversedStretchHasNone) {
   EXPECT_TRUE(PlanetEvents(At(2020, 1, 1), At(2020, 1, 1)).empty());
   EXPECT_TRUE(PlanetEvents(At(2020, 1, 2), At(2020, 1, 1)).empty());
