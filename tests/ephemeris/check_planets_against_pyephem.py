@@ -222,8 +222,10 @@ def pyephem_events(first_ut, last_ut):
     """Every event PyEphem's search finds in [first_ut, last_ut): (tt, kind, planet, other, degrees)."""
     sun, moon = ephem.Sun(), ephem.Moon()
     bodies = {p: BODIES[p]() for p in PLANETS}
-    days = int(last_ut - first_ut) + 1
-    grid = [first_ut + k for k in range(days + 1)]
+    # Two days beyond both ends, so that an event on the first or last day
+    # is bracketed; keep() holds to the stretch.
+    days = int(last_ut - first_ut) + 5
+    grid = [first_ut - 2 + k for k in range(days + 1)]
     lon = {p: [] for p in PLANETS}
     lat = {p: [] for p in PLANETS}
     sun_lon = []
@@ -315,7 +317,7 @@ def pyephem_events(first_ut, last_ut):
                         keep(t, "planet_conjunction", p, q, sep)
     # The moon, every half day.
     steps = 2 * days
-    moon_grid = [first_ut + k / 2 for k in range(steps + 1)]
+    moon_grid = [grid[0] + k / 2 for k in range(steps + 1)]
     moon_ecl = [ecliptic(moon, d) for d in moon_grid]
     for p in PLANETS:
         b = bodies[p]
