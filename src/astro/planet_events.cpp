@@ -41,7 +41,7 @@ using Function = std::function<long double(double)>;
 // variant of regula falsi, which keeps the bracket.
 double Refine(const Function& f, double a, double b, long double fa, long double fb) {
   for (int i = 0; i < kMaxRefineSteps && b - a > kTimeTolerance; ++i) {
-    const double c = static_cast<double>(b - fb * (b - a) / (fb - fa));
+    const auto c = static_cast<double>(b - fb * (b - a) / (fb - fa));
     const double t = c > a && c < b ? c : (a + b) / 2;
     const long double ft = f(t);
     if (ft == 0) {
@@ -63,7 +63,7 @@ double Refine(const Function& f, double a, double b, long double fa, long double
 // A zero of the full-precision f near the coarse estimate t: bracketed by
 // widening steps, then refined.
 double Polish(const Function& f, double t, double width) {
-  for (int widen = 0; widen < 8; ++widen, width *= 4) {
+  for (int widen = 0; widen < 8; ++widen) {
     const double a = t - width;
     const double b = t + width;
     const long double fa = f(a);
@@ -71,6 +71,7 @@ double Polish(const Function& f, double t, double width) {
     if ((fa < 0) != (fb < 0)) {
       return Refine(f, a, b, fa, fb);
     }
+    width *= 4;
   }
   return t;
 }
@@ -216,7 +217,7 @@ std::vector<PlanetEvent> PlanetEvents(double start, double end) {
         const PlanetEcliptic& a0 = at(d);
         const PlanetEcliptic& a1 = at(d + 1);
         const PlanetEcliptic& b0 = samples[static_cast<std::size_t>(d)].planets[otherIndex];
-        const PlanetEcliptic& b1 = samples[static_cast<std::size_t>(d + 1)].planets[otherIndex];
+        const PlanetEcliptic& b1 = samples[static_cast<std::size_t>(d) + 1].planets[otherIndex];
         const long double f0 = AngleDifference(a0.longitude, b0.longitude);
         const long double f1 = AngleDifference(a1.longitude, b1.longitude);
         if ((f0 < 0) == (f1 < 0) || std::fabs(f0 - f1) > kWrapGuard ||
@@ -252,7 +253,7 @@ std::vector<PlanetEvent> PlanetEvents(double start, double end) {
       const auto planetAt = [&](double t) {
         const auto d = std::min(days - 1, static_cast<int>(std::floor(t - origin)));
         const PlanetEcliptic& p0 = samples[static_cast<std::size_t>(d)].planets[index];
-        const PlanetEcliptic& p1 = samples[static_cast<std::size_t>(d + 1)].planets[index];
+        const PlanetEcliptic& p1 = samples[static_cast<std::size_t>(d) + 1].planets[index];
         const double w = t - (origin + d);
         const long double nutation = samples[static_cast<std::size_t>(d)].nutation;
         return std::array<long double, 2>{p0.longitude + AngleDifference(p1.longitude, p0.longitude) * w + nutation,
@@ -316,7 +317,7 @@ std::string_view PlanetEventKindId(PlanetEventKind kind) {
 }
 
 std::string PlanetEventText(const PlanetEvent& event) {
-  const std::string name(PlanetName(event.planet));
+  std::string name(PlanetName(event.planet));
   const std::string side = event.value >= 0 ? "nördlich" : "südlich";
   switch (event.kind) {
     case PlanetEventKind::kConjunction:

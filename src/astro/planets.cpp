@@ -189,9 +189,10 @@ Apparent ApparentPlace(const Geometric& g, double dateValue) {
 }
 
 long double Polynomial(long double x, std::span<const long double> c) {
+  // Horner's scheme from the highest power down.
   long double result = 0;
-  for (auto it = c.rbegin(); it != c.rend(); ++it) {
-    result = result * x + *it;
+  for (std::size_t i = c.size(); i > 0; --i) {
+    result = result * x + c[i - 1];
   }
   return result;
 }

@@ -21,6 +21,7 @@ namespace {
 class SunAtHeight final : public SkyBody {
  public:
   explicit SunAtHeight(long double altitude) : altitude_(altitude) {}
+  // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the body interface's own order
   void Place(double t, long double& siderealTime, long double& rightAscension,
              long double& declination) const override {
     CelestialPosition sun;
@@ -71,7 +72,7 @@ std::string Clock(const Observer& o, double moment, bool seconds = true) {
   return text.substr(11, seconds ? 8 : 5);
 }
 
-std::string Zone(const Observer& o) { return std::string(OffsetAt(o, o.day.start + 0.5).abbreviation); }
+std::string Zone(const Observer& o) { return OffsetAt(o, o.day.start + 0.5).abbreviation; }
 
 std::string Span(const Observer& o, double from, double to) {
   if (from == NoEvent || to == NoEvent || !(to > from)) {
@@ -139,6 +140,7 @@ void AddPlanets(const Observer& o, Report& r) {
 
 }  // namespace
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the order of every rise and set search
 SunCrossing SunAtAltitude(const DaySpan& day, long double latitude, long double westLongitude,
                           long double altitude) {
   const SunAtHeight sun(altitude);
