@@ -85,7 +85,23 @@ DayEvents::DayEvents(bool isSun, const DaySpan& day, long double latitude, long 
   }
 }
 
+DayEvents::DayEvents(const SkyBody& body, const DaySpan& day, long double latitude, long double longitude)
+    : isSun_(false), body_(&body), day_(day), latitude_(latitude), longitude_(longitude) {
+  valid_ = day.end > day.start && std::isfinite(day.start) && std::isfinite(day.end);
+  if (valid_) {
+    start_ = At(day.start);
+  }
+}
+
 DayEvents::Sample DayEvents::At(double t) const {
+  if (body_ != nullptr) {
+    long double theta = 0;
+    long double alpha = 0;
+    Sample s;
+    body_->Place(t, theta, alpha, s.declination);
+    s.hourAngle = AngleDifference(theta - longitude_, alpha);
+    return s;
+  }
   CelestialPosition p;
   if (isSun_) {
     SunPosition(p, t);
@@ -114,7 +130,9 @@ bool DayEvents::Offset(const Sample& s, int kind, long double& offset) const {
 }
 
 bool DayEvents::SemiArc(const Sample& s, int kind, long double& semiArc) const {
-  const long double altitude = EventAltitude(isSun_, kind, s.parallax);
+  const long double altitude = body_ != nullptr && (kind == kRiseEvent || kind == kSetEvent || kind == kTransitEvent)
+                                   ? body_->HorizonAltitude()
+                                   : EventAltitude(isSun_, kind, s.parallax);
   const long double c = (SinDeg(altitude) - SinDeg(latitude_) * SinDeg(s.declination)) /
                         (CosDeg(latitude_) * CosDeg(s.declination));
   // Also rejects a NaN from a pole, where the denominator vanishes.
@@ -126,7 +144,7 @@ bool DayEvents::SemiArc(const Sample& s, int kind, long double& semiArc) const {
 }
 
 bool DayEvents::Converge(int kind, double t, double anchor, double& event) const {
-  const long double nominal = HourAngleRate(isSun_);
+  const long double nominal = body_ != nullptr ? body_->HourAngleRate() : HourAngleRate(isSun_);
   // An estimate made with the semi-arc of another instant may overshoot to
   // where the body no longer reaches the altitude: back towards the anchor,
   // where it does.
@@ -180,7 +198,7 @@ double DayEvents::Find(int kind) const {
   if (!valid_) {
     return NoEvent;
   }
-  const long double rate = HourAngleRate(isSun_);
+  const long double rate = body_ != nullptr ? body_->HourAngleRate() : HourAngleRate(isSun_);
   // The first instant of the day at which the body can reach the altitude.
   int probe = 0;
   double t = day_.start;

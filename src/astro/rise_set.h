@@ -52,11 +52,34 @@ inline constexpr double kCetUtcOffsetHours = 1.0;
 // changing offset builds its spans itself; a span may be 23 or 25 hours long.
 DaySpan CivilDaySpan(double localMidnight, double utcOffsetHours);
 
+// A body other than the sun and the moon for the same searches: its
+// geocentric apparent place and the sidereal time at an instant, and the
+// altitude of its centre at rise and set. The place may come from an
+// interpolation the body keeps over the day; the search only asks.
+class SkyBody {
+ public:
+  SkyBody() = default;
+  SkyBody(const SkyBody&) = default;
+  SkyBody& operator=(const SkyBody&) = default;
+  virtual ~SkyBody() = default;
+  // Apparent sidereal time at Greenwich, right ascension and declination,
+  // degrees.
+  virtual void Place(double t, long double& siderealTime, long double& rightAscension,
+                     long double& declination) const = 0;
+  // The centre's altitude at rise and set, degrees.
+  virtual long double HorizonAltitude() const = 0;
+  // How fast the hour angle grows, degrees per day.
+  virtual long double HourAngleRate() const { return 360.0L; }
+};
+
 // The events of one body on one civil day. The body's place at the day's
 // start is computed once and serves every kind's first estimate.
 class DayEvents {
  public:
   DayEvents(bool isSun, const DaySpan& day, long double latitude, long double longitude);
+  // Rise, set and transit of another body; the twilight kinds keep the sun's
+  // altitudes. The body must outlive the searches.
+  DayEvents(const SkyBody& body, const DaySpan& day, long double latitude, long double longitude);
 
   // As RiseSetTransit below.
   double Find(int kind) const;
@@ -81,6 +104,7 @@ class DayEvents {
   bool Converge(int kind, double t, double anchor, double& event) const;
 
   bool isSun_;
+  const SkyBody* body_ = nullptr;
   DaySpan day_;
   long double latitude_;
   long double longitude_;

@@ -143,6 +143,7 @@ RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock
       AddAnniversaryReportLines(*options.anniversaries, FixedFromCivil(date), report);
     }
     BuildReport(date, clock, report, options.place, options.entries);
+    AddExtraReportLines(date, options.place, options.extra, report);
   } catch (const std::exception& error) {
     result.error = error.what();
   }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "holidays/holidays.h"
+#include "report/planet_lines.h"
 #include "report/report.h"
 #include "report/report_place.h"
 #include "time/civil.h"
@@ -94,6 +95,8 @@ struct RefreshOptions {
   const EntryChoice* entries = nullptr;
   // The user's anniversaries: a line for each on the day.
   const AnniversaryBook* anniversaries = nullptr;
+  // Lines the user asked for beyond the default report, appended after it.
+  ExtraReportLines extra = {};
 };
 RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
                       const RefreshOptions& options = {});

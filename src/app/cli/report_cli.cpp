@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -24,6 +25,7 @@
 #include "report/feasts.h"
 #include "report/holiday_lines.h"
 #include "report/ics.h"
+#include "report/planet_event_lines.h"
 #include "report/refresh.h"
 #include "report/registry.h"
 #include "report/structured_output.h"
@@ -51,6 +53,7 @@ constexpr std::string_view kUsage =
     "        tempulo-report --pdf DATEI [--year JAHR [--pages SEITEN] | --month JJJJ-MM | --date JJJJ-MM-TT]\n"
     "                       [--paper PAPIER] [--orientation LAGE] [--second-calendar KALENDER]\n"
     "                       [--region KÜRZEL] [--place NAME | --lat BREITE --lon LÄNGE] [--tz ZONE]\n"
+    "        tempulo-report --planet-events JAHR [--format FORM | --ics] [Ort]\n"
     "\n"
     "Gibt den Tagesbericht des Almanachs aus, Zeile für Zeile wie im Fenster.\n"
     "Jede Angabe mit Wert geht auch in der Form --date=JJJJ-MM-TT; keine darf\n"
@@ -103,6 +106,14 @@ constexpr std::string_view kUsage =
     "  --upcoming N       die Jahrestage der N Tage ab heute (oder ab --date)\n"
     "  --anniversaries-file DATEI  Jahrestage aus dieser iCalendar-Datei statt der eigenen\n"
     "  --export-anniversaries DATEI  die Jahrestage als iCalendar-Datei mit RSCALE-Regeln\n"
+    "  --planets          zusätzlich der Block \"Planeten\": Auf- und Untergang, Helligkeit,\n"
+    "                     Elongation und die dunklen Stunden, in denen jeder Planet zu sehen ist\n"
+    "  --sun-hours        zusätzlich \"Goldene Stunde\" und \"Blaue Stunde\"\n"
+    "  --sun-altitude GRAD  zusätzlich die Zeiten, zu denen die Sonne diese Höhe erreicht\n"
+    "                     (-89 bis 89, z. B. -12 oder 10,5)\n"
+    "  --planet-events JAHR  Konjunktionen, Oppositionen, größte Elongationen, Stillstände\n"
+    "                     und enge Begegnungen mit dem Mond und untereinander (1900 bis 3000);\n"
+    "                     mit --ics als iCalendar-Datei\n"
     "  --version          Name, Version und Lizenz\n"
     "  --help             diese Hilfe\n"
     "\n"
@@ -148,6 +159,7 @@ enum Mode : unsigned {
   kCalendarList = 1U << 5U,
   kPlaceList = 1U << 6U,
   kEntryChoiceList = 1U << 7U,
+  kPlanetEvents = 1U << 8U,
 };
 
 // The option (and value) that chooses each mode, the strongest first: with
@@ -164,6 +176,7 @@ constexpr std::array kModeRules = {
     ModeRule{kPlaceList, "--place", "help", "--place help"},
     ModeRule{kEntryChoiceList, "--calendars", "help", "--calendars help"},
     ModeRule{kEntries, "--entries", "", "--entries"},
+    ModeRule{kPlanetEvents, "--planet-events", "", "--planet-events"},
     ModeRule{kIcs, "--ics", "", "--ics"},
     ModeRule{kFeasts, "--feasts", "", "--feasts"},
     ModeRule{kHolidays, "--holidays", "", "--holidays"},
@@ -188,17 +201,21 @@ constexpr std::array kOptionRules = {
     OptionRule{"--days", true, false, kDays, "--year"},
     OptionRule{"--year", true, false, kDays, ""},
     OptionRule{"--time", true, false, kReport, ""},
-    OptionRule{"--place", true, false, kReport, "--lat --lon"},
-    OptionRule{"--lat", true, false, kReport, ""},
-    OptionRule{"--lon", true, false, kReport, ""},
-    OptionRule{"--tz", true, false, kReport, ""},
-    OptionRule{"--format", true, false, kReport | kHolidays | kFeasts | kEntries, ""},
+    OptionRule{"--place", true, false, kReport | kPlanetEvents, "--lat --lon"},
+    OptionRule{"--lat", true, false, kReport | kPlanetEvents, ""},
+    OptionRule{"--lon", true, false, kReport | kPlanetEvents, ""},
+    OptionRule{"--tz", true, false, kReport | kPlanetEvents, ""},
+    OptionRule{"--format", true, false, kReport | kHolidays | kFeasts | kEntries | kPlanetEvents, ""},
     OptionRule{"--region", true, false, kHolidays | kIcs, ""},
     OptionRule{"--holidays", false, false, kHolidays, ""},
-    OptionRule{"--ics", false, false, kIcs, ""},
+    OptionRule{"--ics", false, false, kIcs | kPlanetEvents, ""},
     OptionRule{"--feasts", true, false, kFeasts | kIcs, "--date --from --to --days --year"},
     OptionRule{"--entries", false, false, kEntries, ""},
     OptionRule{"--calendars", true, false, kReport | kEntryChoiceList, ""},
+    OptionRule{"--planets", false, false, kReport, ""},
+    OptionRule{"--sun-hours", false, false, kReport, ""},
+    OptionRule{"--sun-altitude", true, false, kReport, ""},
+    OptionRule{"--planet-events", true, false, kPlanetEvents, "--date --from --to --days --year --feasts"},
 };
 
 struct GivenOption {
@@ -439,6 +456,25 @@ std::optional<TimeArgument> ParseTimeArgument(std::string_view text) {
   return time;
 }
 
+// The planets' years: those of the sun and moon block.
+constexpr int kFirstPlanetYear = 1900;
+
+// An altitude of the sun for --sun-altitude: a decimal number of degrees, a
+// comma or a point before the fraction, within -89..89.
+std::optional<double> ParseSunAltitude(std::string_view text, std::string& why) {
+  std::string value(text);
+  std::replace(value.begin(), value.end(), ',', '.');
+  char* end = nullptr;
+  const double degrees = value.empty() ? 0.0 : std::strtod(value.c_str(), &end);
+  if (value.empty() || end != value.c_str() + value.size() || !std::isfinite(degrees) || degrees < -89.0 ||
+      degrees > 89.0) {
+    why = "Die Sonnenhöhe \"" + std::string(text) + "\" ist keine Gradzahl zwischen -89 und 89.";
+    return std::nullopt;
+  }
+  return degrees;
+}
+}
+
 constexpr int kSecondsPerDay = 86400;
 constexpr int kMezOffsetSeconds = 3600;
 
@@ -672,6 +708,8 @@ struct Run {
   std::optional<TimeArgument> time;
   std::optional<ReportPlace> place;
   std::optional<EntryChoice> entries;
+  ExtraReportLines extra;
+  std::optional<int> planetEventsYear;
   std::string stamp;
 };
 
@@ -699,6 +737,24 @@ std::optional<Run> ReadRun(const Arguments& arguments, Mode mode, const Clock& c
   if (const auto value = arguments.Value("--feasts")) {
     run.feastsYear = ParseYearValue(*value, " für --feasts", why);
     if (!run.feastsYear) {
+      return std::nullopt;
+    }
+  }
+  if (const auto value = arguments.Value("--planet-events")) {
+    run.planetEventsYear = ParseYearValue(*value, " für --planet-events", why);
+    if (!run.planetEventsYear) {
+      return std::nullopt;
+    }
+    if (*run.planetEventsYear < kFirstPlanetYear) {
+      why = "--planet-events gilt für die Jahre 1900 bis 3000.";
+      return std::nullopt;
+    }
+  }
+  run.extra.planets = arguments.Has("--planets");
+  run.extra.sunHours = arguments.Has("--sun-hours");
+  if (const auto value = arguments.Value("--sun-altitude")) {
+    run.extra.sunAltitude = ParseSunAltitude(*value, why);
+    if (!run.extra.sunAltitude) {
       return std::nullopt;
     }
   }
@@ -883,7 +939,7 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
         "tsv/json.";
     run.reset();
   }
-  if (run && current == kIcs) {
+  if (run && (current == kIcs || (current == kPlanetEvents && arguments->Has("--ics")))) {
     const std::optional<std::string> stamp = StampUtc(std::getenv("SOURCE_DATE_EPOCH"), why);
     if (stamp) {
       run->stamp = *stamp;
@@ -921,6 +977,24 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     return Finish(out, err, 0);
   }
 
+  if (current == kPlanetEvents) {
+    if (arguments->Has("--ics") && run->format != Format::kText) {
+      WriteErrorLine(err, "Die Angabe --ics lässt sich nicht mit --format verbinden.");
+      return 2;
+    }
+    const ReportPlace* where = run->place ? &*run->place : nullptr;
+    const std::vector<PlanetEvent> events = PlanetEventsOfYear(*run->planetEventsYear, where);
+    if (arguments->Has("--ics")) {
+      out << PlanetEventsIcs(events, run->stamp);
+    } else if (run->format == Format::kTsv) {
+      out << PlanetEventsTsv(events, where);
+    } else if (run->format == Format::kJson) {
+      out << PlanetEventsJson(events, where);
+    } else {
+      out << PlanetEventsText(events, where);
+    }
+    return Finish(out, err, 0);
+  }
   if (current == kEntries) {
     WriteEntries(run->format, out);
     return Finish(out, err, 0);
@@ -972,7 +1046,8 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
         date, holidays, clock, {.keepValues = keepValues,
                    .place = run->place ? &*run->place : nullptr,
                    .entries = run->entries ? &*run->entries : nullptr,
-                   .anniversaries = anniversaries.get()});
+                   .anniversaries = anniversaries.get(),
+                   .extra = run->extra});
     if (current == kHolidays) {
       WriteLines(result.holidayLines, out);
     } else if (run->format == Format::kTsv) {

@@ -46,6 +46,7 @@
 #include "app/gui/moon_picture.h"
 #include "app/print/print_actions.h"
 #include "app/gui/place_settings.h"
+#include "app/gui/planets_panel.h"
 #include "app/gui/spin_edit.h"
 #include "app/gui/sun_moon_panel.h"
 #include "app/gui/tab_list_delegate.h"
@@ -402,6 +403,8 @@ void MainWindow::buildLayout() {
   side->setFixedWidth(std::clamp(std::max(sunMoonPanel_->NeededWidth(),
                                           fontMetrics().averageCharWidth() * kSideColumnCharacters),
                                  kSideColumnMinimum, kSideColumnMaximum));
+  planetsPanel_ = new PlanetsPanel(settings_.get(), side);
+  sideColumn_->addWidget(planetsPanel_);
   sideColumn_->addStretch(1);
   root->addWidget(side);
 
@@ -565,6 +568,8 @@ void MainWindow::connectControls() {
   connect(copy, &QShortcut::activated, this, &MainWindow::copyReport);
   connect(goToButton_, &QPushButton::clicked, this, &MainWindow::OpenGoToDialog);
   connect(feastsButton_, &QPushButton::clicked, this, &MainWindow::OpenFeastsDialog);
+  connect(planetsPanel_, &PlanetsPanel::reportLinesChanged, this, &MainWindow::refresh);
+  connect(planetsPanel_, &PlanetsPanel::dayChosen, this, [this](CivilDate day) { ShowDate(day); });
   auto* goToKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
   connect(goToKey, &QShortcut::activated, this, &MainWindow::OpenGoToDialog);
   auto* feastsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this);
@@ -1136,7 +1141,9 @@ void MainWindow::refresh() {
   const RefreshResult result = Refresh(*date, holidays_, clock_,
                                        {.keepValues = true,
                                         .place = place_ ? &*place_ : nullptr,
-                                        .anniversaries = &anniversaries_->Book()});
+                                        .anniversaries = &anniversaries_->Book(),
+                                        .extra = planetsPanel_->ReportLines()});
+  planetsPanel_->ShowDay(*date, place_ ? &*place_ : nullptr);
   setWindowTitle(Q(result.caption));
   if (!result.heading.empty()) {
     headingLabel_->setText(Q(result.heading));

@@ -39,6 +39,8 @@ namespace tempulo {
 
 class AnniversariesDialog;
 class AnniversaryStore;
+class PlanetsPanel;
+
 class FeastsDialog;
 class FeastSearchDialog;
 class GoToDialog;
@@ -153,6 +155,7 @@ class MainWindow : public QWidget {
   void SaveGeometry();
   // "Drucken…" (Ctrl+P) and "Als PDF speichern…".
   PrintActions* Printing() const { return printActions_; }
+  PlanetsPanel* Planets() const { return planetsPanel_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -201,6 +204,7 @@ class MainWindow : public QWidget {
   bool closing_ = false;
   HolidayTable holidays_;
   std::optional<ReportPlace> place_;
+  PlanetsPanel* planetsPanel_ = nullptr;
   QString placeNotice_;
   QToolButton* placeButton_ = nullptr;
   void choosePlace();
