@@ -40,8 +40,20 @@ std::optional<CalendarFields> CivilBack(FixedDay day) {
   return fields;
 }
 
-const LookupCalendar kCivil = {"civil", "Datum", "JJJJ-MM-TT", DateShape::kYearMonthDay, 100, 3000, 12,
-                               false, CivilTo, CivilBack, false, GermanMonthName};
+const LookupCalendar kCivil = {.id = "civil",
+                               .label = "Datum",
+                               .form = "JJJJ-MM-TT",
+                               .shape = DateShape::kYearMonthDay,
+                               .firstYear = 100,
+                               .lastYear = 3000,
+                               .monthCount = 12,
+                               .hasLeapMonths = false,
+                               .longestMonth = 31,
+                               .toFixed = CivilTo,
+                               .fromFixed = CivilBack,
+                               .wayBackChecksItself = false,
+                               .monthName = GermanMonthName,
+                               .entry = ""};
 
 bool IsCalendar(const LookupCalendar& calendar, std::string_view id) { return calendar.id == id; }
 bool IsJulianOrCivil(const LookupCalendar& calendar) {

@@ -473,7 +473,6 @@ std::optional<double> ParseSunAltitude(std::string_view text, std::string& why) 
   }
   return degrees;
 }
-}
 
 constexpr int kSecondsPerDay = 86400;
 constexpr int kMezOffsetSeconds = 3600;
