@@ -900,7 +900,8 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     for (const std::string& arg : rest) {
       for (const std::string_view range : {"--days", "--year", "--to", "--feasts"}) {
         if (arg == range || arg.starts_with(std::string(range) + "=")) {
-          WriteErrorLine(err, "Die Angabe --upcoming lässt sich nicht mit " + std::string(range) + " verbinden.");
+          WriteErrorLine(err, "--upcoming nennt den Zeitraum selbst und lässt sich nicht mit " + std::string(range) +
+                                   " verbinden.");
           return 2;
         }
       }
