@@ -9,6 +9,7 @@
 
 setup_log=${TEMPULO_SETUP_LOG:-$PWD/build/setup.log}
 step_times=$PWD/build/step-times.txt
+step_text=""
 
 # "1 min 05 s" / "42 s" for a number of seconds.
 format_duration() {
@@ -107,10 +108,27 @@ step_line() {
   local what=$1 last
   last=$(last_duration "$what")
   if [ -n "$last" ] && [ "$last" -ge 10 ]; then
-    printf 'Tempulo: %s (zuletzt %s) … ' "$what" "$(format_duration "$last")"
+    step_text="Tempulo: $what (zuletzt $(format_duration "$last")) … "
   else
-    printf 'Tempulo: %s … ' "$what"
+    step_text="Tempulo: $what … "
   fi
+  printf '%s' "$step_text"
+}
+
+# wait_ticking PID STARTED: waits for a step's command and returns its status.
+# On a terminal the step's line counts the time meanwhile, so that a long
+# build is not minutes of silence; into a file or pipe nothing extra goes.
+wait_ticking() {
+  local pid=$1 started=$2 status=0
+  if [ -t 1 ]; then
+    while kill -0 "$pid" 2>/dev/null; do
+      sleep 1
+      printf '\r%s%s\033[K' "$step_text" "$(format_duration $(($(date +%s) - started)))"
+    done
+    printf '\r%s\033[K' "$step_text"
+  fi
+  wait "$pid" || status=$?
+  return "$status"
 }
 
 # Ends a step's line with its time and keeps the time for the next run.
@@ -130,7 +148,8 @@ log_step() {
   started=$(date +%s)
   step_line "$what"
   printf '\n== %s  %s\n' "$(date '+%T')" "$*" >>"$setup_log"
-  "$@" >>"$setup_log" 2>&1 </dev/null || status=$?
+  "$@" >>"$setup_log" 2>&1 </dev/null &
+  wait_ticking $! "$started" || status=$?
   if [ "$status" -ne 0 ]; then
     echo "fehlgeschlagen"
     log_failed "$what" "$status"
@@ -156,8 +175,10 @@ log_step_when_slow() {
   if kill -0 "$pid" 2>/dev/null; then
     step_line "$what"
     shown=true
+    wait_ticking "$pid" "$started" || status=$?
+  else
+    wait "$pid" || status=$?
   fi
-  wait "$pid" || status=$?
   if [ "$status" -ne 0 ]; then
     if $shown; then echo "fehlgeschlagen"; fi
     log_failed "$what" "$status"
