@@ -84,7 +84,9 @@ if(tempulo_uid STREQUAL "0" AND NOT tempulo_build_owner MATCHES "^0:")
 endif()
 
 # Called by the last install rule: the folders made now, together with those
-# an earlier install from this build made, one a line.
+# earlier installs from this build made (installing again makes no folder),
+# one a line. The uninstall removes only the empty ones, so a folder of
+# another prefix that still holds files stays.
 function(tempulo_record_created_dirs)
   set(record "${TEMPULO_BUILD_DIR}/install_directories.txt")
   set(dirs ${TEMPULO_CREATED_DIRS})

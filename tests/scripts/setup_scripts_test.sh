@@ -27,6 +27,7 @@ cores	2
 date	2026-12-09
 user_hint_lines	1
 user_hint_status	1
+user_hint_wall_s	0.4
 run_named	2
 run_named_list	g++ cmake
 run_all	222
