@@ -95,7 +95,7 @@ rows=(
 for case in "${rows[@]}"; do
   expect "Zeile ${case%%@@*}" "${case#*@@}" "$(row "${case%%@@*}")"
 done
-expect "Last im Vorspann" 1 "$(grep -c 'load average 2.1 to$' <<<"$readme")"
+expect "Last im Vorspann" 1 "$(grep -c '^2.1 to 3.6); the processor times' <<<"$readme")"
 expect "Text vor und nach den Marken bleibt" "# Title||before||after" \
   "$(sed -n '1p;3p;$p' "$work/README.md" | paste -sd'|' | sed 's/|/||/g')"
 expect "alte Tabelle ersetzt" 0 "$(grep -c 'old table' "$work/README.md")"
