@@ -63,6 +63,55 @@ if(TEMPULO_BUILD_GUI)
 endif()
 configure_file(data/package/copyright.in ${tempulo_generated}/copyright @ONLY)
 add_custom_target(tempulo_data_files ALL DEPENDS ${tempulo_compressed})
+# Building just the programs (scripts/start does) still makes everything the
+# install copies, so that any build of them can be installed.
+add_dependencies(tempulo-report tempulo_data_files)
+if(TEMPULO_BUILD_GUI)
+  add_dependencies(tempulo tempulo_data_files)
+endif()
+
+# ---------------------------------------------------------------- install guard
+# Every file the install copies and every folder it copies into, for the
+# check that runs before the first file is copied (cmake/TempuloInstallGuard.cmake)
+# and for the uninstall (build/.../uninstall.cmake).
+set(tempulo_install_sources
+  $<TARGET_FILE:tempulo-report>
+  ${tempulo_generated}/tempulo-report.1.gz
+  ${CMAKE_CURRENT_SOURCE_DIR}/data/completion/tempulo-report
+  ${tempulo_generated}/copyright
+  ${tempulo_generated}/changelog.gz
+  ${CMAKE_CURRENT_SOURCE_DIR}/data/places/places-dach.tsv)
+set(tempulo_install_dirs
+  ${CMAKE_INSTALL_BINDIR}
+  ${CMAKE_INSTALL_MANDIR}/man1
+  ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+  ${CMAKE_INSTALL_DOCDIR}
+  ${CMAKE_INSTALL_DATADIR}/tempulo)
+if(TEMPULO_BUILD_GUI)
+  list(APPEND tempulo_install_sources
+    $<TARGET_FILE:tempulo>
+    ${tempulo_generated}/tempulo.1.gz
+    ${CMAKE_CURRENT_SOURCE_DIR}/data/${TEMPULO_APP_ID}.desktop
+    ${tempulo_generated}/${TEMPULO_APP_ID}.metainfo.xml
+    ${TEMPULO_ICON_SVG})
+  list(APPEND tempulo_install_dirs
+    ${CMAKE_INSTALL_DATADIR}/applications
+    ${CMAKE_INSTALL_DATADIR}/metainfo
+    ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  foreach(size IN LISTS TEMPULO_ICON_SIZES)
+    list(APPEND tempulo_install_sources ${TEMPULO_ICON_DIR}/${size}x${size}/apps/${TEMPULO_APP_ID}.png)
+    list(APPEND tempulo_install_dirs ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+endif()
+# The guard runs first: a build that lacks a file, or a prefix that cannot be
+# written, ends the install before anything is copied.
+install(CODE "
+set(TEMPULO_INSTALL_SOURCES \"${tempulo_install_sources}\")
+set(TEMPULO_INSTALL_DIRS \"${tempulo_install_dirs}\")
+set(TEMPULO_BUILD_DIR \"${CMAKE_CURRENT_BINARY_DIR}\")
+include(\"${CMAKE_CURRENT_SOURCE_DIR}/cmake/TempuloInstallGuard.cmake\")
+")
+configure_file(cmake/TempuloUninstall.cmake.in ${CMAKE_CURRENT_BINARY_DIR}/uninstall.cmake @ONLY)
 
 # ---------------------------------------------------------------- install rules
 install(TARGETS tempulo-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -87,6 +136,9 @@ if(TEMPULO_BUILD_GUI)
       DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
   endforeach()
 endif()
+
+# Last: the folders this install made, for the uninstall to remove once empty.
+install(CODE "tempulo_record_created_dirs()")
 
 # ---------------------------------------------------------------- Debian package
 # Dependencies come from dpkg-shlibdeps over the installed programs; the

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -58,6 +61,28 @@ void DisplayOpeningHandler(QtMsgType type, const QMessageLogContext& context, co
   std::_Exit(tempulo::kNoDisplayStatus);
 }
 
+// A session without XDG_RUNTIME_DIR (root after su, a chroot, a service)
+// makes the toolkit choose a folder itself and warn about it on every start.
+// The same kind of private folder, made here, keeps the terminal quiet; one
+// that is not a private folder of this user is not used, and the toolkit
+// then says what is wrong with it.
+void ProvidePrivateRuntimeFolder() {
+  if (std::getenv("XDG_RUNTIME_DIR") != nullptr) {
+    return;
+  }
+  const char* temp = std::getenv("TMPDIR");
+  const uid_t user = getuid();
+  const std::string folder =
+      std::string(temp != nullptr && *temp != '\0' ? temp : "/tmp") + "/runtime-tempulo-" + std::to_string(user);
+  mkdir(folder.c_str(), 0700);  // fails harmlessly when it exists; checked below
+  struct stat info {};
+  if (lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != user ||
+      (info.st_mode & 0777) != 0700) {
+    return;
+  }
+  setenv("XDG_RUNTIME_DIR", folder.c_str(), 0);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,6 +122,7 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  ProvidePrivateRuntimeFolder();
   toolkitHandler = qInstallMessageHandler(DisplayOpeningHandler);
   QApplication application(argc, argv);
   qInstallMessageHandler(toolkitHandler);
