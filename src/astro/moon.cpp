@@ -104,7 +104,9 @@ void RememberDistance(double dateValue, long double distance) {
 
 }  // namespace
 
-void MoonPosition(CelestialPosition& position, double dateValue) {
+namespace {
+
+void ComputeMoonPosition(CelestialPosition& position, double dateValue) {
   const MoonArguments a = ArgumentsAt(dateValue);
   long double sumL = 0.0L;
   for (std::size_t row = 0; row < moon_terms::kRows; ++row) {
@@ -128,6 +130,29 @@ void MoonPosition(CelestialPosition& position, double dateValue) {
   position.longitude = a.lPrime + sumL / 1000000.0L;
   position.latitude = sumB / 1000000.0L;
   EclipticToEquatorial(position, dateValue);
+}
+
+}  // namespace
+
+void MoonPosition(CelestialPosition& position, double dateValue) {
+  // The last instant's position, per thread: the moon's age and its phase
+  // angle of one instant both need it.
+  struct Memo {
+    bool valid = false;
+    double dateValue = 0;
+    CelestialPosition position;
+  };
+  thread_local Memo memo;
+  if (!memo.valid || memo.dateValue != dateValue) {
+    ComputeMoonPosition(memo.position, dateValue);
+    memo.dateValue = dateValue;
+    memo.valid = true;
+  }
+  position.longitude = memo.position.longitude;
+  position.latitude = memo.position.latitude;
+  position.distance = memo.position.distance;
+  position.rightAscension = memo.position.rightAscension;
+  position.declination = memo.position.declination;
 }
 
 // The distance does not depend on the longitude, latitude or nutation, so its

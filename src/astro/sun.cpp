@@ -256,11 +256,28 @@ void EclipticToEquatorial(CelestialPosition& position, double dateValue) {
 }
 
 void SunPosition(CelestialPosition& position, double dateValue) {
-  const SunEcliptic sun = SunGeometric(dateValue, true);
-  position.longitude = sun.longitude;
-  position.latitude = sun.latitude;
-  position.distance = sun.distance;
-  EclipticToEquatorial(position, dateValue);
+  // The last instant's position, per thread: the moon's age and its phase
+  // angle of one instant both need it.
+  struct Memo {
+    bool valid = false;
+    double dateValue = 0;
+    CelestialPosition position;
+  };
+  thread_local Memo memo;
+  if (!memo.valid || memo.dateValue != dateValue) {
+    const SunEcliptic sun = SunGeometric(dateValue, true);
+    memo.position.longitude = sun.longitude;
+    memo.position.latitude = sun.latitude;
+    memo.position.distance = sun.distance;
+    EclipticToEquatorial(memo.position, dateValue);
+    memo.dateValue = dateValue;
+    memo.valid = true;
+  }
+  position.longitude = memo.position.longitude;
+  position.latitude = memo.position.latitude;
+  position.distance = memo.position.distance;
+  position.rightAscension = memo.position.rightAscension;
+  position.declination = memo.position.declination;
 }
 
 double SolarLongitudeTime(int year, int n) { return TermMemo().Get(year, n); }
