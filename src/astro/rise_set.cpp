@@ -194,7 +194,7 @@ DaySpan CivilDaySpan(double localMidnight, double utcOffsetHours) {
 }
 
 DayEvents::DayEvents(bool isSun, const DaySpan& day, long double latitude, long double longitude)
-    : isSun_(isSun), day_(day), latitude_(latitude), longitude_(longitude) {
+    : latitude_(latitude), longitude_(longitude), day_(day), isSun_(isSun) {
   valid_ = day.end > day.start && std::isfinite(day.start) && std::isfinite(day.end);
   if (valid_) {
     start_ = At(day.start);

@@ -113,13 +113,13 @@ class DayEvents {
   // does not cross there after all.
   bool Refine(int kind, const Bracket& bracket, double& event) const;
 
-  bool isSun_;
-  DaySpan day_;
   long double latitude_;
   long double longitude_;
-  bool valid_ = false;
   Sample start_;
   mutable std::unique_ptr<Track> track_;
+  DaySpan day_;
+  bool isSun_;
+  bool valid_ = false;
 };
 
 // The first event of the kind within the day: a date value in universal time
