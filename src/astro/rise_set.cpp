@@ -201,7 +201,23 @@ DayEvents::DayEvents(bool isSun, const DaySpan& day, long double latitude, long 
   }
 }
 
+DayEvents::DayEvents(const SkyBody& body, const DaySpan& day, long double latitude, long double longitude)
+    : latitude_(latitude), longitude_(longitude), body_(&body), day_(day), isSun_(false) {
+  valid_ = day.end > day.start && std::isfinite(day.start) && std::isfinite(day.end);
+  if (valid_) {
+    start_ = At(day.start);
+  }
+}
+
 DayEvents::Sample DayEvents::At(double t) const {
+  if (body_ != nullptr) {
+    long double theta = 0;
+    long double alpha = 0;
+    Sample s;
+    body_->Place(t, theta, alpha, s.declination);
+    s.hourAngle = AngleDifference(theta - longitude_, alpha);
+    return s;
+  }
   CelestialPosition p;
   if (isSun_) {
     SunPosition(p, t);
@@ -230,7 +246,9 @@ bool DayEvents::Offset(const Sample& s, int kind, long double& offset) const {
 }
 
 bool DayEvents::SemiArc(const Sample& s, int kind, long double& semiArc) const {
-  const long double altitude = EventAltitude(isSun_, kind, s.parallax);
+  const long double altitude = body_ != nullptr && (kind == kRiseEvent || kind == kSetEvent || kind == kTransitEvent)
+                                   ? body_->HorizonAltitude()
+                                   : EventAltitude(isSun_, kind, s.parallax);
   const long double c = (SinDeg(altitude) - SinDeg(latitude_) * SinDeg(s.declination)) /
                         (CosDeg(latitude_) * CosDeg(s.declination));
   // Also rejects a NaN from a pole, where the denominator vanishes.
@@ -242,7 +260,7 @@ bool DayEvents::SemiArc(const Sample& s, int kind, long double& semiArc) const {
 }
 
 bool DayEvents::Converge(int kind, double t, double anchor, double& event) const {
-  const long double nominal = HourAngleRate(isSun_);
+  const long double nominal = body_ != nullptr ? body_->HourAngleRate() : HourAngleRate(isSun_);
   // An estimate made with the semi-arc of another instant may overshoot to
   // where the body no longer reaches the altitude: back towards the anchor,
   // where it does.
@@ -292,7 +310,7 @@ bool DayEvents::Converge(int kind, double t, double anchor, double& event) const
 DayEvents::~DayEvents() = default;
 
 double DayEvents::Follow(int kind) const {
-  const long double rate = HourAngleRate(isSun_);
+  const long double rate = body_ != nullptr ? body_->HourAngleRate() : HourAngleRate(isSun_);
   // The first instant of the day at which the body can reach the altitude.
   int probe = 0;
   double t = day_.start;
@@ -540,7 +558,9 @@ double DayEvents::Find(int kind) const {
     return NoEvent;
   }
   const double followed = Follow(kind);
-  if (kind == kTransitEvent || CrossesAllDay(kind)) {
+  // Another body (a planet) is followed only: the day's track is drawn from
+  // the sun's or the moon's positions.
+  if (kind == kTransitEvent || body_ != nullptr || CrossesAllDay(kind)) {
     return followed;
   }
   for (const Bracket& bracket : Brackets(kind)) {
@@ -568,7 +588,7 @@ std::vector<double> DayEvents::FindAll(int kind) const {
     return events;
   }
   events.push_back(first);
-  if (kind == kTransitEvent) {
+  if (kind == kTransitEvent || body_ != nullptr) {
     return events;
   }
   for (const Bracket& bracket : Brackets(kind)) {

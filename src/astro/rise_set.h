@@ -55,6 +55,26 @@ inline constexpr double kCetUtcOffsetHours = 1.0;
 // changing offset builds its spans itself; a span may be 23 or 25 hours long.
 DaySpan CivilDaySpan(double localMidnight, double utcOffsetHours);
 
+// A body other than the sun and the moon for the same searches: its
+// geocentric apparent place and the sidereal time at an instant, and the
+// altitude of its centre at rise and set. The place may come from an
+// interpolation the body keeps over the day; the search only asks.
+class SkyBody {
+ public:
+  SkyBody() = default;
+  SkyBody(const SkyBody&) = default;
+  SkyBody& operator=(const SkyBody&) = default;
+  virtual ~SkyBody() = default;
+  // Apparent sidereal time at Greenwich, right ascension and declination,
+  // degrees.
+  virtual void Place(double t, long double& siderealTime, long double& rightAscension,
+                     long double& declination) const = 0;
+  // The centre's altitude at rise and set, degrees.
+  virtual long double HorizonAltitude() const = 0;
+  // How fast the hour angle grows, degrees per day.
+  virtual long double HourAngleRate() const { return 360.0L; }
+};
+
 // The events of one body on one civil day. The body's place at the day's
 // start is computed once and serves every kind's first estimate.
 //
@@ -67,6 +87,9 @@ DaySpan CivilDaySpan(double localMidnight, double utcOffsetHours);
 class DayEvents {
  public:
   DayEvents(bool isSun, const DaySpan& day, long double latitude, long double longitude);
+  // Rise, set and transit of another body; the twilight kinds keep the sun's
+  // altitudes. The body must outlive the searches.
+  DayEvents(const SkyBody& body, const DaySpan& day, long double latitude, long double longitude);
   ~DayEvents();
   DayEvents(const DayEvents&) = delete;
   DayEvents& operator=(const DayEvents&) = delete;
@@ -117,6 +140,7 @@ class DayEvents {
   long double longitude_;
   Sample start_;
   mutable std::unique_ptr<Track> track_;
+  const SkyBody* body_ = nullptr;
   DaySpan day_;
   bool isSun_;
   bool valid_ = false;

@@ -4,189 +4,18 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "calendars/modern/coptic_ethiopian.h"
-#include "calendars/modern/french_republican.h"
-#include "calendars/modern/iranian.h"
-#include "calendars/traditional/bahai.h"
-#include "calendars/traditional/chinese.h"
-#include "calendars/traditional/egyptian.h"
-#include "calendars/traditional/indian.h"
-#include "calendars/traditional/islamic.h"
-#include "calendars/traditional/jewish.h"
-#include "calendars/traditional/maya.h"
-#include "calendars/traditional/seleucid_armenian.h"
 #include "report/date_argument.h"
 #include "report/refresh.h"
 #include "report/registry.h"
-#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
 
-// No month of these calendars is longer; checked before any conversion.
-constexpr int kLongestMonth = 31;
 constexpr int kMaxYearDigits = 5;
-// Report number of a Chinese year ("(4724)") from its elapsed-years count.
-constexpr int kChineseYearNumberOffset = 61;
 
 constexpr std::array<int, 5> kLongCountLimits = {20, 20, 20, 18, 20};
 constexpr std::array<std::string_view, 5> kLongCountNames = {"Baktun", "Katun", "Tun", "Uinal", "Kin"};
 
-template <typename Date>
-CalendarFields Fields(long long year, const Date& date) {
-  CalendarFields fields;
-  fields.year = year;
-  fields.month = date.month;
-  fields.day = date.day;
-  return fields;
-}
-
-int IntYear(const CalendarFields& f) { return static_cast<int>(f.year); }
-
-// The calendars whose report line shows their own year, month and day, both
-// ways; the fields are set by name, so no order of a date struct matters.
-template <typename Date, auto kToFixed>
-std::optional<FixedDay> PlainTo(const CalendarFields& f) {
-  Date date{};
-  date.year = static_cast<decltype(date.year)>(f.year);
-  date.month = f.month;
-  date.day = static_cast<decltype(date.day)>(f.day);
-  return kToFixed(date);
-}
-template <auto kFromFixed>
-std::optional<CalendarFields> PlainBack(FixedDay day) {
-  const auto date = kFromFixed(day);
-  return Fields(date.year, date);
-}
-
-// --- the calendars, each one way and back ---
-
-std::optional<FixedDay> EgyptianTo(const CalendarFields& f) {
-  return FixedFromEgyptian({IntYear(f), f.month, f.day});
-}
-std::optional<CalendarFields> EgyptianBack(FixedDay day) {
-  const EgyptianDate d = EgyptianFromFixed(day);
-  // The report counts the years before the epoch without a year 0.
-  return Fields(d.year < 1 ? d.year - 1LL : d.year, d);
-}
-
-std::optional<FixedDay> JewishTo(const CalendarFields& f) {
-  return FixedFromJewish({IntYear(f), f.month, f.day});
-}
-std::optional<CalendarFields> JewishBack(FixedDay day) {
-  const std::optional<JewishDay> d = JewishFromFixed(day);
-  if (!d) {
-    return std::nullopt;
-  }
-  return Fields(d->year, *d);
-}
-
-std::optional<FixedDay> ChineseTo(const CalendarFields& f) {
-  return FixedFromChinese(IntYear(f) - kChineseYearNumberOffset, f.month, f.leapMonth, f.day);
-}
-std::optional<CalendarFields> ChineseBack(FixedDay day) {
-  const ChineseDateRecord d = ChineseDate(DateValueOf(day));
-  CalendarFields fields = Fields(static_cast<long long>(d.cycle) * 60 + d.yearInCycle + 1, d);
-  fields.leapMonth = d.isLeapMonth;
-  return fields;
-}
-
-std::optional<FixedDay> FrenchTo(const CalendarFields& f) {
-  return FixedFromFrenchRepublican({f.year, f.month, f.day});
-}
-std::optional<CalendarFields> FrenchBack(FixedDay day) {
-  const std::optional<FrenchRepublicanDate> d = FrenchRepublicanFromFixed(day);
-  if (!d) {
-    return std::nullopt;
-  }
-  return Fields(d->year, *d);
-}
-
-// The report gives two year counts, "1403" after the slash being the usual
-// one; that is the year looked up.
-std::optional<FixedDay> IranianTo(const CalendarFields& f) {
-  return FixedFromIranian({f.year - kIranianSecondCountOffset, f.month, f.day});
-}
-std::optional<CalendarFields> IranianBack(FixedDay day) {
-  const IranianDate d = IranianFromFixed(day);
-  return Fields(d.year + kIranianSecondCountOffset, d);
-}
-
-std::optional<FixedDay> MayaTo(const CalendarFields& f) {
-  const auto& c = f.longCount;
-  return FixedFromMayaLongCount({0, c[0], c[1], c[2], c[3], c[4]});
-}
-std::optional<CalendarFields> MayaBack(FixedDay day) {
-  const MayaLongCount c = MayaLongCountFromFixed(day);
-  if (c.pictun != 0) {
-    return std::nullopt;
-  }
-  CalendarFields fields;
-  fields.longCount = {c.baktun, c.katun, c.tun, c.uinal, c.kin};
-  return fields;
-}
-
-std::optional<FixedDay> BahaiTo(const CalendarFields& f) {
-  return FixedFromBahai({IntYear(f), f.month, f.day});
-}
-std::optional<CalendarFields> BahaiBack(FixedDay day) {
-  const BahaiDate d = BahaiFromFixed(day);
-  // Before the era the report's line stays empty.
-  if (d.year < 1) {
-    return std::nullopt;
-  }
-  return Fields(d.year, d);
-}
-
-std::optional<FixedDay> ArmenianTo(const CalendarFields& f) {
-  return FixedFromArmenian({IntYear(f), f.month, f.day});
-}
-std::optional<CalendarFields> ArmenianBack(FixedDay day) {
-  const std::optional<ArmenianDate> d = ArmenianFromFixed(day);
-  if (!d) {
-    return std::nullopt;
-  }
-  return Fields(d->year, *d);
-}
-
-constexpr std::string_view kYmd = "JJJJ-MM-TT";
-constexpr auto kYmdShape = DateShape::kYearMonthDay;
-
-// Year ranges: a little wider than the years that reach the civil years
-// 100..3000, so that the exact edge is decided by the civil day.
-const std::array<LookupCalendar, 15> kCalendars = {{
-    {"julian", "Julianischer Kalender", kYmd, kYmdShape, 99, 3001, 12, false,
-     PlainTo<CivilDate, FixedFromJulian>, PlainBack<JulianFromFixed>, false, GermanMonthName},
-    {"egyptian", "Altägyptischer Kalender", kYmd, kYmdShape, 4335, 7250, 13, false, EgyptianTo, EgyptianBack,
-     false, EgyptianMonthName},
-    {"islamic", "Islamischer Kalender", kYmd, kYmdShape, -545, 2460, 12, false,
-     PlainTo<IslamicDay, FixedFromIslamic>, PlainBack<IslamicFromFixed>, false, IslamicMonthName},
-    {"jewish", "Jüdischer Kalender", kYmd, kYmdShape, 4110, 6770, 13, false, JewishTo, JewishBack, false,
-     JewishMonthName},
-    {"chinese", "Chinesischer Kalender", "JJJJ-MM-TT (Schaltmonat: JJJJ-MMtan-TT)", kYmdShape, 2790, 5705, 12,
-     true, ChineseTo, ChineseBack, true, nullptr},
-    {"french_republican", "Französischer Revolutionskalender", kYmd, kYmdShape, 0, 1215, 13, false, FrenchTo,
-     FrenchBack, false, FrenchRepublicanMonthName},
-    {"seleucid", "Seleukidischer Kalender", kYmd, kYmdShape, 405, 3320, 12, false,
-     PlainTo<SeleucidDate, FixedFromSeleucid>, PlainBack<SeleucidFromFixed>, false, nullptr},
-    {"iranian", "Iranischer Kalender", "JJJJ-MM-TT (das Jahr nach dem Schrägstrich)", kYmdShape, -530, 2385,
-     13, false, IranianTo, IranianBack, false, IranianMonthName},
-    {"maya", "Maya-Kalender", "B.K.T.U.K (Baktun.Katun.Tun.Uinal.Kin)", DateShape::kLongCount, 0, 0, 0, false,
-     MayaTo, MayaBack, false, nullptr},
-    {"bahai", "Bahâi-Kalender", kYmd, kYmdShape, 1, 1160, 20, false, BahaiTo, BahaiBack, false,
-     BahaiMonthName},
-    {"coptic_ethiopian", "Koptischer Kalender", kYmd, kYmdShape, -190, 2720, 13, false,
-     PlainTo<CopticDate, FixedFromCoptic>, PlainBack<CopticFromFixed>, false, CopticMonthName},
-    {"ethiopian", "Äthiopischer Kalender", kYmd, kYmdShape, 85, 2995, 13, false,
-     PlainTo<EthiopianDate, FixedFromEthiopian>, PlainBack<EthiopianFromFixed>, false, EthiopianMonthName},
-    {"indian", "Indischer Kalender", kYmd, kYmdShape, 15, 2925, 12, false,
-     PlainTo<IndianDate, FixedFromIndian>, PlainBack<IndianFromFixed>, false, IndianMonthName},
-    {"sikh", "Sikh-Kalender", kYmd, kYmdShape, -1375, 1535, 12, false,
-     PlainTo<NanakshahiDate, FixedFromNanakshahi>, PlainBack<NanakshahiFromFixed>, false,
-     NanakshahiMonthName},
-    {"armenian", "Armenischer Kalender", kYmd, kYmdShape, 1, 2455, 13, false, ArmenianTo, ArmenianBack, false,
-     ArmenianMonthName},
-}};
 
 std::string CivilText(CivilDate date) {
   return std::to_string(date.day) + "." + std::string(GermanMonthName(date.month)) + " " +
@@ -247,7 +76,7 @@ std::string WhyNoDay(const LookupCalendar& calendar, const CalendarFields& date)
   }
   // The month's length: its last day that exists.
   int length = 1;
-  for (int day = std::min(date.day - 1, kLongestMonth); day > 1; --day) {
+  for (int day = std::min(date.day - 1, calendar.longestMonth); day > 1; --day) {
     CalendarFields probe = date;
     probe.day = day;
     if (RoundTrip(calendar, probe)) {
@@ -269,14 +98,6 @@ std::optional<int> ParseSigned(std::string_view text, std::size_t maxDigits) {
 }
 
 }  // namespace
-
-std::span<const LookupCalendar> LookupCalendars() { return kCalendars; }
-
-const LookupCalendar* FindLookupCalendar(std::string_view id) {
-  const auto* found = std::find_if(kCalendars.begin(), kCalendars.end(),
-                                   [id](const LookupCalendar& calendar) { return calendar.id == id; });
-  return found == kCalendars.end() ? nullptr : &*found;
-}
 
 std::string MonthText(const LookupCalendar& calendar, int month, bool leapMonth) {
   if (calendar.monthName != nullptr && !leapMonth) {
@@ -330,7 +151,7 @@ std::optional<CivilDate> LookUpDate(const LookupCalendar& calendar, const Calend
             ": 1 bis " + std::to_string(calendar.monthCount) + ").";
       return std::nullopt;
     }
-    if (clean.day < 1 || clean.day > kLongestMonth) {
+    if (clean.day < 1 || clean.day > calendar.longestMonth) {
       why = "Einen " + std::to_string(clean.day) + ". Tag hat kein Monat (" + std::string(calendar.label) +
             ").";
       return std::nullopt;
@@ -353,7 +174,7 @@ std::optional<CivilDate> LookUpDate(const LookupCalendar& calendar, const Calend
     return std::nullopt;
   }
   // The registry decides in which years the report shows the line.
-  const ReportEntry* entry = FindReportEntry(calendar.id);
+  const ReportEntry* entry = FindReportEntry(calendar.entry);
   if (entry != nullptr && !entry->AppliesTo(civil.year)) {
     why = "Der " + DateText(calendar, clean) + (exists ? " ist der " : " läge beim ") + CivilText(civil) +
           "; der Bericht zeigt diesen Kalender (" + std::string(calendar.label) + ") erst ab dem Jahr " +
@@ -438,11 +259,15 @@ std::string LookupHelpText() {
   std::string text =
       "Kalender für --from KALENDER:DATUM (Kennung, Form des Datums, Zeile des Berichts);\n"
       "ohne Kalender liest --from JJJJ-MM-TT das bürgerliche Datum wie --date.\n";
-  for (const LookupCalendar& calendar : kCalendars) {
+  for (const LookupCalendar& calendar : LookupCalendars()) {
     char line[160];
     std::snprintf(line, sizeof line, "  %-18s %-40s %s\n", std::string(calendar.id).c_str(),
                   std::string(calendar.form).c_str(), std::string(calendar.label).c_str());
     text += line;
+  }
+  text += "Ohne Weg zurück (ein Datum nennt hier keinen einzelnen Tag):\n";
+  for (const UnreachableCalendar& calendar : UnreachableCalendars()) {
+    text += "- " + std::string(calendar.entry) + ": " + std::string(calendar.why) + "\n";
   }
   return text;
 }

@@ -34,6 +34,9 @@ struct CalendarMonth {
   std::string name;  // as the report words it
 };
 
+// One way from a calendar's dates to days and back. The report's entry that
+// shows the calendar holds it (see registry.h); an entry that shows two
+// calendars (Coptic and Ethiopian) holds two.
 struct LookupCalendar {
   std::string_view id;     // the report entry's identifier (or its line's)
   std::string_view label;  // the label of the report line the date stands on
@@ -43,6 +46,7 @@ struct LookupCalendar {
   long long lastYear = 0;
   int monthCount = 0;
   bool hasLeapMonths = false;  // the Chinese leap months
+  int longestMonth = 31;       // no month of the calendar is longer
   // The day of a date whose parts are in range; empty when it names none.
   std::optional<FixedDay> (*toFixed)(const CalendarFields& date) = nullptr;
   // The date the report shows for a day; empty when it shows none.
@@ -52,9 +56,12 @@ struct LookupCalendar {
   bool wayBackChecksItself = false;
   // The month's name in the report's words; empty for numbered months.
   std::string_view (*monthName)(int month) = nullptr;
+  // Set by the table: the identifier of the entry that shows the calendar.
+  std::string_view entry;
 };
 
-// Every calendar with a way back, in the order of the report.
+// Every calendar with a way back, in the order of the report, from the
+// report's entry table.
 std::span<const LookupCalendar> LookupCalendars();
 // nullptr for an unknown identifier.
 const LookupCalendar* FindLookupCalendar(std::string_view id);

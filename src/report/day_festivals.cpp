@@ -50,29 +50,44 @@ ChineseDayAndMonth ChineseDayOf(double dateValue) {
 
 }  // namespace
 
-std::vector<std::string> FestivalsOfDay(int year, int month, int day) {
+std::vector<DayFestival> FestivalsOfDayWithKind(int year, int month, int day) {
   // The festivals read no clock; any will do.
   const FixedClock unusedClock({2000, 1, 1}, {});
   DayValues values({year, month, day}, unusedClock);
   Report lines;
+  std::vector<DayFestival> festivals;
+  // Each calendar adds its lines; the lines added since the last calendar
+  // are that calendar's festivals.
+  const auto take = [&lines, &festivals](std::string_view kind) {
+    for (std::size_t i = festivals.size(); i < lines.Lines().size(); ++i) {
+      const std::string& line = lines.Lines()[i];
+      // Festival lines have an empty label: "\tName".
+      festivals.push_back({kind, line.starts_with('\t') ? line.substr(1) : line});
+    }
+  };
   AddIslamicFestivals(values, lines);
+  take("islamic");
   if (year >= kFirstJewishYear) {
     if (const std::optional<JewishDay> jewish = JewishFromFixed(values.day)) {
       AddJewishFestivals(*jewish, lines);
     }
   }
+  take("jewish");
   const ChineseDayAndMonth chinese = ChineseDayOf(values.dateValue);
   ChineseDateRecord chineseDate;
   chineseDate.day = chinese.day;
   chineseDate.month = chinese.month;
   AddChineseFestivals(chineseDate, lines);
+  take("chinese");
   AddEthiopianFestivals(values, lines);
+  take("ethiopian");
+  return festivals;
+}
 
+std::vector<std::string> FestivalsOfDay(int year, int month, int day) {
   std::vector<std::string> names;
-  names.reserve(lines.Lines().size());
-  for (const std::string& line : lines.Lines()) {
-    // Festival lines have an empty label: "\tName".
-    names.push_back(line.starts_with('\t') ? line.substr(1) : line);
+  for (DayFestival& festival : FestivalsOfDayWithKind(year, month, day)) {
+    names.push_back(std::move(festival.name));
   }
   return names;
 }

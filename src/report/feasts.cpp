@@ -52,11 +52,11 @@ std::vector<Feast> FeastsOfYear(int year) {
       const FixedDay fixed = FixedFromCivil(date);
       for (const HolidayFeast& feast : church) {
         if (feast.month == month && feast.day == day) {
-          feasts.push_back({date, fixed, feast.name});
+          feasts.push_back({date, fixed, feast.name, "church"});
         }
       }
-      for (std::string& name : FestivalsOfDay(year, month, day)) {
-        feasts.push_back({date, fixed, std::move(name)});
+      for (DayFestival& festival : FestivalsOfDayWithKind(year, month, day)) {
+        feasts.push_back({date, fixed, std::move(festival.name), festival.kind});
       }
     }
   }

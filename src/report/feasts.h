@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "time/civil.h"
@@ -16,6 +17,9 @@ struct Feast {
   CivilDate date;
   FixedDay day;
   std::string name;
+  // "church" for a movable church feast of the holiday list, else the
+  // calendar of the festival: "islamic", "jewish", "chinese", "ethiopian".
+  std::string_view kind;
   friend bool operator==(const Feast&, const Feast&) = default;
 };
 

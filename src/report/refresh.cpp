@@ -5,6 +5,7 @@
 #include <cmath>
 #include <exception>
 
+#include "report/anniversaries.h"
 #include "report/holiday_lines.h"
 #include "report/report_builder.h"
 
@@ -138,7 +139,11 @@ RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock
     const std::vector<DatedHoliday> monthHolidays = holidays.MonthHolidays(date.year, date.month);
     result.holidayLines = HolidayListLines(monthHolidays);
     AddHolidayReportLines(monthHolidays, date.day, report);
-    BuildReport(date, clock, report, options.place);
+    if (options.anniversaries != nullptr) {
+      AddAnniversaryReportLines(*options.anniversaries, FixedFromCivil(date), report);
+    }
+    BuildReport(date, clock, report, options.place, options.entries);
+    AddExtraReportLines(date, options.place, options.extra, report);
   } catch (const std::exception& error) {
     result.error = error.what();
   }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "holidays/holidays.h"
+#include "report/planet_lines.h"
 #include "report/report.h"
 #include "report/report_place.h"
 #include "time/civil.h"
@@ -85,9 +86,17 @@ struct RefreshResult {
 // report. An error ends it where it arose; the lines written so far stay.
 // What a refresh does beyond the window's lines: keep the typed values for
 // the structured output; the sun and moon block of `place` when one is given.
+class EntryChoice;
+class AnniversaryBook;
 struct RefreshOptions {
   bool keepValues = false;
   const ReportPlace* place = nullptr;
+  // The report's entries the user has chosen; none: the default set.
+  const EntryChoice* entries = nullptr;
+  // The user's anniversaries: a line for each on the day.
+  const AnniversaryBook* anniversaries = nullptr;
+  // Lines the user asked for beyond the default report, appended after it.
+  ExtraReportLines extra = {};
 };
 RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock& clock,
                       const RefreshOptions& options = {});

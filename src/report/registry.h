@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The report's entries in their fixed order: one table that the report
-// builder, the sweep, the command line and the structured output all read.
+// builder, the lookups, the calendar choice, the sweep, the command line and
+// the structured output all read. Nothing else lists the calendars.
 #pragma once
 
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "report/calendar_lookup.h"
 #include "report/day_values.h"
 #include "report/report.h"
 
@@ -22,6 +27,15 @@ struct ReportEntry {
   // Computes the entry's values and words them as report lines. Adds nothing
   // on a day the entry has no value for.
   void (*add)(DayValues& day, Report& report);
+  // The entry's calendars whose dates name a day, with their way there and
+  // back; empty for lines without one (the weekday, the cycles, festivals).
+  std::span<const LookupCalendar> ways = {};
+  // Shown unless the user chooses otherwise; calendars added later start
+  // unchosen, so the default report stays as it was.
+  bool shownByDefault = true;
+  // The user can leave it out ("Kalender wählen…", --calendars); the blank
+  // line before the sun and moon block follows that block.
+  bool choosable = true;
 
   constexpr bool AppliesTo(int year) const { return year >= firstYear && year <= lastYear; }
 };
@@ -29,6 +43,46 @@ struct ReportEntry {
 std::span<const ReportEntry> ReportEntries();
 // nullptr for an unknown identifier.
 const ReportEntry* FindReportEntry(std::string_view id);
+
+// Which of the report's entries the user has chosen to see. The report always
+// lists them in the table's order, whatever order they were chosen in.
+class EntryChoice {
+ public:
+  // The entries shown by default: the report as it has always been.
+  EntryChoice();
+  static EntryChoice All();
+  // "id,id,…", "all" or "default". Unknown identifiers are collected in
+  // `unknown` and left out; empty when the text names no entry at all.
+  static std::optional<EntryChoice> Parse(std::string_view text, std::vector<std::string>* unknown = nullptr);
+
+  bool Shows(const ReportEntry& entry) const;
+  bool Shows(std::string_view id) const;
+  void Set(std::string_view id, bool shown);
+  bool IsDefault() const;
+  // The chosen identifiers in the table's order.
+  std::vector<std::string_view> Ids() const;
+  // "id,id,…" in the table's order.
+  std::string Text() const;
+  friend bool operator==(const EntryChoice&, const EntryChoice&) = default;
+
+ private:
+  std::vector<bool> shown_;  // one per entry of the table
+};
+
+// The entry's name in the chooser: its label, or a name for the lines
+// without one (the festivals).
+std::string EntryChoiceLabel(const ReportEntry& entry);
+
+// The lines of "--calendars help": every entry that can be chosen, its label,
+// whether it is shown by default.
+std::string EntryChoiceHelpText();
+
+// The calendars that cannot be looked up, with why (for "--from help").
+struct UnreachableCalendar {
+  std::string_view entry;
+  std::string_view why;
+};
+std::span<const UnreachableCalendar> UnreachableCalendars();
 
 // The stable identifier of one report line. An entry's first line (and every
 // line of an entry without a label of its own, like its festivals) carries
@@ -71,6 +125,7 @@ void AddIndian(DayValues& c, Report& r);
 void AddSikh(DayValues& c, Report& r);
 void AddArmenian(DayValues& c, Report& r);
 void AddBerber(DayValues& c, Report& r);
+std::string_view BerberMonthName(int month);
 void AddJohnDee(DayValues& c, Report& r);
 void AddSixtyWeek(DayValues& c, Report& r);
 

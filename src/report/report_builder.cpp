@@ -19,108 +19,6 @@
 #include "report/registry.h"
 
 namespace tempulo {
-namespace {
-
-constexpr int kFirst = kMinimumYear;
-constexpr int kLast = kMaximumYear;
-
-void AddSeparator(DayValues& /*day*/, Report& r) { r.Add(" "); }
-
-// The report's lines in their fixed order. An entry whose years exclude the
-// selected year adds nothing; the others decide for themselves on days they
-// have no value for (before an epoch, outside a cycle).
-constexpr std::array<ReportEntry, 42> kEntries = {{
-    {"weekday", "Wochentag", kFirst, kLast, AddWeekday},
-    {"day_of_year", "", 1583, kLast, AddDayAndWeekOfYear},
-    {"julian_date", "Julianisches Datum", kFirst, kLast, AddJulianDate},
-    {"julian", "Julianischer Kalender", kFirst, kLast, AddJulianCalendar},
-    {"day_counts", "Tag seit 1.1.1 / 1.1.2001", kFirst, kLast, AddDaysSinceEpochs},
-    {"gregorian_day", "Gregorianischer Tag", kFirst, kLast, AddGregorianDay},
-    {"world", "UNO-Weltkalender", 1583, kLast, AddWorldCalendar},
-    {"roman", "Römischer Kalender", kFirst, kLast, AddRoman},
-    {"egyptian", "Altägyptischer Kalender", kFirst, kLast, AddEgyptian},
-    {"islamic", "Islamischer Kalender", kFirst, kLast, AddIslamic},
-    {"islamic_festivals", "", kFirst, kLast, AddIslamicFestivals},
-    {"jewish", "Jüdischer Kalender", 359, kLast, AddJewish},
-    {"japanese", "Japanischer Kalender", 1868, kLast, AddJapanese},
-    {"chinese", "Chinesischer Kalender", kFirst, kLast, AddChinese},
-    {"chinese_year", "", kFirst, kLast, AddSolarTerm},
-    {"chinese_festivals", "", kFirst, kLast, AddChineseFestivals},
-    {"french_republican", "Französischer Revolutionskalender", kFirst, kLast, AddFrenchRepublican},
-    {"soviet", "Sowjetischer Revolutionskalender", 1917, kLast, AddSoviet},
-    {"seleucid", "Seleukidischer Kalender", kFirst, kLast, AddSeleucid},
-    {"iranian", "Iranischer Kalender", kFirst, kLast, AddIranian},
-    {"babylonian", "Babylonischer Kalender", kFirst, kLast, AddBabylonian},
-    {"maya", "Maya-Kalender", kFirst, kLast, AddMaya},
-    {"aztec", "Azteken-Kalender", kFirst, kLast, AddAztec},
-    {"bahai", "Bahâi-Kalender", kFirst, kLast, AddBahai},
-    {"coptic_ethiopian", "Koptischer Kalender", kFirst, kLast, AddCopticEthiopian},
-    {"ethiopian_festivals", "", kFirst, kLast, AddEthiopianFestivals},
-    {"indian", "Indischer Kalender", kFirst, kLast, AddIndian},
-    {"sikh", "Sikh-Kalender", kFirst, kLast, AddSikh},
-    {"armenian", "Armenischer Kalender", kFirst, kLast, AddArmenian},
-    {"berber", "Berber-Kalender", kFirst, kLast, AddBerber},
-    {"john_dee", "John Dee-Kalender", kFirst, kLast, AddJohnDee},
-    {"sixty_week", "60 Wochen-Kalender", kFirst, kLast, AddSixtyWeek},
-    {"positivist", "Positivisten-Kalender", kFirst, kLast, AddPositivist},
-    {"cotsworth", "Cotsworth-Kalender", kFirst, kLast, AddCotsworth},
-    {"goddess", "Göttinnen-Kalender", kFirst, kLast, AddGoddess},
-    {"solilunar", "Solilunar-Kalender", kFirst, kLast, AddSolilunar},
-    {"discordian", "Diskordianischer Kalender", kFirst, kLast, AddDiscordian},
-    {"mars", "Julianisches Marsdatum", kFirst, kLast, AddMars},
-    {"stardate", "Star Trek Sternzeit", kFirst, kLast, AddStardate},
-    {"pi", "PI-Kalender", kFirst, kLast, AddPiCalendar},
-    {"separator", " ", kFirst, kLast, AddSeparator},
-    {"sun_moon", "Morgendämmerung", 1900, kLast, AddSunAndMoon},
-}};
-
-// The further lines of the entries that word more than one: their labels as
-// the report writes them and the identifiers that name them.
-constexpr std::array<ReportLineIdRow, 22> kLineIds = {{
-    {"", "Datum", "date"},
-    {"", "Feier-,Gedenktag", "holiday"},
-    {"jewish", "", "jewish.festival"},
-    {"maya", "", "maya.tzolkin_haab"},
-    {"coptic_ethiopian", "Äthiopischer Kalender", "coptic_ethiopian.ethiopian"},
-    {"mars", "Darischer Marskalender", "mars.darian"},
-    {"pi", "", "pi.new_years_eve"},
-    {"sun_moon", "Ort", "sun_moon.place"},
-    {"sun_moon", "Abenddämmerung", "sun_moon.civil_dusk"},
-    {"sun_moon", "Mondalter", "sun_moon.moon_age"},
-    {"sun_moon", "Aktuelle Phase", "sun_moon.moon_phase"},
-    {"sun_moon", "Mondabstand", "sun_moon.moon_distance"},
-    {"sun_moon", "Nächster Neumond", "sun_moon.next_new_moon"},
-    {"sun_moon", "Nächstes 1.Viertel", "sun_moon.next_first_quarter"},
-    {"sun_moon", "Nächster Vollmond", "sun_moon.next_full_moon"},
-    {"sun_moon", "Nächstes 3.Viertel", "sun_moon.next_last_quarter"},
-    {"sun_moon", "Mondaufgang", "sun_moon.moonrise"},
-    {"sun_moon", "Mondkulmination", "sun_moon.moon_transit"},
-    {"sun_moon", "Monduntergang", "sun_moon.moonset"},
-    {"sun_moon", "Sonnenaufgang", "sun_moon.sunrise"},
-    {"sun_moon", "Sonnenkulmination", "sun_moon.sun_transit"},
-    {"sun_moon", "Sonnenuntergang", "sun_moon.sunset"},
-}};
-
-}  // namespace
-
-std::span<const ReportEntry> ReportEntries() { return kEntries; }
-
-std::string_view ReportLineId(std::string_view entryId, std::string_view label) {
-  for (const ReportLineIdRow& row : kLineIds) {
-    if (row.entry == entryId && row.label == label) {
-      return row.id;
-    }
-  }
-  return entryId;
-}
-
-std::span<const ReportLineIdRow> ReportLineIds() { return kLineIds; }
-
-const ReportEntry* FindReportEntry(std::string_view id) {
-  const auto* found = std::find_if(kEntries.begin(), kEntries.end(),
-                                   [id](const ReportEntry& entry) { return entry.id == id; });
-  return found == kEntries.end() ? nullptr : &*found;
-}
 
 void AddSunAndMoon(DayValues& c, Report& r) {
   if (c.selected.year >= 1900) {
@@ -212,12 +110,14 @@ long double ReportJulianDay(CivilDate date) {
   return JulianDateOf(CheckedFixedFromCivil(date));
 }
 
-void BuildReport(CivilDate date, const Clock& clock, Report& report, const ReportPlace* place) {
+void BuildReport(CivilDate date, const Clock& clock, Report& report, const ReportPlace* place,
+                 const EntryChoice* choice) {
   report.SetHeading(std::string(GermanMonthName(date.month)) + " " + std::to_string(date.year));
   DayValues values(date, clock);
   values.place = place;
+  // A line the user has not chosen is not computed at all.
   for (const ReportEntry& entry : ReportEntries()) {
-    if (entry.AppliesTo(date.year)) {
+    if (entry.AppliesTo(date.year) && (choice == nullptr || choice->Shows(entry))) {
       report.BeginEntry(entry.id);
       entry.add(values, report);
     }

@@ -31,8 +31,12 @@ void AddSunAndMoonBlock(double dateValue, Report& report);
 // naming it.
 void AddSunAndMoonBlock(double dateValue, const ReportPlace& place, Report& report);
 
+class EntryChoice;
+
 // Sets the heading and appends the report's lines for the selected civil date.
-// The sun and moon block is that of `place` when one is given.
-void BuildReport(CivilDate date, const Clock& clock, Report& report, const ReportPlace* place = nullptr);
+// The sun and moon block is that of `place` when one is given; the entries
+// are those of `choice` (none: the default set).
+void BuildReport(CivilDate date, const Clock& clock, Report& report, const ReportPlace* place = nullptr,
+                 const EntryChoice* choice = nullptr);
 
 }  // namespace tempulo

@@ -207,8 +207,8 @@ void AddDiscordian(DayValues& c, Report& r) {
 void AddMars(DayValues& c, Report& r) {
   const TimeOfDay now = c.clock.Now();
   // One hour less than Central European Time is universal time.
-  const long double julianDate =
-      JulianDateOf(c.day) + ((now.hour - 1) + now.minute / 60.0L + now.second / 3600.0L) / 24.0L;
+  const long double julianDate = JulianDateOf(c.day) + now.dayOffset +
+                                 ((now.hour - 1) + now.minute / 60.0L + now.second / 3600.0L) / 24.0L;
   const long double m = MarsSolDate(julianDate);
   if (m < 0) {
     return;
@@ -230,8 +230,8 @@ void AddMars(DayValues& c, Report& r) {
 
 void AddStardate(DayValues& c, Report& r) {
   const TimeOfDay now = c.clock.Now();
-  const double t =
-      static_cast<double>(JulianDateOf(c.day)) + (now.hour + now.minute / 60.0 + now.second / 3600.0) / 24.0;
+  const double t = static_cast<double>(JulianDateOf(c.day)) + now.dayOffset +
+                   (now.hour + now.minute / 60.0 + now.second / 3600.0) / 24.0;
   const double stardate = (t - kStardateEpoch) * kStardatesPerDay;
   r.Add("Star Trek Sternzeit", TrimmedDecimal(stardate, 3));
   r.Set("stardate", stardate);

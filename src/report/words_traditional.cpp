@@ -279,6 +279,10 @@ void AddArmenian(DayValues& c, Report& r) {
   }
 }
 
+std::string_view BerberMonthName(int month) {
+  return month >= 1 && month <= 12 ? kBerberMonthNames[static_cast<std::size_t>(month - 1)] : std::string_view();
+}
+
 void AddBerber(DayValues& c, Report& r) {
   r.Add("Berber-Kalender",
         Str(c.julian.day) + "." + Name(kBerberMonthNames, c.julian.month) + " " + Str(c.julian.year + 950));

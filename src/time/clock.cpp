@@ -17,7 +17,28 @@ std::tm LocalNow() {
   return local;
 }
 
+std::tm MezNow() {
+  constexpr std::time_t kMezOffsetSeconds = 3600;
+  const std::time_t now = std::time(nullptr) + kMezOffsetSeconds;
+  std::tm mez{};
+  // As above: one thread reads the clock.
+  if (const std::tm* result = std::gmtime(&now)) {
+    mez = *result;
+  }
+  return mez;
+}
+
 }  // namespace
+
+CivilDate MezClock::Today() const {
+  const std::tm mez = MezNow();
+  return {mez.tm_year + 1900, mez.tm_mon + 1, mez.tm_mday};
+}
+
+TimeOfDay MezClock::Now() const {
+  const std::tm mez = MezNow();
+  return {mez.tm_hour, mez.tm_min, mez.tm_sec > 59 ? 59 : mez.tm_sec};
+}
 
 CivilDate SystemClock::Today() const {
   const std::tm local = LocalNow();

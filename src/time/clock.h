@@ -11,6 +11,10 @@ struct TimeOfDay {
   int hour = 0;
   int minute = 0;
   int second = 0;
+  // Days from the selected day to the day this time of day falls on: a
+  // moment given in another zone may be the evening before or the morning
+  // after in the report's MEZ.
+  int dayOffset = 0;
   friend bool operator==(const TimeOfDay&, const TimeOfDay&) = default;
 };
 
@@ -24,6 +28,14 @@ class Clock {
 };
 
 class SystemClock final : public Clock {
+ public:
+  CivilDate Today() const override;
+  TimeOfDay Now() const override;
+};
+
+// The clock read as MEZ (UTC+1 all year), whatever zone the system is set
+// to: today's date and the time of day of the report's own time.
+class MezClock final : public Clock {
  public:
   CivilDate Today() const override;
   TimeOfDay Now() const override;

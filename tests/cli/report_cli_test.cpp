@@ -56,7 +56,8 @@ TEST(ReportCli, MalformedArgumentsWriteOneGermanLineAndNothingElse) {
       {"--days", "100001"},
       {"--days", "-3"},
       {"--time", "24:00:00"},
-      {"--time", "12:00"},
+      {"--time", "12:0"},
+      {"--time", "12:00+24:00"},
       {"--frobnicate"},
       {"--date", "3000-12-31", "--days", "2"},
   };
@@ -141,12 +142,12 @@ TEST(ReportCli, DaysAreSeparatedByOneEmptyLine) {
 TEST(ReportCli, ConversionErrorReportsAndTheOtherDaysStillPrint) {
   const CliRun single = RunCli({"--date", "1003-02-29"});
   EXPECT_EQ(single.status, 1);
-  EXPECT_EQ(single.err, "Fehler!\n");
+  EXPECT_EQ(single.err, "tempulo-report: Fehler!\n");
   EXPECT_EQ(SplitLines(single.out).at(0), "Datum\t29.Februar 1003");
 
   const CliRun range = RunCli({"--date", "1003-02-29", "--days", "3"});
   EXPECT_EQ(range.status, 1);
-  EXPECT_EQ(range.err, "Fehler!\n");
+  EXPECT_EQ(range.err, "tempulo-report: Fehler!\n");
   EXPECT_EQ(DateLines(range.out),
             (std::vector<std::string>{"29.Februar 1003", "1.März 1003", "2.März 1003"}));
   // A walk through a Julian common year's February never meets the 29th.
@@ -236,12 +237,38 @@ TEST(ReportCli, NewArgumentMistakesWriteOneGermanLineAndNothingElse) {
   }
 }
 
-TEST(ReportCli, VersionNamesTheProgramAndItsVersion) {
+// The GNU form: name and version, copyright, licence; and --help and
+// --version win over whatever else the command line holds.
+TEST(ReportCli, VersionAndHelpWinOverEveryOtherArgument) {
   const CliRun run = RunCli({"--version"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out.rfind("tempulo-report ", 0), 0U);
-  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
-  EXPECT_GT(run.out.size(), std::string("tempulo-report \n").size());
+  const std::vector<std::string> lines = SplitLines(run.out);
+  ASSERT_GE(lines.size(), 3U);
+  EXPECT_EQ(lines[0].rfind("tempulo-report (Tempulo) ", 0), 0U);
+  EXPECT_GT(lines[0].size(), std::string("tempulo-report (Tempulo) ").size());
+  EXPECT_EQ(lines[1].rfind("Copyright (C) ", 0), 0U);
+  EXPECT_NE(lines[2].find("GPLv3+"), std::string::npos);
+
+  const std::string help = RunCli({"--help"}).out;
+  const struct {
+    std::vector<std::string> args;
+    const std::string& expected;
+  } cases[] = {
+      {{"--help", "--bogus"}, help},
+      {{"--date", "3001-01-01", "--help"}, help},
+      {{"--holidays", "--holidays", "-h"}, help},
+      {{"--version", "--date", "3001-01-01"}, run.out},
+      {{"--ics", "--entries", "--version", "--help"}, run.out},
+  };
+  for (const auto& c : cases) {
+    const CliRun other = RunCli(c.args);
+    EXPECT_EQ(other.status, 0) << c.args[0];
+    EXPECT_EQ(other.out, c.expected) << c.args[0];
+    EXPECT_EQ(other.err, "");
+  }
+  // After "--" nothing is an option: no help, and no argument is taken.
+  EXPECT_EQ(RunCli({"--", "--help"}).status, 2);
+  EXPECT_EQ(RunCli({"--date", "2026-12-08", "--"}).out, RunCli({"--date", "2026-12-08"}).out);
 }
 
 // A stream whose every write fails, like a full disk.
@@ -297,7 +324,7 @@ TEST(ReportCli, DatedHolidayListsNameEachHolidayOnce) {
   EXPECT_EQ(lines, fromMonths);
   // The month's list for scripts: dated.
   EXPECT_EQ(RunCli({"--date", "2026-12-08", "--holidays", "--format", "tsv"}).out,
-            RunCli({"--from", "2026-12-01", "--to", "2026-12-31", "--holidays"}).out);
+            RunCli({"--from", "2026-12-01", "--to", "2026-12-31", "--holidays", "--format", "tsv"}).out);
   // Two days: only their holidays.
   EXPECT_EQ(RunCli({"--date", "2026-12-25", "--days", "2", "--holidays"}).out,
             "2026-12-25\tWeihnachten\n2026-12-26\tWeihnachten\n");
@@ -472,19 +499,22 @@ TEST(ReportCli, FromAndFeastsRefuseWithOneGermanLine) {
     std::vector<std::string> args;
     const char* why;
   } cases[] = {
-      {{"--from"}, "Nach --from fehlt der Wert.\n"},
-      {{"--from", "jewish:5786-8-30"}, "Den 30. Heshvan gibt es im Jahr 5786 nicht (Heshvan hat 29 Tage).\n"},
-      {{"--from", "jewish:5785-13-1"}, "Das Jahr 5785 hat keinen Monat Adar 2.\n"},
+      {{"--from"}, "tempulo-report: Nach --from fehlt der Wert.\n"},
+      {{"--from", "jewish:5786-8-30"},
+       "tempulo-report: Den 30. Heshvan gibt es im Jahr 5786 nicht (Heshvan hat 29 Tage).\n"},
+      {{"--from", "jewish:5785-13-1"}, "tempulo-report: Das Jahr 5785 hat keinen Monat Adar 2.\n"},
       {{"--from", "mars:1-1-1"},
-       "Den Kalender \"mars\" kennt --from nicht (Liste: tempulo-report --from help).\n"},
+       "tempulo-report: Den Kalender \"mars\" kennt --from nicht (Liste: tempulo-report --from help).\n"},
       {{"--from", "maya:13.0.0.0.0", "--date", "2000-01-01"},
-       "Die Angaben --date und --from schließen einander aus.\n"},
+       "tempulo-report: Die Angaben --date und --from schließen einander aus.\n"},
       {{"--date", "2000-01-01", "--from", "maya:13.0.0.0.0"},
-       "Die Angaben --date und --from schließen einander aus.\n"},
-      {{"--from", "julian:3000-12-10", "--days", "20"}, "Die 20 Tage reichen über das Jahr 3000 hinaus.\n"},
-      {{"--feasts", "99"}, "Das Jahr \"99\" für --feasts liegt nicht zwischen 100 und 3000.\n"},
-      {{"--feasts", "x"}, "Das Jahr \"x\" für --feasts liegt nicht zwischen 100 und 3000.\n"},
-      {{"--feasts"}, "Nach --feasts fehlt der Wert.\n"},
+       "tempulo-report: Die Angaben --date und --from schließen einander aus.\n"},
+      {{"--from", "julian:3000-12-10", "--days", "20"},
+       "tempulo-report: Die 20 Tage reichen über das Jahr 3000 hinaus.\n"},
+      {{"--feasts", "99"},
+       "tempulo-report: Das Jahr \"99\" für --feasts liegt nicht zwischen 100 und 3000.\n"},
+      {{"--feasts", "x"}, "tempulo-report: Das Jahr \"x\" für --feasts liegt nicht zwischen 100 und 3000.\n"},
+      {{"--feasts"}, "tempulo-report: Nach --feasts fehlt der Wert.\n"},
   };
   for (const auto& c : cases) {
     const CliRun run = RunCli(c.args);

@@ -167,7 +167,7 @@ def check_seasons(binary, first_year, last_year, failures):
                 continue
             month = SEASON_MONTHS[season]
             listing = subprocess.run(
-                [binary, "--date", f"{year:04d}-{month:02d}-01", "--holidays", "--time", "12:00:00"],
+                [binary, "--date", f"{year:04d}-{month:02d}-01", "--holidays"],
                 check=True, capture_output=True, text=True).stdout
             days = []
             current = None

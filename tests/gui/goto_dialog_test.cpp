@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -123,9 +124,6 @@ TEST_F(GoToTest, DatesThatDoNotExistLeaveTheWindowUnchanged) {
   } cases[] = {
       {"jewish", 5786, QStringLiteral("Heshvan"), 30,
        QStringLiteral("Den 30. Heshvan gibt es im Jahr 5786 nicht (Heshvan hat 29 Tage).")},
-      {"jewish", 5785, QStringLiteral("Adar 2"), 1, QStringLiteral("Das Jahr 5785 hat keinen Monat Adar 2.")},
-      {"chinese", 4722, QStringLiteral("Schaltmonat nach dem 2. Monat"), 1,
-       QStringLiteral("Das Jahr 4722 hat keinen Schaltmonat nach dem 2. Monat.")},
       {"julian", 2001, QStringLiteral("April"), 31,
        QStringLiteral("Den 31. April gibt es im Jahr 2001 nicht (April hat 30 Tage).")},
       {"julian", 3000, QStringLiteral("Dezember"), 31,
@@ -164,7 +162,7 @@ TEST_F(GoToTest, FieldsStartOnTheSelectedDayAndOfferTheCalendarsMonths) {
   EXPECT_EQ(dialog->DaySpin()->value(), 28);
   EXPECT_EQ(dialog->MonthBox()->count(), 13);
   ASSERT_TRUE(dialog->SelectCalendar("chinese"));
-  EXPECT_EQ(dialog->MonthBox()->count(), 24);
+  EXPECT_EQ(dialog->MonthBox()->count(), 12);
   ASSERT_TRUE(dialog->SelectCalendar("ethiopian"));
   EXPECT_EQ(dialog->MonthBox()->count(), 13);
 }
@@ -196,6 +194,93 @@ TEST_F(GoToTest, FeastsOfTheYearGoToTheirDay) {
   QTest::mouseClick(form_->FeastsButton(), Qt::LeftButton);
   EXPECT_EQ(dialog->Year(), 2024);
   EXPECT_TRUE(dialog->isVisible());
+}
+
+
+// The month list offers a leap month only in a year that has it.
+TEST_F(GoToTest, LeapMonthsOnlyInYearsThatHaveThem) {
+  Open({2026, 12, 8});
+  GoToDialog* dialog = OpenDialog();
+  const auto months = [dialog] {
+    QStringList names;
+    for (int i = 0; i < dialog->MonthBox()->count(); ++i) {
+      names << dialog->MonthBox()->itemText(i);
+    }
+    return names;
+  };
+  const struct {
+    std::string id;
+    int year;
+    QString month;
+    bool offered;
+    int count;
+  } cases[] = {
+      {"jewish", 5785, QStringLiteral("Adar 2"), false, 12},
+      {"jewish", 5784, QStringLiteral("Adar 2"), true, 13},
+      {"chinese", 4721, QStringLiteral("Schaltmonat nach dem 2. Monat"), true, 13},
+      {"chinese", 4722, QStringLiteral("Schaltmonat nach dem 2. Monat"), false, 12},
+      {"chinese", 4723, QStringLiteral("Schaltmonat nach dem 6. Monat"), true, 13},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(dialog->SelectCalendar(c.id));
+    dialog->YearSpin()->setValue(c.year);
+    EXPECT_EQ(months().contains(c.month), c.offered) << c.id << " " << c.year;
+    EXPECT_EQ(months().size(), c.count) << c.id << " " << c.year;
+  }
+  // A chosen leap month falls back to the month it follows where the year lacks it.
+  ASSERT_TRUE(dialog->SelectCalendar("chinese"));
+  dialog->YearSpin()->setValue(4721);
+  dialog->MonthBox()->setCurrentIndex(dialog->MonthBox()->findText(QStringLiteral("Schaltmonat nach dem 2. Monat")));
+  dialog->YearSpin()->setValue(4722);
+  EXPECT_EQ(dialog->MonthBox()->currentIndex(), 1);
+}
+
+// An out-of-range year typed and confirmed with Enter is refused with a
+// message; the dialog stays, with its layout, and says how dates are written.
+TEST_F(GoToTest, RefusesAnOutOfRangeYearVisiblyAndKeepsItsLayout) {
+  Open({2026, 12, 8});
+  GoToDialog* dialog = OpenDialog();
+  ASSERT_TRUE(dialog->SelectCalendar("jewish"));
+  EXPECT_EQ(dialog->FormHint()->text(), QStringLiteral("Schreibweise: JJJJ-MM-TT, hier jewish:5787-9-28"))
+      << dialog->FormHint()->text().toStdString();
+  EXPECT_FALSE(dialog->FormHint()->text().contains(QStringLiteral("Kommandozeile")));
+  dialog->adjustSize();
+  QApplication::processEvents();
+  const QSize size = dialog->size();
+  const QRect day = dialog->DaySpin()->geometry();
+  const QRect month = dialog->MonthBox()->geometry();
+  QLineEdit* year = dialog->YearSpin()->findChild<QLineEdit*>();
+  dialog->YearSpin()->setFocus();
+  year->selectAll();
+  QTest::keyClicks(year, QStringLiteral("9999"));
+  QTest::keyClick(year, Qt::Key_Return);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_FALSE(dialog->Result().has_value());
+  EXPECT_TRUE(dialog->Message()->text().startsWith(QStringLiteral("Das Jahr 9999 liegt außerhalb der Jahre")))
+      << dialog->Message()->text().toStdString();
+  EXPECT_EQ(dialog->YearSpin()->value(), 5787);
+  EXPECT_EQ(form_->windowTitle(), QStringLiteral("Tempulo 8.Dezember 2026"));
+  // A long message wraps in its room: the fields keep their places.
+  dialog->Message()->setText(QString(40, QLatin1Char('x')).append(QStringLiteral(" lang")).repeated(12));
+  QApplication::processEvents();
+  EXPECT_EQ(dialog->width(), size.width());
+  EXPECT_EQ(dialog->DaySpin()->geometry().width(), day.width());
+  EXPECT_EQ(dialog->MonthBox()->geometry().width(), month.width());
+}
+
+TEST_F(GoToTest, ReopensOnTheCalendarUsedLast) {
+  Open({2026, 12, 8});
+  GoToDialog* dialog = OpenDialog();
+  ASSERT_TRUE(dialog->SelectCalendar("islamic"));
+  dialog->reject();
+  dialog = OpenDialog();
+  EXPECT_EQ(dialog->CalendarBox()->currentData().toString(), QStringLiteral("islamic"));
+  dialog->reject();
+  // Also after a new start.
+  form_.reset();
+  Open({2026, 12, 8});
+  dialog = OpenDialog();
+  EXPECT_EQ(dialog->CalendarBox()->currentData().toString(), QStringLiteral("islamic"));
 }
 
 }  // namespace

@@ -14,12 +14,14 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTableWidgetItem>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
 
 #include "app/gui/month_grid.h"
 #include "app/gui/spin_edit.h"
+#include "report/refresh.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
 
@@ -166,24 +168,48 @@ TEST_F(WindowTest, ClipboardHoldsEveryReportLineWithLf) {
   EXPECT_EQ(form_->CopyNotice(), QStringLiteral("Kopiert"));
 }
 
-TEST_F(WindowTest, ImpossibleJulianDayShowsTheErrorAndStaysUsable) {
-  Open({2026, 2, 1});
-  form_->YearSpin()->setValue(1003);
-  const int gridYear = Grid().year();
-  ASSERT_TRUE(QDate::isLeapYear(gridYear)) << "the substitute grid of February 1003 offers a 29th";
-  ClickDay(29);
-  ASSERT_EQ(errors_.size(), 1);
-  EXPECT_EQ(errors_.at(0), QStringLiteral("Tempulo: Fehler!"));
-  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 29.Februar 1003"));
-  ASSERT_GE(form_->ReportLines().size(), 2);
-  EXPECT_EQ(form_->ReportLines().at(0), QStringLiteral("Datum\t29.Februar 1003"));
-  for (qsizetype i = 2; i < form_->ReportLines().size(); ++i) {
-    EXPECT_TRUE(form_->ReportLines().at(i).startsWith(QStringLiteral("Feier-,Gedenktag\t")));
+// A Julian February of 28 days drawn in a Gregorian leap-year grid offers
+// no 29th; the days of the neighbouring months are dimmed and choosing one
+// goes there.
+TEST_F(WindowTest, GridOffersOnlyTheDaysTheMonthHas) {
+  for (const int year : {1003, 1501}) {
+    Open({2026, 2, 1});
+    form_->YearSpin()->setValue(year);
+    ASSERT_TRUE(QDate::isLeapYear(Grid().year())) << "the substitute grid of February " << year;
+    EXPECT_EQ(form_->Grid()->ItemForDay(29), nullptr);
+    EXPECT_EQ(form_->Grid()->MonthLength(), 28);
+    ClickDay(29);
+    QTest::keyClick(form_->Grid(), Qt::Key_End);
+    EXPECT_EQ(Caption(), QStringLiteral("Tempulo 28.Februar %1").arg(year));
+    EXPECT_TRUE(errors_.isEmpty()) << errors_.join(QLatin1Char('\n')).toStdString();
   }
-  ClickDay(28);
-  EXPECT_EQ(errors_.size(), 1);
-  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 28.Februar 1003"));
+  // From the 29th of a Julian leap year to a common year: the 28th.
+  int leap = 1004;
+  while (leap < 1580 && !GridCanShow({leap, 2, 29})) {
+    leap += 4;
+  }
+  form_->ShowDate({leap, 2, 29});
+  ASSERT_EQ(Caption(), QStringLiteral("Tempulo 29.Februar %1").arg(leap));
+  form_->YearSpin()->setValue(leap - 1);
+  EXPECT_EQ(Caption(), QStringLiteral("Tempulo 28.Februar %1").arg(leap - 1));
   EXPECT_GT(form_->ReportLines().size(), 20);
+  EXPECT_TRUE(errors_.isEmpty());
+
+  // December 2026 begins on a Tuesday and ends on a Thursday.
+  const struct {
+    int side;
+    int day;
+    QString caption;
+  } neighbours[] = {{-1, 30, QStringLiteral("Tempulo 30.November 2026")},
+                    {1, 2, QStringLiteral("Tempulo 2.Januar 2027")}};
+  for (const auto& n : neighbours) {
+    form_->ShowDate({2026, 12, 8});
+    QTableWidgetItem* cell = form_->Grid()->ItemForNeighbourDay(n.side, n.day);
+    ASSERT_NE(cell, nullptr) << n.day;
+    EXPECT_EQ(cell->foreground().color(), form_->Grid()->MutedColour());
+    QTest::mouseClick(form_->Grid()->viewport(), Qt::LeftButton, {}, form_->Grid()->visualItemRect(cell).center());
+    EXPECT_EQ(Caption(), n.caption);
+  }
 }
 
 TEST_F(WindowTest, TodayButtonAlwaysEndsOnToday) {

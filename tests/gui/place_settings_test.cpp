@@ -2,11 +2,12 @@
 // The chosen place between starts: missing, empty, corrupt and unwritable
 // settings files, and the window's report for a chosen place.
 #include <gtest/gtest.h>
-#include <linux/capability.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCompleter>
+#include <QLabel>
+#include <QTest>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,39 +18,10 @@
 
 #include "app/gui/main_window.h"
 #include "app/gui/place_settings.h"
+#include "permission_bits.h"
 
 namespace tempulo {
 namespace {
-
-// While it lives, the process is held to the files' permission bits even as
-// root: the capabilities that override them leave the effective set (they
-// stay permitted and come back at the end). False where that is refused.
-class PermissionBitsApply {
- public:
-  PermissionBitsApply() {
-    if (syscall(SYS_capget, &header_, saved_) != 0) {
-      return;
-    }
-    __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
-    for (const int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
-      reduced[capability / 32].effective &= ~(1U << (capability % 32));
-    }
-    active_ = syscall(SYS_capset, &header_, reduced) == 0;
-  }
-  ~PermissionBitsApply() {
-    if (active_) {
-      syscall(SYS_capset, &header_, saved_);
-    }
-  }
-  PermissionBitsApply(const PermissionBitsApply&) = delete;
-  PermissionBitsApply& operator=(const PermissionBitsApply&) = delete;
-  explicit operator bool() const { return active_; }
-
- private:
-  __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
-  __user_cap_data_struct saved_[2] = {};
-  bool active_ = false;
-};
 
 class PlaceSettingsTest : public ::testing::Test {
  protected:
@@ -200,6 +172,70 @@ TEST(PlaceDialogTest, ListChoiceAndFreeEntry) {
     EXPECT_NEAR(chosen.latitude, c.expected.latitude, 1.0 / 60) << c.search;
     EXPECT_NEAR(chosen.longitude, c.expected.longitude, 1.0 / 60) << c.search;
     EXPECT_EQ(chosen.zone, c.expected.zone) << c.search;
+  }
+}
+
+
+// The search as people type: case, spelt-out and missing umlauts; Enter
+// takes the highlighted or only hit, the arrows move into the list, and a
+// search without hits says so and keeps the dialog open.
+TEST(PlaceDialogTest, TheSearchFindsWhatPeopleTypeAndEnterTakesIt) {
+  const std::vector<Place> places = {{"Berlin", 52.52, 13.405, "Europe/Berlin"},
+                                     {"München", 48.1372, 11.5756, "Europe/Berlin"},
+                                     {"Zürich", 47.3769, 8.5417, "Europe/Zurich"},
+                                     {"Gießen", 50.5840, 8.6784, "Europe/Berlin"}};
+  const struct {
+    const char* typed;
+    int downs;  // presses of Down before Enter
+    const char* expected;  // nullptr: nothing found, the dialog stays open
+  } cases[] = {
+      {"München", 0, "München"}, {"münchen", 0, "München"}, {"MUNCHEN", 0, "München"},
+      {"Muenchen", 0, "München"}, {"zurich", 0, "Zürich"},   {"Giessen", 0, "Gießen"},
+      {"", 1, "Berlin"},          {"", 2, "München"},        {"Paris", 0, nullptr},
+  };
+  for (const auto& c : cases) {
+    PlaceDialog dialog(places, std::nullopt);
+    dialog.show();
+    // Typed: the field's text as the keys leave it.
+    dialog.SearchField()->setFocus();
+    dialog.SearchField()->setText(QString::fromUtf8(c.typed));
+    for (int i = 0; i < c.downs; ++i) {
+      QTest::keyClick(dialog.focusWidget() != nullptr ? dialog.focusWidget() : dialog.SearchField(), Qt::Key_Down);
+    }
+    if (c.downs == 0) {
+      QTest::keyClick(dialog.SearchField(), Qt::Key_Return);
+    } else {
+      EXPECT_EQ(dialog.focusWidget(), dialog.List()) << c.typed;
+      QTest::keyClick(dialog.List(), Qt::Key_Return);
+    }
+    if (c.expected == nullptr) {
+      EXPECT_TRUE(dialog.isVisible()) << c.typed;
+      EXPECT_EQ(dialog.result(), 0) << c.typed;
+      EXPECT_TRUE(dialog.SearchNotice()->isVisible()) << c.typed;
+      EXPECT_EQ(dialog.SearchNotice()->text(), QStringLiteral("nichts gefunden"));
+      continue;
+    }
+    EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.typed;
+    ASSERT_TRUE(dialog.Chosen().has_value()) << c.typed;
+    EXPECT_EQ(dialog.Chosen()->name, c.expected) << c.typed;
+  }
+}
+
+TEST(PlaceDialogTest, TheZoneIgnoresCaseAndCompletesFromTheDatabase) {
+  const std::vector<Place> places = {{"Wien", 48.2082, 16.3738, "Europe/Vienna"},
+                                     {"Sydney", -33.8667, 151.2167, "Australia/Sydney"}};
+  PlaceDialog dialog(places, std::nullopt);
+  QCompleter* completer = dialog.ZoneField()->completer();
+  ASSERT_NE(completer, nullptr);
+  completer->setCompletionPrefix(QStringLiteral("vienna"));
+  EXPECT_EQ(completer->currentCompletion(), QStringLiteral("Europe/Vienna"));
+  for (const char* typed : {"europe/vienna", "EUROPE/VIENNA", "mez"}) {
+    dialog.findChild<QLineEdit*>(QStringLiteral("placeLatitude"))->setText(QStringLiteral("48,2 N"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("placeLongitude"))->setText(QStringLiteral("16,37 O"));
+    dialog.ZoneField()->setText(QString::fromUtf8(typed));
+    dialog.accept();
+    ASSERT_TRUE(dialog.Chosen().has_value()) << typed;
+    EXPECT_EQ(dialog.Chosen()->zone, std::string(typed) == "mez" ? "MEZ" : "Europe/Vienna") << typed;
   }
 }
 

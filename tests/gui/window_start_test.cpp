@@ -125,15 +125,15 @@ TEST_F(ShowDateTest, ControlsGridAndReportNameTheDate) {
   EXPECT_TRUE(errors_.isEmpty());
 }
 
-// A year below the year field's range is held as though it were being typed:
-// once editing ends the field falls back to its range, and the window follows.
-TEST_F(ShowDateTest, EarlyYearBehavesAsTyped) {
+// An early year stays what it is once editing ends: the year field takes
+// every year the almanac shows.
+TEST_F(ShowDateTest, EarlyYearStaysWhenEditingEnds) {
   form_->ShowDate(CivilDate{201, 3, 4});
   ASSERT_EQ(form_->windowTitle(), QStringLiteral("Tempulo 4.März 201"));
   QTest::keyClick(form_->YearSpin()->findChild<QLineEdit*>(), Qt::Key_Return);
-  EXPECT_EQ(form_->YearSpin()->Value(), 1000);
-  EXPECT_EQ(form_->windowTitle(), QStringLiteral("Tempulo 4.März 1000"));
-  EXPECT_EQ(form_->ReportLines().at(0), QStringLiteral("Datum\t4.März 1000"));
+  EXPECT_EQ(form_->YearSpin()->Value(), 201);
+  EXPECT_EQ(form_->windowTitle(), QStringLiteral("Tempulo 4.März 201"));
+  EXPECT_EQ(form_->ReportLines().at(0), QStringLiteral("Datum\t4.März 201"));
 }
 
 }  // namespace

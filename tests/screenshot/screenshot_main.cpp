@@ -2,11 +2,11 @@
 // Opens the window as a user would see it and writes a picture of it:
 //
 //   tempulo_screenshot OUTPUT.png [--date YYYY-MM-DD] [--dark] [--size WxH]
-//                      [--region CODE] [--weeks] [--day N] [--dialog goto|feasts]
+//                      [--region CODE] [--weeks] [--day N] [--dialog goto|feasts|print]
 //
 // --dialog opens "Gehe zu…" (with a date that does not exist, to show its
-// message) or "Feste des Jahres" and writes its picture beside the window's
-// as OUTPUT-dialog.png.
+// message), "Feste des Jahres" or the print preview of the shown month and
+// writes its picture beside the window's as OUTPUT-dialog.png.
 // --dark gives the application the palette a dark desktop hands it. The
 // window keeps its first-show placement unless --size resizes it. The
 // settings live in a temporary file, never in the user's.
@@ -27,6 +27,7 @@
 #include "app/gui/goto_dialog.h"
 #include "app/gui/main_window.h"
 #include "app/gui/month_grid.h"
+#include "app/print/print_actions.h"
 #include "time/clock.h"
 
 namespace {
@@ -134,6 +135,9 @@ int main(int argc, char** argv) {
   } else if (dialog == QStringLiteral("feasts")) {
     window.OpenFeastsDialog();
     shownDialog = window.FeastsDialogShown();
+  } else if (dialog == QStringLiteral("print")) {
+    window.Printing()->OpenPreview();
+    shownDialog = window.Printing()->PreviewDialog();
   }
   int status = 0;
   // Give the window system time to map and paint the window.

@@ -79,7 +79,7 @@ for case in "${fallback_cases[@]}"; do
 
   run "${assignments[@]}" -- "${start[@]}" --date 2000-13-01
   expect "[$display] falsches Datum: Status des Berichts" 2 "$status"
-  expect "[$display] falsches Datum: Meldung" "Den Monat 13 gibt es nicht." "$(cat "$err")"
+  expect "[$display] falsches Datum: Meldung" "tempulo-report: Den Monat 13 gibt es nicht." "$(cat "$err")"
 done
 
 # --- with a display the arguments reach the window, and nothing falls back.

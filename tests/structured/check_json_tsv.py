@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """tempulo-report --format json and tsv over a sample of days: every JSON day
 validates against doc/report-schema.json, every TSV row is a text line with
-its identifier in front, the dated holiday list validates too, and a write
-to a full device fails loudly.
+its day and identifier in front, the dated holiday list, the feasts and the
+entries validate too, and a write to a full device fails loudly.
 
     check_json_tsv.py TEMPULO-REPORT SCHEMA
 """
@@ -25,7 +25,9 @@ failures = []
 
 
 def run(*args, check_status=True):
-    done = subprocess.run([binary, "--time", "12:00:00", *args], capture_output=True)
+    # The report at a fixed time; the lists take no time.
+    fixed_time = [] if {"--holidays", "--feasts", "--entries"} & set(args) else ["--time", "12:00:00"]
+    done = subprocess.run([binary, *fixed_time, *args], capture_output=True)
     if check_status and done.returncode not in (0, 1):
         failures.append(f"{args}: Status {done.returncode}: {done.stderr.decode()}")
     return done.stdout.decode("utf-8")
@@ -48,17 +50,37 @@ for start in starts:
         days_checked += 1
         for error in validator.iter_errors(day):
             failures.append(f"{day['date']}: {error.json_path}: {error.message}")
-    # The TSV rows are the text lines with a value, each behind its identifier.
+    # A header row, then the text lines with a value, each behind its day
+    # and its identifier; one day's rows together, the days in order.
+    if not tsv or tsv[0] != "date\tid\tlabel\tvalue":
+        failures.append(f"{start}: TSV ohne Kopfzeile")
+    tsv = tsv[1:]
     text_rows = [l for block in text_days for l in block.splitlines() if "\t" in l]
-    tsv_rows = [row.split("\t", 1)[1] for row in tsv]
+    tsv_rows = [row.split("\t", 2)[2] for row in tsv]
     if text_rows != tsv_rows:
         failures.append(f"{start}: TSV weicht vom Text ab")
-    if any(not row.split("\t", 1)[0] for row in tsv):
+    if any(not row.split("\t")[1] for row in tsv):
         failures.append(f"{start}: TSV-Zeile ohne Kennung")
+    tsv_days = [row.split("\t", 1)[0] for row in tsv]
+    json_days = [json.loads(line)["date"] for line in json_lines]
+    if [d for i, d in enumerate(tsv_days) if i == 0 or tsv_days[i - 1] != d] != json_days:
+        failures.append(f"{start}: die Tage der TSV-Zeilen stehen nicht beisammen oder nicht in Folge")
 
 for line in run("--year", "1582", "--holidays", "--format", "json").splitlines():
     for error in holiday_validator.iter_errors(json.loads(line)):
         failures.append(f"Feiertag {line}: {error.message}")
+
+# The feasts of a year and the entries, each against its part of the schema.
+for definition, args in (("feast", ("--feasts", "1582", "--format", "json")),
+                         ("feast", ("--feasts", "2023", "--format", "json")),
+                         ("entry", ("--entries", "--format", "json"))):
+    part = jsonschema.Draft202012Validator(dict(schema["$defs"][definition], **{"$schema": schema["$schema"]}))
+    lines = run(*args).splitlines()
+    if not lines:
+        failures.append(f"{args}: keine Zeilen")
+    for line in lines:
+        for error in part.iter_errors(json.loads(line)):
+            failures.append(f"{definition} {line}: {error.message}")
 
 with open("/dev/full", "w") as full:
     done = subprocess.run([binary, "--date", "2026-12-08", "--days", "30"], stdout=full, stderr=subprocess.PIPE)

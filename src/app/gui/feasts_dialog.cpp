@@ -3,11 +3,15 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/gui/announce.h"
+#include "app/gui/text_folding.h"
 #include "report/refresh.h"
 
 namespace tempulo {
@@ -26,6 +30,18 @@ FeastsDialog::FeastsDialog(QWidget* parent) : QDialog(parent) {
   bold.setBold(true);
   heading_->setFont(bold);
   layout->addWidget(heading_);
+  filter_ = new QLineEdit(this);
+  filter_->setObjectName(QStringLiteral("feastsFilter"));
+  filter_->setPlaceholderText(QStringLiteral("Name eines Festes, z. B. Ostern"));
+  filter_->setClearButtonEnabled(true);
+  auto* filterRow = new QFormLayout();
+  filterRow->addRow(QStringLiteral("&Filter"), filter_);
+  layout->addLayout(filterRow);
+  empty_ = new QLabel(this);
+  empty_->setObjectName(QStringLiteral("feastsEmpty"));
+  empty_->setWordWrap(true);
+  empty_->hide();
+  layout->addWidget(empty_);
   list_ = new QTreeWidget(this);
   list_->setObjectName(QStringLiteral("feastsList"));
   list_->setAccessibleName(QStringLiteral("Feste des Jahres"));
@@ -42,6 +58,9 @@ FeastsDialog::FeastsDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { choose(item); });
+  connect(filter_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
+  // Down from the filter goes into the list.
+  connect(filter_, &QLineEdit::returnPressed, this, [this] { list_->setFocus(); });
   resize(kDialogWidth, kDialogHeight);
 }
 
@@ -66,6 +85,40 @@ void FeastsDialog::ShowYear(int year) {
   if (!items.isEmpty()) {
     list_->setCurrentItem(items.front());
   }
+  applyFilter();
+}
+
+void FeastsDialog::applyFilter() {
+  const QString wanted = filter_->text();
+  QTreeWidgetItem* first = nullptr;
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = list_->topLevelItem(i);
+    const bool shown = MatchesSearch(item->text(1), wanted);
+    item->setHidden(!shown);
+    if (shown && first == nullptr) {
+      first = item;
+    }
+  }
+  if (first != nullptr && (list_->currentItem() == nullptr || list_->currentItem()->isHidden())) {
+    list_->setCurrentItem(first);
+  }
+  const bool none = first == nullptr;
+  empty_->setText(none ? (wanted.trimmed().isEmpty()
+                              ? QStringLiteral("Keine Feste in diesem Jahr.")
+                              : QStringLiteral("Kein Fest des Jahres %1 passt zu „%2“.").arg(year_).arg(wanted.trimmed()))
+                       : QString());
+  empty_->setVisible(none);
+  if (none) {
+    AnnounceMessage(empty_);
+  }
+}
+
+int FeastsDialog::ShownCount() const {
+  int count = 0;
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    count += list_->topLevelItem(i)->isHidden() ? 0 : 1;
+  }
+  return count;
 }
 
 void FeastsDialog::choose(QTreeWidgetItem* item) {

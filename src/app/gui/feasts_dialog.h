@@ -9,6 +9,7 @@
 #include "report/feasts.h"
 
 class QLabel;
+class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -26,17 +27,24 @@ class FeastsDialog : public QDialog {
 
   QTreeWidget* List() const { return list_; }
   QLabel* Heading() const { return heading_; }
+  // Shows only the feasts whose name holds the text (case and umlauts
+  // aside); the count shown.
+  QLineEdit* Filter() const { return filter_; }
+  int ShownCount() const;
 
  signals:
   void dayChosen(tempulo::CivilDate day);
 
  private:
   void choose(QTreeWidgetItem* item);
+  void applyFilter();
 
   int year_ = 0;
   std::vector<Feast> feasts_;
   QLabel* heading_ = nullptr;
   QTreeWidget* list_ = nullptr;
+  QLineEdit* filter_ = nullptr;
+  QLabel* empty_ = nullptr;
 };
 
 }  // namespace tempulo

@@ -8,8 +8,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <climits>
+#include <functional>
+
+#include "app/gui/announce.h"
+#include "report/contrast.h"
 
 namespace tempulo {
 namespace {
@@ -24,6 +31,79 @@ constexpr std::array<int, 5> kLongCountMaximum = {19, 19, 19, 17, 19};
 constexpr std::array<const char*, 5> kLongCountLabels = {"Baktun", "Katun", "Tun", "Uinal", "Kin"};
 
 int MonthKey(int month, bool leapMonth) { return month * 2 + (leapMonth ? 1 : 0); }
+
+// Lines the message keeps room for, so that a long one does not push the
+// fields about.
+constexpr int kMessageLines = 3;
+constexpr Rgb kMessageRed{0xB0, 0x00, 0x20};
+
+// A year field that lets any year be typed and refuses one outside its
+// range when editing ends, saying so instead of quietly going back.
+class YearField : public QSpinBox {
+ public:
+  using Refusal = std::function<void(long long typed)>;
+
+  explicit YearField(QWidget* parent) : QSpinBox(parent) {
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    setGroupSeparatorShown(false);
+  }
+  void SetRefusal(Refusal refusal) { refusal_ = std::move(refusal); }
+
+  QValidator::State validate(QString& input, int& position) const override {
+    static const QRegularExpression kNumber(QStringLiteral("^\\s*-?\\d{1,7}\\s*$"));
+    if (kNumber.match(input).hasMatch()) {
+      const long long typed = input.trimmed().toLongLong();
+      return typed >= minimum() && typed <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+    }
+    return QSpinBox::validate(input, position);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && refuse()) {
+      // Enter must not go on to "Gehe zu" with the old year.
+      event->accept();
+      return;
+    }
+    QSpinBox::keyPressEvent(event);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    refuse();
+    QSpinBox::focusOutEvent(event);
+  }
+
+ private:
+  bool refuse() {
+    bool ok = false;
+    const long long typed = lineEdit()->text().trimmed().toLongLong(&ok);
+    if (!ok || (typed >= minimum() && typed <= maximum())) {
+      return false;
+    }
+    setValue(value());  // back to the last year in range
+    lineEdit()->setText(textFromValue(value()));
+    if (refusal_) {
+      refusal_(typed);
+    }
+    return true;
+  }
+
+  Refusal refusal_;
+};
+
+QString DateExample(const LookupCalendar& calendar, const CalendarFields& date) {
+  if (calendar.shape == DateShape::kLongCount) {
+    QStringList parts;
+    for (const int part : date.longCount) {
+      parts << QString::number(part);
+    }
+    return parts.join(QLatin1Char('.'));
+  }
+  return QStringLiteral("%1-%2%3-%4")
+      .arg(date.year)
+      .arg(date.month)
+      .arg(date.leapMonth ? QStringLiteral("tan") : QString())
+      .arg(date.day);
+}
 
 }  // namespace
 
@@ -52,7 +132,15 @@ GoToDialog::GoToDialog(CivilDate current, QWidget* parent) : QDialog(parent), cu
   monthBox_ = new QComboBox(dateRow_);
   monthBox_->setObjectName(QStringLiteral("monthBox"));
   monthBox_->setAccessibleName(QStringLiteral("Monat"));
-  yearSpin_ = new QSpinBox(dateRow_);
+  auto* yearField = new YearField(dateRow_);
+  yearField->SetRefusal([this](long long typed) {
+    say(QStringLiteral("Das Jahr %1 liegt außerhalb der Jahre %2 bis %3, die dieser Kalender zwischen 100 "
+                       "und 3000 erreicht.")
+            .arg(typed)
+            .arg(yearSpin_->minimum())
+            .arg(yearSpin_->maximum()));
+  });
+  yearSpin_ = yearField;
   yearSpin_->setObjectName(QStringLiteral("yearSpin"));
   yearSpin_->setAccessibleName(QStringLiteral("Jahr"));
   dateLayout->addWidget(daySpin_);
@@ -77,14 +165,25 @@ GoToDialog::GoToDialog(CivilDate current, QWidget* parent) : QDialog(parent), cu
   fields->addRow(QStringLiteral("&Lange Zählung"), longCountRow_);
   form_ = new QLabel(this);
   form_->setObjectName(QStringLiteral("formHint"));
+  form_->setWordWrap(true);
+  form_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   fields->addRow(QString(), form_);
   layout->addLayout(fields);
 
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("message"));
   message_->setWordWrap(true);
-  message_->setStyleSheet(QStringLiteral("color: #b00020;"));
   message_->setAccessibleName(QStringLiteral("Meldung"));
+  // A long message wraps in the room kept for it instead of widening the
+  // dialog and squashing the fields.
+  message_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+  message_->setMinimumHeight(kMessageLines * message_->fontMetrics().lineSpacing());
+  message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QPalette messagePalette = message_->palette();
+  const QColor background = messagePalette.color(QPalette::Window);
+  const Rgb red = ReadableOn(kMessageRed, {background.red(), background.green(), background.blue()});
+  messagePalette.setColor(QPalette::WindowText, QColor(red.red, red.green, red.blue));
+  message_->setPalette(messagePalette);
   layout->addWidget(message_);
 
   auto* buttons = new QDialogButtonBox(this);
@@ -99,13 +198,24 @@ GoToDialog::GoToDialog(CivilDate current, QWidget* parent) : QDialog(parent), cu
   connect(calendarBox_, &QComboBox::currentIndexChanged, this, &GoToDialog::onCalendarChosen);
   // A changed field makes an old message stale.
   const auto clearMessage = [this] { message_->clear(); };
-  connect(yearSpin_, &QSpinBox::valueChanged, this, clearMessage);
+  connect(yearSpin_, &QSpinBox::valueChanged, this, [this] {
+    message_->clear();
+    fillMonths();
+  });
   connect(daySpin_, &QSpinBox::valueChanged, this, clearMessage);
   connect(monthBox_, &QComboBox::currentIndexChanged, this, clearMessage);
   for (QSpinBox* spin : longCount_) {
     connect(spin, &QSpinBox::valueChanged, this, clearMessage);
   }
   onCalendarChosen();
+  setMinimumWidth(sizeHint().width());
+}
+
+void GoToDialog::say(const QString& message) {
+  message_->setText(message);
+  if (!message.isEmpty()) {
+    AnnounceMessage(message_);
+  }
 }
 
 const LookupCalendar& GoToDialog::calendar() const {
@@ -127,37 +237,84 @@ void GoToDialog::onCalendarChosen() {
   const bool longCount = chosen.shape == DateShape::kLongCount;
   fields_->setRowVisible(dateRow_, !longCount);
   fields_->setRowVisible(longCountRow_, longCount);
-  form_->setText(QStringLiteral("Form auf der Kommandozeile: ") + Q(chosen.id) + QStringLiteral(":") +
-                 Q(chosen.form));
   message_->clear();
 
   // The fields start on the selected day in this calendar, where the
   // report shows one for it.
   const std::optional<CalendarFields> shown = chosen.fromFixed(FixedFromCivil(current_));
+  // How the date is written where it is typed as text (tempulo-report
+  // --from), with the selected day as the example.
+  form_->setText(shown ? QStringLiteral("Schreibweise: %1, hier %2:%3").arg(Q(chosen.form), Q(chosen.id),
+                                                                            DateExample(chosen, *shown))
+                       : QStringLiteral("Schreibweise: %1:%2").arg(Q(chosen.id), Q(chosen.form)));
   if (longCount) {
     for (std::size_t i = 0; i < longCount_.size(); ++i) {
       longCount_[i]->setValue(shown ? shown->longCount[i] : 0);
     }
     return;
   }
+  {
+    const QSignalBlocker blockYear(yearSpin_);
+    yearSpin_->setRange(static_cast<int>(std::max<long long>(chosen.firstYear, INT_MIN)),
+                        static_cast<int>(std::min<long long>(chosen.lastYear, INT_MAX)));
+    yearSpin_->setValue(shown ? static_cast<int>(shown->year) : yearSpin_->minimum());
+  }
   const QSignalBlocker block(monthBox_);
   monthBox_->clear();
-  for (const CalendarMonth& month : MonthsOf(chosen)) {
-    monthBox_->addItem(QString::fromStdString(month.name), MonthKey(month.month, month.leapMonth));
-  }
-  monthBox_->setMaxVisibleItems(std::min(monthBox_->count(), 26));
-  yearSpin_->setRange(static_cast<int>(std::max<long long>(chosen.firstYear, INT_MIN)),
-                      static_cast<int>(std::min<long long>(chosen.lastYear, INT_MAX)));
+  fillMonths();
   if (shown) {
-    yearSpin_->setValue(static_cast<int>(shown->year));
     monthBox_->setCurrentIndex(std::max(0, monthBox_->findData(MonthKey(shown->month, shown->leapMonth))));
     daySpin_->setValue(shown->day);
   } else {
-    yearSpin_->setValue(yearSpin_->minimum());
     monthBox_->setCurrentIndex(0);
     daySpin_->setValue(1);
   }
   message_->clear();
+}
+
+void GoToDialog::fillMonths() {
+  const LookupCalendar& chosen = calendar();
+  if (chosen.shape == DateShape::kLongCount || filling_) {
+    return;
+  }
+  filling_ = true;
+  const QVariant before = monthBox_->currentData();
+  const QSignalBlocker block(monthBox_);
+  monthBox_->clear();
+  const long long year = yearSpin_->value();
+  for (const CalendarMonth& month : MonthsOf(chosen)) {
+    // A month that only some years have (a leap month, the second Adar) is
+    // offered where the year has it.
+    const bool sometimes = month.leapMonth || !chosen.hasLeapMonths;
+    if (sometimes && chosen.toFixed != nullptr) {
+      CalendarFields first;
+      first.year = year;
+      first.month = month.month;
+      first.leapMonth = month.leapMonth;
+      first.day = 1;
+      const std::optional<FixedDay> day = chosen.toFixed(first);
+      if (!day) {
+        continue;
+      }
+      // A calendar that counts a missing month on into the next shows
+      // another month for that day.
+      if (!chosen.wayBackChecksItself && chosen.fromFixed != nullptr) {
+        const std::optional<CalendarFields> back = chosen.fromFixed(*day);
+        if (back && (back->month != month.month || back->leapMonth != month.leapMonth)) {
+          continue;
+        }
+      }
+    }
+    monthBox_->addItem(QString::fromStdString(month.name), MonthKey(month.month, month.leapMonth));
+  }
+  monthBox_->setMaxVisibleItems(std::min(monthBox_->count(), 26));
+  int index = before.isValid() ? monthBox_->findData(before) : -1;
+  if (index < 0 && before.isValid()) {
+    // A leap month the new year lacks: the month it follows.
+    index = monthBox_->findData(MonthKey(before.toInt() / 2, false));
+  }
+  monthBox_->setCurrentIndex(std::max(0, index));
+  filling_ = false;
 }
 
 void GoToDialog::go() {
@@ -177,12 +334,12 @@ void GoToDialog::go() {
   std::string why;
   const std::optional<CivilDate> day = LookUpDate(chosen, fields, why);
   if (!day) {
-    message_->setText(QString::fromStdString(why));
+    say(QString::fromStdString(why));
     return;
   }
   if (dayCheck_) {
     if (const std::optional<QString> refused = dayCheck_(*day)) {
-      message_->setText(*refused);
+      say(*refused);
       return;
     }
   }

@@ -44,6 +44,7 @@ class GoToDialog : public QDialog {
   QSpinBox* DaySpin() const { return daySpin_; }
   const std::array<QSpinBox*, 5>& LongCountSpins() const { return longCount_; }
   QLabel* Message() const { return message_; }
+  QLabel* FormHint() const { return form_; }
   QPushButton* GoButton() const { return goButton_; }
 
  signals:
@@ -52,7 +53,11 @@ class GoToDialog : public QDialog {
  private:
   const LookupCalendar& calendar() const;
   void onCalendarChosen();
+  // The month list of the chosen calendar for the year in the year field:
+  // leap months only where that year has them.
+  void fillMonths();
   void go();
+  void say(const QString& message);
 
   CivilDate current_;
   DayCheck dayCheck_;
@@ -68,6 +73,7 @@ class GoToDialog : public QDialog {
   QLabel* form_ = nullptr;
   QLabel* message_ = nullptr;
   QPushButton* goButton_ = nullptr;
+  bool filling_ = false;
 };
 
 }  // namespace tempulo

@@ -42,7 +42,10 @@ QVariant LinesModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       return line.text;
     case Qt::AccessibleTextRole:
-      return QString::fromStdString(SpokenLine(line.text.toStdString()));
+      if (line.blank) {
+        return QString();
+      }
+      return line.spoken.isEmpty() ? QString::fromStdString(SpokenLine(line.text.toStdString())) : line.spoken;
     case Qt::ToolTipRole:
       return line.toolTip.isEmpty() ? QVariant() : QVariant(line.toolTip);
     case Qt::FontRole:
@@ -52,6 +55,14 @@ QVariant LinesModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+Qt::ItemFlags LinesModel::flags(const QModelIndex& index) const {
+  if (!index.isValid() || index.row() < 0 || index.row() >= lines_.size()) {
+    return Qt::NoItemFlags;
+  }
+  // Spacing lines are skipped by the keyboard and by screen readers.
+  return lines_[index.row()].blank ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
 }  // namespace tempulo

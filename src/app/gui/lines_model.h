@@ -16,6 +16,8 @@ struct ListLine {
   QString toolTip;
   bool emphasised = false;
   int day = 0;  // the day a holiday row belongs to, 0 for others
+  QString spoken;      // what a screen reader says instead of the text; empty: the text
+  bool blank = false;  // a spacing line: not selectable, not read out
 };
 
 class LinesModel : public QAbstractListModel {
@@ -31,6 +33,7 @@ class LinesModel : public QAbstractListModel {
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  private:
   QVector<ListLine> lines_;

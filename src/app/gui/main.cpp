@@ -5,10 +5,16 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+#include <string_view>
 
 #include "app/gui/application_identity.h"
 #include "app/gui/main_window.h"
+#include "app/gui/anniversary_reminder.h"
 #include "app/gui/window_options.h"
+#include "app/print/pdf_export.h"
 #include "time/clock.h"
 
 namespace {
@@ -55,6 +61,24 @@ void DisplayOpeningHandler(QtMsgType type, const QMessageLogContext& context, co
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The reminder at login needs no window and no display.
+  if (argc == 2 && std::string_view(argv[1]) == "--remind") {
+    return tempulo::RunReminder(argc, argv);
+  }
+  if (tempulo::AsksForPdf(argc, argv)) {
+    // The pages are drawn without a window: no display is needed. The
+    // toolkit's notes about the session (no runtime folder, no size hints)
+    // say nothing about the file; the command's own German line does.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+      if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+      }
+    });
+    const QGuiApplication application(argc, argv);
+    const std::vector<std::string> pdfArguments(argv + 1, argv + argc);
+    return tempulo::RunPdfCommand(pdfArguments, std::cerr, tempulo::SystemClock());
+  }
   QStringList arguments;
   for (int i = 0; i < argc; ++i) {
     arguments.append(QString::fromLocal8Bit(argv[i]));

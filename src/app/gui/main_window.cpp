@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gui/main_window.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -11,11 +14,14 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
@@ -23,19 +29,31 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QApplication>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
 
+#include "app/gui/announce.h"
+#include "app/gui/feast_search_dialog.h"
+#include "app/gui/anniversaries_dialog.h"
+#include "app/gui/anniversary_store.h"
 #include "app/gui/feasts_dialog.h"
 #include "app/gui/goto_dialog.h"
 #include "app/gui/lines_model.h"
 #include "app/gui/month_grid.h"
 #include "app/gui/moon_picture.h"
+#include "app/print/print_actions.h"
 #include "app/gui/place_settings.h"
+#include "app/gui/planets_panel.h"
 #include "app/gui/spin_edit.h"
+#include "app/gui/sun_moon_panel.h"
 #include "app/gui/tab_list_delegate.h"
 #include "report/contrast.h"
 #include "report/refresh.h"
+#include "time/civil.h"
+#include "time/utf8.h"
 
 namespace tempulo {
 namespace {
@@ -55,8 +73,56 @@ constexpr int kFrameAllowanceHeight = 48;
 // the palette's base needs.
 constexpr Rgb kPreferredRed{0xB0, 0x00, 0x00};
 
+constexpr int kFieldNoticeMilliseconds = 8000;
+// The side column beside the report, in average characters, within these pixels.
+constexpr int kSideColumnCharacters = 30;
+constexpr int kSideColumnMinimum = 190;
+constexpr int kSideColumnMaximum = 360;
+// Rows the report keeps in sight at the window's smallest size.
+constexpr int kReportMinimumRows = 8;
+
 const char* const kRegionKey = "region";
 const char* const kWeekNumbersKey = "weekNumbers";
+const char* const kFirstDayKey = "firstDayOfWeek";
+const char* const kGeometryKey = "window/geometry";
+const char* const kGoToCalendarKey = "goTo/calendar";
+
+// How a screen reader names the lines that continue an entry without a
+// label of their own; others take the label of the line above.
+struct ContinuationName {
+  std::string_view entry;
+  const char* name;
+};
+constexpr std::array<ContinuationName, 8> kContinuationNames = {{
+    {"maya", "Maya-Kalender, Tzolkin und Haab"},
+    {"jewish", "Jüdischer Kalender, Fest"},
+    {"islamic_festivals", "Islamischer Kalender, Fest"},
+    {"chinese_year", "Chinesischer Kalender, Jahr und Sonnenabschnitt"},
+    {"chinese_festivals", "Chinesischer Kalender, Fest"},
+    {"ethiopian_festivals", "Äthiopischer Kalender, Fest"},
+    {"pi", "PI-Kalender"},
+    {"day_of_year", "Tag und Woche des Jahres"},
+}};
+
+// A list that says so when it has no rows.
+class PlaceholderList : public QListView {
+ public:
+  PlaceholderList(QString placeholder, QWidget* parent) : QListView(parent), placeholder_(std::move(placeholder)) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QListView::paintEvent(event);
+    if (model() != nullptr && model()->rowCount() == 0 && !placeholder_.isEmpty()) {
+      QPainter painter(viewport());
+      painter.setPen(palette().color(QPalette::Text));
+      painter.drawText(viewport()->rect().adjusted(4, 4, -4, -4), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                       placeholder_);
+    }
+  }
+
+ private:
+  QString placeholder_;
+};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -68,8 +134,9 @@ Rgb ToRgb(const QColor& colour) { return {colour.red(), colour.green(), colour.b
 
 QColor FromRgb(Rgb colour) { return {colour.red, colour.green, colour.blue}; }
 
-QListView* PlainList(const QString& name, const QString& accessibleName, QWidget* parent) {
-  auto* list = new QListView(parent);
+QListView* PlainList(const QString& name, const QString& accessibleName, QWidget* parent,
+                     const QString& placeholder = {}) {
+  auto* list = new PlaceholderList(placeholder, parent);
   list->setObjectName(name);
   list->setAccessibleName(accessibleName);
   // Rows differ in width (the longest value sets how far the list scrolls
@@ -107,20 +174,35 @@ bool IsShowableYear(double year) {
   return rounded >= kMinimumYear && rounded <= kMaximumYear;
 }
 
-int GridMonthLength(int month, int year) { return QDate(GridYearFor(month, year), month, 1).daysInMonth(); }
+// The days of the month as the almanac counts them (Julian before the reform).
+int GridMonthLength(int month, int year) { return CivilMonthLength(year, month); }
+
+QString FirstDayName(Qt::DayOfWeek day) {
+  switch (day) {
+    case Qt::Saturday:
+      return QStringLiteral("Samstag");
+    case Qt::Sunday:
+      return QStringLiteral("Sonntag");
+    default:
+      return QStringLiteral("Montag");
+  }
+}
 
 }  // namespace
 
 MainWindow::MainWindow(const Clock& clock, std::unique_ptr<QSettings> settings, QWidget* parent)
-    : QWidget(parent), clock_(clock), settings_(std::move(settings)) {
-  if (!settings_) {
-    settings_ = std::make_unique<QSettings>(QStringLiteral("Tempulo"), QStringLiteral("Tempulo"));
-  }
+    : QWidget(parent), clock_(clock), store_(std::make_unique<SettingsStore>(std::move(settings))) {
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QStringLiteral("Tempulo"));
   setLocale(QLocale(QLocale::German, QLocale::Germany));
+  anniversaries_ = new AnniversaryStore(UserAnniversaryFile(), this);
   buildLayout();
+  buildMenus();
   connectControls();
+  connect(anniversaries_, &AnniversaryStore::changed, this, [this] {
+    monthView_.reset();
+    refresh();
+  });
   loadSettings();
   applyColours();
 
@@ -128,6 +210,14 @@ MainWindow::MainWindow(const Clock& clock, std::unique_ptr<QSettings> settings, 
     QMessageBox::critical(this, title, message);
   };
   clipboardWriter_ = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
+  store_->SetReporter([this](const QString& notice) {
+    // Once is enough at quitting: an earlier change has already said so.
+    if (closing_ && settingsReported_) {
+      return;
+    }
+    settingsReported_ = true;
+    errorReporter_(QStringLiteral("Einstellungen"), notice);
+  });
   resize(kDefaultWidth, kDefaultHeight);
 }
 
@@ -182,10 +272,18 @@ void MainWindow::buildLayout() {
   placeButton_->setAccessibleName(QStringLiteral("Ort wählen"));
   header->addWidget(placeButton_);
   left->addLayout(header);
+  anniversaryBanner_ = new QLabel(leftColumn);
+  anniversaryBanner_->setObjectName(QStringLiteral("anniversaryBanner"));
+  anniversaryBanner_->setWordWrap(true);
+  anniversaryBanner_->setVisible(false);
+  left->addWidget(anniversaryBanner_);
 
   monthGrid_ = new MonthGrid(leftColumn);
   monthGrid_->setObjectName(QStringLiteral("monthGrid"));
   monthGrid_->setAccessibleName(QStringLiteral("Monatsübersicht"));
+  monthGrid_->SetWeekNumbersAbsentText(QStringLiteral(
+      "Bis zur Kalenderreform im Oktober 1582 gilt der Julianische Kalender; Kalenderwochen nach ISO 8601 "
+      "zählt erst der Gregorianische."));
   monthGrid_->setAccessibleDescription(QStringLiteral(
       "Tage des Monats; Pfeiltasten wählen den Tag, Bild auf und Bild ab den Monat, mit Strg das Jahr"));
   left->addWidget(monthGrid_, 3);
@@ -203,7 +301,7 @@ void MainWindow::buildLayout() {
   auto* yearLabel = new QLabel(QStringLiteral("&Jahr"), leftColumn);
   yearSpin_ = new SpinEdit(leftColumn);
   yearSpin_->setObjectName(QStringLiteral("yearSpin"));
-  yearSpin_->setRange(1000, 3000);
+  yearSpin_->setRange(kMinimumYear, kMaximumYear);
   yearSpin_->SetValueSilently(2013);
   yearSpin_->setAccessibleName(QStringLiteral("Jahr"));
   yearLabel->setBuddy(yearSpin_);
@@ -239,9 +337,26 @@ void MainWindow::buildLayout() {
   feastsButton_->setToolTip(QStringLiteral("Die Feste des gewählten Jahres (Strg+J)"));
   form->addWidget(goToButton_, 4, 0, 1, 2);
   form->addWidget(feastsButton_, 4, 2, 1, 2);
+  printActions_ = new PrintActions(this, form, 5, store_->ForReading(), [this] {
+    return PrintActions::Selection{static_cast<int>(yearSpin_->Value()), static_cast<int>(monthSpin_->Value()),
+                                   region_, place_ ? &*place_ : nullptr};
+  });
+  anniversariesButton_ = new QPushButton(QStringLiteral("Jahres&tage…"), leftColumn);
+  anniversariesButton_->setObjectName(QStringLiteral("anniversariesButton"));
+  anniversariesButton_->setToolTip(QStringLiteral("Eigene Jahrestage in jedem Kalender (Strg+Umschalt+J)"));
+  form->addWidget(anniversariesButton_, 6, 0, 1, 4);
   form->setColumnStretch(1, 1);
   form->setColumnStretch(3, 1);
   left->addLayout(form);
+  fieldNotice_ = new QLabel(leftColumn);
+  fieldNotice_->setObjectName(QStringLiteral("fieldNotice"));
+  fieldNotice_->setWordWrap(true);
+  fieldNotice_->setAccessibleName(QStringLiteral("Hinweis"));
+  fieldNotice_->hide();
+  fieldNoticeTimer_ = new QTimer(this);
+  fieldNoticeTimer_->setSingleShot(true);
+  fieldNoticeTimer_->setInterval(kFieldNoticeMilliseconds);
+  left->addWidget(fieldNotice_);
 
   holidayHeading_ = new QLabel(QStringLiteral("Feiertage, Gedenktage"), leftColumn);
   holidayHeading_->setObjectName(QStringLiteral("holidayHeading"));
@@ -249,30 +364,49 @@ void MainWindow::buildLayout() {
   listHeadingFont.setBold(true);
   holidayHeading_->setFont(listHeadingFont);
   holidayHeading_->setAlignment(Qt::AlignCenter);
-  holidayList_ = PlainList(QStringLiteral("holidayList"),
-                           QStringLiteral("Feiertage und Gedenktage des Monats"), leftColumn);
+  holidayList_ = PlainList(QStringLiteral("holidayList"), QStringLiteral("Feiertage und Gedenktage des Monats"),
+                           leftColumn, QStringLiteral("keine Feiertage"));
   holidayList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   holidayHeading_->setBuddy(holidayList_);
   left->addWidget(holidayHeading_);
   left->addWidget(holidayList_, 2);
   root->addWidget(leftColumn);
 
-  // Right column: the report, and the moon beside it.
+  // Middle: the report. Its rows wrap long values; it keeps a few rows in
+  // sight however small the window.
   reportList_ = PlainList(QStringLiteral("reportList"), QStringLiteral("Bericht des Tages"), this);
   reportList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  reportList_->setResizeMode(QListView::Adjust);
+  reportList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  reportList_->setMinimumHeight(kReportMinimumRows * (fontMetrics().height() + 2) + 8);
+  reportList_->setMinimumWidth(fontMetrics().averageCharWidth() * 24);
   root->addWidget(reportList_, 1);
-  auto* moonColumn = new QVBoxLayout();
-  moonColumn->addStretch(1);
-  moonPicture_ = new MoonPicture(this);
+
+  // Right: the side column, the moon on top and the panels below it, one
+  // under the other.
+  auto* side = new QWidget(this);
+  side->setObjectName(QStringLiteral("sideColumn"));
+  sideColumn_ = new QVBoxLayout(side);
+  sideColumn_->setContentsMargins(0, 0, 0, 0);
+  sideColumn_->setSpacing(6);
+  moonPicture_ = new MoonPicture(side);
   moonPicture_->setObjectName(QStringLiteral("moonPicture"));
-  moonCaption_ = new QLabel(this);
+  moonCaption_ = new QLabel(side);
   moonCaption_->setObjectName(QStringLiteral("moonCaption"));
   moonCaption_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   moonCaption_->setWordWrap(true);
-  moonCaption_->setFixedWidth(moonPicture_->sizeHint().width() + 24);
-  moonColumn->addWidget(moonPicture_, 0, Qt::AlignHCenter);
-  moonColumn->addWidget(moonCaption_);
-  root->addLayout(moonColumn);
+  sideColumn_->addWidget(moonPicture_, 0, Qt::AlignHCenter);
+  sideColumn_->addWidget(moonCaption_);
+  sunMoonPanel_ = new SunMoonPanel(side);
+  sideColumn_->addWidget(sunMoonPanel_);
+  // Wide enough for the panel's labels and times, within bounds.
+  side->setFixedWidth(std::clamp(std::max(sunMoonPanel_->NeededWidth(),
+                                          fontMetrics().averageCharWidth() * kSideColumnCharacters),
+                                 kSideColumnMinimum, kSideColumnMaximum));
+  planetsPanel_ = new PlanetsPanel(&store_->ForReading(), side);
+  sideColumn_->addWidget(planetsPanel_);
+  sideColumn_->addStretch(1);
+  root->addWidget(side);
 
   holidayModel_ = new LinesModel(this);
   reportModel_ = new LinesModel(this);
@@ -285,12 +419,103 @@ void MainWindow::buildLayout() {
       new TabListDelegate(DialogUnitsToPixels(kReportTabDialogUnits, font()), rowHeight, reportList_);
   holidayList_->setItemDelegate(holidayDelegate_);
   reportList_->setItemDelegate(reportDelegate_);
-  // A frame in the highlight colour shows which control has the keyboard.
+  reportDelegate_->SetWrapView(reportList_);
+  holidayDelegate_->SetWrapView(holidayList_);
+  holidayList_->setResizeMode(QListView::Adjust);
+  // A frame in the highlight colour shows which control has the keyboard;
+  // the flat buttons get one too.
   setStyleSheet(
       QStringLiteral("QAbstractItemView:focus { border: 2px solid palette(highlight); }"
-                     "QAbstractItemView { border: 2px solid transparent; }"));
+                     "QAbstractItemView { border: 2px solid transparent; }"
+                     "QToolButton:focus { border: 2px solid palette(highlight); border-radius: 3px; }"));
+  // Tab goes from the grid through the fields to the lists and back.
+  QWidget::setTabOrder(monthGrid_, monthSpin_);
+  QWidget::setTabOrder(monthSpin_, yearSpin_);
+  QWidget::setTabOrder(yearSpin_, todayButton_);
+  QWidget::setTabOrder(todayButton_, regionBox_);
+  QWidget::setTabOrder(regionBox_, weekNumbersBox_);
+  QWidget::setTabOrder(weekNumbersBox_, goToButton_);
+  QWidget::setTabOrder(goToButton_, feastsButton_);
+  QWidget::setTabOrder(feastsButton_, holidayList_);
+  QWidget::setTabOrder(holidayList_, reportList_);
+  QWidget::setTabOrder(reportList_, copyButton_);
+  QWidget::setTabOrder(copyButton_, placeButton_);
 
   setMinimumSize(layout()->minimumSize());
+}
+
+void MainWindow::buildMenus() {
+  menuBar_ = new QMenuBar(this);
+  menuBar_->setObjectName(QStringLiteral("menuBar"));
+  layout()->setMenuBar(menuBar_);
+  // The keys are named in the entries; the window's own shortcuts carry them.
+  const auto entry = [this](QMenu* menu, const QString& text, const QString& keys, auto slot) {
+    QAction* action = menu->addAction(keys.isEmpty() ? text : text + QLatin1Char('\t') + keys);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  fileMenu_ = menuBar_->addMenu(QStringLiteral("&Datei"));
+  fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+  entry(fileMenu_, QStringLiteral("Bericht &kopieren"), QStringLiteral("Strg+C"), [this] { copyReport(); });
+  fileMenu_->addSeparator();
+  entry(fileMenu_, QStringLiteral("&Beenden"), QStringLiteral("Strg+Q"), [this] { close(); });
+
+  goMenu_ = menuBar_->addMenu(QStringLiteral("&Gehe zu"));
+  goMenu_->setObjectName(QStringLiteral("goMenu"));
+  entry(goMenu_, QStringLiteral("&Heute"), QStringLiteral("Strg+T"), [this] { goToToday(); });
+  entry(goMenu_, QStringLiteral("Datum eines &Kalenders…"), QStringLiteral("Strg+G"), [this] { OpenGoToDialog(); });
+  entry(goMenu_, QStringLiteral("&Fest suchen…"), QStringLiteral("Strg+F"), [this] { OpenFeastSearch(); });
+
+  toolsMenu_ = menuBar_->addMenu(QStringLiteral("E&xtras"));
+  toolsMenu_->setObjectName(QStringLiteral("toolsMenu"));
+  entry(toolsMenu_, QStringLiteral("F&este des Jahres…"), QStringLiteral("Strg+J"), [this] { OpenFeastsDialog(); });
+  entry(toolsMenu_, QStringLiteral("&Ort…"), QString(), [this] { choosePlace(); });
+  toolsMenu_->addSeparator();
+  QMenu* firstDay = toolsMenu_->addMenu(QStringLiteral("&Woche beginnt am"));
+  firstDay->setObjectName(QStringLiteral("firstDayMenu"));
+  firstDayGroup_ = new QActionGroup(this);
+  for (const Qt::DayOfWeek day : {Qt::Monday, Qt::Saturday, Qt::Sunday}) {
+    QAction* action = firstDay->addAction(FirstDayName(day));
+    action->setCheckable(true);
+    action->setData(static_cast<int>(day));
+    action->setChecked(day == Qt::Monday);
+    firstDayGroup_->addAction(action);
+    connect(action, &QAction::triggered, this, [this, day] { SetFirstDayOfWeek(day); });
+  }
+
+  helpMenu_ = menuBar_->addMenu(QStringLiteral("&Hilfe"));
+  helpMenu_->setObjectName(QStringLiteral("helpMenu"));
+  entry(helpMenu_, QStringLiteral("&Tastenkürzel"), QStringLiteral("F1"), [this] { OpenShortcuts(); });
+  entry(helpMenu_, QStringLiteral("Ü&ber Tempulo"), QString(), [this] { OpenAbout(); });
+
+  shortcutLines_ = {
+      {QStringLiteral("Pfeiltasten"), QStringLiteral("Tag wählen, auch über den Monatsrand")},
+      {QStringLiteral("Pos1 / Ende"), QStringLiteral("erster / letzter Tag des Monats")},
+      {QStringLiteral("Bild auf / Bild ab"), QStringLiteral("Monat zurück / vor")},
+      {QStringLiteral("Mausrad über der Monatsübersicht"), QStringLiteral("Monat zurück / vor")},
+      {QStringLiteral("Strg+Bild auf / Strg+Bild ab"), QStringLiteral("Jahr zurück / vor")},
+      {QStringLiteral("Strg+T oder ."), QStringLiteral("heute")},
+      {QStringLiteral("Alt+M / Alt+J / Alt+H"), QStringLiteral("Monat / Jahr / Heutiges Datum")},
+      {QStringLiteral("Strg+G"), QStringLiteral("Gehe zu einem Datum eines anderen Kalenders")},
+      {QStringLiteral("Strg+F"), QStringLiteral("Fest suchen")},
+      {QStringLiteral("Strg+J"), QStringLiteral("Feste des Jahres")},
+      {QStringLiteral("Strg+C"), QStringLiteral("Bericht oder gewählte Zeilen kopieren")},
+      {QStringLiteral("Tab / Umschalt+Tab"), QStringLiteral("zum nächsten / vorigen Bedienelement")},
+      {QStringLiteral("F1"), QStringLiteral("diese Liste")},
+      {QStringLiteral("Strg+Q"), QStringLiteral("Beenden")},
+  };
+}
+
+void MainWindow::AddSidePanel(QWidget* panel) {
+  // Above the stretch that keeps the panels together at the top.
+  panel->setParent(sideColumn_->parentWidget());
+  sideColumn_->insertWidget(sideColumn_->count() - 1, panel);
+}
+
+void MainWindow::AddShortcutLine(const QString& keys, const QString& action) {
+  // Before the last line (Strg+Q), so that quitting stays at the end.
+  const auto at = shortcutLines_.empty() ? shortcutLines_.end() : shortcutLines_.end() - 1;
+  shortcutLines_.insert(at, {keys, action});
 }
 
 void MainWindow::connectControls() {
@@ -308,6 +533,25 @@ void MainWindow::connectControls() {
   connect(holidayList_, &QListView::clicked, this, &MainWindow::selectHolidayEntry);
   connect(holidayList_, &QListView::activated, this, &MainWindow::selectHolidayEntry);
   connect(copyNoticeTimer_, &QTimer::timeout, copyNotice_, &QLabel::clear);
+  connect(fieldNoticeTimer_, &QTimer::timeout, fieldNotice_, [this] {
+    fieldNotice_->clear();
+    fieldNotice_->hide();
+  });
+  connect(monthGrid_, &MonthGrid::neighbourDayChosen, this, [this](int side, int day) {
+    const auto date = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                       {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+    if (!date) {
+      return;
+    }
+    const int index = date->year * kMonthsPerYear + (date->month - 1) + side;
+    goTo(index / kMonthsPerYear, index % kMonthsPerYear + 1, day);
+  });
+  connect(yearSpin_, &SpinEdit::OutOfRange, this, [this](double typed) {
+    refuseField(QStringLiteral("Jahr"), typed, yearSpin_->minimum(), yearSpin_->maximum());
+  });
+  connect(monthSpin_, &SpinEdit::OutOfRange, this, [this](double typed) {
+    refuseField(QStringLiteral("Monat"), typed, monthSpin_->minimum(), monthSpin_->maximum());
+  });
   for (QListView* list : {holidayList_, reportList_}) {
     connect(list, &QWidget::customContextMenuRequested, this,
             [this, list](const QPoint& position) { showListMenu(list, position); });
@@ -317,14 +561,31 @@ void MainWindow::connectControls() {
                         static_cast<QWidget*>(monthGrid_)}) {
     view->installEventFilter(this);
   }
+  // The lists wrap their values to their width: a new width lays them out anew.
+  holidayList_->viewport()->installEventFilter(this);
+  reportList_->viewport()->installEventFilter(this);
   auto* copy = new QShortcut(QKeySequence::Copy, this);
   connect(copy, &QShortcut::activated, this, &MainWindow::copyReport);
   connect(goToButton_, &QPushButton::clicked, this, &MainWindow::OpenGoToDialog);
   connect(feastsButton_, &QPushButton::clicked, this, &MainWindow::OpenFeastsDialog);
+  connect(planetsPanel_, &PlanetsPanel::reportLinesChanged, this, &MainWindow::refresh);
+  connect(planetsPanel_, &PlanetsPanel::dayChosen, this, [this](CivilDate day) { ShowDate(day); });
   auto* goToKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
   connect(goToKey, &QShortcut::activated, this, &MainWindow::OpenGoToDialog);
   auto* feastsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this);
   connect(feastsKey, &QShortcut::activated, this, &MainWindow::OpenFeastsDialog);
+  auto* todayKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+  connect(todayKey, &QShortcut::activated, this, &MainWindow::goToToday);
+  // A field being typed into keeps its "."; elsewhere it means today.
+  auto* todayDot = new QShortcut(QKeySequence(Qt::Key_Period), this);
+  connect(todayDot, &QShortcut::activated, this, &MainWindow::goToToday);
+  auto* findKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+  connect(findKey, &QShortcut::activated, this, &MainWindow::OpenFeastSearch);
+  auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(helpKey, &QShortcut::activated, this, &MainWindow::OpenShortcuts);
+  connect(anniversariesButton_, &QPushButton::clicked, this, &MainWindow::OpenAnniversariesDialog);
+  auto* anniversariesKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J), this);
+  connect(anniversariesKey, &QShortcut::activated, this, &MainWindow::OpenAnniversariesDialog);
   auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
   quit->setContext(Qt::ApplicationShortcut);
   connect(quit, &QShortcut::activated, this, &QWidget::close);
@@ -333,9 +594,9 @@ void MainWindow::connectControls() {
 void MainWindow::loadSettings() {
   // Whatever the file holds, only known values are taken: an unreadable or
   // foreign file leaves the defaults.
-  const std::string code = settings_->value(kRegionKey).toString().toStdString();
+  const std::string code = store_->Value(kRegionKey).toString().toStdString();
   region_ = RegionFromCode(code).value_or(Region::kAll);
-  const QVariant weekNumbers = settings_->value(kWeekNumbersKey);
+  const QVariant weekNumbers = store_->Value(kWeekNumbersKey);
   const QString weekText = weekNumbers.toString().trimmed().toLower();
   const bool showWeeks = weekText == QStringLiteral("true") || weekText == QStringLiteral("1");
   const QSignalBlocker regionBlocker(regionBox_);
@@ -346,8 +607,22 @@ void MainWindow::loadSettings() {
     }
   }
   weekNumbersBox_->setChecked(showWeeks);
-  const PlaceSetting placeSetting = LoadPlaceSetting(*settings_);
+  bool dayOk = false;
+  const int firstDay = store_->Value(kFirstDayKey).toInt(&dayOk);
+  const Qt::DayOfWeek day = dayOk && (firstDay == Qt::Saturday || firstDay == Qt::Sunday)
+                                ? static_cast<Qt::DayOfWeek>(firstDay)
+                                : Qt::Monday;
+  monthGrid_->SetFirstDayOfWeek(day);
+  for (QAction* action : firstDayGroup_->actions()) {
+    action->setChecked(action->data().toInt() == day);
+  }
+  lastGoToCalendar_ = store_->Value(kGoToCalendarKey).toString();
+  const PlaceSetting placeSetting = LoadPlaceSetting(store_->ForReading());
   placeNotice_ = placeSetting.notice;
+  if (!placeNotice_.isEmpty() && store_->WasUnreadable()) {
+    placeNotice_ += QStringLiteral(
+        " Bevor etwas gespeichert wird, bleibt die Datei daneben mit der Endung „.unlesbar“ erhalten.");
+  }
   std::string why;
   place_.reset();
   if (placeSetting.place) {
@@ -371,7 +646,7 @@ QString MainWindow::SetPlace(const std::optional<Place>& place) {
   }
   place_ = resolved;
   placeButton_->setToolTip(place_ ? Q(PlaceText(place_->place)) : QStringLiteral("50° N, 12° O, MEZ"));
-  const QString notice = SavePlaceSetting(*settings_, place);
+  const QString notice = SavePlaceSetting(*store_, place);
   if (shown_) {
     refresh();
   }
@@ -385,17 +660,103 @@ void MainWindow::choosePlace() {
   if (dialog.exec() != QDialog::Accepted) {
     return;
   }
-  const QString notice = SetPlace(dialog.Chosen());
-  if (!notice.isEmpty()) {
-    errorReporter_(QStringLiteral("Ort"), notice);
+  std::string why;
+  if (dialog.Chosen() && !ReportPlace::For(*dialog.Chosen(), why)) {
+    errorReporter_(QStringLiteral("Ort"), Q(why));
+    return;
   }
+  // A failed save has been reported by the settings.
+  SetPlace(dialog.Chosen());
+}
+
+void MainWindow::SetFirstDayOfWeek(Qt::DayOfWeek day) {
+  if (day != Qt::Saturday && day != Qt::Sunday) {
+    day = Qt::Monday;
+  }
+  for (QAction* action : firstDayGroup_->actions()) {
+    action->setChecked(action->data().toInt() == day);
+  }
+  if (day == monthGrid_->firstDayOfWeek()) {
+    return;
+  }
+  monthGrid_->SetFirstDayOfWeek(day);
+  store_->Set(kFirstDayKey, static_cast<int>(day));
+}
+
+QAction* MainWindow::FirstDayAction(Qt::DayOfWeek day) const {
+  for (QAction* action : firstDayGroup_->actions()) {
+    if (action->data().toInt() == day) {
+      return action;
+    }
+  }
+  return nullptr;
+}
+
+void MainWindow::refuseField(const QString& what, double typed, double low, double high) {
+  const QString text =
+      what == QStringLiteral("Jahr")
+          ? QStringLiteral("Das Jahr %1 zeigt der Almanach nicht; er reicht von %2 bis %3.")
+          : QStringLiteral("Einen Monat %1 gibt es nicht; erlaubt sind %2 bis %3.");
+  fieldNotice_->setText(text.arg(QString::number(typed, 'f', 0), QString::number(low, 'f', 0),
+                                 QString::number(high, 'f', 0)));
+  fieldNotice_->show();
+  fieldNoticeTimer_->start();
+  AnnounceMessage(fieldNotice_);
+}
+
+QString MainWindow::FieldNotice() const { return fieldNotice_->isVisible() ? fieldNotice_->text() : QString(); }
+
+void MainWindow::SaveGeometry() { store_->Set(kGeometryKey, saveGeometry()); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  closing_ = true;
+  SaveGeometry();
+  closing_ = false;
+  QWidget::closeEvent(event);
 }
 
 void MainWindow::firstShow() {
   holidays_ = HolidayTable::Standard();
-  placeOnScreen();
+  const QByteArray geometry = store_->Value(kGeometryKey).toByteArray();
+  // A remembered geometry is moved onto the screens there are now.
+  if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+    placeOnScreen();
+  }
   goToToday();
   refresh();
+  // The keyboard works in the grid from the start.
+  monthGrid_->setFocus(Qt::OtherFocusReason);
+  showAnniversaryBanner();
+}
+
+void MainWindow::showAnniversaryBanner() {
+  const CivilDate today = clock_.Today();
+  QStringList parts;
+  if (anniversaries_->ReadOnly()) {
+    parts.append(anniversaries_->Problem());
+  }
+  if (today.year >= kMinimumYear && today.year <= kMaximumYear) {
+    const auto month = anniversaries_->MonthTexts(today.year, today.month);
+    if (const auto found = month.find(today.day); found != month.end()) {
+      parts.append(QStringLiteral("Heute: ") + QStringList(found->second.begin(), found->second.end()).join(QStringLiteral("; ")));
+    }
+  }
+  anniversaryBanner_->setText(parts.join(QLatin1Char('\n')));
+  anniversaryBanner_->setVisible(!parts.isEmpty());
+}
+
+void MainWindow::OpenAnniversariesDialog() {
+  if (anniversariesDialog_ == nullptr) {
+    anniversariesDialog_ = new AnniversariesDialog(*anniversaries_, this);
+  }
+  const auto selected = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                         {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+  if (selected) {
+    anniversariesDialog_->SetSuggestedDate(*selected);
+  }
+  anniversariesDialog_->show();
+  anniversariesDialog_->raise();
+  anniversariesDialog_->activateWindow();
 }
 
 void MainWindow::placeOnScreen() {
@@ -430,6 +791,17 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize) {
+    const auto* resize = static_cast<QResizeEvent*>(event);
+    if (resize->size().width() != resize->oldSize().width()) {
+      for (QListView* list : {holidayList_, reportList_}) {
+        if (watched == list->viewport()) {
+          list->doItemsLayout();
+        }
+      }
+    }
+    return QWidget::eventFilter(watched, event);
+  }
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->matches(QKeySequence::Copy)) {
@@ -453,24 +825,46 @@ void MainWindow::applyColours() {
     return;
   }
   const QPalette palette = this->palette();
-  holidayColour_ = FromRgb(ReadableOn(kPreferredRed, ToRgb(palette.color(QPalette::Base))));
+  const Rgb base = ToRgb(palette.color(QPalette::Base));
+  holidayColour_ = FromRgb(ReadableOn(kPreferredRed, base));
   monthGrid_->SetHolidayColour(holidayColour_);
+  // Dimmed days and week numbers: halfway to the base, as far back toward
+  // the text as reading needs.
+  const QColor text = palette.color(QPalette::Text);
+  const QColor halfway((text.red() + base.red) / 2, (text.green() + base.green) / 2, (text.blue() + base.blue) / 2);
+  monthGrid_->SetMutedColour(FromRgb(ReadableOn(ToRgb(halfway), base)));
+  // The selection's fill darkened or lightened until its text reads on it.
+  const QColor fill = FromRgb(
+      ReadableOn(ToRgb(palette.color(QPalette::Highlight)), ToRgb(palette.color(QPalette::HighlightedText))));
+  for (QWidget* view : {static_cast<QWidget*>(monthGrid_), static_cast<QWidget*>(holidayList_),
+                        static_cast<QWidget*>(reportList_)}) {
+    QPalette own = view->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+      own.setColor(group, QPalette::Highlight, fill);
+      own.setColor(group, QPalette::HighlightedText, palette.color(QPalette::HighlightedText));
+    }
+    view->setPalette(own);
+  }
   holidayModel_->SetEmphasis(holidayColour_, holidayList_->font());
   copyButton_->setIcon(CopyGlyph(palette));
   moonPicture_->update();
 }
 
-void MainWindow::setGrid(int gridYear, int month, int day) {
-  const int clamped = ClampGridDay({gridYear, month, day});
+void MainWindow::showGridMonth(int year, int month, int day) {
+  const int gridYear = GridYearFor(month, year);
+  const int length = CivilMonthLength(year, month);
+  const int previous = month == 1 ? CivilMonthLength(year - 1, kMonthsPerYear) : CivilMonthLength(year, month - 1);
+  // The month's own length first; then what the Gregorian grid month can show.
+  const int shown = ClampGridDay({gridYear, month, std::clamp(day, 1, length)});
   const QSignalBlocker blocker(monthGrid_);
-  monthGrid_->ShowMonth(QDate(gridYear, month, clamped));
+  monthGrid_->ShowMonth(QDate(gridYear, month, shown), length, previous);
 }
 
 void MainWindow::onMonthOrDayChanged() {
   const int month = RoundedValue(monthSpin_->Value());
   const double yearValue = yearSpin_->Value();
   if (month >= 1 && month <= kMonthsPerYear && IsShowableYear(yearValue)) {
-    setGrid(GridYearFor(month, RoundedValue(yearValue)), month, monthGrid_->selectedDate().day());
+    showGridMonth(RoundedValue(yearValue), month, monthGrid_->selectedDate().day());
   }
   refresh();
 }
@@ -482,19 +876,19 @@ void MainWindow::onYearChanged() {
   if (month < 1 || month > kMonthsPerYear || !IsShowableYear(yearValue)) {
     return;
   }
-  setGrid(GridYearFor(month, RoundedValue(yearValue)), month, monthGrid_->selectedDate().day());
+  showGridMonth(RoundedValue(yearValue), month, monthGrid_->selectedDate().day());
   refresh();
 }
 
 void MainWindow::onRegionChosen(int index) {
   region_ = RegionFromCode(regionBox_->itemData(index).toString().toStdString()).value_or(Region::kAll);
-  settings_->setValue(kRegionKey, Q(RegionInfoOf(region_).code));
   refresh();
+  store_->Set(kRegionKey, Q(RegionInfoOf(region_).code));
 }
 
 void MainWindow::onWeekNumbersToggled(bool shown) {
-  settings_->setValue(kWeekNumbersKey, shown);
   refresh();
+  store_->Set(kWeekNumbersKey, shown);
 }
 
 void MainWindow::goToToday() {
@@ -504,7 +898,7 @@ void MainWindow::goToToday() {
   const double yearBefore = yearSpin_->Value();
   monthSpin_->SetValueSilently(today.month);
   yearSpin_->SetValueSilently(today.year);
-  setGrid(GridYearFor(today.month, today.year), today.month, today.day);
+  showGridMonth(today.year, today.month, today.day);
   if (monthGrid_->selectedDate() != before || monthBefore != monthSpin_->Value() ||
       yearBefore != yearSpin_->Value()) {
     refresh();
@@ -514,7 +908,7 @@ void MainWindow::goToToday() {
 void MainWindow::ShowDate(const CivilDate& date) {
   monthSpin_->SetValueSilently(date.month);
   yearSpin_->SetValueSilently(date.year);
-  setGrid(GridYearFor(date.month, date.year), date.month, date.day);
+  showGridMonth(date.year, date.month, date.day);
   refresh();
 }
 
@@ -539,7 +933,63 @@ void MainWindow::OpenGoToDialog() {
         .arg(day.year);
   });
   connect(goToDialog_, &GoToDialog::dayChosen, this, [this](CivilDate day) { ShowDate(day); });
+  // It opens on the calendar used last.
+  if (!lastGoToCalendar_.isEmpty()) {
+    goToDialog_->SelectCalendar(lastGoToCalendar_.toStdString());
+  }
+  connect(goToDialog_->CalendarBox(), &QComboBox::currentIndexChanged, this, [this] {
+    const QString id = goToDialog_->CalendarBox()->currentData().toString();
+    if (id != lastGoToCalendar_) {
+      lastGoToCalendar_ = id;
+      store_->Set(kGoToCalendarKey, id);
+    }
+  });
   goToDialog_->open();
+}
+
+void MainWindow::OpenFeastSearch() {
+  const auto selected = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                         {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+  if (feastSearch_ == nullptr) {
+    feastSearch_ = new FeastSearchDialog(selected ? selected->year : clock_.Today().year, this);
+    connect(feastSearch_, &FeastSearchDialog::dayChosen, this, [this](CivilDate day) {
+      if (GridCanShow(day)) {
+        ShowDate(day);
+      } else {
+        errorReporter_(QStringLiteral("Fest suchen"),
+                       QStringLiteral("Den %1.%2 %3 kann die Monatsübersicht nicht zeigen (tempulo-report --date "
+                                      "zeigt ihn).")
+                           .arg(day.day)
+                           .arg(Q(GermanMonthName(day.month)))
+                           .arg(day.year));
+      }
+    });
+  }
+  feastSearch_->show();
+  feastSearch_->raise();
+  feastSearch_->activateWindow();
+  feastSearch_->NameField()->setFocus();
+  feastSearch_->NameField()->selectAll();
+}
+
+void MainWindow::OpenShortcuts() {
+  delete shortcutsDialog_;
+  shortcutsDialog_ = new ShortcutsDialog(shortcutLines_, this);
+  shortcutsDialog_->open();
+}
+
+void MainWindow::OpenAbout() {
+  if (aboutBox_ == nullptr) {
+    aboutBox_ = new QMessageBox(QMessageBox::Information, QStringLiteral("Über Tempulo"), AboutText(),
+                                QMessageBox::Close, this);
+    aboutBox_->setObjectName(QStringLiteral("aboutBox"));
+    aboutBox_->setTextFormat(Qt::RichText);
+    aboutBox_->button(QMessageBox::Close)->setText(QStringLiteral("Schließen"));
+    if (!QApplication::windowIcon().isNull()) {
+      aboutBox_->setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    }
+  }
+  aboutBox_->open();
 }
 
 void MainWindow::OpenFeastsDialog() {
@@ -567,7 +1017,7 @@ void MainWindow::goTo(int year, int month, int day) {
   }
   monthSpin_->SetValueSilently(month);
   yearSpin_->SetValueSilently(year);
-  setGrid(GridYearFor(month, year), month, day);
+  showGridMonth(year, month, day);
   refresh();
 }
 
@@ -688,7 +1138,12 @@ void MainWindow::refresh() {
   if (!date) {
     return;
   }
-  const RefreshResult result = Refresh(*date, holidays_, clock_, {.place = place_ ? &*place_ : nullptr});
+  const RefreshResult result = Refresh(*date, holidays_, clock_,
+                                       {.keepValues = true,
+                                        .place = place_ ? &*place_ : nullptr,
+                                        .anniversaries = &anniversaries_->Book(),
+                                        .extra = planetsPanel_->ReportLines()});
+  planetsPanel_->ShowDay(*date, place_ ? &*place_ : nullptr);
   setWindowTitle(Q(result.caption));
   if (!result.heading.empty()) {
     headingLabel_->setText(Q(result.heading));
@@ -696,10 +1151,31 @@ void MainWindow::refresh() {
   QVector<ListLine> reportLines;
   reportLines.reserve(static_cast<qsizetype>(result.reportLines.size()));
   QStringList reportTexts;
-  for (const std::string& line : result.reportLines) {
-    reportLines.append({Q(line), QString(), false, 0});
+  QString lastLabel;
+  for (std::size_t i = 0; i < result.reportLines.size(); ++i) {
+    ListLine line;
+    line.text = Q(result.reportLines[i]);
+    const QString label = line.text.section(QLatin1Char('\t'), 0, 0);
+    if (line.text.trimmed().isEmpty()) {
+      line.blank = true;
+    } else if (label.isEmpty() && line.text.startsWith(QLatin1Char('\t'))) {
+      // A line continuing an entry: the screen reader names the calendar.
+      QString name = lastLabel;
+      const std::string_view entry = i < result.lineEntries.size() ? result.lineEntries[i] : std::string_view();
+      for (const ContinuationName& known : kContinuationNames) {
+        if (known.entry == entry) {
+          name = QString::fromUtf8(known.name);
+        }
+      }
+      const QString value = Q(SpokenLine(line.text.mid(1).toStdString()));
+      line.spoken = name.isEmpty() ? value : name + QStringLiteral(": ") + value;
+    } else if (!label.trimmed().isEmpty()) {
+      lastLabel = label;
+    }
+    reportLines.append(line);
     reportTexts.append(reportLines.back().text);
   }
+  sunMoonPanel_->ShowReport(*date, result.reportLines, result.lineEntries, result.fields);
   reportDelegate_->SetTabStop(TabStopAfterLongestLabel(
       reportTexts, reportList_->font(), DialogUnitsToPixels(kReportTabDialogUnits, reportList_->font())));
   reportModel_->SetLines(std::move(reportLines));
@@ -709,7 +1185,14 @@ void MainWindow::refresh() {
     feastsDialog_->ShowYear(date->year);
   }
   if (result.error) {
-    errorReporter_(QStringLiteral("Tempulo"), Q(ErrorMessageText(*result.error)));
+    // The report stops where the error arose; the message says why.
+    errorReporter_(QStringLiteral("Tempulo"),
+                   Q(ErrorMessageText(*result.error)) +
+                       QStringLiteral(" Der Bericht für den %1.%2 %3 bricht an dieser Stelle ab: einer der "
+                                      "Kalender kann diesen Tag nicht umrechnen. Die Zeilen davor stimmen.")
+                           .arg(date->day)
+                           .arg(Q(GermanMonthName(date->month)))
+                           .arg(date->year));
   }
 }
 
@@ -739,11 +1222,19 @@ void MainWindow::updateMonthView(int year, int month, int day) {
   const CivilDate today = clock_.Today();
   std::vector<GridDay> days;
   days.reserve(overview->days.size());
+  const std::map<int, std::vector<QString>> anniversaries = anniversaries_->MonthTexts(year, month);
   for (const DayOverview& entry : overview->days) {
     const bool isToday = today.year == year && today.month == month && today.day == entry.day;
     days.push_back({entry.IsPublicHoliday(region_), isToday, entry.HasSmallMark(),
                     Q(DayToolTipText(*overview, entry)),
                     Q(DayAccessibleText(*overview, entry, region_, isToday))});
+    if (const auto found = anniversaries.find(entry.day); found != anniversaries.end()) {
+      days.back().anniversary = true;
+      for (const QString& text : found->second) {
+        days.back().toolTip += QStringLiteral("\nJahrestag: ") + text;
+        days.back().spokenText += QStringLiteral(", Jahrestag: ") + text;
+      }
+    }
   }
   monthGrid_->SetWeekNumbers(key.weekNumbers, !NeedsSubstituteGridYear({year, month}));
   monthGrid_->SetDays(days);
@@ -755,11 +1246,31 @@ void MainWindow::updateMonthView(int year, int month, int day) {
     if (const DayOverview* of = overview->Day(entry.day)) {
       toolTip = Q(DayToolTipText(*overview, *of));
     }
-    lines.append({Q(entry.text), toolTip, entry.isPublic, entry.day});
-    texts.append(lines.back().text);
+    ListLine line;
+    line.text = Q(entry.text);
+    line.toolTip = toolTip;
+    line.emphasised = entry.isPublic;
+    line.day = entry.day;
+    lines.append(line);
+  }
+  // The month's anniversaries after the holidays of their day.
+  for (const auto& [day, list] : anniversaries) {
+    auto at = std::find_if(lines.begin(), lines.end(), [day = day](const ListLine& l) { return l.day > day; });
+    for (const QString& text : list) {
+      ListLine line;
+      line.text = QStringLiteral("%1\tJahrestag: %2").arg(day, 2, 10, QLatin1Char('0')).arg(text);
+      line.toolTip = QStringLiteral("Jahrestag: ") + text;
+      line.day = day;
+      at = lines.insert(at, line) + 1;
+    }
+  }
+  for (const ListLine& line : lines) {
+    texts.append(line.text);
   }
   holidayDelegate_->SetTabStop(TabStopAfterLongestLabel(
       texts, holidayList_->font(), DialogUnitsToPixels(kHolidayTabDialogUnits, holidayList_->font())));
+  // The empty list paints "keine Feiertage"; a screen reader hears it too.
+  holidayList_->setAccessibleDescription(lines.isEmpty() ? QStringLiteral("keine Feiertage") : QString());
   holidayModel_->SetLines(std::move(lines));
   holidayHeading_->setText(
       region_ == Region::kAll

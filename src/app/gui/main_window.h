@@ -16,12 +16,19 @@
 #include "report/month_overview.h"
 #include "holidays/holidays.h"
 #include "holidays/public_holidays.h"
+#include "app/gui/help_dialogs.h"
+#include "app/gui/settings_store.h"
 
+class QAction;
+class QActionGroup;
 class QCheckBox;
+class QMenuBar;
+class QVBoxLayout;
 class QComboBox;
 class QLabel;
 class QListView;
 class QMenu;
+class QMessageBox;
 class QModelIndex;
 class QPushButton;
 
@@ -30,11 +37,18 @@ class QToolButton;
 
 namespace tempulo {
 
+class AnniversariesDialog;
+class AnniversaryStore;
+class PlanetsPanel;
+
 class FeastsDialog;
+class FeastSearchDialog;
 class GoToDialog;
+class SunMoonPanel;
 class LinesModel;
 class MonthGrid;
 class MoonPicture;
+class PrintActions;
 class SpinEdit;
 class TabListDelegate;
 
@@ -50,16 +64,18 @@ class MainWindow : public QWidget {
   static constexpr int kDefaultWidth = 1041;
   static constexpr int kDefaultHeight = 682;
 
-  // `settings` keeps the region and the week-number column; without one the
-  // user's own settings are used.
+  // `settings` keeps the region, the week-number column, the first day of
+  // the week, the place, the window's geometry and the last calendar of
+  // "Gehe zu…"; without one the user's own settings are used. A change that
+  // cannot be saved is reported through the error reporter, once.
   explicit MainWindow(const Clock& clock, std::unique_ptr<QSettings> settings = nullptr,
                       QWidget* parent = nullptr);
   ~MainWindow() override;
 
   void SetErrorReporter(ErrorReporter reporter) { errorReporter_ = std::move(reporter); }
   // Shows `date` as though it had been chosen in the controls; called after
-  // show(), which opens the window on today. A year below 1000 stays in the
-  // year field as typed.
+  // show(), which opens the window on today. A day the grid cannot show (a
+  // Julian 29 February its Gregorian month lacks) becomes the month's last.
   void ShowDate(const CivilDate& date);
   void SetClipboardWriter(ClipboardWriter writer) { clipboardWriter_ = std::move(writer); }
   // The place of the sun and moon block (none: the fixed place in MEZ), as
@@ -69,6 +85,25 @@ class MainWindow : public QWidget {
   // The notice of unreadable place settings at start-up; empty when none.
   const QString& PlaceNotice() const { return placeNotice_; }
 
+  // The first column of the grid: Monday, Saturday or Sunday; stored.
+  void SetFirstDayOfWeek(Qt::DayOfWeek day);
+  QAction* FirstDayAction(Qt::DayOfWeek day) const;
+
+  // Where other parts of the window add to it: the menus (actions that open
+  // a dialog go to the tools menu), the side column beside the report (one
+  // panel below the other), the key list of F1 and the settings.
+  QMenuBar* MenuBar() const { return menuBar_; }
+  QMenu* FileMenu() const { return fileMenu_; }
+  QMenu* GoMenu() const { return goMenu_; }
+  QMenu* ToolsMenu() const { return toolsMenu_; }
+  QMenu* HelpMenu() const { return helpMenu_; }
+  QVBoxLayout* SideColumn() const { return sideColumn_; }
+  // Puts a panel at the foot of the side column, below those already there.
+  void AddSidePanel(QWidget* panel);
+  void AddShortcutLine(const QString& keys, const QString& action);
+  const std::vector<ShortcutLine>& ShortcutLines() const { return shortcutLines_; }
+  SettingsStore& Settings() { return *store_; }
+
   // What the lists and the heading show now.
   QStringList ReportLines() const;
   QStringList HolidayLines() const;
@@ -76,6 +111,8 @@ class MainWindow : public QWidget {
   Region HolidayRegion() const { return region_; }
   // The short notice after copying ("Kopiert"), empty when none is shown.
   QString CopyNotice() const;
+  // The notice below the date fields (a refused year), empty when none.
+  QString FieldNotice() const;
 
   // The controls the tests drive as a user would.
   MonthGrid* Grid() const { return monthGrid_; }
@@ -88,6 +125,7 @@ class MainWindow : public QWidget {
   QListView* HolidayList() const { return holidayList_; }
   QListView* ReportList() const { return reportList_; }
   MoonPicture* Moon() const { return moonPicture_; }
+  SunMoonPanel* SunMoon() const { return sunMoonPanel_; }
   // The context menu of a list, once it has been opened.
   QMenu* ContextMenu() const { return contextMenu_; }
   QPushButton* GoToButton() const { return goToButton_; }
@@ -97,17 +135,43 @@ class MainWindow : public QWidget {
   // opened, for the tests.
   void OpenGoToDialog();
   void OpenFeastsDialog();
+  // "Fest suchen…" (Ctrl+F), the key list (F1) and "Über Tempulo".
+  void OpenFeastSearch();
+  void OpenShortcuts();
+  void OpenAbout();
   GoToDialog* GoToDialogShown() const { return goToDialog_; }
+  // "Jahrestage…" (Ctrl+Shift+J), the user's anniversaries and the line
+  // above the grid that names today's.
+  void OpenAnniversariesDialog();
+  AnniversariesDialog* AnniversariesDialogShown() const { return anniversariesDialog_; }
+  AnniversaryStore* Anniversaries() const { return anniversaries_; }
+  QLabel* AnniversaryBanner() const { return anniversaryBanner_; }
   FeastsDialog* FeastsDialogShown() const { return feastsDialog_; }
+  FeastSearchDialog* FeastSearchShown() const { return feastSearch_; }
+  ShortcutsDialog* ShortcutsShown() const { return shortcutsDialog_; }
+  QMessageBox* AboutShown() const { return aboutBox_; }
+
+  // Stores size and position (also done when the window closes).
+  void SaveGeometry();
+  // "Drucken…" (Ctrl+P) and "Als PDF speichern…".
+  PrintActions* Printing() const { return printActions_; }
+  PlanetsPanel* Planets() const { return planetsPanel_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildLayout();
+  void buildMenus();
   void connectControls();
+  // A refused value in the month or year field.
+  void refuseField(const QString& what, double typed, double low, double high);
+  // Shows `month` of `year` in the grid: its Gregorian grid year, the
+  // month's own length and the day clamped to it.
+  void showGridMonth(int year, int month, int day);
   void loadSettings();
   // A new day in the grid or a new month in the month field.
   void onMonthOrDayChanged();
@@ -133,14 +197,14 @@ class MainWindow : public QWidget {
   void applyColours();
   void placeOnScreen();
   void firstShow();
-  // Shows `month` of `gridYear` in the grid with the day clamped to the
-  // month's length, without raising the grid's change event.
-  void setGrid(int gridYear, int month, int day);
 
   const Clock& clock_;
-  std::unique_ptr<QSettings> settings_;
+  std::unique_ptr<SettingsStore> store_;
+  bool settingsReported_ = false;
+  bool closing_ = false;
   HolidayTable holidays_;
   std::optional<ReportPlace> place_;
+  PlanetsPanel* planetsPanel_ = nullptr;
   QString placeNotice_;
   QToolButton* placeButton_ = nullptr;
   void choosePlace();
@@ -184,6 +248,27 @@ class MainWindow : public QWidget {
   QPushButton* feastsButton_ = nullptr;
   GoToDialog* goToDialog_ = nullptr;
   FeastsDialog* feastsDialog_ = nullptr;
+  FeastSearchDialog* feastSearch_ = nullptr;
+  ShortcutsDialog* shortcutsDialog_ = nullptr;
+  QMessageBox* aboutBox_ = nullptr;
+  SunMoonPanel* sunMoonPanel_ = nullptr;
+  QVBoxLayout* sideColumn_ = nullptr;
+  QLabel* fieldNotice_ = nullptr;
+  QTimer* fieldNoticeTimer_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* goMenu_ = nullptr;
+  QMenu* toolsMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QActionGroup* firstDayGroup_ = nullptr;
+  std::vector<ShortcutLine> shortcutLines_;
+  QString lastGoToCalendar_;
+  PrintActions* printActions_ = nullptr;
+  AnniversaryStore* anniversaries_ = nullptr;
+  AnniversariesDialog* anniversariesDialog_ = nullptr;
+  QPushButton* anniversariesButton_ = nullptr;
+  QLabel* anniversaryBanner_ = nullptr;
+  void showAnniversaryBanner();
 };
 
 }  // namespace tempulo

@@ -3,16 +3,21 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <array>
+#include <cstdlib>
 
 namespace tempulo {
 namespace {
 
 constexpr int kWeekRows = 6;
 constexpr int kDaysPerWeek = 7;
+// One notch of a common mouse wheel.
+constexpr int kWheelNotch = 120;
 const std::array<const char*, 7> kWeekdayShortNames = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
 const std::array<const char*, 7> kWeekdayNames = {"Montag",  "Dienstag",  "Mittwoch", "Donnerstag",
                                                   "Freitag", "Sonnabend", "Sonntag"};
@@ -37,7 +42,7 @@ class DayDelegate : public QStyledItemDelegate {
     const QColor text =
         selected && day ? opt.palette.color(QPalette::HighlightedText) : opt.palette.color(QPalette::Text);
     const QVariant foreground = index.data(Qt::ForegroundRole);
-    painter->setPen(!selected && foreground.isValid() ? foreground.value<QBrush>().color() : text);
+    painter->setPen((!selected || !day) && foreground.isValid() ? foreground.value<QBrush>().color() : text);
     painter->setFont(opt.font);
     painter->drawText(cell, Qt::AlignCenter, opt.text);
 
@@ -59,6 +64,18 @@ class DayDelegate : public QStyledItemDelegate {
       painter->setPen(Qt::NoPen);
       painter->setBrush(text);
       painter->drawEllipse(QRect(x, y, size, size));
+    }
+    if (index.data(MonthGrid::kAnniversaryRole).toBool()) {
+      // A small diamond at the lower left: a shape of its own, apart from
+      // the holidays' colour and the festivals' dot.
+      const QFontMetrics metrics(opt.font);
+      const int half = qMax(3, metrics.height() / 6);
+      const QPoint centre(cell.left() + half + 3, cell.bottom() - half - 3);
+      const QPolygon diamond({centre + QPoint(0, -half), centre + QPoint(half, 0), centre + QPoint(0, half),
+                              centre + QPoint(-half, 0)});
+      painter->setPen(Qt::NoPen);
+      painter->setBrush(text);
+      painter->drawPolygon(diamond);
     }
     const auto* view = qobject_cast<const QAbstractItemView*>(opt.widget);
     if (day && view != nullptr && view->hasFocus() && view->currentIndex() == index) {
@@ -103,15 +120,43 @@ MonthGrid::MonthGrid(QWidget* parent) : QTableWidget(kWeekRows, kDaysPerWeek, pa
 
 int MonthGrid::DayOffset() const {
   const QDate first(selected_.year(), selected_.month(), 1);
-  return first.dayOfWeek() - 1;  // Monday first
+  return (first.dayOfWeek() - firstDay_ + kDaysPerWeek) % kDaysPerWeek;
+}
+
+int MonthGrid::MonthLength() const {
+  return length_ > 0 && length_ < selected_.daysInMonth() ? length_ : selected_.daysInMonth();
 }
 
 QTableWidgetItem* MonthGrid::ItemForDay(int day) const {
-  if (!selected_.isValid() || day < 1 || day > selected_.daysInMonth()) {
+  if (!selected_.isValid() || day < 1 || day > MonthLength()) {
     return nullptr;
   }
   const int cell = DayOffset() + day - 1;
   return item(cell / kDaysPerWeek, FirstDayColumn() + cell % kDaysPerWeek);
+}
+
+QTableWidgetItem* MonthGrid::ItemForNeighbourDay(int side, int day) const {
+  for (int row = 0; row < rowCount(); ++row) {
+    for (int column = FirstDayColumn(); column < columnCount(); ++column) {
+      QTableWidgetItem* cell = item(row, column);
+      if (cell != nullptr && cell->data(kNeighbourRole).toInt() == side &&
+          cell->data(kNeighbourDayRole).toInt() == day) {
+        return cell;
+      }
+    }
+  }
+  return nullptr;
+}
+
+void MonthGrid::SetFirstDayOfWeek(Qt::DayOfWeek day) {
+  if (day != Qt::Monday && day != Qt::Saturday && day != Qt::Sunday) {
+    day = Qt::Monday;
+  }
+  if (day == firstDay_) {
+    return;
+  }
+  firstDay_ = day;
+  Rebuild();
 }
 
 void MonthGrid::Rebuild() {
@@ -123,22 +168,32 @@ void MonthGrid::Rebuild() {
   if (weekNumbers_) {
     headers << QStringLiteral("KW");
   }
-  for (const char* name : kWeekdayShortNames) {
-    headers << QString::fromUtf8(name);
+  const int firstWeekday = static_cast<int>(firstDay_) - 1;  // 0 = Monday
+  for (int i = 0; i < kDaysPerWeek; ++i) {
+    headers << QString::fromUtf8(kWeekdayShortNames[(firstWeekday + i) % kDaysPerWeek]);
   }
   setHorizontalHeaderLabels(headers);
   for (int column = 0; column < columns; ++column) {
     if (QTableWidgetItem* header = horizontalHeaderItem(column)) {
       const int weekday = column - FirstDayColumn();
-      header->setData(Qt::AccessibleTextRole, weekday >= 0 ? QString::fromUtf8(kWeekdayNames[weekday])
-                                                           : QStringLiteral("Kalenderwoche"));
+      header->setData(Qt::AccessibleTextRole,
+                      weekday >= 0 ? QString::fromUtf8(kWeekdayNames[(firstWeekday + weekday) % kDaysPerWeek])
+                                   : QStringLiteral("Kalenderwoche"));
+      if (weekday < 0) {
+        header->setToolTip(weekNumbersValid_ ? QStringLiteral("Kalenderwoche nach ISO 8601") : weekNumbersAbsent_);
+      }
     }
   }
   if (weekNumbers_) {
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   }
   const int offset = DayOffset();
-  const int length = selected_.daysInMonth();
+  const int length = MonthLength();
+  const int previousLength =
+      previousLength_ > 0 ? previousLength_ : QDate(selected_.year(), selected_.month(), 1).addMonths(-1).daysInMonth();
+  const QDate first(selected_.year(), selected_.month(), 1);
+  // The column of Thursday, whose ISO week is the row's.
+  const int thursday = (Qt::Thursday - firstDay_ + kDaysPerWeek) % kDaysPerWeek;
   for (int row = 0; row < kWeekRows; ++row) {
     for (int column = 0; column < columns; ++column) {
       auto* cell = new QTableWidgetItem();
@@ -146,19 +201,39 @@ void MonthGrid::Rebuild() {
       const int dayColumn = column - FirstDayColumn();
       const int day = row * kDaysPerWeek + dayColumn - offset + 1;
       if (dayColumn < 0) {
-        // The ISO week of the row's days, where the row has any.
+        cell->setFlags(Qt::ItemIsEnabled);
+        cell->setData(kWeekNumberRole, true);
+        if (mutedColour_.isValid()) {
+          cell->setForeground(mutedColour_);
+        }
         const int firstDay = row * kDaysPerWeek - offset + 1;
-        const int lastDay = firstDay + kDaysPerWeek - 1;
-        cell->setFlags(Qt::NoItemFlags);
-        if (weekNumbersValid_ && lastDay >= 1 && firstDay <= length) {
-          const QDate inRow(selected_.year(), selected_.month(), qBound(1, firstDay, length));
-          cell->setText(QString::number(inRow.weekNumber()));
-          cell->setData(Qt::AccessibleTextRole, QStringLiteral("Kalenderwoche %1").arg(inRow.weekNumber()));
+        if (!weekNumbersValid_) {
+          cell->setToolTip(weekNumbersAbsent_);
+        } else if (firstDay <= length) {
+          const int week = first.addDays(row * kDaysPerWeek + thursday - offset).weekNumber();
+          cell->setText(QString::number(week));
+          cell->setData(Qt::AccessibleTextRole, QStringLiteral("Kalenderwoche %1").arg(week));
         }
       } else if (day >= 1 && day <= length) {
         cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         cell->setText(QString::number(day));
         cell->setData(kDayRole, day);
+      } else if (row * kDaysPerWeek - offset + 1 <= length) {
+        // A day of the month before or after, in a row that holds days of
+        // the shown month.
+        const int side = day < 1 ? -1 : 1;
+        const int shownDay = day < 1 ? previousLength + day : day - length;
+        cell->setFlags(Qt::ItemIsEnabled);
+        cell->setText(QString::number(shownDay));
+        cell->setData(kNeighbourRole, side);
+        cell->setData(kNeighbourDayRole, shownDay);
+        if (mutedColour_.isValid()) {
+          cell->setForeground(mutedColour_);
+        }
+        cell->setData(Qt::AccessibleTextRole, QStringLiteral("%1. %2").arg(shownDay).arg(
+                                                  side < 0 ? QStringLiteral("des Vormonats")
+                                                           : QStringLiteral("des Folgemonats")));
+        cell->setToolTip(side < 0 ? QStringLiteral("Vormonat") : QStringLiteral("Folgemonat"));
       } else {
         cell->setFlags(Qt::NoItemFlags);
       }
@@ -174,7 +249,7 @@ void MonthGrid::Rebuild() {
 }
 
 void MonthGrid::ApplyDayFormats() {
-  const int length = selected_.daysInMonth();
+  const int length = MonthLength();
   for (int day = 1; day <= length; ++day) {
     QTableWidgetItem* cell = ItemForDay(day);
     if (cell == nullptr) {
@@ -195,25 +270,32 @@ void MonthGrid::ApplyDayFormats() {
     cell->setData(kTodayRole, info.today);
     cell->setData(kSmallMarkRole, info.smallMark);
     cell->setData(kPublicHolidayRole, info.publicHoliday);
+    cell->setData(kAnniversaryRole, info.anniversary);
     cell->setToolTip(info.toolTip);
     cell->setData(Qt::AccessibleTextRole, info.spokenText.isEmpty() ? QString::number(day) : info.spokenText);
   }
 }
 
-void MonthGrid::ShowMonth(const QDate& date) {
+void MonthGrid::ShowMonth(const QDate& date, int length, int previousLength) {
   if (!date.isValid()) {
     return;
   }
-  const bool sameMonth =
-      selected_.isValid() && date.year() == selected_.year() && date.month() == selected_.month();
+  const bool sameMonth = selected_.isValid() && date.year() == selected_.year() &&
+                         date.month() == selected_.month() && length == length_ &&
+                         previousLength == previousLength_;
+  length_ = length;
+  previousLength_ = previousLength;
   selected_ = date;
+  if (date.day() > MonthLength()) {
+    selected_ = QDate(date.year(), date.month(), MonthLength());
+  }
   if (!sameMonth) {
     days_.clear();
     Rebuild();
     return;
   }
   const QSignalBlocker blocker(this);
-  if (QTableWidgetItem* current = ItemForDay(date.day())) {
+  if (QTableWidgetItem* current = ItemForDay(selected_.day())) {
     setCurrentItem(current);
     current->setSelected(true);
   }
@@ -223,7 +305,15 @@ void MonthGrid::setSelectedDate(const QDate& date) {
   if (!date.isValid() || date == selected_) {
     return;
   }
-  ShowMonth(date);
+  const bool sameMonth = date.year() == selected_.year() && date.month() == selected_.month();
+  if (sameMonth && date.day() > MonthLength()) {
+    return;  // a day the shown month does not have
+  }
+  if (sameMonth) {
+    ShowMonth(date, length_, previousLength_);
+  } else {
+    ShowMonth(date);
+  }
   emit selectionChanged();
 }
 
@@ -244,6 +334,14 @@ void MonthGrid::SetWeekNumbers(bool shown, bool valid) {
 void MonthGrid::SetHolidayColour(const QColor& colour) {
   holidayColour_ = colour;
   ApplyDayFormats();
+}
+
+void MonthGrid::SetMutedColour(const QColor& colour) {
+  if (colour == mutedColour_) {
+    return;
+  }
+  mutedColour_ = colour;
+  Rebuild();
 }
 
 void MonthGrid::OnCurrentCellChanged(int row, int column) {
@@ -288,7 +386,7 @@ void MonthGrid::keyPressEvent(QKeyEvent* event) {
       setSelectedDate(QDate(selected_.year(), selected_.month(), 1));
       return;
     case Qt::Key_End:
-      setSelectedDate(QDate(selected_.year(), selected_.month(), selected_.daysInMonth()));
+      setSelectedDate(QDate(selected_.year(), selected_.month(), MonthLength()));
       return;
     case Qt::Key_PageUp:
       control ? emit yearStepRequested(-1) : emit monthStepRequested(-1);
@@ -301,10 +399,47 @@ void MonthGrid::keyPressEvent(QKeyEvent* event) {
       return;
   }
   const int day = selected_.day() + days;
-  if (day >= 1 && day <= selected_.daysInMonth()) {
+  if (day >= 1 && day <= MonthLength()) {
     setSelectedDate(QDate(selected_.year(), selected_.month(), day));
   } else {
     emit dayStepRequested(days);
+  }
+}
+
+void MonthGrid::mousePressEvent(QMouseEvent* event) {
+  const QTableWidgetItem* cell = itemAt(event->position().toPoint());
+  if (cell != nullptr && event->button() == Qt::LeftButton) {
+    const int side = cell->data(kNeighbourRole).toInt();
+    if (side != 0) {
+      // The window shows the other month; this cell is gone afterwards.
+      const int day = cell->data(kNeighbourDayRole).toInt();
+      event->accept();
+      emit neighbourDayChosen(side, day);
+      return;
+    }
+    if (cell->data(kDayRole).toInt() < 1) {
+      event->accept();
+      return;  // week numbers and empty cells are not days
+    }
+  }
+  QTableWidget::mousePressEvent(event);
+}
+
+void MonthGrid::wheelEvent(QWheelEvent* event) {
+  // Turning the wheel away from oneself goes back a month, as scrolling up
+  // goes back in a list; small steps of fine wheels add up to a notch.
+  wheelRest_ += event->angleDelta().y();
+  event->accept();
+  int notches = 0;
+  constexpr int kMaxNotches = 12;
+  while (std::abs(wheelRest_) >= kWheelNotch && notches < kMaxNotches) {
+    const int step = wheelRest_ > 0 ? -1 : 1;
+    wheelRest_ += step * kWheelNotch;
+    ++notches;
+    emit monthStepRequested(step);
+  }
+  if (notches == kMaxNotches) {
+    wheelRest_ = 0;
   }
 }
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gui/place_settings.h"
 
+#include <QCompleter>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
@@ -12,6 +14,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/gui/announce.h"
+#include "app/gui/settings_store.h"
+#include "app/gui/text_folding.h"
 #include "time/zone.h"
 
 namespace tempulo {
@@ -82,6 +87,20 @@ QString SavePlaceSetting(QSettings& settings, const std::optional<Place>& place)
   return {};
 }
 
+QString SavePlaceSetting(SettingsStore& store, const std::optional<Place>& place) {
+  return store.Write([&place](QSettings& settings) {
+    settings.remove(kGroup);
+    if (place) {
+      settings.beginGroup(kGroup);
+      settings.setValue(QStringLiteral("name"), Q(place->name));
+      settings.setValue(QStringLiteral("latitude"), place->latitude);
+      settings.setValue(QStringLiteral("longitude"), place->longitude);
+      settings.setValue(QStringLiteral("zone"), Q(place->zone));
+      settings.endGroup();
+    }
+  });
+}
+
 PlaceDialog::PlaceDialog(std::vector<Place> places, const std::optional<Place>& current, QWidget* parent)
     : QDialog(parent), places_(std::move(places)), chosen_(current) {
   setObjectName(QStringLiteral("placeDialog"));
@@ -95,6 +114,11 @@ PlaceDialog::PlaceDialog(std::vector<Place> places, const std::optional<Place>& 
   searchLabel->setBuddy(search_);
   layout->addWidget(searchLabel);
   layout->addWidget(search_);
+  notice_ = new QLabel(QStringLiteral("nichts gefunden"), this);
+  notice_->setObjectName(QStringLiteral("placeSearchNotice"));
+  notice_->hide();
+  layout->addWidget(notice_);
+  search_->installEventFilter(this);
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("placeList"));
   layout->addWidget(list_, 1);
@@ -123,6 +147,18 @@ PlaceDialog::PlaceDialog(std::vector<Place> places, const std::optional<Place>& 
   latitude_->setText(QString::fromStdString(LatitudeText(shown.latitude)));
   longitude_->setText(QString::fromStdString(LongitudeText(shown.longitude)));
   zone_->setText(Q(shown.zone));
+  zoneNames_.append(QStringLiteral("MEZ"));
+  for (const Place& place : places_) {
+    const QString zone = Q(place.zone);
+    if (!zoneNames_.contains(zone)) {
+      zoneNames_.append(zone);
+    }
+  }
+  zoneNames_.sort(Qt::CaseInsensitive);
+  auto* completer = new QCompleter(zoneNames_, zone_);
+  completer->setCaseSensitivity(Qt::CaseInsensitive);
+  completer->setFilterMode(Qt::MatchContains);
+  zone_->setCompleter(completer);
 
   connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) { filter(text); });
   connect(list_, &QListWidget::currentRowChanged, this, [this](int) {
@@ -146,21 +182,77 @@ PlaceDialog::PlaceDialog(std::vector<Place> places, const std::optional<Place>& 
   resize(420, 520);
 }
 
-void PlaceDialog::filter(const QString& text) {
+int PlaceDialog::filter(const QString& text) {
   list_->clear();
   int shown = 0;
+  // A search with a "/" looks for zone names ("Europe/"), any other for
+  // the places' names.
+  const bool byZone = text.contains(QLatin1Char('/'));
   for (std::size_t i = 0; i < places_.size() && shown < kMaxShownPlaces; ++i) {
     const QString name = Q(places_[i].name);
     const QString zone = Q(places_[i].zone);
-    // A search with a "/" looks for zone names ("Europe/"), any other for
-    // the places' names.
-    const bool byZone = text.contains(QLatin1Char('/'));
-    if (text.isEmpty() || (byZone ? zone : name).contains(text, Qt::CaseInsensitive)) {
+    if (MatchesSearch(byZone ? zone : name, text)) {
       auto* item = new QListWidgetItem(name + QStringLiteral(" (") + zone + QStringLiteral(")"), list_);
       item->setData(Qt::UserRole, static_cast<int>(i));
       ++shown;
     }
   }
+  const bool nothing = shown == 0 && !text.trimmed().isEmpty();
+  notice_->setVisible(nothing);
+  if (nothing) {
+    AnnounceMessage(notice_);
+  }
+  // The first hit is highlighted, so that Enter takes it.
+  if (shown > 0 && !text.trimmed().isEmpty()) {
+    list_->setCurrentRow(0);
+  }
+  return shown;
+}
+
+bool PlaceDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == search_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int count = list_->count();
+    switch (key->key()) {
+      case Qt::Key_Down:
+      case Qt::Key_Up:
+      case Qt::Key_PageDown:
+      case Qt::Key_PageUp:
+        if (count > 0) {
+          const int step = key->key() == Qt::Key_Down ? 1 : key->key() == Qt::Key_Up ? -1 : 0;
+          const int row = list_->currentRow() < 0 ? 0 : std::clamp(list_->currentRow() + step, 0, count - 1);
+          list_->setCurrentRow(row);
+          list_->setFocus();
+        }
+        return true;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (count == 0 && !search_->text().trimmed().isEmpty()) {
+          AnnounceMessage(notice_);
+          return true;  // nothing to take; the dialog stays open
+        }
+        if (list_->currentRow() < 0 && count == 1) {
+          list_->setCurrentRow(0);
+        }
+        accept();
+        return true;
+      default:
+        break;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+QString PlaceDialog::knownZone(const QString& typed) const {
+  if (TimeZone::Find(typed.toStdString())) {
+    return typed;
+  }
+  for (const QString& name : zoneNames_) {
+    if (name.compare(typed, Qt::CaseInsensitive) == 0) {
+      return name;
+    }
+  }
+  return {};
 }
 
 void PlaceDialog::accept() {
@@ -172,7 +264,9 @@ void PlaceDialog::accept() {
   std::string why;
   const auto latitude = ParseLatitude(latitude_->text().trimmed().toStdString(), why);
   const auto longitude = latitude ? ParseLongitude(longitude_->text().trimmed().toStdString(), why) : std::nullopt;
-  const std::string zoneName = zone_->text().trimmed().toStdString();
+  const QString typedZone = zone_->text().trimmed();
+  const QString known = knownZone(typedZone);
+  const std::string zoneName = (known.isEmpty() ? typedZone : known).toStdString();
   if (latitude && longitude && !TimeZone::Find(zoneName)) {
     why = "Die Zeitzone \"" + zoneName + "\" ist unbekannt (erlaubt: MEZ oder ein Name wie Europe/Berlin).";
   }

@@ -10,6 +10,7 @@
 
 #include "time/place.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -27,8 +28,16 @@ PlaceSetting LoadPlaceSetting(QSettings& settings);
 // file as it was and returns a German notice; empty on success.
 QString SavePlaceSetting(QSettings& settings, const std::optional<Place>& place);
 
+class SettingsStore;
+// The same through the window's settings store, which checks the write and
+// keeps an unreadable file; the notice of a failed write, empty on success.
+QString SavePlaceSetting(SettingsStore& store, const std::optional<Place>& place);
+
 // The dialog: a search field over the place list, and free latitude and
-// longitude (German decimal comma, N/S, O/W) with a zone.
+// longitude (German decimal comma, N/S, O/W) with a zone. The search ignores
+// case and umlauts; Enter takes the highlighted hit, the arrow keys move
+// from the field into the list; the zone completes from the database's
+// names, whatever their case.
 class PlaceDialog : public QDialog {
  public:
   PlaceDialog(std::vector<Place> places, const std::optional<Place>& current, QWidget* parent = nullptr);
@@ -38,8 +47,20 @@ class PlaceDialog : public QDialog {
   // a German warning and keeps the dialog open.
   void accept() override;
 
+  QLineEdit* SearchField() const { return search_; }
+  QListWidget* List() const { return list_; }
+  QLineEdit* ZoneField() const { return zone_; }
+  // "nichts gefunden" while the search finds nothing.
+  QLabel* SearchNotice() const { return notice_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
-  void filter(const QString& text);
+  // Shows the places matching `text`; their number.
+  int filter(const QString& text);
+  // The zone's name as the database writes it, for any case; empty if unknown.
+  QString knownZone(const QString& typed) const;
 
   std::vector<Place> places_;
   std::optional<Place> chosen_;
@@ -49,6 +70,8 @@ class PlaceDialog : public QDialog {
   QLineEdit* latitude_ = nullptr;
   QLineEdit* longitude_ = nullptr;
   QLineEdit* zone_ = nullptr;
+  QLabel* notice_ = nullptr;
+  QStringList zoneNames_;
 };
 
 }  // namespace tempulo

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gui/spin_edit.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <cmath>
 #include <limits>
@@ -10,7 +12,7 @@ namespace tempulo {
 
 SpinEdit::SpinEdit(QWidget* parent) : QDoubleSpinBox(parent) {
   setDecimals(0);
-  setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+  setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
   setKeyboardTracking(true);
   lastReported_ = value();
   connect(this, &QDoubleSpinBox::valueChanged, this, [this] { ReportIfChanged(); });
@@ -33,6 +35,36 @@ void SpinEdit::stepBy(int steps) {
   // value stays the same.
   QDoubleSpinBox::stepBy(steps);
   ReportIfChanged();
+}
+
+QValidator::State SpinEdit::validate(QString& input, int& position) const {
+  // Any whole number of a few digits may be typed; one outside the range
+  // is refused when editing ends, with a word, rather than key by key.
+  static const QRegularExpression kNumber(QStringLiteral("^\\s*-?\\d{1,6}\\s*$"));
+  if (kNumber.match(input).hasMatch()) {
+    const double typed = locale().toDouble(input.trimmed());
+    return typed >= minimum() && typed <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+  }
+  return QDoubleSpinBox::validate(input, position);
+}
+
+void SpinEdit::RefuseIfOutOfRange() {
+  const double typed = Value();
+  if (!std::isnan(typed) && (typed < minimum() || typed > maximum())) {
+    emit OutOfRange(typed);
+  }
+}
+
+void SpinEdit::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    RefuseIfOutOfRange();
+  }
+  QDoubleSpinBox::keyPressEvent(event);
+}
+
+void SpinEdit::focusOutEvent(QFocusEvent* event) {
+  RefuseIfOutOfRange();
+  QDoubleSpinBox::focusOutEvent(event);
 }
 
 void SpinEdit::SetValueSilently(double newValue) {

@@ -2,7 +2,10 @@
 // A numeric spin edit whose change handler also sees the values typed on the
 // way to a number: typing "2013" passes through 2, 20 and 201, and the window
 // refreshes for every value the almanac can show. The arrows and the value
-// after editing stay within the control's range.
+// after editing stay within the control's range: a number typed outside it
+// is refused when editing ends (Enter, or the focus leaving), the field
+// returns to the last value in range, and the refusal is signalled so that
+// the window can say so.
 #pragma once
 
 #include <QDoubleSpinBox>
@@ -23,15 +26,23 @@ class SpinEdit : public QDoubleSpinBox {
   void SetValueSilently(double value);
 
   void stepBy(int steps) override;
+  QValidator::State validate(QString& input, int& position) const override;
 
  signals:
   // A new value was chosen or typed.
   void Changed();
+  // A typed number outside the range was refused.
+  void OutOfRange(double typed);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   double lastReported_ = 0;
   bool silent_ = false;
   void ReportIfChanged();
+  void RefuseIfOutOfRange();
 };
 
 }  // namespace tempulo

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gui/tab_list_delegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QScrollBar>
+#include <QStyle>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -26,6 +29,35 @@ QList<int> TabListDelegate::PartLefts(const QStringList& parts, const QFontMetri
   return lefts;
 }
 
+int TabListDelegate::WrapWidth(const QStringList& parts, const QList<int>& lefts,
+                               const QFontMetrics& metrics) const {
+  if (wrapView_ == nullptr || parts.size() < 2) {
+    return 0;
+  }
+  // The room as though the vertical scroll bar were shown: a bar that
+  // appears after the layout would otherwise leave every row too wide.
+  int room = wrapView_->viewport()->width() - 2 * kTextMargin;
+  if (const QScrollBar* bar = wrapView_->verticalScrollBar(); bar != nullptr && !bar->isVisible()) {
+    room -= wrapView_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
+  }
+  if (lefts.back() <= room) {
+    return 0;  // fits on one line
+  }
+  // Too little room beside the labels: scroll sideways instead.
+  const int width = room - lefts[parts.size() - 1];
+  const QString& value = parts.back();
+  if (width < 8 * metrics.averageCharWidth()) {
+    return 0;
+  }
+  // A single word wider than the room would be cut.
+  for (const QString& word : value.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    if (metrics.horizontalAdvance(word) > width) {
+      return 0;
+    }
+  }
+  return width;
+}
+
 TabListDelegate::TabListDelegate(int tabStopPixels, int rowHeight, QObject* parent)
     : QStyledItemDelegate(parent), tabStop_(tabStopPixels > 0 ? tabStopPixels : 1), rowHeight_(rowHeight) {}
 
@@ -44,10 +76,21 @@ void TabListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   const bool selected = (opt.state & QStyle::State_Selected) != 0;
   painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
   const QStringList parts = text.split(QLatin1Char('\t'));
-  const QList<int> lefts = PartLefts(parts, QFontMetrics(opt.font));
+  const QFontMetrics metrics(opt.font);
+  const QList<int> lefts = PartLefts(parts, metrics);
+  const int wrap = WrapWidth(parts, lefts, metrics);
   const int left = opt.rect.left() + kTextMargin;
+  // Wrapped rows keep their first line where a one-line row has it.
+  const int firstLineTop = opt.rect.top() + std::max(0, (rowHeight_ - metrics.height()) / 2);
   for (qsizetype i = 0; i < parts.size(); ++i) {
     const int x = left + lefts[i];
+    if (wrap > 0) {
+      const bool last = i == parts.size() - 1;
+      const QRect cell(x, firstLineTop, last ? wrap : opt.rect.right() - x, opt.rect.bottom() - firstLineTop);
+      painter->drawText(cell, Qt::AlignLeft | Qt::AlignTop | (last ? Qt::TextWordWrap : Qt::TextSingleLine),
+                        parts[i]);
+      continue;
+    }
     const QRect cell(x, opt.rect.top(), opt.rect.right() - x, opt.rect.height());
     painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, parts[i]);
   }
@@ -60,7 +103,15 @@ QSize TabListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModel
   // As wide as the columns are laid out, so that the list scrolls sideways
   // to a value longer than the window is wide instead of cutting it off.
   const QStringList parts = opt.text.split(QLatin1Char('\t'));
-  return {2 * kTextMargin + PartLefts(parts, QFontMetrics(opt.font)).back(), rowHeight_};
+  const QFontMetrics metrics(opt.font);
+  const QList<int> lefts = PartLefts(parts, metrics);
+  const int wrap = WrapWidth(parts, lefts, metrics);
+  if (wrap > 0) {
+    const QRect needed = metrics.boundingRect(QRect(0, 0, wrap, 100000), Qt::TextWordWrap, parts.back());
+    const int padding = std::max(0, rowHeight_ - metrics.height());
+    return {2 * kTextMargin + lefts[parts.size() - 1] + wrap, std::max(rowHeight_, needed.height() + padding)};
+  }
+  return {2 * kTextMargin + lefts.back(), rowHeight_};
 }
 
 int DialogUnitsToPixels(int dialogUnits, const QFont& font) {

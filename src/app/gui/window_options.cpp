@@ -113,6 +113,8 @@ QString WindowUsage() {
       "  --date JJJJ-MM-TT  öffnet auf diesem Datum, Jahre 100 bis 3000 (bis 14.10.1582\n"
       "                     julianisch); ohne Angabe: heute\n"
       "  --check-display    prüft nur, ob sich die grafische Anzeige öffnen lässt\n"
+      "  --remind           nennt heutige und morgige Jahrestage als Desktop-Mitteilung\n"
+      "                     (allein angegeben; der Autostart-Eintrag der Erinnerung)\n"
       "  --version          zeigt die Version\n"
       "  -h, --help         diese Hilfe\n"
       "\n"

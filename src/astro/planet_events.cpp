@@ -1,0 +1,348 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "astro/planet_events.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "astro/angles.h"
+#include "astro/moon.h"
+#include "astro/sun.h"
+
+namespace tempulo {
+namespace {
+
+// The stretch is sampled once a day (the moon twice) with the coarse series;
+// an event is bracketed between two samples and then refined with the full
+// series.
+constexpr int kMaxDays = 400;
+constexpr int kMargin = 2;
+constexpr double kMoonStep = 0.5;
+// Half the interval of the central difference that stands for the rate of a
+// longitude or elongation, days.
+constexpr double kRateHalfStep = 0.05;
+// A refined instant is good to this many days (well under a second).
+constexpr double kTimeTolerance = 1e-6;
+constexpr int kMaxRefineSteps = 60;
+// Two longitudes closer than this count as a candidate pair for a sign
+// change; farther apart the difference has wrapped.
+constexpr long double kWrapGuard = 60.0L;
+// A candidate close conjunction is refined when the coarse latitudes differ by
+// less than this.
+constexpr long double kCandidateSeparation = 1.6L;
+
+using Function = std::function<long double(double)>;
+
+// The zero of f in [a, b] with f(a), f(b) of opposite signs: the Illinois
+// variant of regula falsi, which keeps the bracket.
+double Refine(const Function& f, double a, double b, long double fa, long double fb) {
+  for (int i = 0; i < kMaxRefineSteps && b - a > kTimeTolerance; ++i) {
+    const auto c = static_cast<double>(b - fb * (b - a) / (fb - fa));
+    const double t = c > a && c < b ? c : (a + b) / 2;
+    const long double ft = f(t);
+    if (ft == 0) {
+      return t;
+    }
+    if ((ft < 0) == (fb < 0)) {
+      b = t;
+      fb = ft;
+      fa /= 2;
+    } else {
+      a = t;
+      fa = ft;
+      fb /= 2;
+    }
+  }
+  return (a + b) / 2;
+}
+
+// A zero of the full-precision f near the coarse estimate t: bracketed by
+// widening steps, then refined.
+double Polish(const Function& f, double t, double width) {
+  for (int widen = 0; widen < 8; ++widen) {
+    const double a = t - width;
+    const double b = t + width;
+    const long double fa = f(a);
+    const long double fb = f(b);
+    if ((fa < 0) != (fb < 0)) {
+      return Refine(f, a, b, fa, fb);
+    }
+    width *= 4;
+  }
+  return t;
+}
+
+long double FullLongitude(Planet planet, double t) { return PlanetLongitude(planet, t, PlanetPrecision::kFull); }
+
+long double FullElongation(Planet planet, double t) {
+  const PlanetEcliptic p = PlanetEclipticPlace(planet, t, PlanetPrecision::kFull);
+  return ArcCosDeg(std::clamp(CosDeg(p.latitude) * CosDeg(p.longitude - p.sunLongitude), -1.0L, 1.0L));
+}
+
+struct DaySample {
+  std::array<PlanetEcliptic, 7> planets;
+  long double nutation = 0;
+};
+
+std::string Degrees(long double value, int decimals = 1) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.*Lf°", decimals, value);
+  std::string text = buffer;
+  std::replace(text.begin(), text.end(), '.', ',');
+  return text;
+}
+
+}  // namespace
+
+std::vector<PlanetEvent> PlanetEvents(double start, double end) {
+  std::vector<PlanetEvent> events;
+  if (!(end > start)) {
+    return events;
+  }
+  // The samples reach a few days beyond both ends, so that an event on the
+  // stretch's first or last day is bracketed too; `add` keeps the stretch.
+  const double origin = start - kMargin;
+  const int days = std::min(kMaxDays, static_cast<int>(std::ceil(end - start)) + 2 * kMargin);
+  std::vector<DaySample> samples(static_cast<std::size_t>(days + 1));
+  for (int d = 0; d <= days; ++d) {
+    const double t = origin + d;
+    DaySample& s = samples[static_cast<std::size_t>(d)];
+    for (const Planet planet : kPlanets) {
+      s.planets[static_cast<std::size_t>(planet)] = PlanetEclipticPlace(planet, t, PlanetPrecision::kCoarse);
+    }
+    s.nutation = Nutation(t).longitude;
+  }
+  const auto add = [&](const PlanetEvent& e) {
+    if (e.time >= start && e.time < end) {
+      events.push_back(e);
+    }
+  };
+
+  for (const Planet planet : kPlanets) {
+    const auto index = static_cast<std::size_t>(planet);
+    const auto at = [&](int d) -> const PlanetEcliptic& { return samples[static_cast<std::size_t>(d)].planets[index]; };
+    // Conjunction with and opposition to the sun.
+    for (const long double target : {0.0L, 180.0L}) {
+      if (target == 180.0L && IsInnerPlanet(planet)) {
+        continue;
+      }
+      const auto difference = [&](const PlanetEcliptic& p) {
+        return AngleDifference(p.longitude, p.sunLongitude + target);
+      };
+      const Function full = [&](double t) {
+        const PlanetEcliptic p = PlanetEclipticPlace(planet, t, PlanetPrecision::kFull);
+        return difference(p);
+      };
+      for (int d = 0; d < days; ++d) {
+        const long double f0 = difference(at(d));
+        const long double f1 = difference(at(d + 1));
+        if ((f0 < 0) == (f1 < 0) || std::fabs(f0 - f1) > kWrapGuard) {
+          continue;
+        }
+        PlanetEvent e;
+        e.planet = planet;
+        e.time = Refine(full, origin + d, origin + d + 1, full(origin + d), full(origin + d + 1));
+        if (target == 180.0L) {
+          e.kind = PlanetEventKind::kOpposition;
+        } else if (IsInnerPlanet(planet)) {
+          const PlanetEcliptic p = PlanetEclipticPlace(planet, e.time, PlanetPrecision::kCoarse);
+          e.kind = p.distance < p.earthSunDistance ? PlanetEventKind::kInferiorConjunction
+                                                   : PlanetEventKind::kSuperiorConjunction;
+        } else {
+          e.kind = PlanetEventKind::kConjunction;
+        }
+        add(e);
+      }
+    }
+    // Stationary points: the longitude's rate changes sign.
+    {
+      const Function rate = [&](double t) {
+        return AngleDifference(FullLongitude(planet, t + kRateHalfStep), FullLongitude(planet, t - kRateHalfStep));
+      };
+      for (int d = 1; d < days; ++d) {
+        const long double r0 = AngleDifference(at(d).longitude, at(d - 1).longitude);
+        const long double r1 = AngleDifference(at(d + 1).longitude, at(d).longitude);
+        if ((r0 < 0) == (r1 < 0)) {
+          continue;
+        }
+        // The rates stand for the middles of their days: the station lies
+        // between origin + d - 0.5 and origin + d + 0.5.
+        PlanetEvent e;
+        e.planet = planet;
+        e.kind = r1 < 0 ? PlanetEventKind::kStationRetrograde : PlanetEventKind::kStationDirect;
+        e.time = Polish(rate, origin + d, 0.5);
+        add(e);
+      }
+    }
+    // Greatest elongations of Mercury and Venus.
+    if (IsInnerPlanet(planet)) {
+      const auto elongation = [&](int d) {
+        const PlanetEcliptic& p = at(d);
+        return ArcCosDeg(std::clamp(CosDeg(p.latitude) * CosDeg(p.longitude - p.sunLongitude), -1.0L, 1.0L));
+      };
+      const Function rate = [&](double t) {
+        return FullElongation(planet, t + kRateHalfStep) - FullElongation(planet, t - kRateHalfStep);
+      };
+      for (int d = 1; d < days; ++d) {
+        const long double e0 = elongation(d) - elongation(d - 1);
+        const long double e1 = elongation(d + 1) - elongation(d);
+        if (!(e0 > 0 && e1 <= 0)) {
+          continue;
+        }
+        PlanetEvent e;
+        e.planet = planet;
+        e.time = Polish(rate, origin + d, 0.5);
+        const PlanetEcliptic p = PlanetEclipticPlace(planet, e.time, PlanetPrecision::kFull);
+        e.value = FullElongation(planet, e.time);
+        e.kind = AngleDifference(p.longitude, p.sunLongitude) > 0 ? PlanetEventKind::kGreatestElongationEast
+                                                                   : PlanetEventKind::kGreatestElongationWest;
+        add(e);
+      }
+    }
+    // Two planets: each pair once, the inner of the two first.
+    for (const Planet other : kPlanets) {
+      if (other <= planet) {
+        continue;
+      }
+      const auto otherIndex = static_cast<std::size_t>(other);
+      const Function full = [&](double t) {
+        return AngleDifference(PlanetEclipticPlace(planet, t, PlanetPrecision::kFull).longitude,
+                               PlanetEclipticPlace(other, t, PlanetPrecision::kFull).longitude);
+      };
+      for (int d = 0; d < days; ++d) {
+        const PlanetEcliptic& a0 = at(d);
+        const PlanetEcliptic& a1 = at(d + 1);
+        const PlanetEcliptic& b0 = samples[static_cast<std::size_t>(d)].planets[otherIndex];
+        const PlanetEcliptic& b1 = samples[static_cast<std::size_t>(d) + 1].planets[otherIndex];
+        const long double f0 = AngleDifference(a0.longitude, b0.longitude);
+        const long double f1 = AngleDifference(a1.longitude, b1.longitude);
+        if ((f0 < 0) == (f1 < 0) || std::fabs(f0 - f1) > kWrapGuard ||
+            std::fabs(a0.latitude - b0.latitude) > kCandidateSeparation) {
+          continue;
+        }
+        PlanetEvent e;
+        e.kind = PlanetEventKind::kPlanetConjunction;
+        e.planet = planet;
+        e.other = other;
+        e.time = Refine(full, origin + d, origin + d + 1, full(origin + d), full(origin + d + 1));
+        e.value = PlanetEclipticPlace(planet, e.time, PlanetPrecision::kFull).latitude -
+                  PlanetEclipticPlace(other, e.time, PlanetPrecision::kFull).latitude;
+        if (std::fabs(e.value) < kCloseConjunction) {
+          add(e);
+        }
+      }
+    }
+  }
+
+  // The moon passing each planet.
+  const int moonSteps = static_cast<int>(days / kMoonStep);
+  CelestialPosition previousMoon;
+  MoonPosition(previousMoon, origin);
+  for (int k = 1; k <= moonSteps; ++k) {
+    const double t0 = origin + (k - 1) * kMoonStep;
+    const double t1 = origin + k * kMoonStep;
+    CelestialPosition moon;
+    MoonPosition(moon, t1);
+    for (const Planet planet : kPlanets) {
+      const auto index = static_cast<std::size_t>(planet);
+      // The planet's place between the day samples, linearly.
+      const auto planetAt = [&](double t) {
+        const auto d = std::min(days - 1, static_cast<int>(std::floor(t - origin)));
+        const PlanetEcliptic& p0 = samples[static_cast<std::size_t>(d)].planets[index];
+        const PlanetEcliptic& p1 = samples[static_cast<std::size_t>(d) + 1].planets[index];
+        const double w = t - (origin + d);
+        const long double nutation = samples[static_cast<std::size_t>(d)].nutation;
+        return std::array<long double, 2>{p0.longitude + AngleDifference(p1.longitude, p0.longitude) * w + nutation,
+                                          p0.latitude + (p1.latitude - p0.latitude) * w};
+      };
+      const auto p0 = planetAt(t0);
+      const auto p1 = planetAt(t1);
+      const long double f0 = AngleDifference(previousMoon.longitude, p0[0]);
+      const long double f1 = AngleDifference(moon.longitude, p1[0]);
+      if (!(f0 < 0 && f1 >= 0) || f1 - f0 > kWrapGuard ||
+          std::fabs(moon.latitude - p1[1]) > kCandidateSeparation + 0.5L) {
+        continue;
+      }
+      const Function full = [&](double t) {
+        CelestialPosition m;
+        MoonPosition(m, t);
+        return AngleDifference(m.longitude, FullLongitude(planet, t));
+      };
+      PlanetEvent e;
+      e.kind = PlanetEventKind::kMoonConjunction;
+      e.planet = planet;
+      e.time = Refine(full, t0, t1, full(t0), full(t1));
+      CelestialPosition m;
+      MoonPosition(m, e.time);
+      e.value = PlanetEclipticPlace(planet, e.time, PlanetPrecision::kFull).latitude - m.latitude;
+      if (std::fabs(e.value) < kCloseConjunction) {
+        add(e);
+      }
+    }
+    previousMoon = moon;
+  }
+  std::sort(events.begin(), events.end(),
+            [](const PlanetEvent& a, const PlanetEvent& b) { return a.time < b.time; });
+  return events;
+}
+
+std::string_view PlanetEventKindId(PlanetEventKind kind) {
+  switch (kind) {
+    case PlanetEventKind::kConjunction:
+      return "conjunction";
+    case PlanetEventKind::kInferiorConjunction:
+      return "inferior_conjunction";
+    case PlanetEventKind::kSuperiorConjunction:
+      return "superior_conjunction";
+    case PlanetEventKind::kOpposition:
+      return "opposition";
+    case PlanetEventKind::kGreatestElongationEast:
+      return "greatest_elongation_east";
+    case PlanetEventKind::kGreatestElongationWest:
+      return "greatest_elongation_west";
+    case PlanetEventKind::kStationRetrograde:
+      return "station_retrograde";
+    case PlanetEventKind::kStationDirect:
+      return "station_direct";
+    case PlanetEventKind::kMoonConjunction:
+      return "moon_conjunction";
+    case PlanetEventKind::kPlanetConjunction:
+      return "planet_conjunction";
+  }
+  return "";
+}
+
+std::string PlanetEventText(const PlanetEvent& event) {
+  std::string name(PlanetName(event.planet));
+  const std::string side = event.value >= 0 ? "nördlich" : "südlich";
+  switch (event.kind) {
+    case PlanetEventKind::kConjunction:
+      return name + " in Konjunktion mit der Sonne";
+    case PlanetEventKind::kInferiorConjunction:
+      return name + " in unterer Konjunktion mit der Sonne";
+    case PlanetEventKind::kSuperiorConjunction:
+      return name + " in oberer Konjunktion mit der Sonne";
+    case PlanetEventKind::kOpposition:
+      return name + " in Opposition zur Sonne";
+    case PlanetEventKind::kGreatestElongationEast:
+      return name + " in größter östlicher Elongation (" + Degrees(event.value) + ", Abendsichtbarkeit)";
+    case PlanetEventKind::kGreatestElongationWest:
+      return name + " in größter westlicher Elongation (" + Degrees(event.value) + ", Morgensichtbarkeit)";
+    case PlanetEventKind::kStationRetrograde:
+      return name + " stationär, danach rückläufig";
+    case PlanetEventKind::kStationDirect:
+      return name + " stationär, danach rechtläufig";
+    case PlanetEventKind::kMoonConjunction:
+      return "Mond bei " + name + " (" + name + " " + Degrees(std::fabs(event.value), 2) + " " + side + ")";
+    case PlanetEventKind::kPlanetConjunction:
+      return name + " bei " + std::string(PlanetName(event.other)) + " (" + name + " " +
+             Degrees(std::fabs(event.value), 2) + " " + side + ")";
+  }
+  return name;
+}
+
+}  // namespace tempulo

@@ -1,0 +1,483 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "astro/planets.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <span>
+
+#include "astro/angles.h"
+#include "astro/sun.h"
+#include "astro/vsop87.h"
+#include "astro/vsop87_planet_terms.h"
+
+namespace tempulo {
+namespace {
+
+// One body's series by power; an empty span is a power the series lacks.
+using Powers = std::array<std::span<const VSOPTerm>, TVSOP::kMaxPower + 1>;
+
+struct BodySeries {
+  Powers l;
+  Powers b;
+  Powers r;
+};
+
+namespace vp = vsop87_planets;
+
+const BodySeries kEarth = {vp::earth::kL, vp::earth::kB, vp::earth::kR};
+const std::array<BodySeries, 7> kBodies = {{
+    {vp::mercury::kL, vp::mercury::kB, vp::mercury::kR},
+    {vp::venus::kL, vp::venus::kB, vp::venus::kR},
+    {vp::mars::kL, vp::mars::kB, vp::mars::kR},
+    {vp::jupiter::kL, vp::jupiter::kB, vp::jupiter::kR},
+    {vp::saturn::kL, vp::saturn::kB, vp::saturn::kR},
+    {vp::uranus::kL, vp::uranus::kB, vp::uranus::kR},
+    {vp::neptune::kL, vp::neptune::kB, vp::neptune::kR},
+}};
+
+constexpr std::array<std::string_view, 7> kNames = {"Merkur", "Venus",  "Mars",  "Jupiter",
+                                                    "Saturn", "Uranus", "Neptun"};
+constexpr std::array<std::string_view, 7> kIds = {"mercury", "venus",  "mars",   "jupiter",
+                                                  "saturn",  "uranus", "neptune"};
+
+// Light needs this many days per astronomical unit.
+constexpr double kLightDaysPerAU = 0.0057755183;
+// The coarse bound, in the tables' unit of 1e-8 rad or AU: 1e-6.
+constexpr double kCoarseBound = 100.0;
+// A term of power p counts with tau^p; the bound is taken at two centuries.
+constexpr std::array<double, TVSOP::kMaxPower + 1> kSpanPowers = {1.0, 0.2, 0.04, 0.008, 0.0016, 0.00032};
+
+constexpr double kRadPerArcsec = 4.84813681109536e-6;
+constexpr long double kRefraction = 34.0L / 60.0L;
+// The sun's equatorial horizontal parallax at 1 AU, degrees.
+constexpr long double kEquatorialParallax = 8.794L / 3600.0L;
+
+std::size_t Index(Planet planet) { return static_cast<std::size_t>(planet); }
+
+// Sum of one series in rad or AU; the terms stand largest first, so a coarse
+// evaluation stops at the first term under its bound.
+double Evaluate(const Powers& powers, double tau, PlanetPrecision precision) {
+  double result = 0;
+  for (int p = TVSOP::kMaxPower; p >= 0; --p) {
+    const auto power = static_cast<std::size_t>(p);
+    const double bound = precision == PlanetPrecision::kCoarse ? kCoarseBound / kSpanPowers[power] : 0.0;
+    double sum = 0;
+    for (const VSOPTerm& term : powers[power]) {
+      const auto a = static_cast<double>(term.a);
+      if (std::fabs(a) < bound) {
+        break;
+      }
+      sum += a * std::cos(static_cast<double>(term.b) + static_cast<double>(term.c) * tau);
+    }
+    result = result * tau + sum;
+  }
+  return result * 1e-8;
+}
+
+struct Helio {
+  double l = 0;  // rad
+  double b = 0;  // rad
+  double r = 0;  // AU
+};
+
+double Tau(double dateValue) { return (dateValue - J2000DateValue - 0.5) / 365250.0; }
+
+Helio HelioOf(const BodySeries& body, double dateValue, PlanetPrecision precision) {
+  const double tau = Tau(dateValue);
+  return {Evaluate(body.l, tau, precision), Evaluate(body.b, tau, precision), Evaluate(body.r, tau, precision)};
+}
+
+struct Vector {
+  double x = 0;
+  double y = 0;
+  double z = 0;
+};
+
+// The Earth at the last few instants asked for: the planets of one instant
+// (a day's block, a day's sample of the events) share it.
+Helio EarthAt(double dateValue, PlanetPrecision precision) {
+  struct Entry {
+    double t = 0;
+    PlanetPrecision precision = PlanetPrecision::kFull;
+    bool used = false;
+    Helio earth;
+  };
+  constexpr std::size_t kEntries = 8;
+  thread_local std::array<Entry, kEntries> cache{};
+  thread_local std::size_t next = 0;
+  for (const Entry& e : cache) {
+    if (e.used && e.t == dateValue && e.precision == precision) {
+      return e.earth;
+    }
+  }
+  Entry& e = cache[next];
+  next = (next + 1) % kEntries;
+  e = {dateValue, precision, true, HelioOf(kEarth, dateValue, precision)};
+  return e.earth;
+}
+
+Vector Rectangular(const Helio& h) {
+  return {h.r * std::cos(h.b) * std::cos(h.l), h.r * std::cos(h.b) * std::sin(h.l), h.r * std::sin(h.b)};
+}
+
+// The geometric geocentric place with light-time, before the frame
+// correction, aberration and nutation.
+struct Geometric {
+  double lambda = 0;  // rad
+  double beta = 0;    // rad
+  double delta = 0;   // AU
+  double r = 0;       // planet - sun, AU
+  double l = 0;       // the planet's heliocentric longitude and latitude, rad
+  double b = 0;
+  Helio earth;
+};
+
+Geometric GeometricPlace(Planet planet, double dateValue, PlanetPrecision precision) {
+  const BodySeries& body = kBodies[Index(planet)];
+  Geometric g;
+  g.earth = EarthAt(dateValue, precision);
+  const Vector e = Rectangular(g.earth);
+  double lightTime = 0;
+  // The first pass finds the distance, the second the planet where the light
+  // left it; a third would move it by well under 0.01".
+  for (int pass = 0; pass < 2; ++pass) {
+    const Helio p = HelioOf(body, dateValue - lightTime, precision);
+    const Vector v = Rectangular(p);
+    const double x = v.x - e.x;
+    const double y = v.y - e.y;
+    const double z = v.z - e.z;
+    g.delta = std::sqrt(x * x + y * y + z * z);
+    g.lambda = std::atan2(y, x);
+    g.beta = std::atan2(z, std::hypot(x, y));
+    g.r = p.r;
+    g.l = p.l;
+    g.b = p.b;
+    lightTime = kLightDaysPerAU * g.delta;
+  }
+  return g;
+}
+
+// Apparent longitude and latitude (rad, before nutation) and the sun's
+// apparent longitude (rad, before nutation).
+struct Apparent {
+  double lambda = 0;
+  double beta = 0;
+  double sun = 0;
+};
+
+Apparent ApparentPlace(const Geometric& g, double dateValue) {
+  const double t = (dateValue - J2000DateValue - 0.5) / 36525.0;
+  // The frame correction of the theory's dynamical ecliptic to FK5.
+  const double lPrime = g.lambda - (1.397 + 0.00031 * t) * t * kPi / 180.0;
+  Apparent a;
+  a.lambda = g.lambda + (-0.09033 + 0.03916 * (std::cos(lPrime) + std::sin(lPrime)) * std::tan(g.beta)) *
+                            kRadPerArcsec;
+  a.beta = g.beta + 0.03916 * (std::cos(lPrime) - std::sin(lPrime)) * kRadPerArcsec;
+  // Annual aberration with the eccentricity of the Earth's orbit.
+  const double sun = g.earth.l + kPi;
+  const double kappa = 20.49552 * kRadPerArcsec;
+  const double e = 0.016708634 - 0.000042037 * t - 0.0000001267 * t * t;
+  const double perihelion = (102.93735 + 1.71946 * t + 0.00046 * t * t) * kPi / 180.0;
+  const double dl = (-kappa * std::cos(sun - a.lambda) + e * kappa * std::cos(perihelion - a.lambda)) /
+                    std::cos(a.beta);
+  const double db = -kappa * std::sin(a.beta) * (std::sin(sun - a.lambda) - e * std::sin(perihelion - a.lambda));
+  a.lambda += dl;
+  a.beta += db;
+  a.sun = sun - 0.09033 * kRadPerArcsec - 20.4898 * kRadPerArcsec / g.earth.r;
+  return a;
+}
+
+long double Polynomial(long double x, std::span<const long double> c) {
+  // Horner's scheme from the highest power down.
+  long double result = 0;
+  for (std::size_t i = c.size(); i > 0; --i) {
+    result = result * x + c[i - 1];
+  }
+  return result;
+}
+
+// The tilt of Saturn's rings towards the Earth from its geocentric ecliptic
+// place (degrees), with the ring plane's inclination and node.
+long double SaturnRingTilt(long double lambda, long double beta, double dateValue) {
+  const long double inclination = 28.06L;
+  const long double node = 169.51L + 3.82e-5L * (dateValue - J2000DateValue - 0.5);
+  return ArcSinDeg(SinDeg(beta) * CosDeg(inclination) - CosDeg(beta) * SinDeg(inclination) * SinDeg(lambda - node));
+}
+
+// Sine of the latitude of a direction (ecliptic longitude, latitude) on
+// Uranus's equator: the planet's pole at right ascension 257.311, declination
+// -15.175 degrees (J2000), on the ecliptic of J2000.
+long double UranusLatitudeSine(long double lambda, long double beta) {
+  const long double alpha = 257.311L;
+  const long double delta = -15.175L;
+  const long double eps = 23.4393L;
+  const long double poleBeta = ArcSinDeg(SinDeg(delta) * CosDeg(eps) - CosDeg(delta) * SinDeg(eps) * SinDeg(alpha));
+  const long double poleLambda =
+      ArcTan2Deg(SinDeg(alpha) * CosDeg(eps) + TanDeg(delta) * SinDeg(eps), CosDeg(alpha));
+  return SinDeg(beta) * SinDeg(poleBeta) + CosDeg(beta) * CosDeg(poleBeta) * CosDeg(lambda - poleLambda);
+}
+
+PlanetPlace ComputePlace(Planet planet, double dateValue, PlanetPrecision precision, const NutationValues& nutation) {
+  const Geometric g = GeometricPlace(planet, dateValue, precision);
+  const Apparent a = ApparentPlace(g, dateValue);
+  PlanetPlace place;
+  place.longitude = NormalizeAngle(RadToDeg(a.lambda) + nutation.longitude);
+  place.latitude = RadToDeg(a.beta);
+  const long double epsilon = nutation.obliquity;
+  place.rightAscension =
+      ArcTan2Deg(SinDeg(place.longitude) * CosDeg(epsilon) - TanDeg(place.latitude) * SinDeg(epsilon),
+                 CosDeg(place.longitude));
+  place.declination = ArcSinDeg(SinDeg(place.latitude) * CosDeg(epsilon) +
+                                CosDeg(place.latitude) * SinDeg(epsilon) * SinDeg(place.longitude));
+  place.distance = g.delta;
+  place.sunDistance = g.r;
+  place.sunLongitude = NormalizeAngle(RadToDeg(a.sun) + nutation.longitude);
+  const long double east = AngleDifference(place.longitude, place.sunLongitude);
+  place.eastOfSun = east > 0;
+  const long double cosElongation = CosDeg(place.latitude) * CosDeg(east);
+  place.elongation = ArcCosDeg(std::clamp(cosElongation, -1.0L, 1.0L));
+  const long double earthSun = g.earth.r;
+  const long double r = g.r;
+  const long double delta = g.delta;
+  const long double cosPhase = (r * r + delta * delta - earthSun * earthSun) / (2 * r * delta);
+  place.phaseAngle = ArcCosDeg(std::clamp(cosPhase, -1.0L, 1.0L));
+  long double tilt = 0;
+  if (planet == Planet::kSaturn) {
+    tilt = SaturnRingTilt(place.longitude, place.latitude, dateValue);
+  } else if (planet == Planet::kUranus) {
+    // The mean of the sub-Earth and sub-solar latitudes, carried in the tilt.
+    const long double subEarth = ArcSinDeg(-UranusLatitudeSine(place.longitude, place.latitude));
+    const long double subSun = ArcSinDeg(-UranusLatitudeSine(RadToDeg(g.l), RadToDeg(g.b)));
+    tilt = (std::fabs(subEarth) + std::fabs(subSun)) / 2;
+  }
+  place.magnitude = PlanetMagnitude(planet, place.phaseAngle, r, delta, tilt);
+  return place;
+}
+
+}  // namespace
+
+std::string_view PlanetName(Planet planet) { return kNames[Index(planet)]; }
+std::string_view PlanetId(Planet planet) { return kIds[Index(planet)]; }
+bool IsInnerPlanet(Planet planet) { return planet == Planet::kMercury || planet == Planet::kVenus; }
+
+PlanetPlace PlanetPosition(Planet planet, double dateValue, PlanetPrecision precision) {
+  return ComputePlace(planet, dateValue, precision, Nutation(dateValue));
+}
+
+PlanetEcliptic PlanetEclipticPlace(Planet planet, double dateValue, PlanetPrecision precision) {
+  const Geometric g = GeometricPlace(planet, dateValue, precision);
+  const Apparent a = ApparentPlace(g, dateValue);
+  return {NormalizeAngle(RadToDeg(a.lambda)), RadToDeg(a.beta), NormalizeAngle(RadToDeg(a.sun)), g.delta,
+          g.earth.r};
+}
+
+long double PlanetLongitude(Planet planet, double dateValue, PlanetPrecision precision) {
+  const Apparent a = ApparentPlace(GeometricPlace(planet, dateValue, precision), dateValue);
+  return NormalizeAngle(RadToDeg(a.lambda) + Nutation(dateValue).longitude);
+}
+
+long double PlanetMagnitude(Planet planet, long double phaseAngle, long double sunDistance, long double distance,
+                            long double ringTilt) {
+  const long double i = phaseAngle;
+  const long double distances = 5.0L * std::log10(sunDistance * distance);
+  switch (planet) {
+    case Planet::kMercury: {
+      static constexpr std::array<long double, 7> c = {-0.613L,      6.3280e-02L, -1.6336e-03L, 3.3644e-05L,
+                                                       -3.4265e-07L, 1.6893e-09L, -3.0334e-12L};
+      return distances + Polynomial(i, c);
+    }
+    case Planet::kVenus: {
+      if (i < 163.7L) {
+        static constexpr std::array<long double, 5> c = {-4.384L, -1.044e-03L, 3.687e-04L, -2.814e-06L,
+                                                         8.938e-09L};
+        return distances + Polynomial(i, c);
+      }
+      static constexpr std::array<long double, 3> c = {236.05828L, -2.81914L, 8.39034e-03L};
+      return distances + Polynomial(i, c);
+    }
+    case Planet::kMars: {
+      if (i <= 50.0L) {
+        static constexpr std::array<long double, 3> c = {-1.601L, 2.267e-02L, -1.302e-04L};
+        return distances + Polynomial(i, c);
+      }
+      static constexpr std::array<long double, 3> c = {-0.367L, -0.02573L, 3.445e-04L};
+      return distances + Polynomial(i, c);
+    }
+    case Planet::kJupiter: {
+      if (i <= 12.0L) {
+        static constexpr std::array<long double, 3> c = {-9.395L, -3.7e-04L, 6.16e-04L};
+        return distances + Polynomial(i, c);
+      }
+      static constexpr std::array<long double, 6> c = {1.0L, -1.507L, -0.363L, -0.062L, 2.809L, -1.876L};
+      return distances - 9.428L - 2.5L * std::log10(Polynomial(i / 180.0L, c));
+    }
+    case Planet::kSaturn: {
+      // Globe and rings together, for the phase angles seen from the Earth.
+      const long double s = SinDeg(std::fabs(ringTilt));
+      return distances - 8.914L - 1.825L * s + 0.026L * i - 0.378L * s * std::exp(-2.25L * i);
+    }
+    case Planet::kUranus:
+      return distances - 7.110L - 8.4e-04L * ringTilt + 6.587e-03L * i + 1.045e-04L * i * i;
+    case Planet::kNeptune:
+      return distances - 7.00L + 7.944e-03L * i + 9.617e-05L * i * i;
+  }
+  return 0;
+}
+
+PlanetSky::PlanetSky(Planet planet, double start, double span) : start_(start), step_(span / (kSamples - 1)) {
+  // The nutation changes by well under 0.1" in a day and a half: once, in
+  // the middle, for every sample and the sidereal time.
+  const double middle = start + span / 2;
+  const NutationValues nutation = Nutation(middle);
+  long double previous = 0;
+  for (int k = 0; k < kSamples; ++k) {
+    const auto index = static_cast<std::size_t>(k);
+    const PlanetPlace p = ComputePlace(planet, start + step_ * k, PlanetPrecision::kCoarse, nutation);
+    ra_[index] = k == 0 ? p.rightAscension : previous + AngleDifference(p.rightAscension, previous);
+    previous = ra_[index];
+    dec_[index] = p.declination;
+    if (k == 1) {
+      second_ = p;
+      parallax_ = kEquatorialParallax / p.distance;
+    }
+  }
+  equationOfEquinoxes_ = nutation.longitude * CosDeg(nutation.obliquity);
+  const long double days = DateTimeToJulianDay(start) - 2451545.0L;
+  const long double t = days / 36525.0L;
+  meanSiderealStart_ = 280.46061837L + 360.98564736629L * days + t * t * (0.000387933L - t / 38710000.0L);
+}
+
+void PlanetSky::Place(double t, long double& siderealTime, long double& rightAscension,
+                      long double& declination) const {
+  // Lagrange's cubic through the four samples.
+  const long double x = (static_cast<long double>(t) - start_) / step_;
+  std::array<long double, kSamples> w{};
+  for (int k = 0; k < kSamples; ++k) {
+    long double weight = 1;
+    for (int j = 0; j < kSamples; ++j) {
+      if (j != k) {
+        weight *= (x - j) / static_cast<long double>(k - j);
+      }
+    }
+    w[static_cast<std::size_t>(k)] = weight;
+  }
+  rightAscension = 0;
+  declination = 0;
+  for (std::size_t k = 0; k < kSamples; ++k) {
+    rightAscension += w[k] * ra_[k];
+    declination += w[k] * dec_[k];
+  }
+  rightAscension = NormalizeAngle(rightAscension);
+  const long double days = static_cast<long double>(t) - start_;
+  siderealTime = NormalizeAngle(meanSiderealStart_ + 360.98564736629L * days + equationOfEquinoxes_);
+}
+
+long double PlanetSky::HorizonAltitude() const { return -kRefraction + parallax_; }
+
+long double PlanetSky::Altitude(double t, long double latitude, long double westLongitude) const {
+  long double theta = 0;
+  long double alpha = 0;
+  long double delta = 0;
+  Place(t, theta, alpha, delta);
+  // Double precision is ample here: the place itself is good to seconds of arc.
+  constexpr double kRad = 3.14159265358979323846 / 180.0;
+  const auto phi = static_cast<double>(latitude) * kRad;
+  const auto d = static_cast<double>(delta) * kRad;
+  const auto h = static_cast<double>(theta - westLongitude - alpha) * kRad;
+  const double s = std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(h);
+  return std::asin(std::clamp(s, -1.0, 1.0)) / kRad;
+}
+
+namespace {
+
+// The sun's altitude (centre, no refraction) at an instant.
+long double SunAltitude(double t, long double latitude, long double westLongitude) {
+  CelestialPosition sun;
+  SunPosition(sun, t);
+  const long double h = ApparentSiderealTime(t) - westLongitude - sun.rightAscension;
+  return ArcSinDeg(std::clamp(
+      SinDeg(latitude) * SinDeg(sun.declination) + CosDeg(latitude) * CosDeg(sun.declination) * CosDeg(h), -1.0L,
+      1.0L));
+}
+
+constexpr long double kDarkSunAltitude = -6.0L;
+// The night is scanned in steps of this many days for the planet's stretches
+// above the horizon; their ends are then found to about a second. A planet
+// stays up or down far longer than a step, and the night's own ends are
+// samples, so no stretch falls between two.
+constexpr double kScanStep = 30.0 / 1440.0;
+constexpr int kMaxScanSteps = 200;
+constexpr int kBisections = 12;
+
+}  // namespace
+
+DaySpan NightAfter(const DaySpan& day, long double latitude, long double westLongitude) {
+  const double length = day.end - day.start;
+  if (!(length > 0)) {
+    return {0, 0};
+  }
+  const DayEvents today(true, day, latitude, westLongitude);
+  const double dusk = today.Find(kCivilDuskEvent);
+  const DaySpan next{day.end, day.end + length};
+  const double dawn = DayEvents(true, next, latitude, westLongitude).Find(kCivilDawnEvent);
+  if (dusk == NoEvent) {
+    const double midnight = day.start + length;
+    if (SunAltitude(midnight, latitude, westLongitude) < kDarkSunAltitude) {
+      return {day.start + length / 2, dawn == NoEvent ? next.start + length / 2 : dawn};
+    }
+    return {0, 0};
+  }
+  return {dusk, dawn == NoEvent ? next.end : dawn};
+}
+
+PlanetNight PlanetEvening(Planet planet, const DaySpan& day, const DaySpan& night, long double latitude,
+                          long double westLongitude) {
+  const double end = std::max(day.end, night.end);
+  const PlanetSky sky(planet, day.start, end - day.start);
+  const DayEvents events(sky, day, latitude, westLongitude);
+  PlanetNight result;
+  result.place = sky.SecondSample();
+  result.rise = events.Find(kRiseEvent);
+  result.transit = events.Find(kTransitEvent);
+  result.set = events.Find(kSetEvent);
+  if (!(night.end > night.start)) {
+    return result;
+  }
+  const long double horizon = sky.HorizonAltitude();
+  const auto above = [&](double t) { return sky.Altitude(t, latitude, westLongitude) > horizon; };
+  // The edge between t0 (state a) and t1.
+  const auto edge = [&](double t0, double t1, bool a) {
+    for (int i = 0; i < kBisections; ++i) {
+      const double mid = (t0 + t1) / 2;
+      (above(mid) == a ? t0 : t1) = mid;
+    }
+    return (t0 + t1) / 2;
+  };
+  const int steps = std::min(kMaxScanSteps, static_cast<int>(std::ceil((night.end - night.start) / kScanStep)));
+  double previousT = night.start;
+  bool previous = above(previousT);
+  double from = previous ? night.start : 0;
+  for (int k = 1; k <= steps && result.stretches < 2; ++k) {
+    const double t = k == steps ? night.end : night.start + (night.end - night.start) * k / steps;
+    const bool now = above(t);
+    if (now != previous) {
+      const double at = edge(previousT, t, previous);
+      if (now) {
+        from = at;
+      } else {
+        result.from[static_cast<std::size_t>(result.stretches)] = from;
+        result.to[static_cast<std::size_t>(result.stretches++)] = at;
+      }
+    }
+    previous = now;
+    previousT = t;
+  }
+  if (previous && result.stretches < 2) {
+    result.from[static_cast<std::size_t>(result.stretches)] = from;
+    result.to[static_cast<std::size_t>(result.stretches++)] = night.end;
+  }
+  return result;
+}
+
+}  // namespace tempulo

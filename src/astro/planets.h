@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Mercury to Neptune: apparent geocentric places from VSOP87 (version D,
+// truncated; see vsop87_planet_terms.h for the bound and what it costs),
+// magnitudes, elongation, and rise, culmination and set for an observer.
+//
+// The place is the one the sun's is: light-time (the planet where it was
+// when the light left it), the FK5 frame correction, the annual aberration
+// and the nutation in longitude, then right ascension and declination with
+// the true obliquity. Like the rest of the almanac's astronomy it makes no
+// difference between dynamical and universal time.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "astro/rise_set.h"
+
+namespace tempulo {
+
+enum class Planet : int { kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune };
+
+inline constexpr std::array<Planet, 7> kPlanets = {Planet::kMercury, Planet::kVenus,  Planet::kMars,
+                                                   Planet::kJupiter, Planet::kSaturn, Planet::kUranus,
+                                                   Planet::kNeptune};
+
+// "Merkur", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptun".
+std::string_view PlanetName(Planet planet);
+// "mercury" ... "neptune": the stable identifier of keys and files.
+std::string_view PlanetId(Planet planet);
+// Mercury and Venus, whose orbits lie inside the Earth's.
+bool IsInnerPlanet(Planet planet);
+
+// How many of the tables' terms an evaluation sums. kFull: all of them
+// (within about 1.2" of the complete theory, see the tables). kCoarse: the
+// terms of at least 1e-6 rad or AU, within about 10" — ample for rise and
+// set to the second and for finding where an event lies before it is
+// refined with kFull.
+enum class PlanetPrecision : int { kFull, kCoarse };
+
+struct PlanetPlace {
+  long double longitude = 0;       // apparent ecliptic longitude of date, degrees [0, 360)
+  long double latitude = 0;        // apparent ecliptic latitude, degrees
+  long double rightAscension = 0;  // degrees, (-180, 180]
+  long double declination = 0;     // degrees
+  long double distance = 0;        // from the Earth, AU
+  long double sunDistance = 0;     // from the sun, AU
+  long double sunLongitude = 0;    // the sun's apparent longitude, degrees [0, 360)
+  long double elongation = 0;      // angle sun - Earth - planet, degrees [0, 180]
+  bool eastOfSun = false;          // east of the sun: in the evening sky
+  long double phaseAngle = 0;      // angle sun - planet - Earth, degrees
+  long double magnitude = 0;       // visual magnitude, Mallama and Hilton (2018)
+};
+
+PlanetPlace PlanetPosition(Planet planet, double dateValue, PlanetPrecision precision = PlanetPrecision::kFull);
+
+// The apparent ecliptic places of the planet and of the sun before the
+// nutation in longitude (the same for both; add Nutation(t).longitude for the
+// longitudes of date), for searches that look at many instants.
+struct PlanetEcliptic {
+  long double longitude = 0;     // degrees [0, 360)
+  long double latitude = 0;      // degrees
+  long double sunLongitude = 0;  // degrees [0, 360)
+  long double distance = 0;      // from the Earth, AU
+  long double earthSunDistance = 0;
+};
+PlanetEcliptic PlanetEclipticPlace(Planet planet, double dateValue, PlanetPrecision precision);
+
+// Apparent ecliptic longitude alone, degrees [0, 360): what the searches for
+// stations and conjunctions follow.
+long double PlanetLongitude(Planet planet, double dateValue, PlanetPrecision precision = PlanetPrecision::kFull);
+
+// Visual magnitude from the phase angle (degrees), the distances from the
+// sun and the Earth (AU) and, for Saturn, the tilt of the rings towards the
+// Earth (degrees; ignored for the others). Mallama and Hilton (2018), the
+// formulas of the Astronomical Almanac; beyond the phase angles they cover
+// (Venus past 179 degrees, the outer planets past their largest geocentric
+// phase angle) the last formula is carried on.
+long double PlanetMagnitude(Planet planet, long double phaseAngle, long double sunDistance, long double distance,
+                            long double ringTilt = 0);
+
+// A planet as the rise and set searches see it over one stretch of time: its
+// place at four instants spread over [start, start + span], interpolated in
+// between (a cubic; within a fraction of an arcsecond over a day and a half),
+// and the sidereal time from one nutation.
+class PlanetSky final : public SkyBody {
+ public:
+  // The places are computed with kCoarse precision.
+  PlanetSky(Planet planet, double start, double span);
+  void Place(double t, long double& siderealTime, long double& rightAscension,
+             long double& declination) const override;
+  // The centre on a horizon lowered by 34' of refraction, seen from the
+  // Earth's surface: raised by the planet's horizontal parallax (up to half
+  // a minute of arc for Venus near the Earth), as the place is geocentric.
+  long double HorizonAltitude() const override;
+  long double HourAngleRate() const override { return 359.0L; }
+  // The altitude of the centre (no refraction) for an observer at latitude
+  // (north) and longitude (west), degrees.
+  long double Altitude(double t, long double latitude, long double westLongitude) const;
+  // The coarse place of the second sample, a third into the span.
+  const PlanetPlace& SecondSample() const { return second_; }
+
+ private:
+  static constexpr int kSamples = 4;
+  double start_;
+  double step_;
+  std::array<long double, kSamples> ra_{};   // unwound, degrees
+  std::array<long double, kSamples> dec_{};  // degrees
+  long double meanSiderealStart_ = 0;
+  long double parallax_ = 0;
+  PlanetPlace second_;
+  long double equationOfEquinoxes_ = 0;
+};
+
+// One planet's evening at a place: rise, culmination and set within the civil
+// day, and the stretches of the following night (sun below -6 degrees from
+// the day's evening to the next morning) in which the planet is above the
+// horizon.
+struct PlanetNight {
+  double rise = NoEvent;
+  double transit = NoEvent;
+  double set = NoEvent;
+  // Up to two stretches [from, to] of universal time; count 0: not seen.
+  int stretches = 0;
+  std::array<double, 2> from{};
+  std::array<double, 2> to{};
+  // Magnitude, elongation and the rest, coarse, a third into the stretch
+  // from the day's start to the night's end (about midday).
+  PlanetPlace place;
+};
+
+// `day` is the civil day, `night` the dark span after its evening, found by
+// NightAfter; a night of {0, 0} has no darkness (the sun stays above -6).
+PlanetNight PlanetEvening(Planet planet, const DaySpan& day, const DaySpan& night, long double latitude,
+                          long double westLongitude);
+
+// From the day's civil dusk to the next civil dawn. Where the sun does not
+// go below -6 degrees that night, {0, 0}; where it stays below (polar
+// night), the day's evening from its middle to the next day's middle.
+DaySpan NightAfter(const DaySpan& day, long double latitude, long double westLongitude);
+
+}  // namespace tempulo

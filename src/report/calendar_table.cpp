@@ -1,0 +1,633 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The report's entry table: each row names its line, the years it shows, the
+// function that words it and, for a calendar whose date names a day, its way
+// there and back in the report's own numbering. The report, the lookups, the
+// calendar choice and the structured output all read this one table.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "calendars/modern/coptic_ethiopian.h"
+#include "calendars/modern/discordian.h"
+#include "calendars/modern/french_republican.h"
+#include "calendars/modern/iranian.h"
+#include "calendars/modern/positivist_cotsworth.h"
+#include "calendars/modern/soviet.h"
+#include "calendars/modern/world_calendar.h"
+#include "calendars/traditional/bahai.h"
+#include "calendars/traditional/chinese.h"
+#include "calendars/traditional/dee_sixty_week.h"
+#include "calendars/traditional/egyptian.h"
+#include "calendars/traditional/indian.h"
+#include "calendars/traditional/islamic.h"
+#include "calendars/traditional/jewish.h"
+#include "calendars/traditional/maya.h"
+#include "calendars/traditional/seleucid_armenian.h"
+#include "report/refresh.h"
+#include "report/registry.h"
+#include "time/julian_day.h"
+
+// The table names each way's fields by designation and leaves the rest at
+// their defaults on purpose; GCC 12 warns about that nonetheless.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+namespace tempulo {
+namespace {
+
+constexpr int kFirst = kMinimumYear;
+constexpr int kLast = kMaximumYear;
+
+// Report number of a Chinese year ("(4724)") from its elapsed-years count.
+constexpr int kChineseYearNumberOffset = 61;
+// The Berber year runs with the Julian one, 950 years ahead.
+constexpr int kBerberYearOffset = 950;
+
+void AddSeparator(DayValues& /*day*/, Report& r) { r.Add(" "); }
+
+template <typename Date>
+CalendarFields Fields(long long year, const Date& date) {
+  CalendarFields fields;
+  fields.year = year;
+  fields.month = date.month;
+  fields.day = date.day;
+  return fields;
+}
+
+int IntYear(const CalendarFields& f) { return static_cast<int>(f.year); }
+
+// The calendars whose report line shows their own year, month and day, both
+// ways; the fields are set by name, so no order of a date struct matters.
+template <typename Date, auto kToFixed>
+std::optional<FixedDay> PlainTo(const CalendarFields& f) {
+  Date date{};
+  date.year = static_cast<decltype(date.year)>(f.year);
+  date.month = f.month;
+  date.day = static_cast<decltype(date.day)>(f.day);
+  return kToFixed(date);
+}
+template <auto kFromFixed>
+std::optional<CalendarFields> PlainBack(FixedDay day) {
+  const auto date = kFromFixed(day);
+  return Fields(date.year, date);
+}
+// The same for a calendar that has no date for some days.
+template <auto kFromFixed>
+std::optional<CalendarFields> OptionalBack(FixedDay day) {
+  const auto date = kFromFixed(day);
+  if (!date) {
+    return std::nullopt;
+  }
+  return Fields(date->year, *date);
+}
+
+// --- the ways of the calendars that need more than their plain fields ---
+
+std::optional<FixedDay> EgyptianTo(const CalendarFields& f) {
+  // The report counts the years before the epoch without a year 0.
+  return FixedFromEgyptian({IntYear(f), f.month, f.day});
+}
+std::optional<CalendarFields> EgyptianBack(FixedDay day) {
+  const EgyptianDate d = EgyptianFromFixed(day);
+  return Fields(d.year < 1 ? d.year - 1LL : d.year, d);
+}
+
+std::optional<FixedDay> JewishTo(const CalendarFields& f) { return FixedFromJewish({IntYear(f), f.month, f.day}); }
+
+std::optional<FixedDay> ChineseTo(const CalendarFields& f) {
+  return FixedFromChinese(IntYear(f) - kChineseYearNumberOffset, f.month, f.leapMonth, f.day);
+}
+std::optional<CalendarFields> ChineseBack(FixedDay day) {
+  const ChineseDateRecord d = ChineseDate(DateValueOf(day));
+  CalendarFields fields = Fields(static_cast<long long>(d.cycle) * 60 + d.yearInCycle + 1, d);
+  fields.leapMonth = d.isLeapMonth;
+  return fields;
+}
+
+std::optional<FixedDay> FrenchTo(const CalendarFields& f) {
+  return FixedFromFrenchRepublican({f.year, f.month, f.day});
+}
+
+// The report gives two year counts, "1403" after the slash being the usual
+// one; that is the year looked up.
+std::optional<FixedDay> IranianTo(const CalendarFields& f) {
+  return FixedFromIranian({f.year - kIranianSecondCountOffset, f.month, f.day});
+}
+std::optional<CalendarFields> IranianBack(FixedDay day) {
+  const IranianDate d = IranianFromFixed(day);
+  return Fields(d.year + kIranianSecondCountOffset, d);
+}
+
+std::optional<FixedDay> MayaTo(const CalendarFields& f) {
+  const auto& c = f.longCount;
+  return FixedFromMayaLongCount({0, c[0], c[1], c[2], c[3], c[4]});
+}
+std::optional<CalendarFields> MayaBack(FixedDay day) {
+  const MayaLongCount c = MayaLongCountFromFixed(day);
+  if (c.pictun != 0) {
+    return std::nullopt;
+  }
+  CalendarFields fields;
+  fields.longCount = {c.baktun, c.katun, c.tun, c.uinal, c.kin};
+  return fields;
+}
+
+std::optional<FixedDay> BahaiTo(const CalendarFields& f) { return FixedFromBahai({IntYear(f), f.month, f.day}); }
+std::optional<CalendarFields> BahaiBack(FixedDay day) {
+  const BahaiDate d = BahaiFromFixed(day);
+  // Before the era the report's line stays empty.
+  if (d.year < 1) {
+    return std::nullopt;
+  }
+  return Fields(d.year, d);
+}
+
+std::optional<FixedDay> ArmenianTo(const CalendarFields& f) {
+  return FixedFromArmenian({IntYear(f), f.month, f.day});
+}
+
+std::optional<FixedDay> BerberTo(const CalendarFields& f) {
+  return FixedFromJulian({static_cast<int>(f.year - kBerberYearOffset), f.month, f.day});
+}
+std::optional<CalendarFields> BerberBack(FixedDay day) {
+  const CivilDate julian = JulianFromFixed(day);
+  return Fields(julian.year + kBerberYearOffset, julian);
+}
+
+// Days outside the months (holidays, named days, St. Tib's Day) are looked up
+// as a month after the last, numbered in their order.
+constexpr int kSovietHolidayMonth = 13;
+std::optional<FixedDay> SovietTo(const CalendarFields& f) {
+  if (f.month == kSovietHolidayMonth) {
+    if (f.day > static_cast<int>(SovietHoliday::kIndustryDay2)) {
+      return std::nullopt;
+    }
+    return FixedFromSoviet({f.year, 0, 0, static_cast<SovietHoliday>(f.day)});
+  }
+  return FixedFromSoviet({f.year, f.month, f.day, SovietHoliday::kNone});
+}
+std::optional<CalendarFields> SovietBack(FixedDay day) {
+  const SovietDate d = SovietFromFixed(day);
+  CalendarFields fields = Fields(d.year, d);
+  if (d.holiday != SovietHoliday::kNone) {
+    fields.month = kSovietHolidayMonth;
+    fields.day = static_cast<int>(d.holiday);
+  }
+  return fields;
+}
+std::string_view SovietMonthOrHolidays(int month) {
+  return month == kSovietHolidayMonth ? "Feiertage" : SovietMonthName(month);
+}
+
+std::string_view PositivistMonthOrFestivals(int month) {
+  return month == kPositivistFestivalMonth ? "Festtage" : PositivistMonthName(month);
+}
+
+constexpr int kStTibsMonth = 6;
+std::optional<FixedDay> DiscordianTo(const CalendarFields& f) {
+  if (f.month == kStTibsMonth) {
+    if (f.day != 1) {
+      return std::nullopt;
+    }
+    return FixedFromDiscordian({f.year, 0, 0});
+  }
+  return FixedFromDiscordian({f.year, f.month, f.day});
+}
+std::optional<CalendarFields> DiscordianBack(FixedDay day) {
+  const DiscordianDate d = DiscordianFromFixed(day);
+  CalendarFields fields;
+  fields.year = d.year;
+  fields.month = d.IsStTibsDay() ? kStTibsMonth : d.season;
+  fields.day = d.IsStTibsDay() ? 1 : d.day;
+  return fields;
+}
+std::string_view DiscordianSeasonOrStTib(int month) {
+  return month == kStTibsMonth ? "St.Tib's Day" : DiscordianSeasonName(month);
+}
+
+constexpr int kSixtyWeekNamedMonth = 13;
+std::optional<FixedDay> SixtyWeekTo(const CalendarFields& f) {
+  if (f.month == kSixtyWeekNamedMonth) {
+    if (f.day > static_cast<int>(SixtyWeekNamedDay::kWinter)) {
+      return std::nullopt;
+    }
+    return FixedFromSixtyWeek({IntYear(f), 0, 0, static_cast<SixtyWeekNamedDay>(f.day)});
+  }
+  return FixedFromSixtyWeek({IntYear(f), f.month, f.day, SixtyWeekNamedDay::kNone});
+}
+std::optional<CalendarFields> SixtyWeekBack(FixedDay day) {
+  const std::optional<SixtyWeekDate> d = SixtyWeekFromFixed(day);
+  if (!d) {
+    return std::nullopt;
+  }
+  CalendarFields fields = Fields(d->year, *d);
+  if (d->named != SixtyWeekNamedDay::kNone) {
+    fields.month = kSixtyWeekNamedMonth;
+    fields.day = static_cast<int>(d->named);
+  }
+  return fields;
+}
+std::string_view SixtyWeekMonthOrNamedDays(int month) {
+  return month == kSixtyWeekNamedMonth ? "Benannte Tage" : DeeMonthName(month);
+}
+
+constexpr std::string_view kYmd = "JJJJ-MM-TT";
+constexpr auto kYmdShape = DateShape::kYearMonthDay;
+
+// Year ranges: a little wider than the years that reach the civil years
+// 100..3000, so that the exact edge is decided by the civil day. A range left
+// at 0..0 is measured from the calendar's dates of the first and last day.
+constexpr std::array<LookupCalendar, 1> kJulianWays = {{
+    {.id = "julian", .label = "Julianischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = 99,
+     .lastYear = 3001, .monthCount = 12, .toFixed = PlainTo<CivilDate, FixedFromJulian>,
+     .fromFixed = PlainBack<JulianFromFixed>, .monthName = GermanMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kWorldWays = {{
+    {.id = "world", .label = "UNO-Weltkalender", .form = kYmd, .shape = kYmdShape, .monthCount = 12,
+     .toFixed = PlainTo<WorldCalendarDate, FixedFromWorldCalendar>, .fromFixed = PlainBack<WorldCalendarFromFixed>,
+     .monthName = GermanMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kEgyptianWays = {{
+    {.id = "egyptian", .label = "Altägyptischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = 4335,
+     .lastYear = 7250, .monthCount = 13, .toFixed = EgyptianTo, .fromFixed = EgyptianBack,
+     .monthName = EgyptianMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kIslamicWays = {{
+    {.id = "islamic", .label = "Islamischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = -545,
+     .lastYear = 2460, .monthCount = 12, .toFixed = PlainTo<IslamicDay, FixedFromIslamic>,
+     .fromFixed = PlainBack<IslamicFromFixed>, .monthName = IslamicMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kJewishWays = {{
+    {.id = "jewish", .label = "Jüdischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = 4110,
+     .lastYear = 6770, .monthCount = 13, .toFixed = JewishTo, .fromFixed = OptionalBack<JewishFromFixed>,
+     .monthName = JewishMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kChineseWays = {{
+    {.id = "chinese", .label = "Chinesischer Kalender", .form = "JJJJ-MM-TT (Schaltmonat: JJJJ-MMtan-TT)",
+     .shape = kYmdShape, .firstYear = 2790, .lastYear = 5705, .monthCount = 12, .hasLeapMonths = true,
+     .toFixed = ChineseTo, .fromFixed = ChineseBack, .wayBackChecksItself = true},
+}};
+constexpr std::array<LookupCalendar, 1> kFrenchWays = {{
+    {.id = "french_republican", .label = "Französischer Revolutionskalender", .form = kYmd, .shape = kYmdShape,
+     .firstYear = 0, .lastYear = 1215, .monthCount = 13, .toFixed = FrenchTo,
+     .fromFixed = OptionalBack<FrenchRepublicanFromFixed>, .monthName = FrenchRepublicanMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kSovietWays = {{
+    {.id = "soviet", .label = "Sowjetischer Revolutionskalender", .form = "JJJJ-MM-TT (Feiertage: JJJJ-13-N)",
+     .shape = kYmdShape, .monthCount = 13, .toFixed = SovietTo, .fromFixed = SovietBack,
+     .monthName = SovietMonthOrHolidays},
+}};
+constexpr std::array<LookupCalendar, 1> kSeleucidWays = {{
+    {.id = "seleucid", .label = "Seleukidischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = 405,
+     .lastYear = 3320, .monthCount = 12, .toFixed = PlainTo<SeleucidDate, FixedFromSeleucid>,
+     .fromFixed = PlainBack<SeleucidFromFixed>},
+}};
+constexpr std::array<LookupCalendar, 1> kIranianWays = {{
+    {.id = "iranian", .label = "Iranischer Kalender", .form = "JJJJ-MM-TT (das Jahr nach dem Schrägstrich)",
+     .shape = kYmdShape, .firstYear = -530, .lastYear = 2385, .monthCount = 13, .toFixed = IranianTo,
+     .fromFixed = IranianBack, .monthName = IranianMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kMayaWays = {{
+    {.id = "maya", .label = "Maya-Kalender", .form = "B.K.T.U.K (Baktun.Katun.Tun.Uinal.Kin)",
+     .shape = DateShape::kLongCount, .toFixed = MayaTo, .fromFixed = MayaBack},
+}};
+constexpr std::array<LookupCalendar, 1> kBahaiWays = {{
+    {.id = "bahai", .label = "Bahâi-Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = 1, .lastYear = 1160,
+     .monthCount = 20, .toFixed = BahaiTo, .fromFixed = BahaiBack, .monthName = BahaiMonthName},
+}};
+constexpr std::array<LookupCalendar, 2> kCopticEthiopianWays = {{
+    {.id = "coptic_ethiopian", .label = "Koptischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = -190,
+     .lastYear = 2720, .monthCount = 13, .toFixed = PlainTo<CopticDate, FixedFromCoptic>,
+     .fromFixed = PlainBack<CopticFromFixed>, .monthName = CopticMonthName},
+    {.id = "ethiopian", .label = "Äthiopischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = 85,
+     .lastYear = 2995, .monthCount = 13, .toFixed = PlainTo<EthiopianDate, FixedFromEthiopian>,
+     .fromFixed = PlainBack<EthiopianFromFixed>, .monthName = EthiopianMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kIndianWays = {{
+    {.id = "indian", .label = "Indischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = 15,
+     .lastYear = 2925, .monthCount = 12, .toFixed = PlainTo<IndianDate, FixedFromIndian>,
+     .fromFixed = PlainBack<IndianFromFixed>, .monthName = IndianMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kSikhWays = {{
+    {.id = "sikh", .label = "Sikh-Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = -1375,
+     .lastYear = 1535, .monthCount = 12, .toFixed = PlainTo<NanakshahiDate, FixedFromNanakshahi>,
+     .fromFixed = PlainBack<NanakshahiFromFixed>, .monthName = NanakshahiMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kArmenianWays = {{
+    {.id = "armenian", .label = "Armenischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = 1,
+     .lastYear = 2455, .monthCount = 13, .toFixed = ArmenianTo, .fromFixed = OptionalBack<ArmenianFromFixed>,
+     .monthName = ArmenianMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kBerberWays = {{
+    {.id = "berber", .label = "Berber-Kalender", .form = kYmd, .shape = kYmdShape, .monthCount = 12,
+     .toFixed = BerberTo, .fromFixed = BerberBack, .monthName = BerberMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kDeeWays = {{
+    {.id = "john_dee", .label = "John Dee-Kalender", .form = kYmd, .shape = kYmdShape, .monthCount = 12,
+     .toFixed = PlainTo<DeeDate, FixedFromDee>, .fromFixed = PlainBack<DeeFromFixed>, .monthName = DeeMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kSixtyWeekWays = {{
+    {.id = "sixty_week", .label = "60 Wochen-Kalender", .form = "JJJJ-MM-TT (benannte Tage: JJJJ-13-N)",
+     .shape = kYmdShape, .monthCount = 13, .toFixed = SixtyWeekTo,
+     .fromFixed = SixtyWeekBack, .monthName = SixtyWeekMonthOrNamedDays},
+}};
+constexpr std::array<LookupCalendar, 1> kPositivistWays = {{
+    {.id = "positivist", .label = "Positivisten-Kalender", .form = "JJJJ-MM-TT (Festtage: JJJJ-14-N)",
+     .shape = kYmdShape, .monthCount = kPositivistFestivalMonth,
+     .toFixed = PlainTo<PositivistDate, FixedFromPositivist>, .fromFixed = PlainBack<PositivistFromFixed>,
+     .monthName = PositivistMonthOrFestivals},
+}};
+constexpr std::array<LookupCalendar, 1> kCotsworthWays = {{
+    {.id = "cotsworth", .label = "Cotsworth-Kalender", .form = kYmd, .shape = kYmdShape, .monthCount = 13,
+     .toFixed = PlainTo<CotsworthDate, FixedFromCotsworth>, .fromFixed = PlainBack<CotsworthFromFixed>,
+     .monthName = CotsworthMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kDiscordianWays = {{
+    {.id = "discordian", .label = "Diskordianischer Kalender", .form = "JJJJ-S-TT (Jahreszeit 1 bis 5; St.Tib's Day: JJJJ-6-1)",
+     .shape = kYmdShape, .monthCount = kStTibsMonth, .longestMonth = 73, .toFixed = DiscordianTo,
+     .fromFixed = DiscordianBack, .monthName = DiscordianSeasonOrStTib},
+}};
+
+// The report's lines in their fixed order. An entry whose years exclude the
+// selected year adds nothing; the others decide for themselves on days they
+// have no value for (before an epoch, outside a cycle).
+constexpr std::array<ReportEntry, 42> kEntries = {{
+    {"weekday", "Wochentag", kFirst, kLast, AddWeekday},
+    {"day_of_year", "", 1583, kLast, AddDayAndWeekOfYear},
+    {"julian_date", "Julianisches Datum", kFirst, kLast, AddJulianDate},
+    {"julian", "Julianischer Kalender", kFirst, kLast, AddJulianCalendar, kJulianWays},
+    {"day_counts", "Tag seit 1.1.1 / 1.1.2001", kFirst, kLast, AddDaysSinceEpochs},
+    {"gregorian_day", "Gregorianischer Tag", kFirst, kLast, AddGregorianDay},
+    {"world", "UNO-Weltkalender", 1583, kLast, AddWorldCalendar, kWorldWays},
+    {"roman", "Römischer Kalender", kFirst, kLast, AddRoman},
+    {"egyptian", "Altägyptischer Kalender", kFirst, kLast, AddEgyptian, kEgyptianWays},
+    {"islamic", "Islamischer Kalender", kFirst, kLast, AddIslamic, kIslamicWays},
+    {"islamic_festivals", "", kFirst, kLast, AddIslamicFestivals},
+    {"jewish", "Jüdischer Kalender", 359, kLast, AddJewish, kJewishWays},
+    {"japanese", "Japanischer Kalender", 1868, kLast, AddJapanese},
+    {"chinese", "Chinesischer Kalender", kFirst, kLast, AddChinese, kChineseWays},
+    {"chinese_year", "", kFirst, kLast, AddSolarTerm},
+    {"chinese_festivals", "", kFirst, kLast, AddChineseFestivals},
+    {"french_republican", "Französischer Revolutionskalender", kFirst, kLast, AddFrenchRepublican, kFrenchWays},
+    {"soviet", "Sowjetischer Revolutionskalender", 1917, kLast, AddSoviet, kSovietWays},
+    {"seleucid", "Seleukidischer Kalender", kFirst, kLast, AddSeleucid, kSeleucidWays},
+    {"iranian", "Iranischer Kalender", kFirst, kLast, AddIranian, kIranianWays},
+    {"babylonian", "Babylonischer Kalender", kFirst, kLast, AddBabylonian},
+    {"maya", "Maya-Kalender", kFirst, kLast, AddMaya, kMayaWays},
+    {"aztec", "Azteken-Kalender", kFirst, kLast, AddAztec},
+    {"bahai", "Bahâi-Kalender", kFirst, kLast, AddBahai, kBahaiWays},
+    {"coptic_ethiopian", "Koptischer Kalender", kFirst, kLast, AddCopticEthiopian, kCopticEthiopianWays},
+    {"ethiopian_festivals", "", kFirst, kLast, AddEthiopianFestivals},
+    {"indian", "Indischer Kalender", kFirst, kLast, AddIndian, kIndianWays},
+    {"sikh", "Sikh-Kalender", kFirst, kLast, AddSikh, kSikhWays},
+    {"armenian", "Armenischer Kalender", kFirst, kLast, AddArmenian, kArmenianWays},
+    {"berber", "Berber-Kalender", kFirst, kLast, AddBerber, kBerberWays},
+    {"john_dee", "John Dee-Kalender", kFirst, kLast, AddJohnDee, kDeeWays},
+    {"sixty_week", "60 Wochen-Kalender", kFirst, kLast, AddSixtyWeek, kSixtyWeekWays},
+    {"positivist", "Positivisten-Kalender", kFirst, kLast, AddPositivist, kPositivistWays},
+    {"cotsworth", "Cotsworth-Kalender", kFirst, kLast, AddCotsworth, kCotsworthWays},
+    {"goddess", "Göttinnen-Kalender", kFirst, kLast, AddGoddess},
+    {"solilunar", "Solilunar-Kalender", kFirst, kLast, AddSolilunar},
+    {"discordian", "Diskordianischer Kalender", kFirst, kLast, AddDiscordian, kDiscordianWays},
+    {"mars", "Julianisches Marsdatum", kFirst, kLast, AddMars},
+    {"stardate", "Star Trek Sternzeit", kFirst, kLast, AddStardate},
+    {"pi", "PI-Kalender", kFirst, kLast, AddPiCalendar},
+    {"separator", " ", kFirst, kLast, AddSeparator, {}, true, false},
+    {"sun_moon", "Morgendämmerung", 1900, kLast, AddSunAndMoon},
+}};
+
+// Why the entries without a way back cannot be looked up.
+constexpr std::array<UnreachableCalendar, 13> kUnreachable = {{
+    {"weekday", "nennt keinen Tag, nur seine Stelle in der Woche"},
+    {"day_of_year", "nennt den Tag nur zusammen mit dem bürgerlichen Jahr"},
+    {"roman", "die Tageszählung vor Kalenden, Nonen und Iden ist noch nicht rückwärts lesbar"},
+    {"japanese", "die Ära ist noch nicht als Teil des Datums eingebbar"},
+    {"chinese_year", "das Jahr im 60er-Zyklus nennt ein Jahr, keinen Tag"},
+    {"babylonian", "schematisch: manche Tage haben keinen Monat, manche Daten kommen zweimal vor"},
+    {"maya.tzolkin_haab", "Tzolkin und Haab wiederholen sich ohne Jahr: ein Datum nennt viele Tage"},
+    {"aztec", "das Jahr des Azteken-Kalenders wiederholt sich alle 52 Jahre"},
+    {"goddess", "die Zählung von Ära und Jahr ist noch nicht rückwärts lesbar"},
+    {"solilunar", "die Zählung von Ära und Jahr ist noch nicht rückwärts lesbar"},
+    {"mars", "ein Sol dauert 1,0275 Tage und hängt von der Uhrzeit ab"},
+    {"stardate", "eine Sternzeit ist ein Zeitpunkt, kein Tag"},
+    {"pi", "legt einen Bruchteil seines Jahres auf das bürgerliche Jahr: Daten wiederholen sich oder fehlen"},
+}};
+
+// The further lines of the entries that word more than one: their labels as
+// the report writes them and the identifiers that name them.
+constexpr std::array<ReportLineIdRow, 22> kLineIds = {{
+    {"", "Datum", "date"},
+    {"", "Feier-,Gedenktag", "holiday"},
+    {"jewish", "", "jewish.festival"},
+    {"maya", "", "maya.tzolkin_haab"},
+    {"coptic_ethiopian", "Äthiopischer Kalender", "coptic_ethiopian.ethiopian"},
+    {"mars", "Darischer Marskalender", "mars.darian"},
+    {"pi", "", "pi.new_years_eve"},
+    {"sun_moon", "Ort", "sun_moon.place"},
+    {"sun_moon", "Abenddämmerung", "sun_moon.civil_dusk"},
+    {"sun_moon", "Mondalter", "sun_moon.moon_age"},
+    {"sun_moon", "Aktuelle Phase", "sun_moon.moon_phase"},
+    {"sun_moon", "Mondabstand", "sun_moon.moon_distance"},
+    {"sun_moon", "Nächster Neumond", "sun_moon.next_new_moon"},
+    {"sun_moon", "Nächstes 1.Viertel", "sun_moon.next_first_quarter"},
+    {"sun_moon", "Nächster Vollmond", "sun_moon.next_full_moon"},
+    {"sun_moon", "Nächstes 3.Viertel", "sun_moon.next_last_quarter"},
+    {"sun_moon", "Mondaufgang", "sun_moon.moonrise"},
+    {"sun_moon", "Mondkulmination", "sun_moon.moon_transit"},
+    {"sun_moon", "Monduntergang", "sun_moon.moonset"},
+    {"sun_moon", "Sonnenaufgang", "sun_moon.sunrise"},
+    {"sun_moon", "Sonnenkulmination", "sun_moon.sun_transit"},
+    {"sun_moon", "Sonnenuntergang", "sun_moon.sunset"},
+}};
+
+// A way whose years were left open gets those its dates of the first and
+// the last civil day fall in, one more on each side.
+LookupCalendar WithYears(LookupCalendar way, std::string_view entry) {
+  way.entry = entry;
+  if (way.shape == DateShape::kYearMonthDay && way.firstYear == 0 && way.lastYear == 0) {
+    const std::optional<CalendarFields> first = way.fromFixed(FixedFromJulian({kFirst, 1, 1}));
+    const std::optional<CalendarFields> last = way.fromFixed(FixedFromGregorian({kLast, 12, 31}));
+    way.firstYear = first ? first->year - 1 : -100000;
+    way.lastYear = last ? last->year + 1 : 100000;
+  }
+  return way;
+}
+
+std::vector<LookupCalendar> CollectWays() {
+  std::vector<LookupCalendar> ways;
+  for (const ReportEntry& entry : kEntries) {
+    for (const LookupCalendar& way : entry.ways) {
+      ways.push_back(WithYears(way, entry.id));
+    }
+  }
+  return ways;
+}
+
+std::size_t IndexOf(std::string_view id) {
+  const auto* found =
+      std::find_if(kEntries.begin(), kEntries.end(), [id](const ReportEntry& entry) { return entry.id == id; });
+  return static_cast<std::size_t>(found - kEntries.begin());
+}
+
+}  // namespace
+
+std::span<const ReportEntry> ReportEntries() { return kEntries; }
+
+const ReportEntry* FindReportEntry(std::string_view id) {
+  const std::size_t index = IndexOf(id);
+  return index < kEntries.size() ? &kEntries[index] : nullptr;
+}
+
+std::string_view ReportLineId(std::string_view entryId, std::string_view label) {
+  for (const ReportLineIdRow& row : kLineIds) {
+    if (row.entry == entryId && row.label == label) {
+      return row.id;
+    }
+  }
+  return entryId;
+}
+
+std::span<const ReportLineIdRow> ReportLineIds() { return kLineIds; }
+
+std::span<const LookupCalendar> LookupCalendars() {
+  static const std::vector<LookupCalendar> ways = CollectWays();
+  return ways;
+}
+
+const LookupCalendar* FindLookupCalendar(std::string_view id) {
+  const std::span<const LookupCalendar> ways = LookupCalendars();
+  const auto found =
+      std::find_if(ways.begin(), ways.end(), [id](const LookupCalendar& calendar) { return calendar.id == id; });
+  return found == ways.end() ? nullptr : &*found;
+}
+
+std::span<const UnreachableCalendar> UnreachableCalendars() { return kUnreachable; }
+
+EntryChoice::EntryChoice() : shown_(kEntries.size()) {
+  for (std::size_t i = 0; i < kEntries.size(); ++i) {
+    shown_[i] = kEntries[i].shownByDefault;
+  }
+}
+
+EntryChoice EntryChoice::All() {
+  EntryChoice choice;
+  std::fill(choice.shown_.begin(), choice.shown_.end(), true);
+  return choice;
+}
+
+std::optional<EntryChoice> EntryChoice::Parse(std::string_view text, std::vector<std::string>* unknown) {
+  if (text == "all") {
+    return All();
+  }
+  if (text == "default") {
+    return EntryChoice();
+  }
+  EntryChoice choice;
+  for (std::size_t i = 0; i < kEntries.size(); ++i) {
+    choice.shown_[i] = !kEntries[i].choosable;
+  }
+  bool any = false;
+  // At most one identifier per character: the loop ends with the text.
+  while (!text.empty()) {
+    const std::size_t comma = text.find(',');
+    const std::string_view id = text.substr(0, comma);
+    text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    if (id.empty()) {
+      continue;
+    }
+    const std::size_t index = IndexOf(id);
+    if (index >= kEntries.size() || !kEntries[index].choosable) {
+      if (unknown != nullptr) {
+        unknown->emplace_back(id);
+      }
+      continue;
+    }
+    choice.shown_[index] = true;
+    any = true;
+  }
+  if (!any) {
+    return std::nullopt;
+  }
+  return choice;
+}
+
+bool EntryChoice::Shows(const ReportEntry& entry) const {
+  const auto index = static_cast<std::size_t>(&entry - kEntries.data());
+  if (index >= kEntries.size()) {
+    return false;
+  }
+  // The blank line before the sun and moon block comes and goes with it.
+  if (!entry.choosable) {
+    return shown_[IndexOf("sun_moon")];
+  }
+  return shown_[index];
+}
+
+bool EntryChoice::Shows(std::string_view id) const {
+  const ReportEntry* entry = FindReportEntry(id);
+  return entry != nullptr && Shows(*entry);
+}
+
+void EntryChoice::Set(std::string_view id, bool shown) {
+  const std::size_t index = IndexOf(id);
+  if (index < kEntries.size() && kEntries[index].choosable) {
+    shown_[index] = shown;
+  }
+}
+
+bool EntryChoice::IsDefault() const { return *this == EntryChoice(); }
+
+std::vector<std::string_view> EntryChoice::Ids() const {
+  std::vector<std::string_view> ids;
+  for (std::size_t i = 0; i < kEntries.size(); ++i) {
+    if (shown_[i] && kEntries[i].choosable) {
+      ids.push_back(kEntries[i].id);
+    }
+  }
+  return ids;
+}
+
+std::string EntryChoice::Text() const {
+  std::string text;
+  for (const std::string_view id : Ids()) {
+    text += (text.empty() ? "" : ",") + std::string(id);
+  }
+  return text;
+}
+
+std::string EntryChoiceLabel(const ReportEntry& entry) {
+  if (!entry.label.empty()) {
+    return std::string(entry.label);
+  }
+  // The lines without a label of their own follow the calendar they belong to.
+  static constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kUnlabelled = {{
+      {"day_of_year", "Tag und Woche des Jahres"},
+      {"islamic_festivals", "Islamische Feste"},
+      {"chinese_year", "Chinesisches Jahr und Sonnenabschnitt"},
+      {"chinese_festivals", "Chinesische Feste"},
+      {"ethiopian_festivals", "Äthiopische Feste"},
+  }};
+  for (const auto& [id, label] : kUnlabelled) {
+    if (id == entry.id) {
+      return std::string(label);
+    }
+  }
+  return std::string(entry.id);
+}
+
+std::string EntryChoiceHelpText() {
+  std::string text =
+      "Zeilen für --calendars KENNUNG,KENNUNG,… (oder all, default), in der Reihenfolge des Berichts;\n"
+      "* = in der Voreinstellung gezeigt.\n";
+  for (const ReportEntry& entry : kEntries) {
+    if (!entry.choosable) {
+      continue;
+    }
+    char line[160];
+    std::snprintf(line, sizeof line, "  %c %-22s %s\n", entry.shownByDefault ? '*' : ' ',
+                  std::string(entry.id).c_str(), EntryChoiceLabel(entry).c_str());
+    text += line;
+  }
+  return text;
+}
+
+}  // namespace tempulo

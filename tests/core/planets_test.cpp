@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "astro/angles.h"
+#include "astro/planet_events.h"
+#include "astro/planets.h"
+#include "astro/rise_set.h"
+#include "astro/sun.h"
+#include "report/planet_lines.h"
+#include "time/date_encoding.h"
+
+namespace tempulo {
+namespace {
+
+double At(int year, int month, int day, double hours = 0) { return EncodeDate(year, month, day) + hours / 24.0; }
+
+// The worked example of the apparent place of Venus, 20 December 1992 0h TD
+// (full VSOP87): right ascension 21h04m41.454s, declination -18d53m16.84s.
+TEST(Planets, ApparentPlaceOfVenusMatchesTheWorkedExample) {
+  const PlanetPlace venus = PlanetPosition(Planet::kVenus, At(1992, 12, 20));
+  const long double ra = (21.0L + 4.0L / 60 + 41.454L / 3600) * 15.0L - 360.0L;
+  const long double dec = -(18.0L + 53.0L / 60 + 16.84L / 3600);
+  EXPECT_NEAR(static_cast<double>(AngleDifference(venus.rightAscension, ra) * 3600), 0.0, 2.0);
+  EXPECT_NEAR(static_cast<double>((venus.declination - dec) * 3600), 0.0, 2.0);
+  EXPECT_NEAR(static_cast<double>(venus.distance), 0.91095, 2e-5);
+}
+
+// Published magnitudes at oppositions and at a greatest brilliancy: the
+// formulas and the geometry together, to a tenth and a half.
+TEST(Planets, MagnitudesAtWellKnownMoments) {
+  struct Case {
+    Planet planet;
+    double when;
+    double magnitude;
+  };
+  const Case cases[] = {
+      {Planet::kMars, At(2018, 7, 27), -2.8},    {Planet::kJupiter, At(2022, 9, 26), -2.9},
+      {Planet::kSaturn, At(2019, 7, 9), 0.1},    {Planet::kVenus, At(2020, 4, 28), -4.7},
+      {Planet::kUranus, At(2022, 11, 9), 5.6},   {Planet::kNeptune, At(2022, 9, 16), 7.8},
+      {Planet::kMercury, At(2020, 2, 10), -0.6},
+  };
+  for (const Case& c : cases) {
+    const PlanetPlace p = PlanetPosition(c.planet, c.when);
+    EXPECT_NEAR(static_cast<double>(p.magnitude), c.magnitude, 0.15) << PlanetName(c.planet);
+  }
+}
+
+// The coarse evaluation stops at the first small term of each series, which
+// needs the tables largest first; it stays within its stated 10".
+TEST(Planets, CoarsePlacesStayNearTheFullOnes) {
+  for (int k = 0; k < 40; ++k) {
+    const double t = At(1905, 1, 1) + k * 1801.3;
+    for (const Planet planet : kPlanets) {
+      const PlanetPlace full = PlanetPosition(planet, t);
+      const PlanetPlace coarse = PlanetPosition(planet, t, PlanetPrecision::kCoarse);
+      const long double dra = AngleDifference(full.rightAscension, coarse.rightAscension) * CosDeg(full.declination);
+      const long double ddec = full.declination - coarse.declination;
+      EXPECT_LT(static_cast<double>(std::hypot(dra, ddec) * 3600), 10.0) << PlanetName(planet) << " " << t;
+    }
+  }
+}
+
+// The sun at -6 degrees through the body interface is the civil twilight of
+// the sun's own search.
+TEST(Planets, SunAtAnAltitudeMatchesTheTwilightSearch) {
+  for (const double lat : {0.0, 50.0, 60.0, -35.0}) {
+    const DaySpan day = CivilDaySpan(At(2026, 3, 1), kCetUtcOffsetHours);
+    const SunCrossing c = SunAtAltitude(day, lat, -12.0L, -6.0L);
+    EXPECT_NEAR(c.rising, CivilDawn(day, lat, -12.0L), 1.0 / 86400) << lat;
+    EXPECT_NEAR(c.setting, CivilDusk(day, lat, -12.0L), 1.0 / 86400) << lat;
+  }
+}
+
+TEST(Planets, SaturnIsBrighterWithItsRingsOpen) {
+  // Rings edge-on in 2009, wide open in 2003, both near opposition.
+  const long double edgeOn = PlanetMagnitude(Planet::kSaturn, 0.5L, 9.5L, 8.5L, 0.0L);
+  const long double open = PlanetMagnitude(Planet::kSaturn, 0.5L, 9.5L, 8.5L, 26.0L);
+  EXPECT_LT(open, edgeOn - 0.7L);
+}
+
+// A rise or set found through the interpolated sky lies where the planet's
+// exactly computed centre stands 34' below the horizon.
+TEST(Planets, RiseAndSetLieOnTheRefractedHorizon) {
+  const DaySpan day{At(2024, 3, 15), At(2024, 3, 16)};
+  const long double latitude = 48.0L;
+  const long double west = -11.0L;
+  for (const Planet planet : kPlanets) {
+    const PlanetSky sky(planet, day.start, 1.0);
+    const DayEvents events(sky, day, latitude, west);
+    for (const int kind : {kRiseEvent, kSetEvent}) {
+      const double t = events.Find(kind);
+      if (t == NoEvent) {
+        continue;
+      }
+      const PlanetPlace p = PlanetPosition(planet, t);
+      const long double h = ApparentSiderealTime(t) - west - p.rightAscension;
+      const long double altitude = ArcSinDeg(SinDeg(latitude) * SinDeg(p.declination) +
+                                             CosDeg(latitude) * CosDeg(p.declination) * CosDeg(h));
+      // 0.003 degrees: about a second of time.
+      EXPECT_NEAR(static_cast<double>(altitude), -34.0 / 60.0, 0.003) << PlanetName(planet) << " " << kind;
+    }
+  }
+}
+
+TEST(Planets, EveningStretchesLieInTheNightAndAboveTheHorizon) {
+  const DaySpan day{At(2020, 3, 23, -1), At(2020, 3, 24, -1)};
+  const DaySpan night = NightAfter(day, 50.0L, -12.0L);
+  ASSERT_GT(night.end, night.start);
+  // Venus near its greatest eastern elongation: high in the evening.
+  const PlanetNight venus = PlanetEvening(Planet::kVenus, day, night, 50.0L, -12.0L);
+  ASSERT_EQ(venus.stretches, 1);
+  EXPECT_DOUBLE_EQ(venus.from[0], night.start);
+  EXPECT_GT(venus.to[0] - venus.from[0], 3.0 / 24.0);
+  EXPECT_LT(venus.to[0], night.end);
+  // Every stretch lies in the night with the planet up in its middle and
+  // down (or the night over) just outside it.
+  for (const Planet planet : kPlanets) {
+    const PlanetNight evening = PlanetEvening(planet, day, night, 50.0L, -12.0L);
+    const PlanetSky sky(planet, day.start, night.end - day.start);
+    for (int k = 0; k < evening.stretches; ++k) {
+      const auto i = static_cast<std::size_t>(k);
+      EXPECT_GE(evening.from[i], night.start);
+      EXPECT_LE(evening.to[i], night.end);
+      EXPECT_GT(sky.Altitude((evening.from[i] + evening.to[i]) / 2, 50.0L, -12.0L), sky.HorizonAltitude());
+      if (evening.to[i] < night.end) {
+        EXPECT_LT(sky.Altitude(evening.to[i] + 60.0 / 86400, 50.0L, -12.0L), sky.HorizonAltitude());
+      }
+    }
+  }
+}
+
+TEST(Planets, NoDarknessInAPolarSummerNight) {
+  const DaySpan day{At(2024, 6, 21), At(2024, 6, 22)};
+  const DaySpan night = NightAfter(day, 69.6L, -19.0L);
+  EXPECT_FALSE(night.end > night.start);
+}
+
+// Events of 2020 with their published instants (UT), to a few hours; the
+// comparison with PyEphem checks them to the minute.
+TEST(PlanetEvents, TheYear2020) {
+  const std::vector<PlanetEvent> events = PlanetEvents(At(2020, 1, 1), At(2021, 1, 1));
+  struct Case {
+    PlanetEventKind kind;
+    Planet planet;
+    double when;
+  };
+  const Case cases[] = {
+      {PlanetEventKind::kGreatestElongationEast, Planet::kVenus, At(2020, 3, 24, 22)},
+      {PlanetEventKind::kInferiorConjunction, Planet::kVenus, At(2020, 6, 3, 18)},
+      {PlanetEventKind::kOpposition, Planet::kMars, At(2020, 10, 13, 23)},
+      {PlanetEventKind::kOpposition, Planet::kJupiter, At(2020, 7, 14, 8)},
+      {PlanetEventKind::kStationRetrograde, Planet::kMars, At(2020, 9, 9, 22)},
+      {PlanetEventKind::kPlanetConjunction, Planet::kJupiter, At(2020, 12, 21, 13.5)},
+  };
+  for (const Case& c : cases) {
+    bool found = false;
+    for (const PlanetEvent& e : events) {
+      if (e.kind == c.kind && e.planet == c.planet && std::fabs(e.time - c.when) < 0.25) {
+        found = true;
+      }
+    }
+    EXPECT_TRUE(found) << PlanetEventKindId(c.kind) << " " << PlanetName(c.planet);
+  }
+  // Every pair once, in time order, and every close conjunction under a degree.
+  for (std::size_t i = 1; i < events.size(); ++i) {
+    EXPECT_LE(events[i - 1].time, events[i].time);
+  }
+  for (const PlanetEvent& e : events) {
+    if (e.kind == PlanetEventKind::kMoonConjunction || e.kind == PlanetEventKind::kPlanetConjunction) {
+      EXPECT_LT(std::fabs(e.value), kCloseConjunction);
+    }
+  }
+}
+
+TEST(PlanetEvents, WordingNamesBothBodiesAndTheSide) {
+  PlanetEvent e;
+  e.kind = PlanetEventKind::kPlanetConjunction;
+  e.planet = Planet::kJupiter;
+  e.other = Planet::kSaturn;
+  e.value = -0.1L;
+  EXPECT_EQ(PlanetEventText(e), "Jupiter bei Saturn (Jupiter 0,10° südlich)");
+  e.kind = PlanetEventKind::kGreatestElongationWest;
+  e.planet = Planet::kMercury;
+  e.value = 25.8L;
+  EXPECT_EQ(PlanetEventText(e), "Merkur in größter westlicher Elongation (25,8°, Morgensichtbarkeit)");
+}
+
+// An event on a stretch's last day is found as well as in the middle: the
+// halves of a year list exactly the year's events. 1977 ends with Mercury
+// stationary two hours before midnight.
+TEST(PlanetEvents, TheEdgesOfAStretchLoseNothing) {
+  const std::vector<PlanetEvent> year = PlanetEvents(At(1977, 1, 1), At(1978, 1, 1));
+  std::vector<PlanetEvent> halves = PlanetEvents(At(1977, 1, 1), At(1977, 7, 1));
+  const std::vector<PlanetEvent> second = PlanetEvents(At(1977, 7, 1), At(1978, 1, 1));
+  halves.insert(halves.end(), second.begin(), second.end());
+  ASSERT_EQ(halves.size(), year.size());
+  for (std::size_t i = 0; i < year.size(); ++i) {
+    EXPECT_NEAR(halves[i].time, year[i].time, 1e-5) << PlanetEventKindId(year[i].kind);
+  }
+  ASSERT_FALSE(year.empty());
+  EXPECT_EQ(year.back().kind, PlanetEventKind::kStationDirect);
+  EXPECT_EQ(year.back().planet, Planet::kMercury);
+  EXPECT_GT(year.back().time, At(1977, 12, 31, 21));
+}
+
+TEST(PlanetEvents, AnEmptyOrReversedStretchHasNone) {
+  EXPECT_TRUE(PlanetEvents(At(2020, 1, 1), At(2020, 1, 1)).empty());
+  EXPECT_TRUE(PlanetEvents(At(2020, 1, 2), At(2020, 1, 1)).empty());
+}
+
+}  // namespace
+}  // namespace tempulo
