@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/cli/report_cli.h"
+#include "astro/sun.h"
 #include "calendars/traditional/chinese.h"
 
 namespace tempulo {
@@ -20,6 +21,7 @@ void RunYear(benchmark::State& state, const std::string& format) {
   std::size_t bytes = 0;
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetSolarTermSearches();
     std::ostringstream out;
     std::ostringstream err;
     benchmark::DoNotOptimize(RunReportCli(args, out, err, clock));

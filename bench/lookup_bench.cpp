@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "astro/sun.h"
 #include "calendars/traditional/chinese.h"
 #include "report/calendar_lookup.h"
 #include "report/feasts.h"
@@ -18,6 +19,7 @@ void BM_LookUpDate(benchmark::State& state, const char* text) {
   const std::string argument(text);
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetSolarTermSearches();
     std::string why;
     benchmark::DoNotOptimize(ParseAnyDateArgument(argument, why));
   }
@@ -43,6 +45,7 @@ void BM_FeastsOfYear(benchmark::State& state) {
   const auto year = static_cast<int>(state.range(0));
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetSolarTermSearches();
     benchmark::DoNotOptimize(FeastsOfYear(year));
   }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include "astro/sun.h"
 #include "calendars/traditional/chinese.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
@@ -14,6 +15,7 @@ void BM_ChineseDate(benchmark::State& state, int year, int month, int day) {
   const double t = DateValueOf(FixedFromCivil({year, month, day}));
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetSolarTermSearches();
     benchmark::DoNotOptimize(ChineseDate(t));
   }
 }
@@ -25,6 +27,7 @@ void BM_ChineseDateMonthOfDays(benchmark::State& state, int year, int month) {
   constexpr int kDays = 31;
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetSolarTermSearches();
     for (int i = 0; i < kDays; ++i) {
       benchmark::DoNotOptimize(ChineseDate(DateValueOf(first + i)));
     }

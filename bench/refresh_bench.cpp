@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "astro/sun.h"
 #include "calendars/traditional/chinese.h"
 #include "holidays/holidays.h"
 #include "report/refresh.h"
@@ -26,6 +27,7 @@ void BM_FullRefresh(benchmark::State& state) {
     // Measured as the first refresh of its year: nothing remembered from the
     // iteration before.
     ForgetChineseSearches();
+    ForgetSolarTermSearches();
     RefreshResult result = Refresh(date, holidays, clock);
     benchmark::DoNotOptimize(result);
   }
@@ -40,6 +42,30 @@ BENCHMARK(BM_FullRefresh)
     ->Args({4, 10, 1582})
     ->Args({1, 1, 1000})
     ->Args({31, 12, 3000})
+    ->Args({20, 12, 2023})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The same refresh in a year already shown, as when the window steps from
+// day to day: the searches remembered from the iterations before are kept.
+void BM_FullRefreshSameYear(benchmark::State& state) {
+  // Arguments: day, month, year.
+  const CivilDate date{static_cast<int>(state.range(2)), static_cast<int>(state.range(1)),
+                       static_cast<int>(state.range(0))};
+  const FixedClock clock({2026, 12, 8}, {12, 0, 0});
+  HolidayTable holidays = HolidayTable::Standard();
+  ForgetChineseSearches();
+  ForgetSolarTermSearches();
+  for (auto _ : state) {
+    RefreshResult result = Refresh(date, holidays, clock);
+    benchmark::DoNotOptimize(result);
+  }
+}
+
+BENCHMARK(BM_FullRefreshSameYear)
+    ->ArgNames({"day", "month", "year"})
+    ->Args({8, 12, 2026})
     ->Args({20, 12, 2023})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
@@ -63,6 +89,7 @@ void BM_FullRefreshWithZone(benchmark::State& state) {
   }
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetSolarTermSearches();
     RefreshResult result = Refresh(date, holidays, clock, {.place = &*place});
     benchmark::DoNotOptimize(result);
   }

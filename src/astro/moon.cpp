@@ -81,9 +81,32 @@ long double DistanceFrom(const MoonArguments& a) {
   return kMeanDistance + sumR / 1000.0L;
 }
 
+// The moon's distance at the last instant asked for, per thread: a position
+// and the parallax of the same instant (the topocentric correction of a rise
+// or set search) need the same pass over the table.
+struct DistanceMemo {
+  bool valid = false;
+  double dateValue = 0;
+  long double distance = 0;
+};
+
+DistanceMemo& LastDistance() {
+  thread_local DistanceMemo memo;
+  return memo;
+}
+
+void RememberDistance(double dateValue, long double distance) {
+  DistanceMemo& memo = LastDistance();
+  memo.valid = true;
+  memo.dateValue = dateValue;
+  memo.distance = distance;
+}
+
 }  // namespace
 
-void MoonPosition(CelestialPosition& position, double dateValue) {
+namespace {
+
+void ComputeMoonPosition(CelestialPosition& position, double dateValue) {
   const MoonArguments a = ArgumentsAt(dateValue);
   long double sumL = 0.0L;
   for (std::size_t row = 0; row < moon_terms::kRows; ++row) {
@@ -103,14 +126,47 @@ void MoonPosition(CelestialPosition& position, double dateValue) {
           115.0L * SinDeg(a.lPrime + a.mPrime);
 
   position.distance = DistanceFrom(a);
+  RememberDistance(dateValue, position.distance);
   position.longitude = a.lPrime + sumL / 1000000.0L;
   position.latitude = sumB / 1000000.0L;
   EclipticToEquatorial(position, dateValue);
 }
 
+}  // namespace
+
+void MoonPosition(CelestialPosition& position, double dateValue) {
+  // The last instant's position, per thread: the moon's age and its phase
+  // angle of one instant both need it.
+  struct Memo {
+    bool valid = false;
+    double dateValue = 0;
+    CelestialPosition position;
+  };
+  thread_local Memo memo;
+  if (!memo.valid || memo.dateValue != dateValue) {
+    ComputeMoonPosition(memo.position, dateValue);
+    memo.dateValue = dateValue;
+    memo.valid = true;
+  }
+  position.longitude = memo.position.longitude;
+  position.latitude = memo.position.latitude;
+  position.distance = memo.position.distance;
+  position.rightAscension = memo.position.rightAscension;
+  position.declination = memo.position.declination;
+}
+
 // The distance does not depend on the longitude, latitude or nutation, so its
 // own pass over the table gives exactly the Distance of MoonPosition.
-long double MoonDistance(double dateValue) { return DistanceFrom(ArgumentsAt(dateValue)); }
+long double MoonDistance(double dateValue) {
+  const DistanceMemo& memo = LastDistance();
+  // Compared bit for bit: a NaN never matches and is computed afresh.
+  if (memo.valid && memo.dateValue == dateValue) {
+    return memo.distance;
+  }
+  const long double distance = DistanceFrom(ArgumentsAt(dateValue));
+  RememberDistance(dateValue, distance);
+  return distance;
+}
 
 long double MoonParallax(double dateValue) {
   return ArcSinDeg(SinDeg(kSolarParallax / 3600.0L) / (MoonDistance(dateValue) / kKilometresPerAU));

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/rise_set.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/moon.h"
@@ -42,6 +46,41 @@ constexpr int kMaxHalvings = 8;
 constexpr long double kMinSlope = 0.2L;
 constexpr long double kMaxSlope = 8.0L;
 
+// Following an event from the day's start finds it where the body rises and
+// sets all day: at latitude plus declination below 90 degrees less the
+// altitude, with room for the declination's change within the day (the
+// moon's up to 7 degrees, its parallax shifting it by one more) and a margin.
+constexpr long double kSunDeclinationRoom = 0.5L;
+constexpr long double kMoonDeclinationRoom = 9.0L;
+constexpr long double kMoonLowestAltitude = 1.0L;  // below the horizon, at most, at rise and set
+constexpr long double kCrossingMargin = 0.5L;
+
+// The track of the day: exact positions at so many instants spread over it,
+// interpolated between them; the altitude sampled every 20 minutes, in which
+// the moon's altitude changes by at most 5 degrees and turns at most once.
+constexpr int kSunTrackNodes = 3;
+constexpr int kMoonTrackNodes = 5;
+constexpr double kSamplesPerDay = 72.0;
+constexpr int kMaxSamples = 100;
+// A sampled extreme this close to the altitude is looked at more closely: the
+// crossings on both sides of it may fall between two samples.
+constexpr double kExtremeWindow = 2.0;  // degrees
+constexpr int kExtremeSteps = 24;
+// The crossing on the track to well under a second, then on exact positions.
+constexpr double kTrackTolerance = 0.05 / 86400.0;
+constexpr int kMaxTrackSteps = 60;
+constexpr long double kExactTolerance = 0.01L / 86400.0L;
+constexpr int kMaxExactSteps = 12;
+constexpr int kMaxBisections = 60;
+// The sidereal rate, degrees per day.
+constexpr double kSiderealRate = 360.98564736629;
+// The moon's parallax from its distance: the sun's at one astronomical unit.
+constexpr double kSolarParallaxDeg = 8.794 / 3600.0;
+constexpr double kKilometresPerAU = 149597869.0;
+// Axis ratio b/a of the reference ellipsoid and its square.
+constexpr double kAxisRatio = 0.99664719;
+constexpr double kAxisRatioSquared = 0.99330562133489609997;
+
 bool IsValidKind(int kind) { return kind >= kRiseEvent && kind <= kAstronomicalDuskEvent; }
 
 bool IsRiseKind(int kind) {
@@ -70,7 +109,84 @@ long double EventAltitude(bool isSun, int kind, long double parallax) {
 
 long double HourAngleRate(bool isSun) { return isSun ? kSunHourAngleRate : kMoonHourAngleRate; }
 
+constexpr double kDegree = 3.14159265358979323846 / 180.0;
+
+double Lagrange(const double* x, const double* y, int n, double t) {
+  double sum = 0;
+  for (int i = 0; i < n; ++i) {
+    double term = y[i];
+    for (int j = 0; j < n; ++j) {
+      if (j != i) {
+        term *= (t - x[j]) / (x[i] - x[j]);
+      }
+    }
+    sum += term;
+  }
+  return sum;
+}
+
 }  // namespace
+
+// The body's geocentric right ascension (unwrapped), declination and
+// parallax at a few instants, and its altitude sampled over the day from
+// them: where the body stands at any instant to a few thousandths of a degree,
+// enough to bracket every crossing.
+struct DayEvents::Track {
+  int nodes = 0;
+  std::array<double, kMoonTrackNodes> times{};
+  std::array<double, kMoonTrackNodes> rightAscension{};
+  std::array<double, kMoonTrackNodes> declination{};
+  std::array<double, kMoonTrackNodes> parallax{};
+  double siderealStart = 0;  // degrees at times[0]
+  double sinLatitude = 0;
+  double cosLatitude = 0;
+  double rhoSinPhi = 0;
+  double rhoCosPhi = 0;
+  double longitude = 0;  // west
+  bool isSun = true;
+  // The samples: instants, altitudes (degrees, the body's centre) and
+  // parallaxes; one before the day and one after it, so that an extreme at
+  // either end is seen as one.
+  std::vector<double> sampleTimes;
+  std::vector<double> altitudes;
+  std::vector<double> parallaxes;
+
+  // The altitude of the body's centre (topocentric for the moon) and its
+  // parallax at t.
+  void At(double t, double& altitude, double& par) const {
+    const double ra = Lagrange(times.data(), rightAscension.data(), nodes, t);
+    double dec = Lagrange(times.data(), declination.data(), nodes, t) * kDegree;
+    double hourAngle = (siderealStart + kSiderealRate * (t - times[0]) - longitude - ra) * kDegree;
+    par = 0;
+    if (!isSun) {
+      par = Lagrange(times.data(), parallax.data(), nodes, t);
+      const double sinPar = std::sin(par * kDegree);
+      const double denominator = std::cos(dec) - rhoCosPhi * sinPar * std::cos(hourAngle);
+      const double deltaAlpha = std::atan(-rhoCosPhi * sinPar * std::sin(hourAngle) / denominator);
+      dec = std::atan((std::sin(dec) - rhoSinPhi * sinPar) * std::cos(deltaAlpha) / denominator);
+      hourAngle -= deltaAlpha;
+    }
+    const double sinAltitude = sinLatitude * std::sin(dec) + cosLatitude * std::cos(dec) * std::cos(hourAngle);
+    altitude = std::asin(std::clamp(sinAltitude, -1.0, 1.0)) / kDegree;
+  }
+
+  // The altitude above the kind's at t.
+  double Above(int kind, double t) const {
+    double altitude = 0;
+    double par = 0;
+    At(t, altitude, par);
+    return altitude - static_cast<double>(EventAltitude(isSun, kind, par));
+  }
+};
+
+// One crossing's bracket: the track crosses the kind's altitude once within
+// [start, end].
+struct DayEvents::Bracket {
+  double start = 0;
+  double end = 0;
+  double aboveAtStart = 0;
+  double aboveAtEnd = 0;
+};
 
 DaySpan CivilDaySpan(double localMidnight, double utcOffsetHours) {
   const double start = localMidnight - utcOffsetHours / 24.0;
@@ -78,7 +194,7 @@ DaySpan CivilDaySpan(double localMidnight, double utcOffsetHours) {
 }
 
 DayEvents::DayEvents(bool isSun, const DaySpan& day, long double latitude, long double longitude)
-    : isSun_(isSun), day_(day), latitude_(latitude), longitude_(longitude) {
+    : latitude_(latitude), longitude_(longitude), day_(day), isSun_(isSun) {
   valid_ = day.end > day.start && std::isfinite(day.start) && std::isfinite(day.end);
   if (valid_) {
     start_ = At(day.start);
@@ -86,7 +202,7 @@ DayEvents::DayEvents(bool isSun, const DaySpan& day, long double latitude, long 
 }
 
 DayEvents::DayEvents(const SkyBody& body, const DaySpan& day, long double latitude, long double longitude)
-    : isSun_(false), body_(&body), day_(day), latitude_(latitude), longitude_(longitude) {
+    : latitude_(latitude), longitude_(longitude), body_(&body), day_(day), isSun_(false) {
   valid_ = day.end > day.start && std::isfinite(day.start) && std::isfinite(day.end);
   if (valid_) {
     start_ = At(day.start);
@@ -191,13 +307,9 @@ bool DayEvents::Converge(int kind, double t, double anchor, double& event) const
   return false;
 }
 
-double DayEvents::Find(int kind) const {
-  if (!IsValidKind(kind)) {
-    return 0.0;
-  }
-  if (!valid_) {
-    return NoEvent;
-  }
+DayEvents::~DayEvents() = default;
+
+double DayEvents::Follow(int kind) const {
   const long double rate = body_ != nullptr ? body_->HourAngleRate() : HourAngleRate(isSun_);
   // The first instant of the day at which the body can reach the altitude.
   int probe = 0;
@@ -232,6 +344,265 @@ double DayEvents::Find(int kind) const {
     }
   }
   return NoEvent;
+}
+
+bool DayEvents::CrossesAllDay(int kind) const {
+  const long double room = isSun_ ? kSunDeclinationRoom : kMoonDeclinationRoom;
+  const long double altitude =
+      isSun_ ? std::fabs(EventAltitude(true, kind, 0)) : kMoonLowestAltitude;
+  return std::fabs(latitude_) + std::fabs(start_.declination) + room < 90.0L - altitude - kCrossingMargin;
+}
+
+long double DayEvents::AltitudeAbove(int kind, double t) const {
+  const Sample s = At(t);
+  const long double sinAltitude =
+      SinDeg(latitude_) * SinDeg(s.declination) + CosDeg(latitude_) * CosDeg(s.declination) * CosDeg(s.hourAngle);
+  return ArcSinDeg(std::clamp(sinAltitude, -1.0L, 1.0L)) - EventAltitude(isSun_, kind, s.parallax);
+}
+
+const DayEvents::Track& DayEvents::TrackOfDay() const {
+  if (track_) {
+    return *track_;
+  }
+  auto track = std::make_unique<Track>();
+  Track& k = *track;
+  k.isSun = isSun_;
+  k.nodes = isSun_ ? kSunTrackNodes : kMoonTrackNodes;
+  const int count = std::clamp(static_cast<int>(std::ceil((day_.end - day_.start) * kSamplesPerDay)), 1,
+                               kMaxSamples);
+  const double step = (day_.end - day_.start) / count;
+  const double first = day_.start - step;
+  const double last = day_.end + step;
+  for (int i = 0; i < k.nodes; ++i) {
+    const double t = first + (last - first) * i / (k.nodes - 1);
+    CelestialPosition p;
+    if (isSun_) {
+      SunPosition(p, t);
+    } else {
+      MoonPosition(p, t);
+      p.parallax = MoonParallax(t);
+    }
+    const auto index = static_cast<std::size_t>(i);
+    k.times[index] = t;
+    const auto ra = static_cast<double>(p.rightAscension);
+    k.rightAscension[index] =
+        i == 0 ? ra : k.rightAscension[index - 1] + static_cast<double>(AngleDifference(ra, k.rightAscension[index - 1]));
+    k.declination[index] = static_cast<double>(p.declination);
+    k.parallax[index] = static_cast<double>(p.parallax);
+  }
+  k.siderealStart = static_cast<double>(ApparentSiderealTime(first));
+  k.longitude = static_cast<double>(longitude_);
+  const auto latitude = static_cast<double>(latitude_);
+  k.sinLatitude = std::sin(latitude * kDegree);
+  k.cosLatitude = std::cos(latitude * kDegree);
+  const double u = std::atan(kAxisRatioSquared * std::tan(latitude * kDegree));
+  k.rhoSinPhi = kAxisRatio * std::sin(u);
+  k.rhoCosPhi = std::cos(u);
+  for (int i = 0; i <= count + 2; ++i) {
+    const double t = first + step * i;
+    double altitude = 0;
+    double par = 0;
+    k.At(t, altitude, par);
+    k.sampleTimes.push_back(t);
+    k.altitudes.push_back(altitude);
+    k.parallaxes.push_back(par);
+  }
+  track_ = std::move(track);
+  return *track_;
+}
+
+std::vector<DayEvents::Bracket> DayEvents::Brackets(int kind) const {
+  const Track& k = TrackOfDay();
+  const std::size_t n = k.sampleTimes.size();
+  std::vector<double> above(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    above[i] = k.altitudes[i] - static_cast<double>(EventAltitude(isSun_, kind, k.parallaxes[i]));
+  }
+  std::vector<Bracket> brackets;
+  const bool rising = IsRiseKind(kind);
+  auto add = [&](double a, double ga, double b, double gb) {
+    if ((ga < 0) != (gb < 0) && (gb > ga) == rising) {
+      brackets.push_back({a, b, ga, gb});
+    }
+  };
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    const bool crossing = (above[i] < 0) != (above[i + 1] < 0);
+    if (crossing) {
+      add(k.sampleTimes[i], above[i], k.sampleTimes[i + 1], above[i + 1]);
+    }
+    if (i == 0 || crossing || (above[i - 1] < 0) != (above[i] < 0) || std::fabs(above[i]) > kExtremeWindow) {
+      continue;
+    }
+    // A sampled extreme on the near side of the altitude: the body may cross
+    // it and come back between the samples on either side.
+    const bool highest = above[i] >= above[i - 1] && above[i] >= above[i + 1];
+    const bool lowest = above[i] <= above[i - 1] && above[i] <= above[i + 1];
+    if (!(highest && above[i] < 0) && !(lowest && above[i] >= 0)) {
+      continue;
+    }
+    // Golden-section search for the extreme between the two neighbours.
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    double a = k.sampleTimes[i - 1];
+    double b = k.sampleTimes[i + 1];
+    const double sign = highest ? 1.0 : -1.0;
+    double c = b - ratio * (b - a);
+    double d = a + ratio * (b - a);
+    double gc = sign * k.Above(kind, c);
+    double gd = sign * k.Above(kind, d);
+    for (int step = 0; step < kExtremeSteps; ++step) {
+      if (gc > gd) {
+        b = d;
+        d = c;
+        gd = gc;
+        c = b - ratio * (b - a);
+        gc = sign * k.Above(kind, c);
+      } else {
+        a = c;
+        c = d;
+        gc = gd;
+        d = a + ratio * (b - a);
+        gd = sign * k.Above(kind, d);
+      }
+    }
+    const double extreme = gc > gd ? c : d;
+    const double aboveAtExtreme = sign * std::max(gc, gd);
+    add(k.sampleTimes[i - 1], above[i - 1], extreme, aboveAtExtreme);
+    add(extreme, aboveAtExtreme, k.sampleTimes[i + 1], above[i + 1]);
+  }
+  std::sort(brackets.begin(), brackets.end(), [](const Bracket& x, const Bracket& y) { return x.start < y.start; });
+  return brackets;
+}
+
+bool DayEvents::Refine(int kind, const Bracket& bracket, double& event) const {
+  const Track& k = TrackOfDay();
+  // The crossing on the track (regula falsi, Illinois variant).
+  double a = bracket.start;
+  double b = bracket.end;
+  double ga = bracket.aboveAtStart;
+  double gb = bracket.aboveAtEnd;
+  double x = a;
+  int side = 0;
+  for (int step = 0; step < kMaxTrackSteps && b - a > kTrackTolerance; ++step) {
+    x = (a * gb - b * ga) / (gb - ga);
+    const double gx = k.Above(kind, x);
+    if ((gx < 0) == (ga < 0)) {
+      a = x;
+      ga = gx;
+      if (side == -1) {
+        gb /= 2;
+      }
+      side = -1;
+    } else {
+      b = x;
+      gb = gx;
+      if (side == 1) {
+        ga /= 2;
+      }
+      side = 1;
+    }
+  }
+  // On exact positions from there: secant steps, the first with the track's
+  // slope.
+  const double delta = 10.0 / 86400.0;
+  const long double trackSlope =
+      (k.Above(kind, x + delta) - k.Above(kind, x - delta)) / (2 * delta);
+  long double t = x;
+  long double g = AltitudeAbove(kind, x);
+  long double slope = trackSlope;
+  const long double low = bracket.start - (bracket.end - bracket.start);
+  const long double high = bracket.end + (bracket.end - bracket.start);
+  for (int step = 0; step < kMaxExactSteps && slope != 0 && std::isfinite(g); ++step) {
+    const long double move = -g / slope;
+    if (std::fabs(move) < kExactTolerance) {
+      event = static_cast<double>(t + move);
+      return true;
+    }
+    const auto next = static_cast<double>(t + move);
+    if (!(next > low && next < high)) {
+      break;
+    }
+    const long double gNext = AltitudeAbove(kind, next);
+    const long double secant = (gNext - g) / (static_cast<long double>(next) - t);
+    // The secant where it keeps the track's sense, else the track's slope.
+    slope = secant * trackSlope > 0 ? secant : trackSlope;
+    t = next;
+    g = gNext;
+  }
+  // Bisection on exact positions between the bracket's ends.
+  long double ea = AltitudeAbove(kind, bracket.start);
+  long double eb = AltitudeAbove(kind, bracket.end);
+  if (!std::isfinite(ea) || !std::isfinite(eb) || (ea < 0) == (eb < 0)) {
+    return false;
+  }
+  a = bracket.start;
+  b = bracket.end;
+  for (int step = 0; step < kMaxBisections && b - a > kExactTolerance; ++step) {
+    const double mid = a + (b - a) / 2;
+    const long double gm = AltitudeAbove(kind, mid);
+    if ((gm < 0) == (ea < 0)) {
+      a = mid;
+      ea = gm;
+    } else {
+      b = mid;
+    }
+  }
+  event = a + (b - a) / 2;
+  return true;
+}
+
+double DayEvents::Find(int kind) const {
+  if (!IsValidKind(kind)) {
+    return 0.0;
+  }
+  if (!valid_) {
+    return NoEvent;
+  }
+  const double followed = Follow(kind);
+  // Another body (a planet) is followed only: the day's track is drawn from
+  // the sun's or the moon's positions.
+  if (kind == kTransitEvent || body_ != nullptr || CrossesAllDay(kind)) {
+    return followed;
+  }
+  for (const Bracket& bracket : Brackets(kind)) {
+    const double width = bracket.end - bracket.start;
+    if (followed != NoEvent && followed >= bracket.start - width && followed <= bracket.end + width) {
+      // The event followed from the day's start is this crossing.
+      return followed;
+    }
+    double event = 0;
+    if (!Refine(kind, bracket, event) || event < day_.start) {
+      continue;
+    }
+    if (event >= day_.end) {
+      break;
+    }
+    return followed != NoEvent && followed < event ? followed : event;
+  }
+  return followed;
+}
+
+std::vector<double> DayEvents::FindAll(int kind) const {
+  std::vector<double> events;
+  const double first = Find(kind);
+  if (first == NoEvent || !IsValidKind(kind)) {
+    return events;
+  }
+  events.push_back(first);
+  if (kind == kTransitEvent || body_ != nullptr) {
+    return events;
+  }
+  for (const Bracket& bracket : Brackets(kind)) {
+    double event = 0;
+    if (bracket.end <= first || !Refine(kind, bracket, event) || event < day_.start || event >= day_.end) {
+      continue;
+    }
+    // The first event again, found from its own bracket.
+    constexpr double kSameEvent = 60.0 / 86400.0;
+    if (std::fabs(event - events.back()) > kSameEvent && event > first) {
+      events.push_back(event);
+    }
+  }
+  return events;
 }
 
 double RiseSetTransit(bool isSun, int kind, const DaySpan& day, long double latitude, long double longitude) {

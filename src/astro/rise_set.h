@@ -16,6 +16,9 @@
 // degrees.
 #pragma once
 
+#include <memory>
+#include <vector>
+
 namespace tempulo {
 
 // What a search returns for a day without the event.
@@ -74,15 +77,29 @@ class SkyBody {
 
 // The events of one body on one civil day. The body's place at the day's
 // start is computed once and serves every kind's first estimate.
+//
+// Where the body rises and sets on every turn of the sky all day long, an
+// event is followed from that estimate. Elsewhere (near the poles, and where
+// the body only just reaches the altitude) the body's track over the day is
+// drawn from a few exact positions, its altitude sampled densely enough for
+// the moon's fastest change and bracketed around its extremes, and every
+// crossing found so is refined on exact positions.
 class DayEvents {
  public:
   DayEvents(bool isSun, const DaySpan& day, long double latitude, long double longitude);
   // Rise, set and transit of another body; the twilight kinds keep the sun's
   // altitudes. The body must outlive the searches.
   DayEvents(const SkyBody& body, const DaySpan& day, long double latitude, long double longitude);
+  ~DayEvents();
+  DayEvents(const DayEvents&) = delete;
+  DayEvents& operator=(const DayEvents&) = delete;
 
   // As RiseSetTransit below.
   double Find(int kind) const;
+  // Every event of the kind within the day in time order; near the poles a
+  // rise or set kind may have two. The first is Find's; a kind outside 0..8
+  // or a day without the event gives none.
+  std::vector<double> FindAll(int kind) const;
 
  private:
   // The body's place in the observer's sky at one instant.
@@ -91,6 +108,8 @@ class DayEvents {
     long double declination = 0;
     long double parallax = 0;  // the moon's; 0 for the sun
   };
+  struct Track;
+  struct Bracket;
 
   Sample At(double t) const;
   // Hour angle of the kind's altitude; false when the body does not reach it.
@@ -102,14 +121,29 @@ class DayEvents {
   // the tolerance; false when the body loses the altitude on the way or the
   // steps do not settle. At `anchor` the body reaches the altitude.
   bool Converge(int kind, double t, double anchor, double& event) const;
+  // The first event of the kind followed from the day's start.
+  double Follow(int kind) const;
+  // True where the body reaches the kind's altitude on both sides at every
+  // instant of the day with room to spare, so that following finds the event.
+  bool CrossesAllDay(int kind) const;
+  // The body's altitude less the kind's, degrees, from an exact position.
+  long double AltitudeAbove(int kind, double t) const;
+  const Track& TrackOfDay() const;
+  // The brackets of the kind's crossings in the direction of the kind, in
+  // time order.
+  std::vector<Bracket> Brackets(int kind) const;
+  // The crossing within the bracket on exact positions; false where the body
+  // does not cross there after all.
+  bool Refine(int kind, const Bracket& bracket, double& event) const;
 
-  bool isSun_;
-  const SkyBody* body_ = nullptr;
-  DaySpan day_;
   long double latitude_;
   long double longitude_;
-  bool valid_ = false;
   Sample start_;
+  mutable std::unique_ptr<Track> track_;
+  const SkyBody* body_ = nullptr;
+  DaySpan day_;
+  bool isSun_;
+  bool valid_ = false;
 };
 
 // The first event of the kind within the day: a date value in universal time

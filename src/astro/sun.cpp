@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/sun.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include "astro/angles.h"
@@ -136,9 +138,79 @@ long double SunApparentLongitude(double dateValue) {
 
 double JanuaryFirst(int year) { return EncodeDate(year, 1, 1); }
 
-}  // namespace
+double SearchSolarLongitudeTime(int year, int n) {
+  // The target reads n as an unsigned byte, the first estimate as a signed one.
+  const long double target = 15.0L * static_cast<std::uint8_t>(n);
+  const long double estimate = 15.218424583333333L * static_cast<std::int8_t>(n) + 31 + 28 + 21;
+  // Terms past the end of the year (19 to 23) are those of January to March:
+  // counted from 1 January of the year before, they land in this year.
+  double t = estimate > 365.0L ? static_cast<double>(JanuaryFirst(year - 1) + estimate)
+                               : static_cast<double>(JanuaryFirst(year) + estimate);
+  long double lambda = SunApparentLongitude(t);
+  for (int step = 0; step < kMaxSearchSteps && std::fabs(AngleDifference(target, lambda)) > kSearchTolerance;
+       ++step) {
+    t = static_cast<double>(t + kSearchDaysPerRadian * SinDeg(target - lambda));
+    lambda = SunApparentLongitude(t);
+  }
+  return t;
+}
 
-NutationValues Nutation(double dateValue) {
+// The solar-term searches of the last few years, per thread. Every refresh
+// needs the four season starts of its year, the Chinese date the terms
+// around it, and the days of one year ask for the same ones again; an answer
+// found again is bit for bit the same, so remembering it changes no result.
+// The oldest entry makes room for a new one.
+class SolarTermMemo {
+ public:
+  double Get(int year, int n) {
+    for (std::size_t i = 0; i < size_; ++i) {
+      if (years_[i] == year && terms_[i] == n) {
+        return values_[i];
+      }
+    }
+    const double value = SearchSolarLongitudeTime(year, n);
+    years_[next_] = year;
+    terms_[next_] = n;
+    values_[next_] = value;
+    next_ = (next_ + 1) % kEntries;
+    size_ = std::max(size_, next_ == 0 ? kEntries : next_);
+    return value;
+  }
+
+  void Clear() {
+    size_ = 0;
+    next_ = 0;
+  }
+
+ private:
+  // Three years of all 24 terms.
+  static constexpr std::size_t kEntries = 72;
+  std::array<int, kEntries> years_{};
+  std::array<int, kEntries> terms_{};
+  std::array<double, kEntries> values_{};
+  std::size_t size_ = 0;
+  std::size_t next_ = 0;
+};
+
+SolarTermMemo& TermMemo() {
+  thread_local SolarTermMemo memo;
+  return memo;
+}
+
+// The nutation of the last instant asked for, per thread: the sun's or the
+// moon's position and the sidereal time of one instant need the same one.
+struct NutationMemo {
+  bool valid = false;
+  double dateValue = 0;
+  NutationValues values;
+};
+
+NutationMemo& LastNutation() {
+  thread_local NutationMemo memo;
+  return memo;
+}
+
+NutationValues ComputeNutation(double dateValue) {
   const long double t = JulianCenturies(dateValue);
   const NutationSums sums = SumNutation(t, true);
   const long double t2 = t * t;
@@ -147,6 +219,19 @@ NutationValues Nutation(double dateValue) {
   const long double obliquity =
       (84381.448L - 46.815L * t - 0.00059L * t2 + 0.001813L * t3 + sums.obliquity * 0.0001L) / 3600.0L;
   return {NutationInLongitude(sums.longitude), obliquity};
+}
+
+}  // namespace
+
+NutationValues Nutation(double dateValue) {
+  NutationMemo& memo = LastNutation();
+  // Compared bit for bit: a NaN never matches and is computed afresh.
+  if (!memo.valid || memo.dateValue != dateValue) {
+    memo.values = ComputeNutation(dateValue);
+    memo.dateValue = dateValue;
+    memo.valid = true;
+  }
+  return memo.values;
 }
 
 long double ApparentSiderealTime(double dateValue) {
@@ -171,29 +256,33 @@ void EclipticToEquatorial(CelestialPosition& position, double dateValue) {
 }
 
 void SunPosition(CelestialPosition& position, double dateValue) {
-  const SunEcliptic sun = SunGeometric(dateValue, true);
-  position.longitude = sun.longitude;
-  position.latitude = sun.latitude;
-  position.distance = sun.distance;
-  EclipticToEquatorial(position, dateValue);
+  // The last instant's position, per thread: the moon's age and its phase
+  // angle of one instant both need it.
+  struct Memo {
+    bool valid = false;
+    double dateValue = 0;
+    CelestialPosition position;
+  };
+  thread_local Memo memo;
+  if (!memo.valid || memo.dateValue != dateValue) {
+    const SunEcliptic sun = SunGeometric(dateValue, true);
+    memo.position.longitude = sun.longitude;
+    memo.position.latitude = sun.latitude;
+    memo.position.distance = sun.distance;
+    EclipticToEquatorial(memo.position, dateValue);
+    memo.dateValue = dateValue;
+    memo.valid = true;
+  }
+  position.longitude = memo.position.longitude;
+  position.latitude = memo.position.latitude;
+  position.distance = memo.position.distance;
+  position.rightAscension = memo.position.rightAscension;
+  position.declination = memo.position.declination;
 }
 
-double SolarLongitudeTime(int year, int n) {
-  // The target reads n as an unsigned byte, the first estimate as a signed one.
-  const long double target = 15.0L * static_cast<std::uint8_t>(n);
-  const long double estimate = 15.218424583333333L * static_cast<std::int8_t>(n) + 31 + 28 + 21;
-  // Terms past the end of the year (19 to 23) are those of January to March:
-  // counted from 1 January of the year before, they land in this year.
-  double t = estimate > 365.0L ? static_cast<double>(JanuaryFirst(year - 1) + estimate)
-                               : static_cast<double>(JanuaryFirst(year) + estimate);
-  long double lambda = SunApparentLongitude(t);
-  for (int step = 0; step < kMaxSearchSteps && std::fabs(AngleDifference(target, lambda)) > kSearchTolerance;
-       ++step) {
-    t = static_cast<double>(t + kSearchDaysPerRadian * SinDeg(target - lambda));
-    lambda = SunApparentLongitude(t);
-  }
-  return t;
-}
+double SolarLongitudeTime(int year, int n) { return TermMemo().Get(year, n); }
+
+void ForgetSolarTermSearches() { TermMemo().Clear(); }
 
 double SeasonStart(int year, int season) {
   switch (season) {

@@ -36,6 +36,10 @@ void SunPosition(CelestialPosition& position, double dateValue);
 // longitude is n * 15 degrees (n = 0..23). Terms 19 to 23 are the ones of
 // January to March of that year, all others fall between March and December.
 double SolarLongitudeTime(int year, int n);
+// The answers of SolarLongitudeTime are remembered per thread (the last three
+// years' worth); this forgets them, so that a benchmark can measure a first
+// search.
+void ForgetSolarTermSearches();
 // 0 winter (December), 1 spring, 2 summer, 3 autumn of that year; other
 // seasons give 0.
 double SeasonStart(int year, int season);

@@ -3,9 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "astro/angles.h"
+#include "astro/moon.h"
+#include "astro/sun.h"
 #include "time/date_encoding.h"
 #include "astro_test_support.h"
 
@@ -216,6 +221,130 @@ TEST(RiseSetTest, OneEventOneTimeAt65North) {
   }
   EXPECT_GT(daysWithout[kRiseEvent], 12 * 3) << daysWithout[kRiseEvent];
   EXPECT_GT(daysWithout[kSetEvent], 12 * 3) << daysWithout[kSetEvent];
+}
+
+// The altitude of the body's centre less the kind's altitude, degrees, from
+// the positions alone: the test's own reading of the definition.
+long double AboveOfKind(bool isSun, int kind, double t, long double latitude, long double westLongitude) {
+  CelestialPosition p;
+  long double altitude = -0.8333L;
+  if (isSun) {
+    SunPosition(p, t);
+  } else {
+    MoonPosition(p, t);
+    TopocentricCorrection(p, t, latitude, westLongitude, 0.0L);
+    altitude = -0.2725L * p.parallax - 34.0L / 60.0L;
+  }
+  switch (kind) {
+    case kCivilDawnEvent:
+    case kCivilDuskEvent:
+      altitude = -6;
+      break;
+    case kNauticalDawnEvent:
+    case kNauticalDuskEvent:
+      altitude = -12;
+      break;
+    case kAstronomicalDawnEvent:
+    case kAstronomicalDuskEvent:
+      altitude = -18;
+      break;
+    default:
+      break;
+  }
+  const long double hourAngle = ApparentSiderealTime(t) - westLongitude - p.rightAscension;
+  const long double sinAltitude = SinDeg(latitude) * SinDeg(p.declination) +
+                                  CosDeg(latitude) * CosDeg(p.declination) * CosDeg(hourAngle);
+  return ArcSinDeg(std::clamp(sinAltitude, -1.0L, 1.0L)) - altitude;
+}
+
+// Days on which following the event from the day's start found nothing
+// (or missed a second crossing): the body rises or sets where it only just
+// reaches the altitude, or near the pole. The expected times are PyEphem's
+// with the same definition, or, where its own search circles at the pole,
+// the crossing of a dense scan.
+TEST(RiseSetTest, EventsFarNorthAndSouth) {
+  struct Case {
+    const char* what;
+    bool isSun;
+    int kind;
+    double day;
+    long double latitude;
+    const char* text;  // universal time, to the minute
+  };
+  const Case cases[] = {
+      {"moonset at 70 N", false, kSetEvent, EncodeDate(2026, 8, 11), 70, "11.08.2026 22:49"},
+      {"no moonrise at 70 N", false, kRiseEvent, EncodeDate(2026, 8, 11), 70, "-"},
+      {"sunset at 89.9 N", true, kSetEvent, EncodeDate(2026, 9, 24), 89.9L, "24.09.2026 22:01"},
+  };
+  for (const Case& c : cases) {
+    const double t = RiseSetTransit(c.isSun, c.kind, CivilDaySpan(c.day, 0), c.latitude, 0);
+    EXPECT_EQ(t == NoEvent ? "-" : Text(t).substr(0, 16), c.text) << c.what;
+  }
+  // Two moonsets in one day at 85 N: the first is the day's, both are listed.
+  const DayEvents moon(false, CivilDaySpan(EncodeDate(2026, 4, 28), 0), 85, 0);
+  const std::vector<double> sets = moon.FindAll(kSetEvent);
+  ASSERT_EQ(sets.size(), 2U);
+  EXPECT_EQ(Text(sets[0]).substr(0, 16), "28.04.2026 03:02");
+  EXPECT_EQ(Text(sets[1]).substr(0, 16), "28.04.2026 21:33");
+  EXPECT_EQ(moon.Find(kSetEvent), sets[0]);
+}
+
+// Every crossing of the kind's altitude in the kind's direction that a scan
+// of exact positions every five minutes sees within the day is found, at the
+// altitude, and nothing else; days where the body turns within 0.05 degrees
+// of the altitude (a graze the scan itself may miss) are skipped.
+TEST(RiseSetTest, EveryCrossingNearThePoles) {
+  const long double latitudes[] = {67, 70, -70, 75, 80, -85, 89.9L, -89.9L};
+  const int kinds[] = {kRiseEvent, kSetEvent, kCivilDawnEvent, kNauticalDuskEvent};
+  constexpr double kStep = 5.0 / 1440.0;
+  int compared = 0;
+  for (const long double latitude : latitudes) {
+    for (double day = EncodeDate(2026, 1, 9); day < EncodeDate(2027, 1, 1); day += 47) {
+      for (const bool isSun : {true, false}) {
+        const DayEvents events(isSun, CivilDaySpan(day, 0), latitude, kLongitude);
+        for (const int kind : kinds) {
+          if (!isSun && kind != kRiseEvent && kind != kSetEvent) {
+            continue;
+          }
+          const bool rising = kind == kRiseEvent || kind == kCivilDawnEvent;
+          std::vector<double> scanned;
+          bool grazes = false;
+          long double beforeLast = 0;
+          long double last = AboveOfKind(isSun, kind, day, latitude, kLongitude);
+          for (double t = day + kStep; t < day + 1.0 + kStep / 2; t += kStep) {
+            const long double above = AboveOfKind(isSun, kind, t, latitude, kLongitude);
+            if ((last < 0) != (above < 0) && (above > last) == rising) {
+              scanned.push_back(t);
+            }
+            // A sampled extreme close to the altitude.
+            const bool extreme = t > day + 1.5 * kStep && (last - beforeLast) * (above - last) <= 0;
+            grazes = grazes || (extreme && std::fabs(last) < 0.05L);
+            beforeLast = last;
+            last = above;
+          }
+          if (grazes) {
+            continue;
+          }
+          const std::vector<double> found = events.FindAll(kind);
+          const std::string what = std::to_string(static_cast<double>(latitude)) + " " + Text(day) + " " +
+                                   (isSun ? "sun " : "moon ") + std::to_string(kind);
+          ASSERT_EQ(found.size(), scanned.size()) << what;
+          for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_GE(found[i], day) << what;
+            EXPECT_LT(found[i], day + 1.0) << what;
+            EXPECT_LE(std::fabs(found[i] - scanned[i]), kStep) << what;
+            EXPECT_NEAR(static_cast<double>(AboveOfKind(isSun, kind, found[i], latitude, kLongitude)), 0.0, 1e-5)
+                << what;
+          }
+          if (!found.empty()) {
+            EXPECT_EQ(found.front(), events.Find(kind)) << what;
+          }
+          ++compared;
+        }
+      }
+    }
+  }
+  EXPECT_GT(compared, 250);
 }
 
 }  // namespace
