@@ -36,6 +36,7 @@
 #include <map>
 
 #include "app/gui/announce.h"
+#include "app/gui/calendar_chooser.h"
 #include "app/gui/feast_search_dialog.h"
 #include "app/gui/anniversaries_dialog.h"
 #include "app/gui/anniversary_store.h"
@@ -83,6 +84,7 @@ constexpr int kReportMinimumRows = 8;
 
 const char* const kRegionKey = "region";
 const char* const kWeekNumbersKey = "weekNumbers";
+const char* const kReportEntriesKey = "reportEntries";
 const char* const kFirstDayKey = "firstDayOfWeek";
 const char* const kGeometryKey = "window/geometry";
 const char* const kGoToCalendarKey = "goTo/calendar";
@@ -470,6 +472,7 @@ void MainWindow::buildMenus() {
   toolsMenu_->setObjectName(QStringLiteral("toolsMenu"));
   entry(toolsMenu_, QStringLiteral("F&este des Jahres…"), QStringLiteral("Strg+J"), [this] { OpenFeastsDialog(); });
   entry(toolsMenu_, QStringLiteral("&Ort…"), QString(), [this] { choosePlace(); });
+  entry(toolsMenu_, QStringLiteral("&Kalender wählen…"), QString(), [this] { OpenCalendarChooser(); });
   toolsMenu_->addSeparator();
   QMenu* firstDay = toolsMenu_->addMenu(QStringLiteral("&Woche beginnt am"));
   firstDay->setObjectName(QStringLiteral("firstDayMenu"));
@@ -617,6 +620,7 @@ void MainWindow::loadSettings() {
     action->setChecked(action->data().toInt() == day);
   }
   lastGoToCalendar_ = store_->Value(kGoToCalendarKey).toString();
+  entries_ = EntryChoiceFromSetting(store_->Value(kReportEntriesKey).toString());
   const PlaceSetting placeSetting = LoadPlaceSetting(store_->ForReading());
   placeNotice_ = placeSetting.notice;
   if (!placeNotice_.isEmpty() && store_->WasUnreadable()) {
@@ -886,6 +890,21 @@ void MainWindow::onRegionChosen(int index) {
   store_->Set(kRegionKey, Q(RegionInfoOf(region_).code));
 }
 
+void MainWindow::OpenCalendarChooser() {
+  if (calendarChooser_ == nullptr) {
+    calendarChooser_ = new CalendarChooser(entries_, this);
+    connect(calendarChooser_, &QDialog::accepted, this, [this] {
+      entries_ = calendarChooser_->Choice();
+      refresh();
+      store_->Set(kReportEntriesKey, EntryChoiceSetting(entries_));
+    });
+  }
+  calendarChooser_->Show(entries_);
+  calendarChooser_->show();
+  calendarChooser_->raise();
+  calendarChooser_->activateWindow();
+}
+
 void MainWindow::onWeekNumbersToggled(bool shown) {
   refresh();
   store_->Set(kWeekNumbersKey, shown);
@@ -1141,6 +1160,7 @@ void MainWindow::refresh() {
   const RefreshResult result = Refresh(*date, holidays_, clock_,
                                        {.keepValues = true,
                                         .place = place_ ? &*place_ : nullptr,
+                                        .entries = &entries_,
                                         .anniversaries = &anniversaries_->Book(),
                                         .extra = planetsPanel_->ReportLines()});
   planetsPanel_->ShowDay(*date, place_ ? &*place_ : nullptr);

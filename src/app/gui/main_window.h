@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "report/refresh.h"
+#include "report/registry.h"
 #include "report/report_place.h"
 #include "time/place.h"
 #include "time/clock.h"
@@ -36,6 +37,8 @@ class QTimer;
 class QToolButton;
 
 namespace tempulo {
+
+class CalendarChooser;
 
 class AnniversariesDialog;
 class AnniversaryStore;
@@ -137,6 +140,10 @@ class MainWindow : public QWidget {
   void OpenFeastsDialog();
   // "Fest suchen…" (Ctrl+F), the key list (F1) and "Über Tempulo".
   void OpenFeastSearch();
+  // "Kalender wählen…": the report's lines the user wants; kept in the settings.
+  void OpenCalendarChooser();
+  CalendarChooser* CalendarChooserShown() const { return calendarChooser_; }
+  const EntryChoice& ReportEntryChoice() const { return entries_; }
   void OpenShortcuts();
   void OpenAbout();
   GoToDialog* GoToDialogShown() const { return goToDialog_; }
@@ -259,6 +266,8 @@ class MainWindow : public QWidget {
   QMenu* fileMenu_ = nullptr;
   QMenu* goMenu_ = nullptr;
   QMenu* toolsMenu_ = nullptr;
+  CalendarChooser* calendarChooser_ = nullptr;
+  EntryChoice entries_;
   QMenu* helpMenu_ = nullptr;
   QActionGroup* firstDayGroup_ = nullptr;
   std::vector<ShortcutLine> shortcutLines_;
