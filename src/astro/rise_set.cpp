@@ -6,6 +6,7 @@
 #include "astro/angles.h"
 #include "astro/moon.h"
 #include "astro/sun.h"
+#include "time/delta_t.h"
 
 namespace tempulo {
 namespace {
@@ -86,11 +87,14 @@ DayEvents::DayEvents(bool isSun, const DaySpan& day, long double latitude, long 
 }
 
 DayEvents::Sample DayEvents::At(double t) const {
+  // The position at the instant's dynamical time, the sky's turn at its
+  // universal time.
+  const double tt = TerrestrialFromUniversal(t);
   CelestialPosition p;
   if (isSun_) {
-    SunPosition(p, t);
+    SunPosition(p, tt);
   } else {
-    MoonPosition(p, t);
+    MoonPosition(p, tt);
     TopocentricCorrection(p, t, latitude_, longitude_, 0.0L);
   }
   Sample s;

@@ -9,6 +9,7 @@
 #include "time/date_encoding.h"
 #include "astro/vsop87.h"
 #include "time/civil.h"
+#include "time/delta_t.h"
 #include "time/julian_day.h"
 
 namespace tempulo {
@@ -192,7 +193,8 @@ double SolarLongitudeTime(int year, int n) {
     t = static_cast<double>(t + kSearchDaysPerRadian * SinDeg(target - lambda));
     lambda = SunApparentLongitude(t);
   }
-  return t;
+  // The search runs in dynamical time, the position's own.
+  return UniversalFromTerrestrial(t);
 }
 
 double SeasonStart(int year, int season) {

@@ -13,6 +13,7 @@
 #include "report/time_lines.h"
 #include "report/wording.h"
 #include "time/civil.h"
+#include "time/delta_t.h"
 #include "time/julian_day.h"
 #include "time/place.h"
 #include "report/refresh.h"
@@ -158,7 +159,7 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
   timeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent), "civil_dusk");
   const auto age = static_cast<double>(MoonAge(t));
   const auto phase = static_cast<double>(MoonIlluminatedFraction(t) * 100);
-  const auto distance = static_cast<double>(MoonDistance(t));
+  const auto distance = static_cast<double>(MoonDistance(TerrestrialFromUniversal(t)));
   r.Add("Mondalter", TrimmedDecimal(age, 2) + " Tage");
   r.Add("Aktuelle Phase", TrimmedDecimal(phase, 2) + " %");
   r.Add("Mondabstand", TrimmedDecimal(distance, 2) + " km");

@@ -12,8 +12,8 @@ Moon (every day of the years, 2000-2030 by default, read from one
   - every "-" day has no such event by PyEphem either;
   - on every N-th day each event lies within TOLERANCE_S of PyEphem's.
 Season starts of 1900-2100: each holiday list names the MEZ day of the
-equinox or solstice, except within five minutes of midnight, where the
-almanac's missing difference of dynamical and universal time may tip it.
+equinox or solstice, except within 150 s of midnight, where the two
+ephemerides and their Delta T may put it on either side.
 
 The rules are the almanac's: the moon rises and sets when its upper limb
 touches a horizon lowered by 34' of refraction, seen from the observer
@@ -45,7 +45,7 @@ MEZ = dt.timedelta(hours=1)
 TOLERANCE_S = 10.0
 # An event this close to midnight may fall on either side in the two.
 EDGE_S = TOLERANCE_S
-SEASON_EDGE_S = 300.0
+SEASON_EDGE_S = 150.0
 
 MOON_LABELS = {"Mondaufgang": "rise", "Mondkulmination": "transit", "Monduntergang": "set"}
 LINE = re.compile(r"^(Mondaufgang|Mondkulmination|Monduntergang)\t(.*)$")
