@@ -47,6 +47,7 @@ constexpr double kHalfWindow = 8.0 / 24.0;
 constexpr int kMaxBisections = 60;
 constexpr double kTimeTolerance = 1e-8;
 constexpr int kMaxLunations = 45;  // 1,200 days and a margin
+constexpr double kSyzygyMargin = 0.5;  // days
 // Saros numbers of one eclipse of each family, by lunation: the solar eclipse
 // of 21 August 2017 (series 145) and the lunar of 8 November 2022 (136). The
 // series advances by one every 358 lunations and repeats every 223, so the
@@ -537,6 +538,10 @@ std::vector<Eclipse> EclipsesBetween(double start, double end) {
   for (int i = 0; i < kMaxLunations && t < end + 1.0; ++i) {
     for (const bool solar : {true, false}) {
       const double syzygy = solar ? t : NextMoonPhase(4, t);
+      // The greatest eclipse lies within a few hours of its syzygy.
+      if (syzygy < start - kSyzygyMargin || syzygy >= end + kSyzygyMargin) {
+        continue;
+      }
       CelestialPosition moon;
       MoonPosition(moon, TerrestrialFromUniversal(syzygy));
       const double limit = solar ? kSolarLatitudeLimit : kLunarLatitudeLimit;

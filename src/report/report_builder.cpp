@@ -10,6 +10,7 @@
 #include "astro/moon.h"
 #include "astro/moon_phases.h"
 #include "astro/rise_set.h"
+#include "report/eclipse_lines.h"
 #include "report/time_lines.h"
 #include "report/wording.h"
 #include "time/civil.h"
@@ -77,7 +78,7 @@ constexpr std::array<ReportEntry, 42> kEntries = {{
 
 // The further lines of the entries that word more than one: their labels as
 // the report writes them and the identifiers that name them.
-constexpr std::array<ReportLineIdRow, 22> kLineIds = {{
+constexpr std::array<ReportLineIdRow, 23> kLineIds = {{
     {"", "Datum", "date"},
     {"", "Feier-,Gedenktag", "holiday"},
     {"jewish", "", "jewish.festival"},
@@ -100,6 +101,7 @@ constexpr std::array<ReportLineIdRow, 22> kLineIds = {{
     {"sun_moon", "Sonnenaufgang", "sun_moon.sunrise"},
     {"sun_moon", "Sonnenkulmination", "sun_moon.sun_transit"},
     {"sun_moon", "Sonnenuntergang", "sun_moon.sunset"},
+    {"sun_moon", "Finsternis", "sun_moon.eclipse"},
 }};
 
 }  // namespace
@@ -152,7 +154,7 @@ namespace {
 // moment in the zone of the day.
 template <typename TimeLine>
 void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long double westLongitude, Report& r,
-                        TimeLine timeLine) {
+                        const TimeZone& zone, TimeLine timeLine) {
   const DayEvents sun(true, day, latitude, westLongitude);
   const DayEvents moon(false, day, latitude, westLongitude);
   timeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent), "civil_dawn");
@@ -176,6 +178,8 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
   timeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent), "sunrise");
   timeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent), "sun_transit");
   timeLine(r, "Sonnenuntergang", sun.Find(kSetEvent), "sunset");
+  // Only on the day of an eclipse's maximum.
+  AddEclipseLines(r, day.start, day.end, static_cast<double>(latitude), -static_cast<double>(westLongitude), zone);
 }
 
 }  // namespace
@@ -184,7 +188,7 @@ void AddSunAndMoonBlock(double dateValue, Report& report) {
   // Rise, culmination, set and twilight of the report's own day in MEZ, so
   // each names an event of the day it is listed on.
   const DaySpan day = CivilDaySpan(dateValue, kCetUtcOffsetHours);
-  AddSunAndMoonLines(dateValue, day, kObserverLatitude, kObserverLongitude, report,
+  AddSunAndMoonLines(dateValue, day, kObserverLatitude, kObserverLongitude, report, TimeZone{},
                      [](Report& r, std::string_view label, double moment, std::string_view key) {
                        AddCetTimeLine(r, label, moment, key);
                      });
@@ -203,7 +207,7 @@ void AddSunAndMoonBlock(double dateValue, const ReportPlace& place, Report& repo
   // distance stay those of 0 h universal time of the date, as without a place.
   const DaySpan day{place.zone.DayStart(dateValue), place.zone.DayStart(dateValue + 1.0)};
   AddSunAndMoonLines(dateValue, day, static_cast<long double>(place.place.latitude),
-                     -static_cast<long double>(place.place.longitude), report,
+                     -static_cast<long double>(place.place.longitude), report, place.zone,
                      [&zone = place.zone](Report& r, std::string_view label, double moment, std::string_view key) {
                        AddZoneTimeLine(r, label, moment, zone, key);
                      });
