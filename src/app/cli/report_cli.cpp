@@ -16,6 +16,7 @@
 #include "holidays/public_holidays.h"
 #include "report/calendar_lookup.h"
 #include "report/date_argument.h"
+#include "app/cli/eclipses_cli.h"
 #include "report/feasts.h"
 #include "report/holiday_lines.h"
 #include "report/ics.h"
@@ -35,6 +36,7 @@ constexpr std::string_view kUsage =
     "                       [--place NAME | --lat BREITE --lon LÄNGE] [--tz ZONE]\n"
     "        tempulo-report --from KALENDER:DATUM [--days N] [--time HH:MM:SS] [--holidays]\n"
     "        tempulo-report --feasts JAHR [--ics]\n"
+    "        tempulo-report --eclipses JAHR [--format FORM | --ics] [Ort]\n"
     "\n"
     "Gibt den Tagesbericht des Almanachs aus, Zeile für Zeile wie im Fenster.\n"
     "Jede Angabe mit Wert geht auch in der Form --date=JJJJ-MM-TT.\n"
@@ -63,6 +65,10 @@ constexpr std::string_view kUsage =
     "                     --from help nennt die Kalender und ihre Formen\n"
     "  --feasts JAHR      die Feste des Jahres: Datum, Tabulator, Name; mit --ics\n"
     "                     Feiertage und Feste des Jahres als iCalendar-Datei\n"
+    "  --eclipses JAHR    die Sonnen- und Mondfinsternisse des Jahres am gewählten Ort:\n"
+    "                     Datum, Art, Maximum, was der Ort sieht; mit --format tsv/json\n"
+    "                     auch Größe, Gamma, Saros und die Kontakte; mit --ics als\n"
+    "                     iCalendar-Datei\n"
     "  --version          Name und Version\n"
     "  --help             diese Hilfe\n"
     "\n"
@@ -95,6 +101,7 @@ struct Options {
   bool version = false;
   bool fromHelp = false;
   std::optional<int> feastsYear;
+  std::optional<int> eclipsesYear;
   PlaceOptions place;
 
   // A range of days was asked for, not the single day of --date or --from.
@@ -137,6 +144,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   bool seenTo = false;
   bool seenFormat = false;
   bool seenFeasts = false;
+  bool seenEclipses = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string_view arg = args[i];
     // "--option=value" reads as "--option value".
@@ -266,6 +274,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         return std::nullopt;
       }
       options.feastsYear = *year;
+    } else if (arg == "--eclipses") {
+      const auto value = takesValue(seenEclipses);
+      if (!value) {
+        return std::nullopt;
+      }
+      const auto year = ParseYearValue(*value, " für --eclipses", why);
+      if (!year) {
+        return std::nullopt;
+      }
+      options.eclipsesYear = *year;
     } else if (arg == "--days") {
       const auto value = takesValue(seenDays);
       if (!value) {
@@ -325,6 +343,13 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     why =
         "--feasts nennt das Jahr selbst und lässt sich nicht mit --date, --from, --to, --year oder --days "
         "verbinden.";
+    return std::nullopt;
+  }
+  if (options.eclipsesYear && (options.year || options.from || options.to || options.seenDays || options.date ||
+                               options.feastsYear || options.holidays || options.seenRegion)) {
+    why =
+        "--eclipses nennt das Jahr selbst und lässt sich nur mit --format, --ics und dem Ort (--place, --lat, "
+        "--lon, --tz) verbinden.";
     return std::nullopt;
   }
   if (options.ics && options.format != Format::kText) {
@@ -478,7 +503,9 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     return Finish(out, err, 0);
   }
   CivilDate first;
-  if (options->year || options->feastsYear) {
+  if (options->eclipsesYear) {
+    first = {*options->eclipsesYear, 1, 1};
+  } else if (options->year || options->feastsYear) {
     first = {options->year ? *options->year : *options->feastsYear, 1, 1};
   } else if (options->from) {
     first = *options->from;
@@ -537,6 +564,15 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
       err << why << '\n';
       return 2;
     }
+  }
+
+  if (options->eclipsesYear) {
+    const EclipsesOutput output = options->ics                      ? EclipsesOutput::kIcs
+                                  : options->format == Format::kTsv  ? EclipsesOutput::kTsv
+                                  : options->format == Format::kJson ? EclipsesOutput::kJson
+                                                                     : EclipsesOutput::kText;
+    WriteEclipses(*options->eclipsesYear, place ? &*place : nullptr, output, StampUtc(), out);
+    return Finish(out, err, 0);
   }
 
   HolidayTable holidays = HolidayTable::Standard();
