@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/gui/eclipses_dialog.h"
 #include "app/gui/feasts_dialog.h"
 #include "app/gui/goto_dialog.h"
 #include "app/gui/lines_model.h"
@@ -239,6 +240,10 @@ void MainWindow::buildLayout() {
   feastsButton_->setToolTip(QStringLiteral("Die Feste des gewählten Jahres (Strg+J)"));
   form->addWidget(goToButton_, 4, 0, 1, 2);
   form->addWidget(feastsButton_, 4, 2, 1, 2);
+  eclipsesButton_ = new QPushButton(QStringLiteral("Fi&nsternisse des Jahres"), leftColumn);
+  eclipsesButton_->setObjectName(QStringLiteral("eclipsesButton"));
+  eclipsesButton_->setToolTip(QStringLiteral("Sonnen- und Mondfinsternisse des gewählten Jahres am Ort (Strg+E)"));
+  form->addWidget(eclipsesButton_, 5, 0, 1, 4);
   form->setColumnStretch(1, 1);
   form->setColumnStretch(3, 1);
   left->addLayout(form);
@@ -323,6 +328,9 @@ void MainWindow::connectControls() {
   connect(feastsButton_, &QPushButton::clicked, this, &MainWindow::OpenFeastsDialog);
   auto* goToKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
   connect(goToKey, &QShortcut::activated, this, &MainWindow::OpenGoToDialog);
+  connect(eclipsesButton_, &QPushButton::clicked, this, &MainWindow::OpenEclipsesDialog);
+  auto* eclipsesKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+  connect(eclipsesKey, &QShortcut::activated, this, &MainWindow::OpenEclipsesDialog);
   auto* feastsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this);
   connect(feastsKey, &QShortcut::activated, this, &MainWindow::OpenFeastsDialog);
   auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
@@ -558,6 +566,23 @@ void MainWindow::OpenFeastsDialog() {
   feastsDialog_->show();
   feastsDialog_->raise();
   feastsDialog_->activateWindow();
+}
+
+void MainWindow::OpenEclipsesDialog() {
+  const auto selected = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                         {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+  if (!selected) {
+    return;
+  }
+  if (eclipsesDialog_ == nullptr) {
+    eclipsesDialog_ = new EclipsesDialog(this);
+    connect(eclipsesDialog_, &EclipsesDialog::dayChosen, this, [this](CivilDate day) { ShowDate(day); });
+  }
+  // Made anew each time: the place may have changed since.
+  eclipsesDialog_->ShowYear(selected->year, place_ ? &*place_ : nullptr);
+  eclipsesDialog_->show();
+  eclipsesDialog_->raise();
+  eclipsesDialog_->activateWindow();
 }
 
 void MainWindow::goTo(int year, int month, int day) {

@@ -97,8 +97,11 @@ class MainWindow : public QWidget {
   // opened, for the tests.
   void OpenGoToDialog();
   void OpenFeastsDialog();
+  // "Finsternisse des Jahres" of the selected year for the chosen place.
+  void OpenEclipsesDialog();
   GoToDialog* GoToDialogShown() const { return goToDialog_; }
   FeastsDialog* FeastsDialogShown() const { return feastsDialog_; }
+  class EclipsesDialog* EclipsesDialogShown() const { return eclipsesDialog_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -184,6 +187,8 @@ class MainWindow : public QWidget {
   QPushButton* feastsButton_ = nullptr;
   GoToDialog* goToDialog_ = nullptr;
   FeastsDialog* feastsDialog_ = nullptr;
+  class EclipsesDialog* eclipsesDialog_ = nullptr;
+  QPushButton* eclipsesButton_ = nullptr;
 };
 
 }  // namespace tempulo
