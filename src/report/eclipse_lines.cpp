@@ -6,7 +6,8 @@
 #include <cstdio>
 
 #include "report/refresh.h"
-#include "time/date_encoding.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 
 namespace tempulo {
 namespace {
@@ -55,8 +56,10 @@ std::vector<PlacedEclipse> EclipsesOfYear(int year, const TimeZone& zone, double
   if (year < kMinimumYear || year > kMaximumYear) {
     return {};
   }
-  return PlacedEclipsesBetween(zone.DayStart(EncodeDate(year, 1, 1)), zone.DayStart(EncodeDate(year + 1, 1, 1)),
-                               latitude, longitude);
+  // The civil year: Julian before the reform.
+  const double first = DateValueOf(FixedFromCivil({year, 1, 1}));
+  const double next = DateValueOf(FixedFromCivil({year + 1, 1, 1}));
+  return PlacedEclipsesBetween(zone.DayStart(first), zone.DayStart(next), latitude, longitude);
 }
 
 std::string ZoneTimeOfDay(double moment, const TimeZone& zone) {

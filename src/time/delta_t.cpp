@@ -27,7 +27,8 @@ double LongTerm(double year) {
 
 }  // namespace
 
-double DeltaTSeconds(double y) {
+double DeltaTSeconds(double decimalYear) {
+  const double y = decimalYear;
   if (y < -500.0) {
     return LongTerm(y);
   }

@@ -35,6 +35,14 @@ TEST(EclipsesCli, TextListsTheYearAsTheReportWordsIt) {
   EXPECT_EQ(Lines(run.out), expected);
 }
 
+// Before the reform the year and the dates are those of the Julian calendar,
+// as the report's days.
+TEST(EclipsesCli, JulianDatesBeforeTheReform) {
+  const std::vector<std::string> lines = Lines(Eclipses({"--eclipses", "1000"}).out);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "1000-03-22\tHalbschatten-Mondfinsternis, Maximum 21:58:31 MEZ, Größe 0.57");
+}
+
 // The same eclipse in each form for a place with summer time: the maximum's
 // date and time agree across text, TSV and JSON.
 TEST(EclipsesCli, FormsAgreeForAPlace) {

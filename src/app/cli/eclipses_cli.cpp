@@ -10,6 +10,8 @@
 #include "report/eclipse_lines.h"
 #include "report/ics.h"
 #include "report/time_lines.h"
+#include "time/civil.h"
+#include "time/julian_day.h"
 #include "time/date_encoding.h"
 
 namespace tempulo {
@@ -59,8 +61,14 @@ std::string IcsUtc(double moment) {
   return stamp + "Z";
 }
 
+// The civil date of the instant in the zone (Julian before the reform), as
+// the report's day that shows the eclipse.
 std::string LocalDate(double moment, const TimeZone& zone) {
-  return IsoInZone(moment, zone).substr(0, 10);
+  const double local = RoundedToSecond(moment) + zone.OffsetAt(moment).seconds / 86400.0;
+  const CivilDate date = CivilFromFixed(FixedFromDateValue(std::floor(local)));
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  return text;
 }
 
 std::string Decimal(double value, int digits) {
