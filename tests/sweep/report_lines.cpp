@@ -1566,7 +1566,8 @@ void ReadEclipse(LineCheck& c) {
       "[A-Z+0-9-]+, Größe -?[0-9]\\.[0-9][0-9](, hier nicht sichtbar)?");
   const std::string value(c.Value());
   if (value.empty()) {
-    return;  // most days have none
+    c.Result().valid = true;  // most days have none
+    return;
   }
   c.Result().valid = std::regex_match(value, kLine);
   if (!c.Result().valid) {
