@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The moon's apparent position from the abridged ELP-2000/82 theory, its
 // distance, and the correction of its position for an observer on the Earth.
+// Positions take their date value in dynamical time (TT); the topocentric
+// correction's sidereal time takes universal time.
 #pragma once
 
 #include "astro/sun.h"
@@ -20,9 +22,10 @@ long double MoonParallax(double dateValue);
 
 // Replaces right ascension and declination of a moon position by the values
 // seen from an observer at latitude phi (degrees north), longitude (degrees
-// west) and height (metres above the reference ellipsoid), and sets the
-// equatorial horizontal parallax. The distance is the moon's at the date,
-// computed afresh.
+// west) and height (metres above the reference ellipsoid) at the universal
+// time of the date value, and sets the equatorial horizontal parallax. The
+// distance is the moon's at the date, computed afresh (the difference of
+// dynamical time moves it by well under an arcsecond).
 void TopocentricCorrection(CelestialPosition& position, double dateValue, long double latitude,
                            long double longitude, long double height);
 

@@ -11,6 +11,7 @@
 #include "astro/moon.h"
 #include "astro/moon_phase_terms.h"
 #include "astro/sun.h"
+#include "time/delta_t.h"
 
 namespace tempulo {
 namespace {
@@ -103,7 +104,8 @@ double PrincipalPhaseTime(int kind, double dateValue) {
   for (const AdditionalTerm& term : kAdditionalTerms) {
     additional += term.coefficient * SinDeg(term.a + term.b * p.k - term.c * t * t);
   }
-  return JulianDayToDateTime(p.jde + periodic + w + additional);
+  // The series give dynamical time; the clock runs in universal time.
+  return UniversalFromTerrestrial(JulianDayToDateTime(p.jde + periodic + w + additional));
 }
 
 // The odd kinds: the instant with the target age, found by stepping by the
@@ -180,18 +182,20 @@ double NextMoonPhase(int kind, double dateValue) {
 }
 
 long double MoonAge(double dateValue) {
+  const double tt = TerrestrialFromUniversal(dateValue);
   CelestialPosition sun;
   CelestialPosition moon;
-  SunPosition(sun, dateValue);
-  MoonPosition(moon, dateValue);
+  SunPosition(sun, tt);
+  MoonPosition(moon, tt);
   return NormalizeAngle(moon.longitude - sun.longitude) / 360.0L * kSynodicMonth;
 }
 
 long double MoonPhaseAngle(double dateValue) {
+  const double tt = TerrestrialFromUniversal(dateValue);
   CelestialPosition sun;
   CelestialPosition moon;
-  SunPosition(sun, dateValue);
-  MoonPosition(moon, dateValue);
+  SunPosition(sun, tt);
+  MoonPosition(moon, tt);
   const long double psi = ArcCos(CosDeg(moon.latitude) * CosDeg(moon.longitude - sun.longitude));
   long double i = std::atan(sun.distance * std::sin(psi) / (moon.distance - sun.distance * std::cos(psi)));
   i = RadToDeg(i);

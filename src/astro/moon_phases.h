@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Moon phases, the moon's age and its illuminated fraction.
+// Moon phases, the moon's age and its illuminated fraction. Every date value
+// here, given or returned, is universal time; the positions behind them are
+// taken at the matching dynamical time.
 #pragma once
 
 namespace tempulo {

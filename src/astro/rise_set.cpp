@@ -10,6 +10,7 @@
 #include "astro/angles.h"
 #include "astro/moon.h"
 #include "astro/sun.h"
+#include "time/delta_t.h"
 
 namespace tempulo {
 namespace {
@@ -218,11 +219,14 @@ DayEvents::Sample DayEvents::At(double t) const {
     s.hourAngle = AngleDifference(theta - longitude_, alpha);
     return s;
   }
+  // The position at the instant's dynamical time, the sky's turn at its
+  // universal time.
+  const double tt = TerrestrialFromUniversal(t);
   CelestialPosition p;
   if (isSun_) {
-    SunPosition(p, t);
+    SunPosition(p, tt);
   } else {
-    MoonPosition(p, t);
+    MoonPosition(p, tt);
     TopocentricCorrection(p, t, latitude_, longitude_, 0.0L);
   }
   Sample s;
@@ -376,11 +380,12 @@ const DayEvents::Track& DayEvents::TrackOfDay() const {
   for (int i = 0; i < k.nodes; ++i) {
     const double t = first + (last - first) * i / (k.nodes - 1);
     CelestialPosition p;
+    const double tt = TerrestrialFromUniversal(t);
     if (isSun_) {
-      SunPosition(p, t);
+      SunPosition(p, tt);
     } else {
-      MoonPosition(p, t);
-      p.parallax = MoonParallax(t);
+      MoonPosition(p, tt);
+      p.parallax = MoonParallax(t);  // as TopocentricCorrection takes it
     }
     const auto index = static_cast<std::size_t>(i);
     k.times[index] = t;

@@ -13,7 +13,8 @@
 // seen from the observer: the moon's position is topocentric, its radius
 // 0.2725 times its parallax. The transit is the body's passage through the
 // observer's meridian; twilights are the sun's centre at -6, -12 and -18
-// degrees.
+// degrees. Spans and events are universal time; the positions are taken at
+// the matching dynamical time.
 #pragma once
 
 #include <memory>

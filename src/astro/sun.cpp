@@ -11,6 +11,7 @@
 #include "time/date_encoding.h"
 #include "astro/vsop87.h"
 #include "time/civil.h"
+#include "time/delta_t.h"
 #include "time/julian_day.h"
 
 namespace tempulo {
@@ -152,7 +153,8 @@ double SearchSolarLongitudeTime(int year, int n) {
     t = static_cast<double>(t + kSearchDaysPerRadian * SinDeg(target - lambda));
     lambda = SunApparentLongitude(t);
   }
-  return t;
+  // The search runs in dynamical time, the position's own.
+  return UniversalFromTerrestrial(t);
 }
 
 // The solar-term searches of the last few years, per thread. Every refresh

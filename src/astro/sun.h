@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sun's apparent position, nutation, sidereal time and the searches for
 // the instants at which the sun reaches a given longitude.
+//
+// Positions and nutation take their date value in dynamical time (TT), the
+// sidereal time in universal time; the instants of the searches are given in
+// universal time (time/delta_t.h converts).
 #pragma once
 
 namespace tempulo {

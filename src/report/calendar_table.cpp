@@ -414,7 +414,7 @@ constexpr std::array<UnreachableCalendar, 13> kUnreachable = {{
 
 // The further lines of the entries that word more than one: their labels as
 // the report writes them and the identifiers that name them.
-constexpr std::array<ReportLineIdRow, 22> kLineIds = {{
+constexpr std::array<ReportLineIdRow, 23> kLineIds = {{
     {"", "Datum", "date"},
     {"", "Feier-,Gedenktag", "holiday"},
     {"jewish", "", "jewish.festival"},
@@ -437,6 +437,7 @@ constexpr std::array<ReportLineIdRow, 22> kLineIds = {{
     {"sun_moon", "Sonnenaufgang", "sun_moon.sunrise"},
     {"sun_moon", "Sonnenkulmination", "sun_moon.sun_transit"},
     {"sun_moon", "Sonnenuntergang", "sun_moon.sunset"},
+    {"sun_moon", "Finsternis", "sun_moon.eclipse"},
 }};
 
 // A way whose years were left open gets those its dates of the first and

@@ -10,9 +10,11 @@
 #include "astro/moon.h"
 #include "astro/moon_phases.h"
 #include "astro/rise_set.h"
+#include "report/eclipse_lines.h"
 #include "report/time_lines.h"
 #include "report/wording.h"
 #include "time/civil.h"
+#include "time/delta_t.h"
 #include "time/julian_day.h"
 #include "time/place.h"
 #include "report/refresh.h"
@@ -49,14 +51,14 @@ namespace {
 // moment in the zone of the day.
 template <typename TimeLine>
 void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long double westLongitude, Report& r,
-                        TimeLine timeLine) {
+                        const TimeZone& zone, TimeLine timeLine) {
   const DayEvents sun(true, day, latitude, westLongitude);
   const DayEvents moon(false, day, latitude, westLongitude);
   timeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent), "civil_dawn");
   timeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent), "civil_dusk");
   const auto age = static_cast<double>(MoonAge(t));
   const auto phase = static_cast<double>(MoonIlluminatedFraction(t) * 100);
-  const auto distance = static_cast<double>(MoonDistance(t));
+  const auto distance = static_cast<double>(MoonDistance(TerrestrialFromUniversal(t)));
   r.Add("Mondalter", TrimmedDecimal(age, 2) + " Tage");
   r.Add("Aktuelle Phase", TrimmedDecimal(phase, 2) + " %");
   r.Add("Mondabstand", TrimmedDecimal(distance, 2) + " km");
@@ -73,6 +75,8 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
   timeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent), "sunrise");
   timeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent), "sun_transit");
   timeLine(r, "Sonnenuntergang", sun.Find(kSetEvent), "sunset");
+  // Only on the day of an eclipse's maximum.
+  AddEclipseLines(r, day.start, day.end, static_cast<double>(latitude), -static_cast<double>(westLongitude), zone);
 }
 
 }  // namespace
@@ -81,7 +85,7 @@ void AddSunAndMoonBlock(double dateValue, Report& report) {
   // Rise, culmination, set and twilight of the report's own day in MEZ, so
   // each names an event of the day it is listed on.
   const DaySpan day = CivilDaySpan(dateValue, kCetUtcOffsetHours);
-  AddSunAndMoonLines(dateValue, day, kObserverLatitude, kObserverLongitude, report,
+  AddSunAndMoonLines(dateValue, day, kObserverLatitude, kObserverLongitude, report, TimeZone{},
                      [](Report& r, std::string_view label, double moment, std::string_view key) {
                        AddCetTimeLine(r, label, moment, key);
                      });
@@ -100,7 +104,7 @@ void AddSunAndMoonBlock(double dateValue, const ReportPlace& place, Report& repo
   // distance stay those of 0 h universal time of the date, as without a place.
   const DaySpan day{place.zone.DayStart(dateValue), place.zone.DayStart(dateValue + 1.0)};
   AddSunAndMoonLines(dateValue, day, static_cast<long double>(place.place.latitude),
-                     -static_cast<long double>(place.place.longitude), report,
+                     -static_cast<long double>(place.place.longitude), report, place.zone,
                      [&zone = place.zone](Report& r, std::string_view label, double moment, std::string_view key) {
                        AddZoneTimeLine(r, label, moment, zone, key);
                      });

@@ -32,17 +32,17 @@ TEST(PlaceCliTest, ChosenPlaces) {
   } cases[] = {
       {{"--date", "2026-07-15", "--place", "Berlin"},
        "Ort\tBerlin, 52°31′ N, 13°24′ O, Europe/Berlin",
-       "Sonnenaufgang\t15.07.2026 05:01:32 MESZ"},
+       "Sonnenaufgang\t15.07.2026 05:01:33 MESZ"},
       {{"--date", "2026-07-15", "--place", "wien"}, "Ort\tWien, 48°12′ N, 16°22′ O, Europe/Vienna", nullptr},
       {{"--date", "2026-07-15", "--lat", "50", "--lon", "12"},
        "Ort\t50°00′ N, 12°00′ O, MEZ",
-       "Sonnenaufgang\t15.07.2026 04:19:25 MEZ"},
+       "Sonnenaufgang\t15.07.2026 04:19:26 MEZ"},
       {{"--date", "2026-07-15", "--tz", "Europe/Berlin"},
        "Ort\t50°00′ N, 12°00′ O, Europe/Berlin",
-       "Sonnenaufgang\t15.07.2026 05:19:25 MESZ"},
+       "Sonnenaufgang\t15.07.2026 05:19:26 MESZ"},
       {{"--date", "2026-07-15", "--place", "Berlin", "--tz", "MEZ"},
        "Ort\tBerlin, 52°31′ N, 13°24′ O, MEZ",
-       "Sonnenaufgang\t15.07.2026 04:01:32 MEZ"},
+       "Sonnenaufgang\t15.07.2026 04:01:33 MEZ"},
       {{"--date", "2026-06-21", "--lat", "89,9", "--lon", "0", "--tz", "Etc/UTC"},
        "Ort\t89°54′ N, 0°00′ O, Etc/UTC",
        "Sonnenaufgang\t-"},
@@ -62,7 +62,7 @@ TEST(PlaceCliTest, ChosenPlaces) {
 TEST(PlaceCliTest, NoPlaceNoLine) {
   const CliRun run = RunCli({"--date", "2026-07-15"});
   EXPECT_EQ(run.out.find("\nOrt\t"), std::string::npos);
-  EXPECT_EQ(Line(run.out, "Sonnenaufgang"), "Sonnenaufgang\t15.07.2026 04:19:25 MEZ");
+  EXPECT_EQ(Line(run.out, "Sonnenaufgang"), "Sonnenaufgang\t15.07.2026 04:19:26 MEZ");
 }
 
 TEST(PlaceCliTest, RefusalsInGerman) {

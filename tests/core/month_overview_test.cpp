@@ -178,7 +178,7 @@ TEST(MonthOverview, TextsOfADay) {
             "Freitag, 1. Mai 2026, Maitag, Staatsfeiertag Österreich, Vollmond");
   EXPECT_EQ(DayToolTipText(may, *may.Day(1)),
             "Freitag, 1. Mai 2026\nMaitag – gesetzlicher Feiertag: Deutschland\n"
-            "Staatsfeiertag Österreich – gesetzlicher Feiertag: Österreich\nVollmond 18:24 MEZ");
+            "Staatsfeiertag Österreich – gesetzlicher Feiertag: Österreich\nVollmond 18:23 MEZ");
   // An observance says that it is none.
   EXPECT_EQ(DayToolTipText(may, *may.Day(25)),
             "Montag, 25. Mai 2026\nPfingstmontag – gesetzlicher Feiertag: Deutschland, Österreich, Schweiz\n"

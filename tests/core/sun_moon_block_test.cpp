@@ -35,17 +35,17 @@ TEST(SunMoonBlockTest, WholeBlockOf20March2000) {
       "Abenddämmerung\t20.03.2000 18:57:33 MEZ",
       "Mondalter\t14.56 Tage",
       "Aktuelle Phase\t99.82 %",
-      "Mondabstand\t378901.27 km",
-      "Nächster Neumond\t04.04.2000 19:13:05 MEZ",
-      "Nächstes 1.Viertel\t11.04.2000 14:31:30 MEZ",
-      "Nächster Vollmond\t20.03.2000 05:45:30 MEZ",
-      "Nächstes 3.Viertel\t28.03.2000 01:21:47 MEZ",
-      "Mondaufgang\t20.03.2000 18:45:42 MEZ",
-      "Mondkulmination\t20.03.2000 00:15:32 MEZ",
-      "Monduntergang\t20.03.2000 06:45:34 MEZ",
+      "Mondabstand\t378904.07 km",
+      "Nächster Neumond\t04.04.2000 19:12:01 MEZ",
+      "Nächstes 1.Viertel\t11.04.2000 14:30:26 MEZ",
+      "Nächster Vollmond\t20.03.2000 05:44:26 MEZ",
+      "Nächstes 3.Viertel\t28.03.2000 01:20:43 MEZ",
+      "Mondaufgang\t20.03.2000 18:45:46 MEZ",
+      "Mondkulmination\t20.03.2000 00:15:34 MEZ",
+      "Monduntergang\t20.03.2000 06:45:35 MEZ",
       "Sonnenaufgang\t20.03.2000 06:14:27 MEZ",
-      "Sonnenkulmination\t20.03.2000 12:19:22 MEZ",
-      "Sonnenuntergang\t20.03.2000 18:25:15 MEZ",
+      "Sonnenkulmination\t20.03.2000 12:19:23 MEZ",
+      "Sonnenuntergang\t20.03.2000 18:25:16 MEZ",
   };
   EXPECT_EQ(LastBlock(ReportLines(20, 3, 2000)), expected);
 }
@@ -61,8 +61,8 @@ TEST(SunMoonBlockTest, MoonEventsOfTheMezDay) {
   };
   const Case cases[] = {
       {7, 2, "Mondaufgang\t-"},
-      {8, 2, "Mondaufgang\t08.02.2026 00:14:13 MEZ"},
-      {4, 1, "Mondkulmination\t04.01.2026 00:53:24 MEZ"},
+      {8, 2, "Mondaufgang\t08.02.2026 00:14:17 MEZ"},
+      {4, 1, "Mondkulmination\t04.01.2026 00:53:27 MEZ"},
       {3, 1, "Mondkulmination\t-"},
   };
   for (const Case& c : cases) {

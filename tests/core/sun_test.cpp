@@ -8,6 +8,7 @@
 
 #include "astro/angles.h"
 #include "time/date_encoding.h"
+#include "time/delta_t.h"
 #include "astro_test_support.h"
 
 namespace tempulo {
@@ -50,14 +51,14 @@ TEST(SunTest, SeasonStartsAndTermOf2000) {
     int season;
     const char* text;
   };
-  const Case cases[] = {{1, "20.03.2000 07:36:27"},
-                        {2, "21.06.2000 01:48:52"},
-                        {3, "22.09.2000 17:28:42"},
-                        {0, "21.12.2000 13:38:36"}};
+  const Case cases[] = {{1, "20.03.2000 07:35:23"},
+                        {2, "21.06.2000 01:47:48"},
+                        {3, "22.09.2000 17:27:37"},
+                        {0, "21.12.2000 13:37:32"}};
   for (const Case& c : cases) {
     EXPECT_EQ(Text(SeasonStart(2000, c.season)), c.text) << c.season;
   }
-  EXPECT_EQ(Text(SolarLongitudeTime(2000, 21)), "04.02.2000 12:41:34");
+  EXPECT_EQ(Text(SolarLongitudeTime(2000, 21)), "04.02.2000 12:40:30");
   for (const int season : {4, 5, 255, -1}) {
     EXPECT_EQ(SeasonStart(2000, season), 0.0) << season;
   }
@@ -65,7 +66,7 @@ TEST(SunTest, SeasonStartsAndTermOf2000) {
 
 TEST(SunTest, WinterSolsticeRightAscensionIsNegative) {
   CelestialPosition p;
-  SunPosition(p, SeasonStart(2000, 0));
+  SunPosition(p, TerrestrialFromUniversal(SeasonStart(2000, 0)));
   EXPECT_LT(std::fabs(p.longitude - 270.0L), 1e-9L);
   EXPECT_LT(std::fabs(p.rightAscension - -90.0L), 1e-6L);
 }
@@ -84,7 +85,7 @@ TEST(SunTest, SolarTermsOfYears100To3000) {
     for (int n = 0; n < 24; ++n) {
       const double t = SolarLongitudeTime(year, n);
       CelestialPosition p;
-      SunPosition(p, t);
+      SunPosition(p, TerrestrialFromUniversal(t));
       ASSERT_LT(std::fabs(AngleDifference(p.longitude, 15.0L * n)), 1e-9L) << year << " " << n;
       const CivilDate date = DecodeDate(std::floor(t));
       ASSERT_EQ(date.year, year) << year << " " << n;
@@ -137,7 +138,7 @@ TEST(SunTest, PrincipalTermsBracketEveryInstant) {
     ASSERT_GT(next - previous, 29.0) << Text(x);
     ASSERT_LT(next - previous, 32.0) << Text(x);
     CelestialPosition p;
-    SunPosition(p, next);
+    SunPosition(p, TerrestrialFromUniversal(next));
     const long double rest = std::fmod(p.longitude + 1e-6L, 30.0L);
     ASSERT_LT(rest, 2e-6L) << Text(x);
     // The term after `previous` is the first one at or after x.

@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <memory>
 
+#include "app/gui/eclipses_dialog.h"
 #include "app/gui/feasts_dialog.h"
 #include "app/gui/main_window.h"
 #include "app/gui/spin_edit.h"
@@ -281,6 +282,23 @@ TEST_F(GoToTest, ReopensOnTheCalendarUsedLast) {
   Open({2026, 12, 8});
   dialog = OpenDialog();
   EXPECT_EQ(dialog->CalendarBox()->currentData().toString(), QStringLiteral("islamic"));
+}
+
+// The year's eclipses for the default place; choosing one goes to its day.
+TEST_F(GoToTest, EclipsesOfTheYearGoToTheirDay) {
+  Open({2026, 12, 8});
+  Shortcut(Qt::Key_E);
+  EclipsesDialog* dialog = form_->EclipsesDialogShown();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Finsternisse des Jahres 2026"));
+  QTreeWidget* list = dialog->List();
+  ASSERT_EQ(list->topLevelItemCount(), 4);
+  QTreeWidgetItem* august = list->topLevelItem(2);
+  EXPECT_EQ(august->text(0), QStringLiteral("12.August"));
+  EXPECT_EQ(august->text(1), QStringLiteral("partielle Sonnenfinsternis, Maximum 19:12:33 MEZ, 87 % bedeckt"));
+  emit list->itemActivated(august, 0);
+  EXPECT_EQ(form_->windowTitle(), QStringLiteral("Tempulo 12.August 2026"));
 }
 
 }  // namespace

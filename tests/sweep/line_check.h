@@ -82,6 +82,7 @@ enum K : int {
   kSunRise,
   kSunTransit,
   kSunSet,
+  kEclipse,
   kKindCount
 };
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <regex>
 #include <string>
 
 #include "holiday_list.h"
@@ -1555,6 +1556,25 @@ bool IsPiSilvester(std::string_view value) { return value == "PI-Silvester"; }
 
 // ------------------------------------------------------------ sun and moon
 
+// "Finsternis": a kind, the maximum as a time of day with its zone, and what
+// the place sees ("NN % bedeckt", "Größe N.NN", "hier nicht sichtbar").
+void ReadEclipse(LineCheck& c) {
+  static const std::regex kLine(
+      "(partielle|ringförmige|totale|hybride) Sonnenfinsternis, Maximum ([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9] "
+      "[A-Z+0-9-]+(, ([1-9][0-9]?|100) % bedeckt|, hier nicht sichtbar)|"
+      "(Halbschatten-|partielle |totale )Mondfinsternis, Maximum ([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9] "
+      "[A-Z+0-9-]+, Größe -?[0-9]\\.[0-9][0-9](, hier nicht sichtbar)?");
+  const std::string value(c.Value());
+  if (value.empty()) {
+    c.Result().valid = true;  // most days have none
+    return;
+  }
+  c.Result().valid = std::regex_match(value, kLine);
+  if (!c.Result().valid) {
+    c.Fail("value", Quote(value) + " is not an eclipse line");
+  }
+}
+
 bool IsMonthDay(int day, int month, std::int64_t year) {
   return month >= 1 && month <= 12 && day >= 1 && day <= GregorianMonthLength(month, year);
 }
@@ -1882,6 +1902,7 @@ constexpr std::array<LineKind, kKindCount> kLineKinds = {{
      ReadSunTransit, FollowSunMoment, kByJd},
     {kSunSet, "Sonnenuntergang", "Sonnenuntergang", false, Occurs::kOnce, From1900, nullptr, ReadSunSet,
      FollowSunMoment, kByJd},
+    {kEclipse, "Finsternis", "Finsternis", false, Occurs::kOptional, From1900, nullptr, ReadEclipse, nullptr, kByJd},
 }};
 
 // The report entry each line belongs to (the registry's identifier); the
@@ -1936,6 +1957,7 @@ constexpr std::array<std::string_view, kKindCount> kEntryOfKind = {
     "pi",
     "pi",
     "separator",
+    "sun_moon",
     "sun_moon",
     "sun_moon",
     "sun_moon",

@@ -17,6 +17,7 @@
 
 #include "app/cli/cli_text.h"
 #include "app/cli/anniversary_options.h"
+#include "app/cli/eclipses_cli.h"
 #include "app/cli/place_options.h"
 #include "holidays/holidays.h"
 #include "holidays/public_holidays.h"
@@ -54,6 +55,7 @@ constexpr std::string_view kUsage =
     "                       [--paper PAPIER] [--orientation LAGE] [--second-calendar KALENDER]\n"
     "                       [--region KÜRZEL] [--place NAME | --lat BREITE --lon LÄNGE] [--tz ZONE]\n"
     "        tempulo-report --planet-events JAHR [--format FORM | --ics] [Ort]\n"
+    "        tempulo-report --eclipses JAHR [--format FORM | --ics] [Ort]\n"
     "\n"
     "Gibt den Tagesbericht des Almanachs aus, Zeile für Zeile wie im Fenster.\n"
     "Jede Angabe mit Wert geht auch in der Form --date=JJJJ-MM-TT; keine darf\n"
@@ -114,6 +116,10 @@ constexpr std::string_view kUsage =
     "  --planet-events JAHR  Konjunktionen, Oppositionen, größte Elongationen, Stillstände\n"
     "                     und enge Begegnungen mit dem Mond und untereinander (1900 bis 3000);\n"
     "                     mit --ics als iCalendar-Datei\n"
+    "  --eclipses JAHR    die Sonnen- und Mondfinsternisse des Jahres am gewählten Ort:\n"
+    "                     Datum, Art, Maximum, was der Ort sieht; mit --format tsv/json\n"
+    "                     auch Größe, Gamma, Saros und die Kontakte; mit --ics als\n"
+    "                     iCalendar-Datei\n"
     "  --version          Name, Version und Lizenz\n"
     "  --help             diese Hilfe\n"
     "\n"
@@ -160,6 +166,7 @@ enum Mode : unsigned {
   kPlaceList = 1U << 6U,
   kEntryChoiceList = 1U << 7U,
   kPlanetEvents = 1U << 8U,
+  kEclipses = 1U << 9U,
 };
 
 // The option (and value) that chooses each mode, the strongest first: with
@@ -177,6 +184,7 @@ constexpr std::array kModeRules = {
     ModeRule{kEntryChoiceList, "--calendars", "help", "--calendars help"},
     ModeRule{kEntries, "--entries", "", "--entries"},
     ModeRule{kPlanetEvents, "--planet-events", "", "--planet-events"},
+    ModeRule{kEclipses, "--eclipses", "", "--eclipses"},
     ModeRule{kIcs, "--ics", "", "--ics"},
     ModeRule{kFeasts, "--feasts", "", "--feasts"},
     ModeRule{kHolidays, "--holidays", "", "--holidays"},
@@ -201,14 +209,14 @@ constexpr std::array kOptionRules = {
     OptionRule{"--days", true, false, kDays, "--year"},
     OptionRule{"--year", true, false, kDays, ""},
     OptionRule{"--time", true, false, kReport, ""},
-    OptionRule{"--place", true, false, kReport | kPlanetEvents, "--lat --lon"},
-    OptionRule{"--lat", true, false, kReport | kPlanetEvents, ""},
-    OptionRule{"--lon", true, false, kReport | kPlanetEvents, ""},
-    OptionRule{"--tz", true, false, kReport | kPlanetEvents, ""},
-    OptionRule{"--format", true, false, kReport | kHolidays | kFeasts | kEntries | kPlanetEvents, ""},
+    OptionRule{"--place", true, false, kReport | kPlanetEvents | kEclipses, "--lat --lon"},
+    OptionRule{"--lat", true, false, kReport | kPlanetEvents | kEclipses, ""},
+    OptionRule{"--lon", true, false, kReport | kPlanetEvents | kEclipses, ""},
+    OptionRule{"--tz", true, false, kReport | kPlanetEvents | kEclipses, ""},
+    OptionRule{"--format", true, false, kReport | kHolidays | kFeasts | kEntries | kPlanetEvents | kEclipses, ""},
     OptionRule{"--region", true, false, kHolidays | kIcs, ""},
     OptionRule{"--holidays", false, false, kHolidays, ""},
-    OptionRule{"--ics", false, false, kIcs | kPlanetEvents, ""},
+    OptionRule{"--ics", false, false, kIcs | kPlanetEvents | kEclipses, ""},
     OptionRule{"--feasts", true, false, kFeasts | kIcs, "--date --from --to --days --year"},
     OptionRule{"--entries", false, false, kEntries, ""},
     OptionRule{"--calendars", true, false, kReport | kEntryChoiceList, ""},
@@ -216,6 +224,7 @@ constexpr std::array kOptionRules = {
     OptionRule{"--sun-hours", false, false, kReport, ""},
     OptionRule{"--sun-altitude", true, false, kReport, ""},
     OptionRule{"--planet-events", true, false, kPlanetEvents, "--date --from --to --days --year --feasts"},
+    OptionRule{"--eclipses", true, false, kEclipses, "--date --from --to --days --year --feasts --planet-events"},
 };
 
 struct GivenOption {
@@ -709,6 +718,7 @@ struct Run {
   std::optional<EntryChoice> entries;
   ExtraReportLines extra;
   std::optional<int> planetEventsYear;
+  std::optional<int> eclipsesYear;
   std::string stamp;
 };
 
@@ -746,6 +756,12 @@ std::optional<Run> ReadRun(const Arguments& arguments, Mode mode, const Clock& c
     }
     if (*run.planetEventsYear < kFirstPlanetYear) {
       why = "--planet-events gilt für die Jahre 1900 bis 3000.";
+      return std::nullopt;
+    }
+  }
+  if (const auto value = arguments.Value("--eclipses")) {
+    run.eclipsesYear = ParseYearValue(*value, " für --eclipses", why);
+    if (!run.eclipsesYear) {
       return std::nullopt;
     }
   }
@@ -939,7 +955,7 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
         "tsv/json.";
     run.reset();
   }
-  if (run && (current == kIcs || (current == kPlanetEvents && arguments->Has("--ics")))) {
+  if (run && (current == kIcs || ((current == kPlanetEvents || current == kEclipses) && arguments->Has("--ics")))) {
     const std::optional<std::string> stamp = StampUtc(std::getenv("SOURCE_DATE_EPOCH"), why);
     if (stamp) {
       run->stamp = *stamp;
@@ -993,6 +1009,18 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
     } else {
       out << PlanetEventsText(events, where);
     }
+    return Finish(out, err, 0);
+  }
+  if (current == kEclipses) {
+    if (arguments->Has("--ics") && run->format != Format::kText) {
+      WriteErrorLine(err, "Die Angabe --ics lässt sich nicht mit --format verbinden.");
+      return 2;
+    }
+    const EclipsesOutput output = arguments->Has("--ics")            ? EclipsesOutput::kIcs
+                                  : run->format == Format::kTsv  ? EclipsesOutput::kTsv
+                                  : run->format == Format::kJson ? EclipsesOutput::kJson
+                                                                 : EclipsesOutput::kText;
+    WriteEclipses(*run->eclipsesYear, run->place ? &*run->place : nullptr, output, run->stamp, out);
     return Finish(out, err, 0);
   }
   if (current == kEntries) {

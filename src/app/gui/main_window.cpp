@@ -40,6 +40,7 @@
 #include "app/gui/feast_search_dialog.h"
 #include "app/gui/anniversaries_dialog.h"
 #include "app/gui/anniversary_store.h"
+#include "app/gui/eclipses_dialog.h"
 #include "app/gui/feasts_dialog.h"
 #include "app/gui/goto_dialog.h"
 #include "app/gui/lines_model.h"
@@ -471,6 +472,8 @@ void MainWindow::buildMenus() {
   toolsMenu_ = menuBar_->addMenu(QStringLiteral("E&xtras"));
   toolsMenu_->setObjectName(QStringLiteral("toolsMenu"));
   entry(toolsMenu_, QStringLiteral("F&este des Jahres…"), QStringLiteral("Strg+J"), [this] { OpenFeastsDialog(); });
+  entry(toolsMenu_, QStringLiteral("Fi&nsternisse des Jahres…"), QStringLiteral("Strg+E"),
+        [this] { OpenEclipsesDialog(); });
   entry(toolsMenu_, QStringLiteral("&Ort…"), QString(), [this] { choosePlace(); });
   entry(toolsMenu_, QStringLiteral("&Kalender wählen…"), QString(), [this] { OpenCalendarChooser(); });
   toolsMenu_->addSeparator();
@@ -502,6 +505,7 @@ void MainWindow::buildMenus() {
       {QStringLiteral("Strg+G"), QStringLiteral("Gehe zu einem Datum eines anderen Kalenders")},
       {QStringLiteral("Strg+F"), QStringLiteral("Fest suchen")},
       {QStringLiteral("Strg+J"), QStringLiteral("Feste des Jahres")},
+      {QStringLiteral("Strg+E"), QStringLiteral("Finsternisse des Jahres am Ort")},
       {QStringLiteral("Strg+C"), QStringLiteral("Bericht oder gewählte Zeilen kopieren")},
       {QStringLiteral("Tab / Umschalt+Tab"), QStringLiteral("zum nächsten / vorigen Bedienelement")},
       {QStringLiteral("F1"), QStringLiteral("diese Liste")},
@@ -575,6 +579,8 @@ void MainWindow::connectControls() {
   connect(planetsPanel_, &PlanetsPanel::dayChosen, this, [this](CivilDate day) { ShowDate(day); });
   auto* goToKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
   connect(goToKey, &QShortcut::activated, this, &MainWindow::OpenGoToDialog);
+  auto* eclipsesKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+  connect(eclipsesKey, &QShortcut::activated, this, &MainWindow::OpenEclipsesDialog);
   auto* feastsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this);
   connect(feastsKey, &QShortcut::activated, this, &MainWindow::OpenFeastsDialog);
   auto* todayKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
@@ -1027,6 +1033,23 @@ void MainWindow::OpenFeastsDialog() {
   feastsDialog_->show();
   feastsDialog_->raise();
   feastsDialog_->activateWindow();
+}
+
+void MainWindow::OpenEclipsesDialog() {
+  const auto selected = ReadSelectedDate(monthGrid_->selectedDate().day(),
+                                         {.month = monthSpin_->Value(), .year = yearSpin_->Value()});
+  if (!selected) {
+    return;
+  }
+  if (eclipsesDialog_ == nullptr) {
+    eclipsesDialog_ = new EclipsesDialog(this);
+    connect(eclipsesDialog_, &EclipsesDialog::dayChosen, this, [this](CivilDate day) { ShowDate(day); });
+  }
+  // Made anew each time: the place may have changed since.
+  eclipsesDialog_->ShowYear(selected->year, place_ ? &*place_ : nullptr);
+  eclipsesDialog_->show();
+  eclipsesDialog_->raise();
+  eclipsesDialog_->activateWindow();
 }
 
 void MainWindow::goTo(int year, int month, int day) {

@@ -146,6 +146,8 @@ class MainWindow : public QWidget {
   const EntryChoice& ReportEntryChoice() const { return entries_; }
   void OpenShortcuts();
   void OpenAbout();
+  // "Finsternisse des Jahres" of the selected year for the chosen place.
+  void OpenEclipsesDialog();
   GoToDialog* GoToDialogShown() const { return goToDialog_; }
   // "Jahrestage…" (Ctrl+Shift+J), the user's anniversaries and the line
   // above the grid that names today's.
@@ -163,6 +165,7 @@ class MainWindow : public QWidget {
   // "Drucken…" (Ctrl+P) and "Als PDF speichern…".
   PrintActions* Printing() const { return printActions_; }
   PlanetsPanel* Planets() const { return planetsPanel_; }
+  class EclipsesDialog* EclipsesDialogShown() const { return eclipsesDialog_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -278,6 +281,7 @@ class MainWindow : public QWidget {
   QPushButton* anniversariesButton_ = nullptr;
   QLabel* anniversaryBanner_ = nullptr;
   void showAnniversaryBanner();
+  class EclipsesDialog* eclipsesDialog_ = nullptr;
 };
 
 }  // namespace tempulo

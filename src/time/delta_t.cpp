@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "time/delta_t.h"
+
+namespace tempulo {
+namespace {
+
+// Date value of 1 January 2000, 0 h, and the mean Gregorian year.
+constexpr double kYear2000 = 36526.0;
+constexpr double kDaysPerYear = 365.2425;
+constexpr double kSecondsPerDay = 86400.0;
+
+// Horner's scheme, coefficients from the constant term up.
+template <int N>
+double Polynomial(double x, const double (&c)[N]) {
+  double sum = 0.0;
+  for (int i = N - 1; i >= 0; --i) {
+    sum = sum * x + c[i];
+  }
+  return sum;
+}
+
+// The long-term parabola of Morrison and Stephenson (2004).
+double LongTerm(double year) {
+  const double u = (year - 1820.0) / 100.0;
+  return -20.0 + 32.0 * u * u;
+}
+
+}  // namespace
+
+double DeltaTSeconds(double decimalYear) {
+  const double y = decimalYear;
+  if (y < -500.0) {
+    return LongTerm(y);
+  }
+  if (y < 500.0) {
+    return Polynomial(y / 100.0, {10583.6, -1014.41, 33.78311, -5.952053, -0.1798452, 0.022174192, 0.0090316521});
+  }
+  if (y < 1600.0) {
+    return Polynomial((y - 1000.0) / 100.0,
+                      {1574.2, -556.01, 71.23472, 0.319781, -0.8503463, -0.005050998, 0.0083572073});
+  }
+  if (y < 1700.0) {
+    return Polynomial(y - 1600.0, {120.0, -0.9808, -0.01532, 1.0 / 7129.0});
+  }
+  if (y < 1800.0) {
+    return Polynomial(y - 1700.0, {8.83, 0.1603, -0.0059285, 0.00013336, -1.0 / 1174000.0});
+  }
+  if (y < 1860.0) {
+    return Polynomial(y - 1800.0, {13.72, -0.332447, 0.0068612, 0.0041116, -0.00037436, 0.0000121272,
+                                   -0.0000001699, 0.000000000875});
+  }
+  if (y < 1900.0) {
+    return Polynomial(y - 1860.0, {7.62, 0.5737, -0.251754, 0.01680668, -0.0004473624, 1.0 / 233174.0});
+  }
+  if (y < 1920.0) {
+    return Polynomial(y - 1900.0, {-2.79, 1.494119, -0.0598939, 0.0061966, -0.000197});
+  }
+  if (y < 1941.0) {
+    return Polynomial(y - 1920.0, {21.20, 0.84493, -0.076100, 0.0020936});
+  }
+  if (y < 1961.0) {
+    return Polynomial(y - 1950.0, {29.07, 0.407, -1.0 / 233.0, 1.0 / 2547.0});
+  }
+  if (y < 1986.0) {
+    return Polynomial(y - 1975.0, {45.45, 1.067, -1.0 / 260.0, -1.0 / 718.0});
+  }
+  if (y < 2005.0) {
+    return Polynomial(y - 2000.0, {63.86, 0.3345, -0.060374, 0.0017275, 0.000651814, 0.00002373599});
+  }
+  if (y < 2050.0) {
+    return Polynomial(y - 2000.0, {62.92, 0.32217, 0.005589});
+  }
+  if (y < 2150.0) {
+    return LongTerm(y) - 0.5628 * (2150.0 - y);
+  }
+  return LongTerm(y);
+}
+
+double DecimalYearOfDateValue(double dateValue) { return 2000.0 + (dateValue - kYear2000) / kDaysPerYear; }
+
+double TerrestrialFromUniversal(double dateValue) {
+  return dateValue + DeltaTSeconds(DecimalYearOfDateValue(dateValue)) / kSecondsPerDay;
+}
+
+double UniversalFromTerrestrial(double terrestrialDateValue) {
+  // Delta T changes by well under a second a day, so one refinement of the
+  // estimate leaves nothing measurable.
+  double ut = terrestrialDateValue - DeltaTSeconds(DecimalYearOfDateValue(terrestrialDateValue)) / kSecondsPerDay;
+  ut = terrestrialDateValue - DeltaTSeconds(DecimalYearOfDateValue(ut)) / kSecondsPerDay;
+  return ut;
+}
+
+}  // namespace tempulo

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Prints the almanac's instants for the comparisons with independent peers:
+//
+//   tempulo_instants_dump phases FIRST-YEAR LAST-YEAR
+//     "KIND<TAB>YYYY-MM-DDTHH:MM:SS.sss" in universal time, for every new
+//     moon (0), first quarter (2), full moon (4), last quarter (6) and season
+//     start (S0 spring, S1 summer, S2 autumn, S3 winter) of the years.
+//   tempulo_instants_dump chinese FIRST-YEAR LAST-YEAR
+//     "YYYY-MM-DD<TAB>MONTH<TAB>LEAP<TAB>NEW-MOON" for the first day of every
+//     Chinese month that begins in the Gregorian years, with the instant of
+//     its new moon in the calendar's time of China.
+//   tempulo_instants_dump eclipses FIRST-YEAR LAST-YEAR [LATITUDE LONGITUDE]
+//     One line per eclipse: "KIND<TAB>GREATEST<TAB>MAGNITUDE<TAB>GAMMA<TAB>
+//     SAROS<TAB>LATITUDE<TAB>LONGITUDE<TAB>CENTRAL<TAB>P1<TAB>U1<TAB>U2<TAB>
+//     U3<TAB>U4<TAB>P4" (the places for solar, the contacts for lunar
+//     eclipses, "-" where none); with a place, then "<TAB>VISIBLE<TAB>
+//     ECLIPSED<TAB>LOCAL-KIND<TAB>BEGIN<TAB>MAXIMUM<TAB>END<TAB>SECOND<TAB>
+//     THIRD<TAB>OBSCURATION<TAB>ALT-BEGIN<TAB>ALT-MAXIMUM<TAB>ALT-END".
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "astro/eclipses.h"
+#include "astro/moon_phases.h"
+#include "astro/sun.h"
+#include "calendars/traditional/chinese.h"
+#include "time/date_encoding.h"
+
+namespace {
+
+using namespace tempulo;
+
+void PrintInstant(const char* kind, double t) {
+  const double day = std::floor(t);
+  const CivilDate date = DecodeDate(day);
+  const double seconds = (t - day) * 86400.0;
+  const int whole = static_cast<int>(seconds);
+  if (*kind != 0) {
+    std::printf("%s\t", kind);
+  }
+  std::printf("%04d-%02d-%02dT%02d:%02d:%06.3f\n", date.year, date.month, date.day, whole / 3600,
+              whole / 60 % 60, seconds - whole / 60 * 60);
+}
+
+void Phases(int first, int last) {
+  const double end = EncodeDate(last + 1, 1, 1);
+  for (const int kind : {0, 2, 4, 6}) {
+    const std::string name = std::to_string(kind);
+    double t = NextMoonPhase(kind, EncodeDate(first, 1, 1));
+    for (int guard = 0; t < end && guard < 2000 * 13; ++guard) {
+      PrintInstant(name.c_str(), t);
+      t = NextMoonPhase(kind, t + 1.0);
+    }
+  }
+  for (int year = first; year <= last; ++year) {
+    const char* names[] = {"S0", "S1", "S2", "S3"};
+    const int seasons[] = {1, 2, 3, 0};
+    for (int i = 0; i < 4; ++i) {
+      PrintInstant(names[i], SeasonStart(year, seasons[i]));
+    }
+  }
+}
+
+void Chinese(int first, int last) {
+  const double end = EncodeDate(last + 1, 1, 1);
+  for (double d = EncodeDate(first, 1, 1); d < end; d += 1.0) {
+    const ChineseDateRecord c = ChineseDate(d);
+    if (c.day == 1) {
+      const CivilDate date = DecodeDate(d);
+      std::printf("%04d-%02d-%02d\t%d\t%d\t", date.year, date.month, date.day, c.month, c.isLeapMonth ? 1 : 0);
+      PrintInstant("", ChinaTimeFromUniversal(NextMoonPhase(0, UniversalFromChinaTime(d) - 1.0)));
+    }
+  }
+}
+
+const char* KindName(EclipseKind kind) {
+  static const char* const kNames[] = {"partial", "annular", "total", "hybrid", "penumbral", "partial", "total"};
+  return kNames[static_cast<int>(kind)];
+}
+
+std::string InstantText(double t) {
+  if (t == kNoContact) {
+    return "-";
+  }
+  const double day = std::floor(t);
+  const CivilDate date = DecodeDate(day);
+  const double seconds = (t - day) * 86400.0;
+  const int whole = static_cast<int>(seconds);
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%06.3f", date.year, date.month, date.day,
+                whole / 3600, whole / 60 % 60, seconds - whole / 60 * 60);
+  return buffer;
+}
+
+void PrintEclipses(int year, bool withPlace, double latitude, double longitude);
+
+void Eclipses(int first, int last, bool withPlace, double latitude, double longitude) {
+  for (int year = first; year <= last; ++year) {
+    PrintEclipses(year, withPlace, latitude, longitude);
+  }
+}
+
+void PrintEclipses(int year, bool withPlace, double latitude, double longitude) {
+  for (const Eclipse& e : EclipsesBetween(EncodeDate(year, 1, 1), EncodeDate(year + 1, 1, 1))) {
+    std::printf("%s-%s\t%s\t%.4f\t%.4f\t%d\t%.3f\t%.3f\t%d", IsSolar(e.kind) ? "solar" : "lunar",
+                KindName(e.kind), InstantText(e.greatest).c_str(), e.magnitude, e.gamma, e.saros, e.latitude,
+                e.longitude, e.central ? 1 : 0);
+    for (const double t : {e.penumbralBegin, e.partialBegin, e.totalBegin, e.totalEnd, e.partialEnd, e.penumbralEnd}) {
+      std::printf("\t%s", InstantText(t).c_str());
+    }
+    if (withPlace) {
+      const LocalEclipse l = LocalCircumstances(e, latitude, longitude);
+      std::printf("\t%d\t%d\t%s", l.visible ? 1 : 0, l.eclipsed ? 1 : 0, KindName(l.kind));
+      for (const EclipseContact& c : {l.begin, l.maximum, l.end, l.totalBegin, l.totalEnd}) {
+        std::printf("\t%s", InstantText(c.time).c_str());
+      }
+      std::printf("\t%.4f\t%.2f\t%.2f\t%.2f", l.obscuration, l.begin.altitude, l.maximum.altitude, l.end.altitude);
+    }
+    std::printf("\n");
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string mode = argc >= 4 ? argv[1] : "";
+  const int first = argc >= 4 ? std::atoi(argv[2]) : 0;
+  const int last = argc >= 4 ? std::atoi(argv[3]) : 0;
+  const bool withPlace = argc == 6 && mode == "eclipses";
+  if ((mode != "phases" && mode != "chinese" && mode != "eclipses") || (argc != 4 && !withPlace) || first < 1583 ||
+      last > 3000 || first > last) {
+    std::cerr << "Aufruf: tempulo_instants_dump phases|chinese|eclipses ERSTES-JAHR LETZTES-JAHR (1583-3000)"
+                 " [BREITE LÄNGE]\n";
+    return 2;
+  }
+  if (mode == "eclipses") {
+    Eclipses(first, last, withPlace, withPlace ? std::atof(argv[4]) : 0.0, withPlace ? std::atof(argv[5]) : 0.0);
+  } else if (mode == "phases") {
+    Phases(first, last);
+  } else {
+    Chinese(first, last);
+  }
+  return 0;
+}
