@@ -12,6 +12,7 @@
 #include "astro/angles.h"
 #include "astro/moon.h"
 #include "astro/sun.h"
+#include "time/delta_t.h"
 
 namespace tempulo {
 namespace {
@@ -96,9 +97,8 @@ std::string Degrees(long double value, int decimals = 1) {
   return text;
 }
 
-}  // namespace
-
-std::vector<PlanetEvent> PlanetEvents(double start, double end) {
+// The search itself, in dynamical time: the places' own.
+std::vector<PlanetEvent> EventsInDynamicalTime(double start, double end) {
   std::vector<PlanetEvent> events;
   if (!(end > start)) {
     return events;
@@ -287,6 +287,16 @@ std::vector<PlanetEvent> PlanetEvents(double start, double end) {
   }
   std::sort(events.begin(), events.end(),
             [](const PlanetEvent& a, const PlanetEvent& b) { return a.time < b.time; });
+  return events;
+}
+
+}  // namespace
+
+std::vector<PlanetEvent> PlanetEvents(double start, double end) {
+  std::vector<PlanetEvent> events = EventsInDynamicalTime(TerrestrialFromUniversal(start), TerrestrialFromUniversal(end));
+  for (PlanetEvent& e : events) {
+    e.time = UniversalFromTerrestrial(e.time);
+  }
   return events;
 }
 

@@ -10,6 +10,7 @@
 #include "astro/sun.h"
 #include "astro/vsop87.h"
 #include "astro/vsop87_planet_terms.h"
+#include "time/delta_t.h"
 
 namespace tempulo {
 namespace {
@@ -328,12 +329,15 @@ long double PlanetMagnitude(Planet planet, long double phaseAngle, long double s
 PlanetSky::PlanetSky(Planet planet, double start, double span) : start_(start), step_(span / (kSamples - 1)) {
   // The nutation changes by well under 0.1" in a day and a half: once, in
   // the middle, for every sample and the sidereal time.
-  const double middle = start + span / 2;
+  // The places at the samples' dynamical time, the sidereal time at their
+  // universal time.
+  const double offset = TerrestrialFromUniversal(start) - start;
+  const double middle = start + span / 2 + offset;
   const NutationValues nutation = Nutation(middle);
   long double previous = 0;
   for (int k = 0; k < kSamples; ++k) {
     const auto index = static_cast<std::size_t>(k);
-    const PlanetPlace p = ComputePlace(planet, start + step_ * k, PlanetPrecision::kCoarse, nutation);
+    const PlanetPlace p = ComputePlace(planet, start + step_ * k + offset, PlanetPrecision::kCoarse, nutation);
     ra_[index] = k == 0 ? p.rightAscension : previous + AngleDifference(p.rightAscension, previous);
     previous = ra_[index];
     dec_[index] = p.declination;
@@ -394,7 +398,7 @@ namespace {
 // The sun's altitude (centre, no refraction) at an instant.
 long double SunAltitude(double t, long double latitude, long double westLongitude) {
   CelestialPosition sun;
-  SunPosition(sun, t);
+  SunPosition(sun, TerrestrialFromUniversal(t));
   const long double h = ApparentSiderealTime(t) - westLongitude - sun.rightAscension;
   return ArcSinDeg(std::clamp(
       SinDeg(latitude) * SinDeg(sun.declination) + CosDeg(latitude) * CosDeg(sun.declination) * CosDeg(h), -1.0L,

@@ -6,8 +6,9 @@
 // The place is the one the sun's is: light-time (the planet where it was
 // when the light left it), the FK5 frame correction, the annual aberration
 // and the nutation in longitude, then right ascension and declination with
-// the true obliquity. Like the rest of the almanac's astronomy it makes no
-// difference between dynamical and universal time.
+// the true obliquity. The places (PlanetPosition, PlanetEclipticPlace,
+// PlanetLongitude) take dynamical time (TT), as the sun's and the moon's do;
+// PlanetSky, PlanetNight and the events take and give universal time.
 #pragma once
 
 #include <array>

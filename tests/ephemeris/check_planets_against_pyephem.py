@@ -26,9 +26,9 @@ acceptance (about an hour):
           conjunction within 0.02 degrees of the 1-degree limit may be
           listed by one side only and is not counted.
 
-The almanac makes no difference between dynamical and universal time: its
-instants are compared with PyEphem's on the dynamical scale (PyEphem's
-universal time plus its Delta T). PyEphem is set up like the almanac: no
+The almanac's planet places take dynamical time: they are compared at
+PyEphem's universal time less its Delta T. Rise, set and the events are
+universal time on both sides. PyEphem is set up like the almanac: no
 atmosphere of its own (pressure 0), the horizon at -0:34, the planet's
 centre.
 
@@ -72,10 +72,6 @@ def ut_of_tt(tt_value):
     """PyEphem's date (universal time) of an almanac date value (dynamical)."""
     d = tt_value - EPHEM_OFFSET
     return ephem.Date(d - ephem.delta_t(d) / 86400.0)
-
-
-def tt_of_ut(d):
-    return d + ephem.delta_t(d) / 86400.0 + EPHEM_OFFSET
 
 
 def run(dump, *args):
@@ -228,7 +224,7 @@ def solve(f, a, b, tolerance=1e-6):
 
 
 def pyephem_events(first_ut, last_ut):
-    """Every event PyEphem's search finds in [first_ut, last_ut): (tt, kind, planet, other, degrees)."""
+    """Every event PyEphem's search finds in [first_ut, last_ut): (date value, kind, planet, other, degrees)."""
     sun, moon = ephem.Sun(), ephem.Moon()
     bodies = {p: BODIES[p]() for p in PLANETS}
     # Two days beyond both ends, so that an event on the first or last day
@@ -248,7 +244,7 @@ def pyephem_events(first_ut, last_ut):
 
     def keep(t, kind, p, other="", deg=0.0):
         if first_ut <= t < last_ut:
-            found.append((tt_of_ut(t), kind, p, other, deg))
+            found.append((t + EPHEM_OFFSET, kind, p, other, deg))
 
     for p in PLANETS:
         b = bodies[p]
@@ -352,9 +348,8 @@ def pyephem_events(first_ut, last_ut):
 def check_events(dump, years, tally):
     for year in years:
         first_ut, last_ut = ephem.Date((year, 1, 1)), ephem.Date((year + 1, 1, 1))
-        first_tt, last_tt = tt_of_ut(first_ut), tt_of_ut(last_ut)
         ours = [(float(r[0]), r[1], r[2], r[3] if r[1] == "planet_conjunction" else "", float(r[4]))
-                for r in run(dump, "events", first_tt, last_tt)]
+                for r in run(dump, "events", first_ut + EPHEM_OFFSET, last_ut + EPHEM_OFFSET)]
         theirs = pyephem_events(first_ut, last_ut)
         used = set()
         for t, kind, p, other, deg in ours:
