@@ -8,6 +8,8 @@
 #include "report/refresh.h"
 #include "report/report_builder.h"
 #include "astro/angles.h"
+#include "astro/eclipses.h"
+#include "report/eclipse_lines.h"
 #include "astro/moon_phases.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
@@ -73,6 +75,21 @@ void AddMoonPhases(int year, int month, MonthOverview& overview) {
   }
 }
 
+void AddEclipses(int year, int month, MonthOverview& overview) {
+  const double firstDay = EncodeDate(year, month, 1);
+  const double monthStart = firstDay - kMezOffsetDays;
+  const double monthEnd = monthStart + static_cast<double>(overview.days.size());
+  for (const Eclipse& eclipse : EclipsesBetween(monthStart, monthEnd)) {
+    const double mez = eclipse.greatest + kMezOffsetDays;
+    const auto index = static_cast<std::size_t>(std::floor(mez - firstDay));
+    if (index < overview.days.size()) {
+      const std::string text = DateTimeText(mez);
+      overview.days[index].eclipses.push_back(
+          {std::string(EclipseKindName(eclipse.kind)), text.size() >= 16 ? text.substr(11, 5) : "00:00"});
+    }
+  }
+}
+
 std::string DateText(const MonthOverview& month, int day) {
   return std::to_string(day) + ". " + std::string(GermanMonthName(month.month)) + " " +
          std::to_string(month.year);
@@ -130,6 +147,7 @@ MonthOverview BuildMonthOverview(int year, int month) {
   }
   AddHolidays(year, month, overview);
   AddMoonPhases(year, month, overview);
+  AddEclipses(year, month, overview);
   return overview;
 }
 
@@ -194,6 +212,9 @@ std::string DayToolTipText(const MonthOverview& month, const DayOverview& day) {
   if (day.moonPhase != MainMoonPhase::kNone) {
     text += "\n" + std::string(MainMoonPhaseName(day.moonPhase)) + " " + day.moonPhaseTime + " MEZ";
   }
+  for (const DayOverview::Eclipse& eclipse : day.eclipses) {
+    text += "\n" + eclipse.kind + " " + eclipse.time + " MEZ";
+  }
   return text;
 }
 
@@ -211,6 +232,9 @@ std::string DayAccessibleText(const MonthOverview& month, const DayOverview& day
   }
   if (day.moonPhase != MainMoonPhase::kNone) {
     text += ", " + std::string(MainMoonPhaseName(day.moonPhase));
+  }
+  for (const DayOverview::Eclipse& eclipse : day.eclipses) {
+    text += ", " + eclipse.kind;
   }
   if (isToday) {
     text += ", heute";

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the month grid shows of each day: the holiday-table rows of the day
 // and where they are statutory, the festivals of other religions, the main
-// moon phase (in MEZ days, from 1900 on as in the report), and the German
+// moon phase (in MEZ days, from 1900 on as in the report), the eclipses (in
+// MEZ days, every year), and the German
 // texts of a day's tooltip, its spoken name and the month's holiday list.
 // Months are those of the report's calendar: Julian up to 1582 (October 1582
 // counted as in the holiday list), Gregorian after.
@@ -36,6 +37,12 @@ struct DayOverview {
   std::vector<std::string> festivals;  // festivals of other religions
   MainMoonPhase moonPhase = MainMoonPhase::kNone;
   std::string moonPhaseTime;  // "HH:MM" in MEZ when there is a phase
+  // Eclipses whose greatest eclipse falls on this day (MEZ).
+  struct Eclipse {
+    std::string kind;  // "totale Sonnenfinsternis"
+    std::string time;  // "HH:MM" in MEZ
+  };
+  std::vector<Eclipse> eclipses;
 
   bool IsPublicHoliday(Region region) const;
   // A festival of another religion or a main moon phase: the grid's small mark.

@@ -138,6 +138,39 @@ TEST(MonthOverview, MainMoonPhasesOnTheirMezDays) {
   }
 }
 
+// The eclipses of 2026 on the MEZ days of their greatest eclipse (NASA's
+// canon: 17 Feb 12:12 TD, 3 Mar 11:34, 12 Aug 17:46, 28 Aug 04:13), and
+// no mark in a month without one.
+TEST(MonthOverview, EclipsesOnTheirMezDays) {
+  const struct {
+    int month;
+    int day;
+    const char* kind;
+  } cases[] = {
+      {2, 17, "ringförmige Sonnenfinsternis"},
+      {3, 3, "totale Mondfinsternis"},
+      {8, 12, "totale Sonnenfinsternis"},
+      {8, 28, "partielle Mondfinsternis"},
+  };
+  for (const auto& c : cases) {
+    const MonthOverview month = BuildMonthOverview(2026, c.month);
+    int marked = 0;
+    for (const DayOverview& day : month.days) {
+      marked += static_cast<int>(day.eclipses.size());
+    }
+    EXPECT_EQ(marked, c.month == 8 ? 2 : 1) << c.month;
+    const DayOverview& day = *month.Day(c.day);
+    ASSERT_EQ(day.eclipses.size(), 1U) << c.month << "-" << c.day;
+    EXPECT_EQ(day.eclipses[0].kind, c.kind);
+    EXPECT_NE(DayToolTipText(month, day).find(std::string(c.kind) + " " + day.eclipses[0].time + " MEZ"),
+              std::string::npos);
+    EXPECT_NE(DayAccessibleText(month, day, kBY, false).find(c.kind), std::string::npos);
+  }
+  for (const DayOverview& day : BuildMonthOverview(2026, 5).days) {
+    EXPECT_TRUE(day.eclipses.empty()) << day.day;
+  }
+}
+
 TEST(MonthOverview, FestivalsOfOtherReligions) {
   const struct {
     int year;

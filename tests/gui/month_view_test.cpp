@@ -114,6 +114,17 @@ TEST_F(MonthViewTest, MarksPublicHolidaysOfTheRegionInRedBold) {
       Grid()->ItemForDay(25)->toolTip().contains(QStringLiteral("Pfingstmontag – gesetzlicher Feiertag")));
 }
 
+// An eclipse day carries its own mark and names the eclipse in its tooltip.
+TEST_F(MonthViewTest, MarksEclipseDays) {
+  Open({2026, 8, 1});
+  EXPECT_EQ(MarkedDays(MonthGrid::kEclipseRole), (std::set<int>{12, 28}));
+  EXPECT_TRUE(Grid()->ItemForDay(12)->toolTip().contains(QStringLiteral("totale Sonnenfinsternis")));
+  EXPECT_TRUE(Grid()->ItemForDay(28)->data(Qt::AccessibleTextRole).toString().contains(
+      QStringLiteral("partielle Mondfinsternis")));
+  window_->MonthSpin()->setValue(9);
+  EXPECT_TRUE(MarkedDays(MonthGrid::kEclipseRole).empty());
+}
+
 TEST_F(MonthViewTest, TodaysRingStaysWhenAnotherDayIsSelected) {
   Open({2026, 12, 8});
   EXPECT_EQ(MarkedDays(MonthGrid::kTodayRole), std::set<int>{8});

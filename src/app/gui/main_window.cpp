@@ -1271,6 +1271,7 @@ void MainWindow::updateMonthView(int year, int month, int day) {
     days.push_back({entry.IsPublicHoliday(region_), isToday, entry.HasSmallMark(),
                     Q(DayToolTipText(*overview, entry)),
                     Q(DayAccessibleText(*overview, entry, region_, isToday))});
+    days.back().eclipse = !entry.eclipses.empty();
     if (const auto found = anniversaries.find(entry.day); found != anniversaries.end()) {
       days.back().anniversary = true;
       for (const QString& text : found->second) {

@@ -77,6 +77,21 @@ class DayDelegate : public QStyledItemDelegate {
       painter->setBrush(text);
       painter->drawPolygon(diamond);
     }
+    if (index.data(MonthGrid::kEclipseRole).toBool()) {
+      // At the lower right, a disc with a dark one over most of it: the
+      // eclipse's own shape, apart from the festivals' dot and the
+      // anniversaries' diamond.
+      const QFontMetrics metrics(opt.font);
+      const int size = qMax(7, metrics.height() * 2 / 5);
+      const QRect disc(cell.right() - size - 3, cell.bottom() - size - 3, size, size);
+      painter->setRenderHint(QPainter::Antialiasing, true);
+      painter->setPen(QPen(text, 1));
+      painter->setBrush(Qt::NoBrush);
+      painter->drawEllipse(disc);
+      painter->setPen(Qt::NoPen);
+      painter->setBrush(text);
+      painter->drawEllipse(disc.translated(-size / 3, 0).adjusted(1, 1, -1, -1));
+    }
     const auto* view = qobject_cast<const QAbstractItemView*>(opt.widget);
     if (day && view != nullptr && view->hasFocus() && view->currentIndex() == index) {
       QPen focus(text, 1, Qt::DashLine);
@@ -271,6 +286,7 @@ void MonthGrid::ApplyDayFormats() {
     cell->setData(kSmallMarkRole, info.smallMark);
     cell->setData(kPublicHolidayRole, info.publicHoliday);
     cell->setData(kAnniversaryRole, info.anniversary);
+    cell->setData(kEclipseRole, info.eclipse);
     cell->setToolTip(info.toolTip);
     cell->setData(Qt::AccessibleTextRole, info.spokenText.isEmpty() ? QString::number(day) : info.spokenText);
   }

@@ -23,6 +23,7 @@ struct GridDay {
   QString toolTip;
   QString spokenText;
   bool anniversary = false;  // one of the user's anniversaries: a mark of its own
+  bool eclipse = false;      // an eclipse's greatest eclipse falls on the day
 };
 
 class MonthGrid : public QTableWidget {
@@ -38,6 +39,7 @@ class MonthGrid : public QTableWidget {
     kNeighbourDayRole,  // that day's number in its month
     kWeekNumberRole,    // true for the cells of the week column
     kAnniversaryRole,
+    kEclipseRole,
   };
 
   explicit MonthGrid(QWidget* parent = nullptr);
