@@ -15,6 +15,7 @@
 #include "calendars/modern/soviet.h"
 #include "calendars/modern/world_calendar.h"
 #include "calendars/traditional/bahai.h"
+#include "calendars/traditional/byzantine.h"
 #include "calendars/traditional/chinese.h"
 #include "calendars/traditional/dee_sixty_week.h"
 #include "calendars/traditional/egyptian.h"
@@ -25,6 +26,7 @@
 #include "calendars/traditional/seleucid_armenian.h"
 #include "report/refresh.h"
 #include "report/registry.h"
+#include "report/wording.h"
 #include "time/julian_day.h"
 
 // The table names each way's fields by designation and leaves the rest at
@@ -230,6 +232,19 @@ std::string_view SixtyWeekMonthOrNamedDays(int month) {
   return month == kSixtyWeekNamedMonth ? "Benannte Tage" : DeeMonthName(month);
 }
 
+// --- the calendars added since the table: way and wording side by side ---
+
+std::string_view ByzantineMonthName(int month) {
+  return month >= 1 && month <= 12 ? GermanMonthName(JulianMonthOfByzantine(month)) : std::string_view{};
+}
+void AddByzantine(DayValues& c, Report& r) {
+  const ByzantineDate date = ByzantineFromFixed(c.day);
+  r.Add("Byzantinischer Kalender",
+        Str(date.day) + "." + std::string(ByzantineMonthName(date.month)) + " " + Str(date.year) + " Anno Mundi");
+  SetDateFields(r, {.year = date.year, .month = date.month, .monthName = ByzantineMonthName(date.month),
+                    .day = date.day});
+}
+
 constexpr std::string_view kYmd = "JJJJ-MM-TT";
 constexpr auto kYmdShape = DateShape::kYearMonthDay;
 
@@ -245,6 +260,11 @@ constexpr std::array<LookupCalendar, 1> kWorldWays = {{
     {.id = "world", .label = "UNO-Weltkalender", .form = kYmd, .shape = kYmdShape, .monthCount = 12,
      .toFixed = PlainTo<WorldCalendarDate, FixedFromWorldCalendar>, .fromFixed = PlainBack<WorldCalendarFromFixed>,
      .monthName = GermanMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kByzantineWays = {{
+    {.id = "byzantine", .label = "Byzantinischer Kalender", .form = "JJJJ-MM-TT (Monat 1 = September)",
+     .shape = kYmdShape, .monthCount = 12, .toFixed = PlainTo<ByzantineDate, FixedFromByzantine>,
+     .fromFixed = PlainBack<ByzantineFromFixed>, .monthName = ByzantineMonthName},
 }};
 constexpr std::array<LookupCalendar, 1> kEgyptianWays = {{
     {.id = "egyptian", .label = "Altägyptischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = 4335,
@@ -350,7 +370,7 @@ constexpr std::array<LookupCalendar, 1> kDiscordianWays = {{
 // The report's lines in their fixed order. An entry whose years exclude the
 // selected year adds nothing; the others decide for themselves on days they
 // have no value for (before an epoch, outside a cycle).
-constexpr std::array<ReportEntry, 42> kEntries = {{
+constexpr std::array<ReportEntry, 43> kEntries = {{
     {"weekday", "Wochentag", kFirst, kLast, AddWeekday},
     {"day_of_year", "", 1583, kLast, AddDayAndWeekOfYear},
     {"julian_date", "Julianisches Datum", kFirst, kLast, AddJulianDate},
@@ -359,6 +379,7 @@ constexpr std::array<ReportEntry, 42> kEntries = {{
     {"gregorian_day", "Gregorianischer Tag", kFirst, kLast, AddGregorianDay},
     {"world", "UNO-Weltkalender", 1583, kLast, AddWorldCalendar, kWorldWays},
     {"roman", "Römischer Kalender", kFirst, kLast, AddRoman},
+    {"byzantine", "Byzantinischer Kalender", kFirst, kLast, AddByzantine, kByzantineWays, false},
     {"egyptian", "Altägyptischer Kalender", kFirst, kLast, AddEgyptian, kEgyptianWays},
     {"islamic", "Islamischer Kalender", kFirst, kLast, AddIslamic, kIslamicWays},
     {"islamic_festivals", "", kFirst, kLast, AddIslamicFestivals},
