@@ -24,6 +24,7 @@
 #include "calendars/traditional/jewish.h"
 #include "calendars/traditional/maya.h"
 #include "calendars/traditional/seleucid_armenian.h"
+#include "calendars/traditional/umm_al_qura.h"
 #include "report/refresh.h"
 #include "report/registry.h"
 #include "report/wording.h"
@@ -245,6 +246,17 @@ void AddByzantine(DayValues& c, Report& r) {
                     .day = date.day});
 }
 
+// Where the official table ends the report says the arithmetical calendar
+// stands in.
+void AddUmmAlQura(DayValues& c, Report& r) {
+  const UmmAlQuraDate date = UmmAlQuraFromFixed(c.day);
+  r.Add("Umm-al-Qura-Kalender", Str(date.day) + "." + std::string(IslamicMonthName(date.month)) + " " +
+                                    Str(date.year) + (date.fromTable ? " (Umm-al-Qura-Tabelle)" : " (arithmetisch)"));
+  SetDateFields(
+      r, {.year = date.year, .month = date.month, .monthName = IslamicMonthName(date.month), .day = date.day});
+  r.Set("source", date.fromTable ? "table" : "arithmetic");
+}
+
 constexpr std::string_view kYmd = "JJJJ-MM-TT";
 constexpr auto kYmdShape = DateShape::kYearMonthDay;
 
@@ -275,6 +287,11 @@ constexpr std::array<LookupCalendar, 1> kIslamicWays = {{
     {.id = "islamic", .label = "Islamischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = -545,
      .lastYear = 2460, .monthCount = 12, .toFixed = PlainTo<IslamicDay, FixedFromIslamic>,
      .fromFixed = PlainBack<IslamicFromFixed>, .monthName = IslamicMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kUmmAlQuraWays = {{
+    {.id = "umm_al_qura", .label = "Umm-al-Qura-Kalender", .form = kYmd, .shape = kYmdShape, .monthCount = 12,
+     .toFixed = PlainTo<UmmAlQuraDate, FixedFromUmmAlQura>, .fromFixed = PlainBack<UmmAlQuraFromFixed>,
+     .monthName = IslamicMonthName},
 }};
 constexpr std::array<LookupCalendar, 1> kJewishWays = {{
     {.id = "jewish", .label = "Jüdischer Kalender", .form = kYmd, .shape = kYmdShape, .firstYear = 4110,
@@ -370,7 +387,7 @@ constexpr std::array<LookupCalendar, 1> kDiscordianWays = {{
 // The report's lines in their fixed order. An entry whose years exclude the
 // selected year adds nothing; the others decide for themselves on days they
 // have no value for (before an epoch, outside a cycle).
-constexpr std::array<ReportEntry, 43> kEntries = {{
+constexpr std::array<ReportEntry, 44> kEntries = {{
     {"weekday", "Wochentag", kFirst, kLast, AddWeekday},
     {"day_of_year", "", 1583, kLast, AddDayAndWeekOfYear},
     {"julian_date", "Julianisches Datum", kFirst, kLast, AddJulianDate},
@@ -383,6 +400,7 @@ constexpr std::array<ReportEntry, 43> kEntries = {{
     {"egyptian", "Altägyptischer Kalender", kFirst, kLast, AddEgyptian, kEgyptianWays},
     {"islamic", "Islamischer Kalender", kFirst, kLast, AddIslamic, kIslamicWays},
     {"islamic_festivals", "", kFirst, kLast, AddIslamicFestivals},
+    {"umm_al_qura", "Umm-al-Qura-Kalender", kFirst, kLast, AddUmmAlQura, kUmmAlQuraWays, false},
     {"jewish", "Jüdischer Kalender", 359, kLast, AddJewish, kJewishWays},
     {"japanese", "Japanischer Kalender", 1868, kLast, AddJapanese},
     {"chinese", "Chinesischer Kalender", kFirst, kLast, AddChinese, kChineseWays},
