@@ -11,6 +11,7 @@
 #include "calendars/modern/discordian.h"
 #include "calendars/modern/french_republican.h"
 #include "calendars/modern/iranian.h"
+#include "calendars/modern/iranian_astronomical.h"
 #include "calendars/modern/positivist_cotsworth.h"
 #include "calendars/modern/soviet.h"
 #include "calendars/modern/world_calendar.h"
@@ -257,6 +258,19 @@ void AddUmmAlQura(DayValues& c, Report& r) {
   r.Set("source", date.fromTable ? "table" : "arithmetic");
 }
 
+// Iran's own calendar, its Nowruz from the almanac's equinox; the arithmetic
+// line above stays as it was.
+void AddAstronomicalIranian(DayValues& c, Report& r) {
+  const std::optional<AstronomicalIranianDate> date = AstronomicalIranianFromFixed(c.day);
+  if (!date) {
+    return;
+  }
+  r.Add("Iranischer Kalender (amtlich)",
+        Str(date->day) + "." + std::string(IranianMonthName(date->month)) + " " + Str(date->year));
+  SetDateFields(r, {.year = date->year, .month = date->month, .monthName = IranianMonthName(date->month),
+                    .day = date->day});
+}
+
 constexpr std::string_view kYmd = "JJJJ-MM-TT";
 constexpr auto kYmdShape = DateShape::kYearMonthDay;
 
@@ -323,6 +337,11 @@ constexpr std::array<LookupCalendar, 1> kIranianWays = {{
      .shape = kYmdShape, .firstYear = -530, .lastYear = 2385, .monthCount = 13, .toFixed = IranianTo,
      .fromFixed = IranianBack, .monthName = IranianMonthName},
 }};
+constexpr std::array<LookupCalendar, 1> kAstronomicalIranianWays = {{
+    {.id = "iranian_astronomical", .label = "Iranischer Kalender (amtlich)", .form = kYmd, .shape = kYmdShape,
+     .monthCount = 12, .toFixed = PlainTo<AstronomicalIranianDate, FixedFromAstronomicalIranian>,
+     .fromFixed = OptionalBack<AstronomicalIranianFromFixed>, .monthName = IranianMonthName},
+}};
 constexpr std::array<LookupCalendar, 1> kMayaWays = {{
     {.id = "maya", .label = "Maya-Kalender", .form = "B.K.T.U.K (Baktun.Katun.Tun.Uinal.Kin)",
      .shape = DateShape::kLongCount, .toFixed = MayaTo, .fromFixed = MayaBack},
@@ -387,7 +406,7 @@ constexpr std::array<LookupCalendar, 1> kDiscordianWays = {{
 // The report's lines in their fixed order. An entry whose years exclude the
 // selected year adds nothing; the others decide for themselves on days they
 // have no value for (before an epoch, outside a cycle).
-constexpr std::array<ReportEntry, 44> kEntries = {{
+constexpr std::array<ReportEntry, 45> kEntries = {{
     {"weekday", "Wochentag", kFirst, kLast, AddWeekday},
     {"day_of_year", "", 1583, kLast, AddDayAndWeekOfYear},
     {"julian_date", "Julianisches Datum", kFirst, kLast, AddJulianDate},
@@ -410,6 +429,8 @@ constexpr std::array<ReportEntry, 44> kEntries = {{
     {"soviet", "Sowjetischer Revolutionskalender", 1917, kLast, AddSoviet, kSovietWays},
     {"seleucid", "Seleukidischer Kalender", kFirst, kLast, AddSeleucid, kSeleucidWays},
     {"iranian", "Iranischer Kalender", kFirst, kLast, AddIranian, kIranianWays},
+    {"iranian_astronomical", "Iranischer Kalender (amtlich)", kFirst, kLast, AddAstronomicalIranian,
+     kAstronomicalIranianWays, false},
     {"babylonian", "Babylonischer Kalender", kFirst, kLast, AddBabylonian},
     {"maya", "Maya-Kalender", kFirst, kLast, AddMaya, kMayaWays},
     {"aztec", "Azteken-Kalender", kFirst, kLast, AddAztec},
