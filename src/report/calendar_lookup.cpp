@@ -2,6 +2,7 @@
 #include "report/calendar_lookup.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "report/date_argument.h"
@@ -26,7 +27,7 @@ bool SameDate(const LookupCalendar& calendar, const CalendarFields& a, const Cal
   if (calendar.shape == DateShape::kLongCount) {
     return a.longCount == b.longCount;
   }
-  return a.year == b.year && a.month == b.month && a.leapMonth == b.leapMonth && a.day == b.day;
+  return a.era == b.era && a.year == b.year && a.month == b.month && a.leapMonth == b.leapMonth && a.day == b.day;
 }
 
 // The day the date names, if the report shows this very date for it.
@@ -50,29 +51,43 @@ std::string LongCountText(const std::array<int, 5>& c) {
   return text;
 }
 
+// "das Jahr 8" or, within an era, "das Jahr 8 der Ära Reiwa".
+std::string YearText(const LookupCalendar& calendar, const CalendarFields& date) {
+  std::string text = "Jahr " + std::to_string(date.year);
+  if (calendar.shape == DateShape::kEraYearMonthDay) {
+    text += calendar.eraName != nullptr ? " der Ära " + EraText(calendar, date.era) : " der " + EraText(calendar, date.era);
+  }
+  return text;
+}
+
 std::string DateText(const LookupCalendar& calendar, const CalendarFields& date) {
   if (calendar.shape == DateShape::kLongCount) {
     return LongCountText(date.longCount);
   }
-  return std::to_string(date.day) + ". " + MonthText(calendar, date.month, date.leapMonth) + " " +
-         std::to_string(date.year);
+  std::string text = std::to_string(date.day) + ". " + MonthText(calendar, date.month, date.leapMonth) + " " +
+                     std::to_string(date.year);
+  if (calendar.shape == DateShape::kEraYearMonthDay) {
+    text += " (" + EraText(calendar, date.era) + ")";
+  }
+  return text;
 }
 
 // Why a date in range names no day: its month is missing from the year, or
 // its day from the month.
 std::string WhyNoDay(const LookupCalendar& calendar, const CalendarFields& date) {
-  const std::string year = std::to_string(date.year);
+  const std::string year = YearText(calendar, date);
   const std::string month = MonthText(calendar, date.month, date.leapMonth);
   CalendarFields first = date;
   first.day = 1;
   CalendarFields firstOfYear = first;
   firstOfYear.month = 1;
   firstOfYear.leapMonth = false;
-  if (!calendar.toFixed(firstOfYear)) {
-    return "Für das Jahr " + year + " zeigt der Bericht keine Tage (" + std::string(calendar.label) + ").";
+  const bool eras = calendar.shape == DateShape::kEraYearMonthDay;
+  if (!calendar.toFixed(firstOfYear) || (eras && !RoundTrip(calendar, firstOfYear))) {
+    return "Für das " + year + " zeigt der Bericht keine Tage (" + std::string(calendar.label) + ").";
   }
   if (!RoundTrip(calendar, first)) {
-    return "Das Jahr " + year + " hat keinen " + (date.leapMonth ? "" : "Monat ") + month + ".";
+    return "Das " + year + " hat keinen " + (date.leapMonth ? "" : "Monat ") + month + ".";
   }
   // The month's length: its last day that exists.
   int length = 1;
@@ -84,7 +99,7 @@ std::string WhyNoDay(const LookupCalendar& calendar, const CalendarFields& date)
       break;
     }
   }
-  return "Den " + std::to_string(date.day) + ". " + month + " gibt es im Jahr " + year + " nicht (" + month +
+  return "Den " + std::to_string(date.day) + ". " + month + " gibt es im " + year + " nicht (" + month +
          " hat " + std::to_string(length) + (length == 1 ? " Tag)." : " Tage).");
 }
 
@@ -95,6 +110,24 @@ std::optional<int> ParseSigned(std::string_view text, std::size_t maxDigits) {
     return std::nullopt;
   }
   return negative ? -*value : *value;
+}
+
+// An era by its number or its name, in any case.
+std::optional<int> ParseEra(const LookupCalendar& calendar, std::string_view text) {
+  if (const std::optional<int> number = ParseDecimal(text, kMaxYearDigits)) {
+    return number;
+  }
+  for (int era = calendar.firstEra; calendar.eraName != nullptr && era <= calendar.lastEra; ++era) {
+    const std::string_view name = calendar.eraName(era);
+    const bool same = !name.empty() && name.size() == text.size() &&
+                      std::equal(name.begin(), name.end(), text.begin(), [](char a, char b) {
+                        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                      });
+    if (same) {
+      return era;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -108,6 +141,16 @@ std::string MonthText(const LookupCalendar& calendar, int month, bool leapMonth)
   }
   const std::string number = std::to_string(month) + ". Monat";
   return leapMonth ? "Schaltmonat nach dem " + number : number;
+}
+
+std::string EraText(const LookupCalendar& calendar, int era) {
+  if (calendar.eraName != nullptr) {
+    const std::string_view name = calendar.eraName(era);
+    if (!name.empty()) {
+      return std::string(name);
+    }
+  }
+  return std::to_string(era) + ".Ära";
 }
 
 std::vector<CalendarMonth> MonthsOf(const LookupCalendar& calendar) {
@@ -140,6 +183,16 @@ std::optional<CivilDate> LookUpDate(const LookupCalendar& calendar, const Calend
     clean.longCount = {};
     if (!calendar.hasLeapMonths) {
       clean.leapMonth = false;
+    }
+    if (calendar.shape != DateShape::kEraYearMonthDay) {
+      clean.era = 0;
+    } else if (clean.era < calendar.firstEra || clean.era > calendar.lastEra) {
+      const auto eraRange = [&calendar](int era) {
+        return calendar.eraName != nullptr ? std::to_string(era) + " " + EraText(calendar, era) : EraText(calendar, era);
+      };
+      why = "Die Ära " + std::to_string(clean.era) + " gibt es im Bericht nicht (" + std::string(calendar.label) +
+            ": " + eraRange(calendar.firstEra) + " bis " + eraRange(calendar.lastEra) + ").";
+      return std::nullopt;
     }
     if (clean.year < calendar.firstYear || clean.year > calendar.lastYear) {
       why = "Das Jahr " + std::to_string(clean.year) + " liegt außerhalb der Jahre 100 bis 3000 (" +
@@ -211,6 +264,16 @@ std::optional<CalendarFields> ParseCalendarDate(const LookupCalendar& calendar, 
       rest = last ? std::string_view() : rest.substr(dot + 1);
     }
     return fields;
+  }
+  if (calendar.shape == DateShape::kEraYearMonthDay) {
+    const std::size_t eraEnd = text.find('-');
+    const std::optional<int> era = eraEnd == std::string_view::npos ? std::nullopt : ParseEra(calendar, text.substr(0, eraEnd));
+    if (!era) {
+      why = malformed;
+      return std::nullopt;
+    }
+    fields.era = *era;
+    text = text.substr(eraEnd + 1);
   }
   // A negative year starts with "-"; the separators come after it.
   const std::size_t yearEnd = text.find('-', 1);

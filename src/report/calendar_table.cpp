@@ -10,6 +10,7 @@
 #include "calendars/modern/coptic_ethiopian.h"
 #include "calendars/modern/discordian.h"
 #include "calendars/modern/french_republican.h"
+#include "calendars/modern/goddess_solilunar.h"
 #include "calendars/modern/iranian.h"
 #include "calendars/modern/iranian_astronomical.h"
 #include "calendars/modern/positivist_cotsworth.h"
@@ -22,8 +23,10 @@
 #include "calendars/traditional/egyptian.h"
 #include "calendars/traditional/indian.h"
 #include "calendars/traditional/islamic.h"
+#include "calendars/traditional/japanese.h"
 #include "calendars/traditional/jewish.h"
 #include "calendars/traditional/maya.h"
+#include "calendars/traditional/roman.h"
 #include "calendars/traditional/seleucid_armenian.h"
 #include "calendars/traditional/umm_al_qura.h"
 #include "report/refresh.h"
@@ -271,6 +274,93 @@ void AddAstronomicalIranian(DayValues& c, Report& r) {
                     .day = date->day});
 }
 
+// The Roman date names a day by the next kalends, nones or ides and the
+// days counted to it. Looked up, that marked day is one of 36 a year, taken
+// as the "month" (1 the kalends of January, 2 its nones, 3 its ides, …), and
+// 37 the doubled sixth day before the March kalends of a leap year; the
+// year is the one the report writes, of the day itself from the founding of
+// Rome, and the "day" the count (1 on the marked day itself).
+constexpr int kRomanMarkedDays = 36;
+constexpr int kRomanDoubledDay = 37;
+constexpr int kRomanDoubledCount = 6;
+constexpr std::array<std::string_view, kRomanDoubledDay> kRomanMarkedDayNames = {
+    "Kalenden des Januar", "Nonen des Januar", "Iden des Januar",
+    "Kalenden des Februar", "Nonen des Februar", "Iden des Februar",
+    "Kalenden des März", "Nonen des März", "Iden des März",
+    "Kalenden des April", "Nonen des April", "Iden des April",
+    "Kalenden des Mai", "Nonen des Mai", "Iden des Mai",
+    "Kalenden des Juni", "Nonen des Juni", "Iden des Juni",
+    "Kalenden des Juli", "Nonen des Juli", "Iden des Juli",
+    "Kalenden des August", "Nonen des August", "Iden des August",
+    "Kalenden des September", "Nonen des September", "Iden des September",
+    "Kalenden des Oktober", "Nonen des Oktober", "Iden des Oktober",
+    "Kalenden des November", "Nonen des November", "Iden des November",
+    "Kalenden des Dezember", "Nonen des Dezember", "Iden des Dezember",
+    "Schalttag (der doppelte 6. vor den Kalenden des März)",
+};
+std::string_view RomanMarkedDayName(int slot) {
+  return slot >= 1 && slot <= kRomanDoubledDay ? kRomanMarkedDayNames[static_cast<std::size_t>(slot - 1)]
+                                                : std::string_view{};
+}
+std::optional<FixedDay> RomanTo(const CalendarFields& f) {
+  const int julianYear = static_cast<int>(f.year) - kRomeFoundedBeforeYear1;
+  if (f.month == kRomanDoubledDay) {
+    if (f.day != kRomanDoubledCount) {
+      return std::nullopt;
+    }
+    return FixedFromRoman({julianYear, 3, RomanEvent::kKalends, kRomanDoubledCount, true});
+  }
+  if (f.month < 1 || f.month > kRomanMarkedDays || f.day < 1) {
+    return std::nullopt;
+  }
+  const int month = (f.month - 1) / 3 + 1;
+  const auto event = static_cast<RomanEvent>((f.month - 1) % 3 + 1);
+  // The days after the December ides count to the kalends of the next year.
+  const bool nextYear = month == 1 && event == RomanEvent::kKalends && f.day > 1;
+  return FixedFromRoman({julianYear + (nextYear ? 1 : 0), month, event, f.day, false});
+}
+std::optional<CalendarFields> RomanBack(FixedDay day) {
+  const RomanDate roman = RomanFromFixed(day);
+  CalendarFields fields;
+  fields.year = static_cast<long long>(JulianFromFixed(day).year) + kRomeFoundedBeforeYear1;
+  fields.month = roman.leap ? kRomanDoubledDay : (roman.month - 1) * 3 + static_cast<int>(roman.event);
+  fields.day = roman.count;
+  return fields;
+}
+
+// The Japanese eras numbered from 1 (Meiji) to 5 (Reiwa).
+constexpr int kJapaneseEras = 5;
+std::string_view JapaneseEraNumbered(int era) {
+  return era >= 1 && era <= kJapaneseEras ? JapaneseEraName(static_cast<JapaneseEra>(era - 1)) : std::string_view{};
+}
+std::optional<FixedDay> JapaneseTo(const CalendarFields& f) {
+  if (f.era < 1 || f.era > kJapaneseEras) {
+    return std::nullopt;
+  }
+  return FixedFromJapanese({static_cast<JapaneseEra>(f.era - 1), IntYear(f), f.month, f.day});
+}
+std::optional<CalendarFields> JapaneseBack(FixedDay day) {
+  const std::optional<JapaneseDate> date = JapaneseFromFixed(day);
+  if (!date) {
+    return std::nullopt;
+  }
+  CalendarFields fields = Fields(date->year, *date);
+  fields.era = static_cast<int>(date->era) + 1;
+  return fields;
+}
+
+template <auto kToFixed>
+std::optional<FixedDay> LunisolarTo(const CalendarFields& f) {
+  return kToFixed({f.day, f.month, IntYear(f), f.era});
+}
+template <auto kFromFixed>
+std::optional<CalendarFields> LunisolarBack(FixedDay day) {
+  const LunisolarDate date = kFromFixed(day);
+  CalendarFields fields = Fields(date.year, date);
+  fields.era = date.era;
+  return fields;
+}
+
 constexpr std::string_view kYmd = "JJJJ-MM-TT";
 constexpr auto kYmdShape = DateShape::kYearMonthDay;
 
@@ -286,6 +376,30 @@ constexpr std::array<LookupCalendar, 1> kWorldWays = {{
     {.id = "world", .label = "UNO-Weltkalender", .form = kYmd, .shape = kYmdShape, .monthCount = 12,
      .toFixed = PlainTo<WorldCalendarDate, FixedFromWorldCalendar>, .fromFixed = PlainBack<WorldCalendarFromFixed>,
      .monthName = GermanMonthName},
+}};
+constexpr std::array<LookupCalendar, 1> kRomanWays = {{
+    {.id = "roman", .label = "Römischer Kalender",
+     .form = "JJJJ-S-N (Jahr ab Gründung Roms; S: 1 Kalenden, 2 Nonen, 3 Iden des Januar … 36 Iden des "
+             "Dezember, 37 Schalttag; N: Tage bis dahin, 1 = der Tag selbst)",
+     .shape = kYmdShape, .monthCount = kRomanDoubledDay, .longestMonth = 19, .toFixed = RomanTo,
+     .fromFixed = RomanBack, .countsToMarkedDays = true, .monthName = RomanMarkedDayName},
+}};
+constexpr std::array<LookupCalendar, 1> kJapaneseWays = {{
+    {.id = "japanese", .label = "Japanischer Kalender", .form = "ÄRA-JJ-MM-TT (Ära 1 Meiji … 5 Reiwa oder ihr Name)",
+     .shape = DateShape::kEraYearMonthDay, .firstYear = 1, .lastYear = 983, .monthCount = 12,
+     .toFixed = JapaneseTo, .fromFixed = JapaneseBack, .monthName = JapaneseMonthName, .firstEra = 1,
+     .lastEra = kJapaneseEras, .eraName = JapaneseEraNumbered},
+}};
+constexpr std::array<LookupCalendar, 1> kGoddessWays = {{
+    {.id = "goddess", .label = "Göttinnen-Kalender", .form = "ÄRA-JJJJ-MM-TT", .shape = DateShape::kEraYearMonthDay,
+     .firstYear = 1, .lastYear = 1689, .monthCount = 13, .toFixed = LunisolarTo<FixedFromGoddess>,
+     .fromFixed = LunisolarBack<GoddessFromFixed>, .monthName = GoddessMonthName, .firstEra = 4, .lastEra = 5},
+}};
+constexpr std::array<LookupCalendar, 1> kSolilunarWays = {{
+    {.id = "solilunar", .label = "Solilunar-Kalender", .form = "ÄRA-JJ-MM-TT", .shape = DateShape::kEraYearMonthDay,
+     .firstYear = 1, .lastYear = 60, .monthCount = 13, .toFixed = LunisolarTo<FixedFromSolilunar>,
+     .fromFixed = LunisolarBack<SolilunarFromFixed>, .monthName = SolilunarMonthName, .firstEra = 70,
+     .lastEra = 119},
 }};
 constexpr std::array<LookupCalendar, 1> kByzantineWays = {{
     {.id = "byzantine", .label = "Byzantinischer Kalender", .form = "JJJJ-MM-TT (Monat 1 = September)",
@@ -414,14 +528,14 @@ constexpr std::array<ReportEntry, 45> kEntries = {{
     {"day_counts", "Tag seit 1.1.1 / 1.1.2001", kFirst, kLast, AddDaysSinceEpochs},
     {"gregorian_day", "Gregorianischer Tag", kFirst, kLast, AddGregorianDay},
     {"world", "UNO-Weltkalender", 1583, kLast, AddWorldCalendar, kWorldWays},
-    {"roman", "Römischer Kalender", kFirst, kLast, AddRoman},
+    {"roman", "Römischer Kalender", kFirst, kLast, AddRoman, kRomanWays},
     {"byzantine", "Byzantinischer Kalender", kFirst, kLast, AddByzantine, kByzantineWays, false},
     {"egyptian", "Altägyptischer Kalender", kFirst, kLast, AddEgyptian, kEgyptianWays},
     {"islamic", "Islamischer Kalender", kFirst, kLast, AddIslamic, kIslamicWays},
     {"islamic_festivals", "", kFirst, kLast, AddIslamicFestivals},
     {"umm_al_qura", "Umm-al-Qura-Kalender", kFirst, kLast, AddUmmAlQura, kUmmAlQuraWays, false},
     {"jewish", "Jüdischer Kalender", 359, kLast, AddJewish, kJewishWays},
-    {"japanese", "Japanischer Kalender", 1868, kLast, AddJapanese},
+    {"japanese", "Japanischer Kalender", 1868, kLast, AddJapanese, kJapaneseWays},
     {"chinese", "Chinesischer Kalender", kFirst, kLast, AddChinese, kChineseWays},
     {"chinese_year", "", kFirst, kLast, AddSolarTerm},
     {"chinese_festivals", "", kFirst, kLast, AddChineseFestivals},
@@ -445,8 +559,8 @@ constexpr std::array<ReportEntry, 45> kEntries = {{
     {"sixty_week", "60 Wochen-Kalender", kFirst, kLast, AddSixtyWeek, kSixtyWeekWays},
     {"positivist", "Positivisten-Kalender", kFirst, kLast, AddPositivist, kPositivistWays},
     {"cotsworth", "Cotsworth-Kalender", kFirst, kLast, AddCotsworth, kCotsworthWays},
-    {"goddess", "Göttinnen-Kalender", kFirst, kLast, AddGoddess},
-    {"solilunar", "Solilunar-Kalender", kFirst, kLast, AddSolilunar},
+    {"goddess", "Göttinnen-Kalender", kFirst, kLast, AddGoddess, kGoddessWays},
+    {"solilunar", "Solilunar-Kalender", kFirst, kLast, AddSolilunar, kSolilunarWays},
     {"discordian", "Diskordianischer Kalender", kFirst, kLast, AddDiscordian, kDiscordianWays},
     {"mars", "Julianisches Marsdatum", kFirst, kLast, AddMars},
     {"stardate", "Star Trek Sternzeit", kFirst, kLast, AddStardate},
@@ -456,17 +570,13 @@ constexpr std::array<ReportEntry, 45> kEntries = {{
 }};
 
 // Why the entries without a way back cannot be looked up.
-constexpr std::array<UnreachableCalendar, 13> kUnreachable = {{
+constexpr std::array<UnreachableCalendar, 9> kUnreachable = {{
     {"weekday", "nennt keinen Tag, nur seine Stelle in der Woche"},
     {"day_of_year", "nennt den Tag nur zusammen mit dem bürgerlichen Jahr"},
-    {"roman", "die Tageszählung vor Kalenden, Nonen und Iden ist noch nicht rückwärts lesbar"},
-    {"japanese", "die Ära ist noch nicht als Teil des Datums eingebbar"},
     {"chinese_year", "das Jahr im 60er-Zyklus nennt ein Jahr, keinen Tag"},
     {"babylonian", "schematisch: manche Tage haben keinen Monat, manche Daten kommen zweimal vor"},
     {"maya.tzolkin_haab", "Tzolkin und Haab wiederholen sich ohne Jahr: ein Datum nennt viele Tage"},
     {"aztec", "das Jahr des Azteken-Kalenders wiederholt sich alle 52 Jahre"},
-    {"goddess", "die Zählung von Ära und Jahr ist noch nicht rückwärts lesbar"},
-    {"solilunar", "die Zählung von Ära und Jahr ist noch nicht rückwärts lesbar"},
     {"mars", "ein Sol dauert 1,0275 Tage und hängt von der Uhrzeit ab"},
     {"stardate", "eine Sternzeit ist ein Zeitpunkt, kein Tag"},
     {"pi", "legt einen Bruchteil seines Jahres auf das bürgerliche Jahr: Daten wiederholen sich oder fehlen"},
