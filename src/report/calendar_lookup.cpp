@@ -3,11 +3,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 #include "report/date_argument.h"
 #include "report/refresh.h"
 #include "report/registry.h"
+#include "time/utf8.h"
 
 namespace tempulo {
 namespace {
@@ -322,11 +322,14 @@ std::string LookupHelpText() {
   std::string text =
       "Kalender für --from KALENDER:DATUM (Kennung, Form des Datums, Zeile des Berichts);\n"
       "ohne Kalender liest --from JJJJ-MM-TT das bürgerliche Datum wie --date.\n";
+  // Columns padded by characters, not bytes ("ÄRA-…"), and never cut: a
+  // long date form pushes its label along instead.
+  const auto column = [](std::string_view cell, std::size_t width) {
+    const std::size_t length = Utf8Length(cell);
+    return std::string(cell) + std::string(length < width ? width - length : 0, ' ') + " ";
+  };
   for (const LookupCalendar& calendar : LookupCalendars()) {
-    char line[160];
-    std::snprintf(line, sizeof line, "  %-18s %-40s %s\n", std::string(calendar.id).c_str(),
-                  std::string(calendar.form).c_str(), std::string(calendar.label).c_str());
-    text += line;
+    text += "  " + column(calendar.id, 18) + column(calendar.form, 40) + std::string(calendar.label) + "\n";
   }
   text += "Ohne Weg zurück (ein Datum nennt hier keinen einzelnen Tag):\n";
   for (const UnreachableCalendar& calendar : UnreachableCalendars()) {

@@ -379,8 +379,7 @@ constexpr std::array<LookupCalendar, 1> kWorldWays = {{
 }};
 constexpr std::array<LookupCalendar, 1> kRomanWays = {{
     {.id = "roman", .label = "Römischer Kalender",
-     .form = "JJJJ-S-N (Jahr ab Gründung Roms; S: 1 Kalenden, 2 Nonen, 3 Iden des Januar … 36 Iden des "
-             "Dezember, 37 Schalttag; N: Tage bis dahin, 1 = der Tag selbst)",
+     .form = "JJJJ-S-N (S: 1 Kalenden, 2 Nonen, 3 Iden des Januar … 37 Schalttag; N: 1 = der Stichtag)",
      .shape = kYmdShape, .monthCount = kRomanDoubledDay, .longestMonth = 19, .toFixed = RomanTo,
      .fromFixed = RomanBack, .countsToMarkedDays = true, .monthName = RomanMarkedDayName},
 }};

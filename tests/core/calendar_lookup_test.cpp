@@ -250,3 +250,25 @@ TEST(CalendarLookup, MonthListsCarryTheLeapMonths) {
 
 }  // namespace
 }  // namespace tempulo
+
+namespace tempulo {
+namespace {
+
+// "--from help" gives every way a whole line of its own, however long its
+// date form, and lines up the columns by characters.
+TEST(CalendarLookup, HelpNamesEveryWayOnALineOfItsOwn) {
+  const std::string help = LookupHelpText();
+  for (const LookupCalendar& calendar : LookupCalendars()) {
+    const std::string start = "\n  " + std::string(calendar.id) + " ";
+    const std::size_t at = help.find(start);
+    ASSERT_NE(at, std::string::npos) << calendar.id;
+    const std::string line = help.substr(at + 1, help.find('\n', at + 1) - at - 1);
+    EXPECT_TRUE(line.ends_with(" " + std::string(calendar.label))) << line;
+    EXPECT_NE(line.find(" " + std::string(calendar.form) + " "), std::string::npos) << line;
+  }
+  EXPECT_NE(help.find("\n  goddess            ÄRA-JJJJ-MM-TT                           Göttinnen-Kalender\n"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace tempulo
