@@ -27,7 +27,8 @@ bool SameDate(const LookupCalendar& calendar, const CalendarFields& a, const Cal
   if (calendar.shape == DateShape::kLongCount) {
     return a.longCount == b.longCount;
   }
-  return a.era == b.era && a.year == b.year && a.month == b.month && a.leapMonth == b.leapMonth && a.day == b.day;
+  return a.era == b.era && a.year == b.year && a.month == b.month && a.leapMonth == b.leapMonth &&
+         a.day == b.day;
 }
 
 // The day the date names, if the report shows this very date for it.
@@ -51,11 +52,12 @@ std::string LongCountText(const std::array<int, 5>& c) {
   return text;
 }
 
-// "das Jahr 8" or, within an era, "das Jahr 8 der Ära Reiwa".
+// "Jahr 8" or, within an era, "Jahr 8 der Ära Reiwa", "Jahr 565 der 5.Ära".
 std::string YearText(const LookupCalendar& calendar, const CalendarFields& date) {
   std::string text = "Jahr " + std::to_string(date.year);
   if (calendar.shape == DateShape::kEraYearMonthDay) {
-    text += calendar.eraName != nullptr ? " der Ära " + EraText(calendar, date.era) : " der " + EraText(calendar, date.era);
+    text += calendar.eraName != nullptr ? " der Ära " + EraText(calendar, date.era)
+                                        : " der " + EraText(calendar, date.era);
   }
   return text;
 }
@@ -119,10 +121,11 @@ std::optional<int> ParseEra(const LookupCalendar& calendar, std::string_view tex
   }
   for (int era = calendar.firstEra; calendar.eraName != nullptr && era <= calendar.lastEra; ++era) {
     const std::string_view name = calendar.eraName(era);
-    const bool same = !name.empty() && name.size() == text.size() &&
-                      std::equal(name.begin(), name.end(), text.begin(), [](char a, char b) {
-                        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-                      });
+    const bool same =
+        !name.empty() && name.size() == text.size() &&
+        std::equal(name.begin(), name.end(), text.begin(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        });
     if (same) {
       return era;
     }
@@ -188,10 +191,12 @@ std::optional<CivilDate> LookUpDate(const LookupCalendar& calendar, const Calend
       clean.era = 0;
     } else if (clean.era < calendar.firstEra || clean.era > calendar.lastEra) {
       const auto eraRange = [&calendar](int era) {
-        return calendar.eraName != nullptr ? std::to_string(era) + " " + EraText(calendar, era) : EraText(calendar, era);
+        return calendar.eraName != nullptr ? std::to_string(era) + " " + EraText(calendar, era)
+                                           : EraText(calendar, era);
       };
-      why = "Die Ära " + std::to_string(clean.era) + " gibt es im Bericht nicht (" + std::string(calendar.label) +
-            ": " + eraRange(calendar.firstEra) + " bis " + eraRange(calendar.lastEra) + ").";
+      why = "Die Ära " + std::to_string(clean.era) + " gibt es im Bericht nicht (" +
+            std::string(calendar.label) + ": " + eraRange(calendar.firstEra) + " bis " +
+            eraRange(calendar.lastEra) + ").";
       return std::nullopt;
     }
     if (clean.year < calendar.firstYear || clean.year > calendar.lastYear) {
@@ -267,7 +272,8 @@ std::optional<CalendarFields> ParseCalendarDate(const LookupCalendar& calendar, 
   }
   if (calendar.shape == DateShape::kEraYearMonthDay) {
     const std::size_t eraEnd = text.find('-');
-    const std::optional<int> era = eraEnd == std::string_view::npos ? std::nullopt : ParseEra(calendar, text.substr(0, eraEnd));
+    const std::optional<int> era =
+        eraEnd == std::string_view::npos ? std::nullopt : ParseEra(calendar, text.substr(0, eraEnd));
     if (!era) {
       why = malformed;
       return std::nullopt;

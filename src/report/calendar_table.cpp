@@ -244,8 +244,8 @@ std::string_view ByzantineMonthName(int month) {
 }
 void AddByzantine(DayValues& c, Report& r) {
   const ByzantineDate date = ByzantineFromFixed(c.day);
-  r.Add("Byzantinischer Kalender",
-        Str(date.day) + "." + std::string(ByzantineMonthName(date.month)) + " " + Str(date.year) + " Anno Mundi");
+  r.Add("Byzantinischer Kalender", Str(date.day) + "." + std::string(ByzantineMonthName(date.month)) + " " +
+                                       Str(date.year) + " Anno Mundi");
   SetDateFields(r, {.year = date.year, .month = date.month, .monthName = ByzantineMonthName(date.month),
                     .day = date.day});
 }
@@ -254,10 +254,11 @@ void AddByzantine(DayValues& c, Report& r) {
 // stands in.
 void AddUmmAlQura(DayValues& c, Report& r) {
   const UmmAlQuraDate date = UmmAlQuraFromFixed(c.day);
+  const std::string_view source = date.fromTable ? " (Umm-al-Qura-Tabelle)" : " (arithmetisch)";
   r.Add("Umm-al-Qura-Kalender", Str(date.day) + "." + std::string(IslamicMonthName(date.month)) + " " +
-                                    Str(date.year) + (date.fromTable ? " (Umm-al-Qura-Tabelle)" : " (arithmetisch)"));
-  SetDateFields(
-      r, {.year = date.year, .month = date.month, .monthName = IslamicMonthName(date.month), .day = date.day});
+                                    Str(date.year) + std::string(source));
+  SetDateFields(r, {.year = date.year, .month = date.month, .monthName = IslamicMonthName(date.month),
+                    .day = date.day});
   r.Set("source", date.fromTable ? "table" : "arithmetic");
 }
 
@@ -331,7 +332,8 @@ std::optional<CalendarFields> RomanBack(FixedDay day) {
 // The Japanese eras numbered from 1 (Meiji) to 5 (Reiwa).
 constexpr int kJapaneseEras = 5;
 std::string_view JapaneseEraNumbered(int era) {
-  return era >= 1 && era <= kJapaneseEras ? JapaneseEraName(static_cast<JapaneseEra>(era - 1)) : std::string_view{};
+  return era >= 1 && era <= kJapaneseEras ? JapaneseEraName(static_cast<JapaneseEra>(era - 1))
+                                          : std::string_view{};
 }
 std::optional<FixedDay> JapaneseTo(const CalendarFields& f) {
   if (f.era < 1 || f.era > kJapaneseEras) {
@@ -384,21 +386,22 @@ constexpr std::array<LookupCalendar, 1> kRomanWays = {{
      .fromFixed = RomanBack, .countsToMarkedDays = true, .monthName = RomanMarkedDayName},
 }};
 constexpr std::array<LookupCalendar, 1> kJapaneseWays = {{
-    {.id = "japanese", .label = "Japanischer Kalender", .form = "ÄRA-JJ-MM-TT (Ära 1 Meiji … 5 Reiwa oder ihr Name)",
-     .shape = DateShape::kEraYearMonthDay, .firstYear = 1, .lastYear = 983, .monthCount = 12,
-     .toFixed = JapaneseTo, .fromFixed = JapaneseBack, .monthName = JapaneseMonthName, .firstEra = 1,
-     .lastEra = kJapaneseEras, .eraName = JapaneseEraNumbered},
+    {.id = "japanese", .label = "Japanischer Kalender",
+     .form = "ÄRA-JJ-MM-TT (Ära 1 Meiji … 5 Reiwa oder ihr Name)", .shape = DateShape::kEraYearMonthDay,
+     .firstYear = 1, .lastYear = 983, .monthCount = 12, .toFixed = JapaneseTo, .fromFixed = JapaneseBack,
+     .monthName = JapaneseMonthName, .firstEra = 1, .lastEra = kJapaneseEras, .eraName = JapaneseEraNumbered},
 }};
 constexpr std::array<LookupCalendar, 1> kGoddessWays = {{
-    {.id = "goddess", .label = "Göttinnen-Kalender", .form = "ÄRA-JJJJ-MM-TT", .shape = DateShape::kEraYearMonthDay,
-     .firstYear = 1, .lastYear = 1689, .monthCount = 13, .toFixed = LunisolarTo<FixedFromGoddess>,
-     .fromFixed = LunisolarBack<GoddessFromFixed>, .monthName = GoddessMonthName, .firstEra = 4, .lastEra = 5},
+    {.id = "goddess", .label = "Göttinnen-Kalender", .form = "ÄRA-JJJJ-MM-TT",
+     .shape = DateShape::kEraYearMonthDay, .firstYear = 1, .lastYear = 1689, .monthCount = 13,
+     .toFixed = LunisolarTo<FixedFromGoddess>, .fromFixed = LunisolarBack<GoddessFromFixed>,
+     .monthName = GoddessMonthName, .firstEra = 4, .lastEra = 5},
 }};
 constexpr std::array<LookupCalendar, 1> kSolilunarWays = {{
-    {.id = "solilunar", .label = "Solilunar-Kalender", .form = "ÄRA-JJ-MM-TT", .shape = DateShape::kEraYearMonthDay,
-     .firstYear = 1, .lastYear = 60, .monthCount = 13, .toFixed = LunisolarTo<FixedFromSolilunar>,
-     .fromFixed = LunisolarBack<SolilunarFromFixed>, .monthName = SolilunarMonthName, .firstEra = 70,
-     .lastEra = 119},
+    {.id = "solilunar", .label = "Solilunar-Kalender", .form = "ÄRA-JJ-MM-TT",
+     .shape = DateShape::kEraYearMonthDay, .firstYear = 1, .lastYear = 60, .monthCount = 13,
+     .toFixed = LunisolarTo<FixedFromSolilunar>, .fromFixed = LunisolarBack<SolilunarFromFixed>,
+     .monthName = SolilunarMonthName, .firstEra = 70, .lastEra = 119},
 }};
 constexpr std::array<LookupCalendar, 1> kByzantineWays = {{
     {.id = "byzantine", .label = "Byzantinischer Kalender", .form = "JJJJ-MM-TT (Monat 1 = September)",

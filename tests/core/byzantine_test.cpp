@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Byzantine era against published dates, its report line and its lookup.
+#include "calendars/traditional/byzantine.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "calendars/traditional/byzantine.h"
 #include "report/calendar_lookup.h"
 #include "report/registry.h"
 #include "report/report.h"
@@ -22,10 +23,9 @@ struct PublishedDay {
 // of Constantinople (29 May 6961) and both sides of the new year 2026
 // (7534 until 31 August Julian, 7535 from 1 September).
 constexpr PublishedDay kPublished[] = {
-    {{-5508, 9, 1}, {1, 1, 1}},          {{-5507, 8, 31}, {1, 12, 31}},
-    {{1491, 9, 1}, {7000, 1, 1}},        {{1453, 5, 29}, {6961, 9, 29}},
-    {{2026, 1, 1}, {7534, 5, 1}},        {{2026, 8, 31}, {7534, 12, 31}},
-    {{2026, 9, 1}, {7535, 1, 1}},        {{2024, 2, 29}, {7532, 6, 29}},
+    {{-5508, 9, 1}, {1, 1, 1}},     {{-5507, 8, 31}, {1, 12, 31}},  {{1491, 9, 1}, {7000, 1, 1}},
+    {{1453, 5, 29}, {6961, 9, 29}}, {{2026, 1, 1}, {7534, 5, 1}},   {{2026, 8, 31}, {7534, 12, 31}},
+    {{2026, 9, 1}, {7535, 1, 1}},   {{2024, 2, 29}, {7532, 6, 29}},
 };
 
 TEST(Byzantine, PublishedDatesBothWays) {

@@ -2,11 +2,12 @@
 // Iran's calendar with its Nowruz from the almanac's equinox: published
 // first days of the year, the months, the noon rule, the report line and the
 // lookup.
+#include "calendars/modern/iranian_astronomical.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "calendars/modern/iranian_astronomical.h"
 #include "report/calendar_lookup.h"
 #include "report/registry.h"
 #include "report/report.h"

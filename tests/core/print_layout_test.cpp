@@ -2,13 +2,14 @@
 // The content of printed month and year pages: every day in one cell of the
 // right column, the week numbers, the region's holidays, the second calendar,
 // the Sunday sun times and the marked days.
+#include "report/print_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <utility>
 
-#include "report/print_layout.h"
 #include "time/civil.h"
 
 namespace tempulo {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "astro/angles.h"
 #include "report/registry.h"
 #include "report/report_builder.h"
-#include "astro/angles.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
 

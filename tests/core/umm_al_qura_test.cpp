@@ -2,12 +2,13 @@
 // The Umm al-Qura calendar: published month starts, the whole official table
 // both ways, the arithmetical calendar at its edges, its report line and its
 // lookup.
+#include "calendars/traditional/umm_al_qura.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "calendars/traditional/islamic.h"
-#include "calendars/traditional/umm_al_qura.h"
 #include "calendars/traditional/umm_al_qura_table.h"
 #include "report/calendar_lookup.h"
 #include "report/registry.h"
@@ -26,15 +27,15 @@ struct MonthStart {
 // The first of Muharram, Ramadan and Shawwal 1440-1450 as the Umm al-Qura
 // calendar publishes them; the arithmetical calendar is a day off in several.
 constexpr MonthStart kPublished[] = {
-    {1440, 1, {2018, 9, 11}}, {1440, 9, {2019, 5, 6}},   {1440, 10, {2019, 6, 4}},
-    {1441, 1, {2019, 8, 31}}, {1441, 9, {2020, 4, 24}},  {1441, 10, {2020, 5, 24}},
-    {1442, 1, {2020, 8, 20}}, {1442, 9, {2021, 4, 13}},  {1442, 10, {2021, 5, 13}},
-    {1443, 1, {2021, 8, 9}},  {1443, 9, {2022, 4, 2}},   {1443, 10, {2022, 5, 2}},
-    {1444, 1, {2022, 7, 30}}, {1444, 9, {2023, 3, 23}},  {1444, 10, {2023, 4, 21}},
-    {1445, 1, {2023, 7, 19}}, {1445, 9, {2024, 3, 11}},  {1445, 10, {2024, 4, 10}},
-    {1446, 1, {2024, 7, 7}},  {1446, 9, {2025, 3, 1}},   {1446, 10, {2025, 3, 30}},
-    {1447, 1, {2025, 6, 26}}, {1447, 9, {2026, 2, 18}},  {1447, 10, {2026, 3, 20}},
-    {1448, 1, {2026, 6, 16}}, {1449, 1, {2027, 6, 6}},   {1450, 1, {2028, 5, 25}},
+    {1440, 1, {2018, 9, 11}}, {1440, 9, {2019, 5, 6}},  {1440, 10, {2019, 6, 4}},
+    {1441, 1, {2019, 8, 31}}, {1441, 9, {2020, 4, 24}}, {1441, 10, {2020, 5, 24}},
+    {1442, 1, {2020, 8, 20}}, {1442, 9, {2021, 4, 13}}, {1442, 10, {2021, 5, 13}},
+    {1443, 1, {2021, 8, 9}},  {1443, 9, {2022, 4, 2}},  {1443, 10, {2022, 5, 2}},
+    {1444, 1, {2022, 7, 30}}, {1444, 9, {2023, 3, 23}}, {1444, 10, {2023, 4, 21}},
+    {1445, 1, {2023, 7, 19}}, {1445, 9, {2024, 3, 11}}, {1445, 10, {2024, 4, 10}},
+    {1446, 1, {2024, 7, 7}},  {1446, 9, {2025, 3, 1}},  {1446, 10, {2025, 3, 30}},
+    {1447, 1, {2025, 6, 26}}, {1447, 9, {2026, 2, 18}}, {1447, 10, {2026, 3, 20}},
+    {1448, 1, {2026, 6, 16}}, {1449, 1, {2027, 6, 6}},  {1450, 1, {2028, 5, 25}},
 };
 
 TEST(UmmAlQura, PublishedMonthStartsBothWays) {
@@ -86,7 +87,8 @@ TEST(UmmAlQura, ArithmeticOutsideTheTable) {
   EXPECT_EQ(after, (UmmAlQuraDate{kUmmAlQuraLastYear + 1, 1, 1, false}));
   const FixedDay far = FixedFromGregorian({2500, 6, 1});
   const IslamicDay arithmetic = IslamicFromFixed(far);
-  EXPECT_EQ(UmmAlQuraFromFixed(far), (UmmAlQuraDate{arithmetic.year, arithmetic.month, arithmetic.day, false}));
+  EXPECT_EQ(UmmAlQuraFromFixed(far),
+            (UmmAlQuraDate{arithmetic.year, arithmetic.month, arithmetic.day, false}));
 }
 
 std::string LineOf(CivilDate date) {

@@ -109,7 +109,8 @@ TEST_F(GoToTest, ErasAndRomanMarkedDays) {
     int day;
     QString caption;
   } cases[] = {
-      {"japanese", QStringLiteral("Heisei"), 1, QStringLiteral("Mutsuki"), 8, QStringLiteral("Tempulo 8.Januar 1989")},
+      {"japanese", QStringLiteral("Heisei"), 1, QStringLiteral("Mutsuki"), 8,
+       QStringLiteral("Tempulo 8.Januar 1989")},
       {"goddess", QStringLiteral("5.Ära"), 565, QStringLiteral("Lakshmi"), 1,
        QStringLiteral("Tempulo 9.Dezember 2026")},
       {"solilunar", QStringLiteral("102.Ära"), 52, QStringLiteral("Julius"), 2,
@@ -139,8 +140,9 @@ TEST_F(GoToTest, ErasAndRomanMarkedDays) {
   dialog->EraBox()->setCurrentIndex(dialog->EraBox()->findText(QStringLiteral("Heisei")));
   Fill(dialog, "japanese", 31, QStringLiteral("Mutsuki"), 1);
   QTest::mouseClick(dialog->GoButton(), Qt::LeftButton);
-  EXPECT_EQ(dialog->Message()->text(),
-            QStringLiteral("Für das Jahr 31 der Ära Heisei zeigt der Bericht keine Tage (Japanischer Kalender)."));
+  EXPECT_EQ(
+      dialog->Message()->text(),
+      QStringLiteral("Für das Jahr 31 der Ära Heisei zeigt der Bericht keine Tage (Japanischer Kalender)."));
   EXPECT_EQ(form_->windowTitle(), QStringLiteral("Tempulo 2.Januar 2026"));
 }
 

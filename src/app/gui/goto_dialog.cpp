@@ -98,10 +98,11 @@ QString DateExample(const LookupCalendar& calendar, const CalendarFields& date) 
     }
     return parts.join(QLatin1Char('.'));
   }
-  const QString era = calendar.shape == DateShape::kEraYearMonthDay
-                          ? QString::fromStdString(EraText(calendar, date.era)).remove(QStringLiteral(".Ära")) +
-                                QLatin1Char('-')
-                          : QString();
+  const QString era =
+      calendar.shape == DateShape::kEraYearMonthDay
+          ? QString::fromStdString(EraText(calendar, date.era)).remove(QStringLiteral(".Ära")) +
+                QLatin1Char('-')
+          : QString();
   return QStringLiteral("%1%2-%3%4-%5")
       .arg(era)
       .arg(date.year)

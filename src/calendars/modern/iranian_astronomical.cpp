@@ -44,7 +44,8 @@ std::optional<FixedDay> NowruzOf(int year) {
   if (year < kAstronomicalIranianFirstYear || year > kAstronomicalIranianLastYear) {
     return std::nullopt;
   }
-  std::atomic<std::int64_t>& cached = nowruzCache[static_cast<std::size_t>(year - kAstronomicalIranianFirstYear)];
+  std::atomic<std::int64_t>& cached =
+      nowruzCache[static_cast<std::size_t>(year - kAstronomicalIranianFirstYear)];
   std::int64_t day = cached.load(std::memory_order_relaxed);
   if (day == kNotYet) {
     const double equinox = SeasonStart(year + kYearsBeforeGregorian, kMarchEquinox);

@@ -48,7 +48,8 @@ FixedDay FixedFromUmmAlQura(const UmmAlQuraDate& date) {
       date.month > kMonthsPerYear) {
     return FixedFromIslamic({date.year, date.month, date.day});
   }
-  const auto index = static_cast<std::size_t>((date.year - kUmmAlQuraFirstYear) * kMonthsPerYear + date.month - 1);
+  const auto index =
+      static_cast<std::size_t>((date.year - kUmmAlQuraFirstYear) * kMonthsPerYear + date.month - 1);
   return kMonthStarts[index] + (date.day - 1);
 }
 
