@@ -6,12 +6,14 @@
 // slowest class).
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <string>
 
 #include "astro/sun.h"
 #include "calendars/traditional/chinese.h"
 #include "holidays/holidays.h"
 #include "report/refresh.h"
+#include "report/registry.h"
 #include "report/report_place.h"
 
 namespace tempulo {
@@ -100,6 +102,32 @@ BENCHMARK(BM_FullRefreshWithZone)
     ->Args({15, 7, 2026})
     ->Args({29, 3, 2026})
     ->Args({15, 7, 2500})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The refresh with the user's choice of lines (--calendars, "Kalender
+// wählen…"): 0 the default set, 1 five calendars without the sun and moon
+// block (julian, islamic, jewish, umm_al_qura, iranian_astronomical), 2 every
+// line. Lines not chosen are not computed.
+void BM_RefreshChosen(benchmark::State& state) {
+  static constexpr const char* kChoices[] = {"default",
+                                             "julian,islamic,jewish,umm_al_qura,iranian_astronomical", "all"};
+  const std::optional<EntryChoice> choice = EntryChoice::Parse(kChoices[state.range(0)]);
+  const CivilDate date{2026, 12, 8};
+  const FixedClock clock(date, {12, 0, 0});
+  HolidayTable holidays = HolidayTable::Standard();
+  for (auto _ : state) {
+    ForgetChineseSearches();
+    ForgetSolarTermSearches();
+    RefreshResult result = Refresh(date, holidays, clock, {.entries = &*choice});
+    benchmark::DoNotOptimize(result);
+  }
+}
+
+BENCHMARK(BM_RefreshChosen)
+    ->ArgName("choice")
+    ->DenseRange(0, 2)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -364,7 +364,7 @@ const LookupCalendar& CivilLookupCalendar() { return kCivil; }
 std::vector<const LookupCalendar*> RecurrenceCalendars() {
   std::vector<const LookupCalendar*> calendars = {&kCivil};
   for (const LookupCalendar& calendar : LookupCalendars()) {
-    if (calendar.shape == DateShape::kYearMonthDay) {
+    if (HasPlainMonths(calendar)) {
       calendars.push_back(&calendar);
     }
   }
@@ -376,7 +376,7 @@ const LookupCalendar* FindRecurrenceCalendar(std::string_view id) {
     return &kCivil;
   }
   const LookupCalendar* calendar = FindLookupCalendar(id);
-  return calendar != nullptr && calendar->shape == DateShape::kYearMonthDay ? calendar : nullptr;
+  return calendar != nullptr && HasPlainMonths(*calendar) ? calendar : nullptr;
 }
 
 std::optional<CalendarFields> RecurrenceDate(const Anniversary& entry) {

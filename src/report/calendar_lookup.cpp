@@ -2,11 +2,12 @@
 #include "report/calendar_lookup.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cctype>
 
 #include "report/date_argument.h"
 #include "report/refresh.h"
 #include "report/registry.h"
+#include "time/utf8.h"
 
 namespace tempulo {
 namespace {
@@ -26,7 +27,8 @@ bool SameDate(const LookupCalendar& calendar, const CalendarFields& a, const Cal
   if (calendar.shape == DateShape::kLongCount) {
     return a.longCount == b.longCount;
   }
-  return a.year == b.year && a.month == b.month && a.leapMonth == b.leapMonth && a.day == b.day;
+  return a.era == b.era && a.year == b.year && a.month == b.month && a.leapMonth == b.leapMonth &&
+         a.day == b.day;
 }
 
 // The day the date names, if the report shows this very date for it.
@@ -50,29 +52,44 @@ std::string LongCountText(const std::array<int, 5>& c) {
   return text;
 }
 
+// "Jahr 8" or, within an era, "Jahr 8 der Ära Reiwa", "Jahr 565 der 5.Ära".
+std::string YearText(const LookupCalendar& calendar, const CalendarFields& date) {
+  std::string text = "Jahr " + std::to_string(date.year);
+  if (calendar.shape == DateShape::kEraYearMonthDay) {
+    text += calendar.eraName != nullptr ? " der Ära " + EraText(calendar, date.era)
+                                        : " der " + EraText(calendar, date.era);
+  }
+  return text;
+}
+
 std::string DateText(const LookupCalendar& calendar, const CalendarFields& date) {
   if (calendar.shape == DateShape::kLongCount) {
     return LongCountText(date.longCount);
   }
-  return std::to_string(date.day) + ". " + MonthText(calendar, date.month, date.leapMonth) + " " +
-         std::to_string(date.year);
+  std::string text = std::to_string(date.day) + ". " + MonthText(calendar, date.month, date.leapMonth) + " " +
+                     std::to_string(date.year);
+  if (calendar.shape == DateShape::kEraYearMonthDay) {
+    text += " (" + EraText(calendar, date.era) + ")";
+  }
+  return text;
 }
 
 // Why a date in range names no day: its month is missing from the year, or
 // its day from the month.
 std::string WhyNoDay(const LookupCalendar& calendar, const CalendarFields& date) {
-  const std::string year = std::to_string(date.year);
+  const std::string year = YearText(calendar, date);
   const std::string month = MonthText(calendar, date.month, date.leapMonth);
   CalendarFields first = date;
   first.day = 1;
   CalendarFields firstOfYear = first;
   firstOfYear.month = 1;
   firstOfYear.leapMonth = false;
-  if (!calendar.toFixed(firstOfYear)) {
-    return "Für das Jahr " + year + " zeigt der Bericht keine Tage (" + std::string(calendar.label) + ").";
+  const bool eras = calendar.shape == DateShape::kEraYearMonthDay;
+  if (!calendar.toFixed(firstOfYear) || (eras && !RoundTrip(calendar, firstOfYear))) {
+    return "Für das " + year + " zeigt der Bericht keine Tage (" + std::string(calendar.label) + ").";
   }
   if (!RoundTrip(calendar, first)) {
-    return "Das Jahr " + year + " hat keinen " + (date.leapMonth ? "" : "Monat ") + month + ".";
+    return "Das " + year + " hat keinen " + (date.leapMonth ? "" : "Monat ") + month + ".";
   }
   // The month's length: its last day that exists.
   int length = 1;
@@ -84,7 +101,7 @@ std::string WhyNoDay(const LookupCalendar& calendar, const CalendarFields& date)
       break;
     }
   }
-  return "Den " + std::to_string(date.day) + ". " + month + " gibt es im Jahr " + year + " nicht (" + month +
+  return "Den " + std::to_string(date.day) + ". " + month + " gibt es im " + year + " nicht (" + month +
          " hat " + std::to_string(length) + (length == 1 ? " Tag)." : " Tage).");
 }
 
@@ -95,6 +112,25 @@ std::optional<int> ParseSigned(std::string_view text, std::size_t maxDigits) {
     return std::nullopt;
   }
   return negative ? -*value : *value;
+}
+
+// An era by its number or its name, in any case.
+std::optional<int> ParseEra(const LookupCalendar& calendar, std::string_view text) {
+  if (const std::optional<int> number = ParseDecimal(text, kMaxYearDigits)) {
+    return number;
+  }
+  for (int era = calendar.firstEra; calendar.eraName != nullptr && era <= calendar.lastEra; ++era) {
+    const std::string_view name = calendar.eraName(era);
+    const bool same =
+        !name.empty() && name.size() == text.size() &&
+        std::equal(name.begin(), name.end(), text.begin(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        });
+    if (same) {
+      return era;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -108,6 +144,16 @@ std::string MonthText(const LookupCalendar& calendar, int month, bool leapMonth)
   }
   const std::string number = std::to_string(month) + ". Monat";
   return leapMonth ? "Schaltmonat nach dem " + number : number;
+}
+
+std::string EraText(const LookupCalendar& calendar, int era) {
+  if (calendar.eraName != nullptr) {
+    const std::string_view name = calendar.eraName(era);
+    if (!name.empty()) {
+      return std::string(name);
+    }
+  }
+  return std::to_string(era) + ".Ära";
 }
 
 std::vector<CalendarMonth> MonthsOf(const LookupCalendar& calendar) {
@@ -140,6 +186,18 @@ std::optional<CivilDate> LookUpDate(const LookupCalendar& calendar, const Calend
     clean.longCount = {};
     if (!calendar.hasLeapMonths) {
       clean.leapMonth = false;
+    }
+    if (calendar.shape != DateShape::kEraYearMonthDay) {
+      clean.era = 0;
+    } else if (clean.era < calendar.firstEra || clean.era > calendar.lastEra) {
+      const auto eraRange = [&calendar](int era) {
+        return calendar.eraName != nullptr ? std::to_string(era) + " " + EraText(calendar, era)
+                                           : EraText(calendar, era);
+      };
+      why = "Die Ära " + std::to_string(clean.era) + " gibt es im Bericht nicht (" +
+            std::string(calendar.label) + ": " + eraRange(calendar.firstEra) + " bis " +
+            eraRange(calendar.lastEra) + ").";
+      return std::nullopt;
     }
     if (clean.year < calendar.firstYear || clean.year > calendar.lastYear) {
       why = "Das Jahr " + std::to_string(clean.year) + " liegt außerhalb der Jahre 100 bis 3000 (" +
@@ -212,6 +270,17 @@ std::optional<CalendarFields> ParseCalendarDate(const LookupCalendar& calendar, 
     }
     return fields;
   }
+  if (calendar.shape == DateShape::kEraYearMonthDay) {
+    const std::size_t eraEnd = text.find('-');
+    const std::optional<int> era =
+        eraEnd == std::string_view::npos ? std::nullopt : ParseEra(calendar, text.substr(0, eraEnd));
+    if (!era) {
+      why = malformed;
+      return std::nullopt;
+    }
+    fields.era = *era;
+    text = text.substr(eraEnd + 1);
+  }
   // A negative year starts with "-"; the separators come after it.
   const std::size_t yearEnd = text.find('-', 1);
   const std::size_t monthEnd = yearEnd == std::string_view::npos ? yearEnd : text.find('-', yearEnd + 1);
@@ -259,11 +328,14 @@ std::string LookupHelpText() {
   std::string text =
       "Kalender für --from KALENDER:DATUM (Kennung, Form des Datums, Zeile des Berichts);\n"
       "ohne Kalender liest --from JJJJ-MM-TT das bürgerliche Datum wie --date.\n";
+  // Columns padded by characters, not bytes ("ÄRA-…"), and never cut: a
+  // long date form pushes its label along instead.
+  const auto column = [](std::string_view cell, std::size_t width) {
+    const std::size_t length = Utf8Length(cell);
+    return std::string(cell) + std::string(length < width ? width - length : 0, ' ') + " ";
+  };
   for (const LookupCalendar& calendar : LookupCalendars()) {
-    char line[160];
-    std::snprintf(line, sizeof line, "  %-18s %-40s %s\n", std::string(calendar.id).c_str(),
-                  std::string(calendar.form).c_str(), std::string(calendar.label).c_str());
-    text += line;
+    text += "  " + column(calendar.id, 18) + column(calendar.form, 40) + std::string(calendar.label) + "\n";
   }
   text += "Ohne Weg zurück (ein Datum nennt hier keinen einzelnen Tag):\n";
   for (const UnreachableCalendar& calendar : UnreachableCalendars()) {

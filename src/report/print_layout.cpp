@@ -123,7 +123,7 @@ PrintMonth BuildPrintMonth(int year, int month, const PrintOptions& options) {
     if (sunTimes && cell.IsSunday()) {
       AddSunTimes(date, options, cell);
     }
-    if (options.secondCalendar != nullptr && options.secondCalendar->shape == DateShape::kYearMonthDay) {
+    if (options.secondCalendar != nullptr && HasPlainMonths(*options.secondCalendar)) {
       AddSecondCalendar(*options.secondCalendar, date, day.day == 1, cell);
     }
     if (static_cast<int>(page.weekNumbers.size()) <= cell.row) {
@@ -160,7 +160,7 @@ PrintYear BuildPrintYear(int year, const PrintOptions& options) {
 std::vector<const LookupCalendar*> SecondCalendars() {
   std::vector<const LookupCalendar*> calendars;
   for (const LookupCalendar& calendar : LookupCalendars()) {
-    if (calendar.shape == DateShape::kYearMonthDay) {
+    if (HasPlainMonths(calendar)) {
       calendars.push_back(&calendar);
     }
   }

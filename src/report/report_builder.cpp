@@ -119,9 +119,11 @@ void BuildReport(CivilDate date, const Clock& clock, Report& report, const Repor
   report.SetHeading(std::string(GermanMonthName(date.month)) + " " + std::to_string(date.year));
   DayValues values(date, clock);
   values.place = place;
-  // A line the user has not chosen is not computed at all.
+  // A line the user has not chosen is not computed at all; without a choice
+  // the default set shows, not every entry.
   for (const ReportEntry& entry : ReportEntries()) {
-    if (entry.AppliesTo(date.year) && (choice == nullptr || choice->Shows(entry))) {
+    const bool shown = choice == nullptr ? entry.shownByDefault : choice->Shows(entry);
+    if (entry.AppliesTo(date.year) && shown) {
       report.BeginEntry(entry.id);
       entry.add(values, report);
     }

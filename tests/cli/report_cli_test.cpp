@@ -173,7 +173,8 @@ TEST(ReportCli, EntriesListTheRegistryInReportOrder) {
   const std::vector<std::string> lines = SplitLines(entries.out);
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines.front(), "weekday\tWochentag\t100-3000");
-  const std::string report = RunCli({"--date", "2026-12-08", "--time", "12:00:00"}).out;
+  // Every entry, also those off by default.
+  const std::string report = RunCli({"--date", "2026-12-08", "--time", "12:00:00", "--calendars", "all"}).out;
   std::size_t position = 0;
   for (const std::string& line : lines) {
     const std::string label = line.substr(line.find('\t') + 1, line.rfind('\t') - line.find('\t') - 1);

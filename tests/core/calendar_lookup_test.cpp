@@ -111,6 +111,24 @@ TEST(CalendarLookup, PublishedConversions) {
       {"chinese:4731-1-1", {2033, 1, 31}},
       {"chinese:4748-1-1", {2050, 1, 23}},
       {"chinese:4798-1-1", {2100, 2, 9}},
+      // Roman dates (Julian calendar, years from the founding of Rome): the
+      // ides of March, the day before the nones of January, the count to the
+      // January kalends from after the December ides, and the doubled day of
+      // a leap year (ANTE DIEM BIS VI KALENDAS MARTIAS, 25 February).
+      {"roman:2779-9-1", {2026, 3, 28}},
+      {"roman:2779-2-2", {2026, 1, 17}},
+      {"roman:2779-1-19", {2026, 12, 27}},
+      {"roman:2779-1-1", {2026, 1, 14}},
+      {"roman:2777-37-6", {2024, 3, 9}},
+      {"roman:2777-7-6", {2024, 3, 8}},
+      // Japanese eras, each for its whole Gregorian years, by name or number.
+      {"japanese:meiji-1-1-1", {1868, 1, 1}},
+      {"japanese:Heisei-1-1-8", {1989, 1, 8}},
+      {"japanese:4-30-12-31", {2018, 12, 31}},
+      {"japanese:REIWA-8-12-9", {2026, 12, 9}},
+      // The epochs of the Goddess and the Solilunar counts.
+      {"goddess:5-538-1-1", {1999, 2, 16}},
+      {"solilunar:102-25-1-1", {1999, 3, 17}},
       // Leap months of the same tables: the leap 4th month of 2020, the leap
       // 2nd month of 2023, the leap 6th month of 2017.
       {"chinese:4718-4tan-1", {2020, 5, 23}},
@@ -185,6 +203,16 @@ TEST(CalendarLookup, DatesThatDoNotExistAreNamed) {
       {"islamic:--1-1-1", "hat nicht die Form JJJJ-MM-TT"},
       {"chinese:", "hat nicht die Form"},
       {"2026-02-29", "Den 29. Februar 2026 gibt es nicht."},
+      {"roman:2779-37-6", "Das Jahr 2779 hat keinen Monat Schalttag"},
+      {"roman:2779-1-20", "Einen 20. Tag hat kein Monat (Römischer Kalender)."},
+      {"roman:2779-2-5", "Den 5. Nonen des Januar gibt es im Jahr 2779 nicht (Nonen des Januar hat 4 Tage)."},
+      {"japanese:heisei-31-1-1",
+       "Für das Jahr 31 der Ära Heisei zeigt der Bericht keine Tage (Japanischer Kalender)."},
+      {"japanese:6-1-1-1", "Die Ära 6 gibt es im Bericht nicht (Japanischer Kalender: 1 Meiji bis 5 Reiwa)."},
+      {"japanese:edo-1-1-1", "hat nicht die Form ÄRA-JJ-MM-TT"},
+      {"japanese:meiji-1-1", "hat nicht die Form ÄRA-JJ-MM-TT"},
+      {"goddess:3-1-1-1", "Die Ära 3 gibt es im Bericht nicht (Göttinnen-Kalender: 4.Ära bis 5.Ära)."},
+      {"solilunar:102-61-1-1", "Das Jahr 61 liegt außerhalb der Jahre 100 bis 3000 (Solilunar-Kalender)."},
   };
   for (const Rejected& c : cases) {
     std::string why;
@@ -219,6 +247,28 @@ TEST(CalendarLookup, MonthListsCarryTheLeapMonths) {
     EXPECT_EQ(FindLookupCalendar(calendar.id), &calendar);
     EXPECT_NE(LookupHelpText().find(std::string(calendar.id)), std::string::npos);
   }
+}
+
+}  // namespace
+}  // namespace tempulo
+
+namespace tempulo {
+namespace {
+
+// "--from help" gives every way a whole line of its own, however long its
+// date form, and lines up the columns by characters.
+TEST(CalendarLookup, HelpNamesEveryWayOnALineOfItsOwn) {
+  const std::string help = LookupHelpText();
+  for (const LookupCalendar& calendar : LookupCalendars()) {
+    const std::string start = "\n  " + std::string(calendar.id) + " ";
+    const std::size_t at = help.find(start);
+    ASSERT_NE(at, std::string::npos) << calendar.id;
+    const std::string line = help.substr(at + 1, help.find('\n', at + 1) - at - 1);
+    EXPECT_TRUE(line.ends_with(" " + std::string(calendar.label))) << line;
+    EXPECT_NE(line.find(" " + std::string(calendar.form) + " "), std::string::npos) << line;
+  }
+  EXPECT_NE(help.find("\n  goddess            ÄRA-JJJJ-MM-TT                           Göttinnen-Kalender\n"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "report/report_builder.h"
 #include "astro/angles.h"
+#include "report/registry.h"
+#include "report/report_builder.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
 
@@ -33,6 +34,23 @@ std::string ValueOf(const std::vector<std::string>& lines, const std::string& la
 bool HasLineStartingWith(const std::vector<std::string>& lines, const std::string& prefix) {
   return std::any_of(lines.begin(), lines.end(),
                      [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+}
+
+// Without a choice the report is the default set: an entry that is off by
+// default adds no line, and the lines are those of the default choice.
+TEST(ReportFrame, WithoutAChoiceTheDefaultSetShows) {
+  const FixedClock clock({2026, 12, 8}, {12, 0, 0});
+  Report plain(true);
+  BuildReport(CivilDate{2026, 12, 9}, clock, plain);
+  const EntryChoice defaults;
+  Report chosen(true);
+  BuildReport(CivilDate{2026, 12, 9}, clock, chosen, nullptr, &defaults);
+  EXPECT_EQ(plain.Lines(), chosen.Lines());
+  for (const ReportEntry& entry : ReportEntries()) {
+    if (!entry.shownByDefault) {
+      EXPECT_EQ(std::count(plain.LineEntries().begin(), plain.LineEntries().end(), entry.id), 0) << entry.id;
+    }
+  }
 }
 
 TEST(ReportFrame, FirstOfJanuary2000) {

@@ -99,6 +99,54 @@ TEST_F(GoToTest, GoesToTheCivilDayOfSeveralCalendars) {
   }
 }
 
+// Calendars that count their years within eras offer the era beside the
+// year; the Roman date is looked up by its marked day and the count to it.
+TEST_F(GoToTest, ErasAndRomanMarkedDays) {
+  const struct {
+    std::string id;
+    QString era;  // empty: no era field
+    int year;
+    QString month;
+    int day;
+    QString caption;
+  } cases[] = {
+      {"japanese", QStringLiteral("Heisei"), 1, QStringLiteral("Mutsuki"), 8,
+       QStringLiteral("Tempulo 8.Januar 1989")},
+      {"goddess", QStringLiteral("5.Ära"), 565, QStringLiteral("Lakshmi"), 1,
+       QStringLiteral("Tempulo 9.Dezember 2026")},
+      {"solilunar", QStringLiteral("102.Ära"), 52, QStringLiteral("Julius"), 2,
+       QStringLiteral("Tempulo 9.Dezember 2026")},
+      {"roman", QString(), 2779, QStringLiteral("Iden des März"), 1, QStringLiteral("Tempulo 28.März 2026")},
+  };
+  for (const auto& c : cases) {
+    Open({2026, 1, 2});
+    GoToDialog* dialog = OpenDialog();
+    ASSERT_TRUE(dialog->SelectCalendar(c.id)) << c.id;
+    EXPECT_EQ(dialog->EraBox()->isVisible(), !c.era.isEmpty()) << c.id;
+    if (!c.era.isEmpty()) {
+      const int era = dialog->EraBox()->findText(c.era);
+      ASSERT_GE(era, 0) << c.id;
+      dialog->EraBox()->setCurrentIndex(era);
+    }
+    Fill(dialog, c.id, c.year, c.month, c.day);
+    QTest::mouseClick(dialog->GoButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog->Message()->text(), QString()) << c.id;
+    EXPECT_EQ(form_->windowTitle(), c.caption) << c.id;
+  }
+  // A year the era does not have is named, and nothing moves.
+  Open({2026, 1, 2});
+  GoToDialog* dialog = OpenDialog();
+  ASSERT_TRUE(dialog->SelectCalendar("japanese"));
+  EXPECT_EQ(dialog->EraBox()->currentText(), QStringLiteral("Reiwa"));
+  dialog->EraBox()->setCurrentIndex(dialog->EraBox()->findText(QStringLiteral("Heisei")));
+  Fill(dialog, "japanese", 31, QStringLiteral("Mutsuki"), 1);
+  QTest::mouseClick(dialog->GoButton(), Qt::LeftButton);
+  EXPECT_EQ(
+      dialog->Message()->text(),
+      QStringLiteral("Für das Jahr 31 der Ära Heisei zeigt der Bericht keine Tage (Japanischer Kalender)."));
+  EXPECT_EQ(form_->windowTitle(), QStringLiteral("Tempulo 2.Januar 2026"));
+}
+
 TEST_F(GoToTest, TheLongCountHasFiveFields) {
   Open({2026, 12, 8});
   GoToDialog* dialog = OpenDialog();

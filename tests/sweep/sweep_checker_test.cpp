@@ -206,7 +206,12 @@ TEST(SweepLines, FollowTheReportRegistry) {
     EXPECT_EQ(kind.label, entry->label) << kind.name;
     previous = id;
   }
+  // The sweep reads the default report; an entry it does not show is checked
+  // by its own tests and, both ways, by the lookup sweep.
   for (const ReportEntry& entry : entries) {
+    if (!entry.shownByDefault) {
+      continue;
+    }
     bool checked = false;
     for (const LineKind& kind : LineKinds()) {
       checked = checked || EntryOfKind(kind.kind) == entry.id;

@@ -98,7 +98,13 @@ QString DateExample(const LookupCalendar& calendar, const CalendarFields& date) 
     }
     return parts.join(QLatin1Char('.'));
   }
-  return QStringLiteral("%1-%2%3-%4")
+  const QString era =
+      calendar.shape == DateShape::kEraYearMonthDay
+          ? QString::fromStdString(EraText(calendar, date.era)).remove(QStringLiteral(".Ära")) +
+                QLatin1Char('-')
+          : QString();
+  return QStringLiteral("%1%2-%3%4-%5")
+      .arg(era)
       .arg(date.year)
       .arg(date.month)
       .arg(date.leapMonth ? QStringLiteral("tan") : QString())
@@ -143,8 +149,12 @@ GoToDialog::GoToDialog(CivilDate current, QWidget* parent) : QDialog(parent), cu
   yearSpin_ = yearField;
   yearSpin_->setObjectName(QStringLiteral("yearSpin"));
   yearSpin_->setAccessibleName(QStringLiteral("Jahr"));
+  eraBox_ = new QComboBox(dateRow_);
+  eraBox_->setObjectName(QStringLiteral("eraBox"));
+  eraBox_->setAccessibleName(QStringLiteral("Ära"));
   dateLayout->addWidget(daySpin_);
   dateLayout->addWidget(monthBox_, 1);
+  dateLayout->addWidget(eraBox_);
   dateLayout->addWidget(yearSpin_);
   fields->addRow(QStringLiteral("&Datum"), dateRow_);
 
@@ -203,6 +213,10 @@ GoToDialog::GoToDialog(CivilDate current, QWidget* parent) : QDialog(parent), cu
     fillMonths();
   });
   connect(daySpin_, &QSpinBox::valueChanged, this, clearMessage);
+  connect(eraBox_, &QComboBox::currentIndexChanged, this, [this] {
+    message_->clear();
+    fillMonths();
+  });
   connect(monthBox_, &QComboBox::currentIndexChanged, this, clearMessage);
   for (QSpinBox* spin : longCount_) {
     connect(spin, &QSpinBox::valueChanged, this, clearMessage);
@@ -254,6 +268,20 @@ void GoToDialog::onCalendarChosen() {
     return;
   }
   {
+    // The eras of a calendar that counts its years within them, the
+    // selected day's era chosen.
+    const QSignalBlocker blockEra(eraBox_);
+    const bool eras = chosen.shape == DateShape::kEraYearMonthDay;
+    eraBox_->clear();
+    for (int era = chosen.firstEra; eras && era <= chosen.lastEra; ++era) {
+      eraBox_->addItem(QString::fromStdString(EraText(chosen, era)), era);
+    }
+    eraBox_->setVisible(eras);
+    if (eras) {
+      eraBox_->setCurrentIndex(shown ? std::max(0, eraBox_->findData(shown->era)) : eraBox_->count() - 1);
+    }
+  }
+  {
     const QSignalBlocker blockYear(yearSpin_);
     yearSpin_->setRange(static_cast<int>(std::max<long long>(chosen.firstYear, INT_MIN)),
                         static_cast<int>(std::min<long long>(chosen.lastYear, INT_MAX)));
@@ -288,6 +316,7 @@ void GoToDialog::fillMonths() {
     const bool sometimes = month.leapMonth || !chosen.hasLeapMonths;
     if (sometimes && chosen.toFixed != nullptr) {
       CalendarFields first;
+      first.era = eraBox_->currentData().toInt();
       first.year = year;
       first.month = month.month;
       first.leapMonth = month.leapMonth;
@@ -326,6 +355,7 @@ void GoToDialog::go() {
     }
   } else {
     const int key = monthBox_->currentData().toInt();
+    fields.era = eraBox_->currentData().toInt();
     fields.year = yearSpin_->value();
     fields.month = key / 2;
     fields.leapMonth = key % 2 == 1;

@@ -41,6 +41,8 @@ class GoToDialog : public QDialog {
   QComboBox* CalendarBox() const { return calendarBox_; }
   QSpinBox* YearSpin() const { return yearSpin_; }
   QComboBox* MonthBox() const { return monthBox_; }
+  // The era of a calendar that counts its years within eras; hidden otherwise.
+  QComboBox* EraBox() const { return eraBox_; }
   QSpinBox* DaySpin() const { return daySpin_; }
   const std::array<QSpinBox*, 5>& LongCountSpins() const { return longCount_; }
   QLabel* Message() const { return message_; }
@@ -68,6 +70,7 @@ class GoToDialog : public QDialog {
   QWidget* longCountRow_ = nullptr;
   QSpinBox* yearSpin_ = nullptr;
   QComboBox* monthBox_ = nullptr;
+  QComboBox* eraBox_ = nullptr;
   QSpinBox* daySpin_ = nullptr;
   std::array<QSpinBox*, 5> longCount_{};
   QLabel* form_ = nullptr;
