@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gui/eclipses_dialog.h"
 
-#include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/gui/day_list.h"
 #include "report/refresh.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
@@ -26,26 +24,10 @@ constexpr double kDefaultLongitude = 12.0;
 EclipsesDialog::EclipsesDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("eclipsesDialog"));
   auto* layout = new QVBoxLayout(this);
-  heading_ = new QLabel(this);
-  QFont bold = font();
-  bold.setBold(true);
-  heading_->setFont(bold);
-  layout->addWidget(heading_);
-  list_ = new QTreeWidget(this);
-  list_->setObjectName(QStringLiteral("eclipsesList"));
-  list_->setAccessibleName(QStringLiteral("Finsternisse des Jahres"));
-  list_->setColumnCount(2);
-  list_->setHeaderLabels({QStringLiteral("Datum"), QStringLiteral("Finsternis")});
-  list_->setRootIsDecorated(false);
-  list_->setUniformRowHeights(true);
-  list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  layout->addWidget(list_, 1);
-  auto* hint = new QLabel(QStringLiteral("Doppelklick oder Eingabetaste: zu diesem Tag gehen"), this);
-  layout->addWidget(hint);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Schließen"));
-  layout->addWidget(buttons);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  heading_ = AddDayListHeading(this, layout);
+  list_ = AddDayList(this, layout, QStringLiteral("eclipsesList"), QStringLiteral("Finsternisse des Jahres"), QStringLiteral("Datum"),
+                     QStringLiteral("Finsternis"));
+  AddDayListFooter(this, layout);
   connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { choose(item); });
   resize(kDialogWidth, kDialogHeight);
 }

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/gui/feasts_dialog.h"
 
-#include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/gui/day_list.h"
 #include "app/gui/announce.h"
 #include "app/gui/text_folding.h"
 #include "report/refresh.h"
@@ -25,11 +23,7 @@ constexpr int kDialogHeight = 560;
 FeastsDialog::FeastsDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("feastsDialog"));
   auto* layout = new QVBoxLayout(this);
-  heading_ = new QLabel(this);
-  QFont bold = font();
-  bold.setBold(true);
-  heading_->setFont(bold);
-  layout->addWidget(heading_);
+  heading_ = AddDayListHeading(this, layout);
   filter_ = new QLineEdit(this);
   filter_->setObjectName(QStringLiteral("feastsFilter"));
   filter_->setPlaceholderText(QStringLiteral("Name eines Festes, z. B. Ostern"));
@@ -42,21 +36,9 @@ FeastsDialog::FeastsDialog(QWidget* parent) : QDialog(parent) {
   empty_->setWordWrap(true);
   empty_->hide();
   layout->addWidget(empty_);
-  list_ = new QTreeWidget(this);
-  list_->setObjectName(QStringLiteral("feastsList"));
-  list_->setAccessibleName(QStringLiteral("Feste des Jahres"));
-  list_->setColumnCount(2);
-  list_->setHeaderLabels({QStringLiteral("Datum"), QStringLiteral("Fest")});
-  list_->setRootIsDecorated(false);
-  list_->setUniformRowHeights(true);
-  list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  layout->addWidget(list_, 1);
-  auto* hint = new QLabel(QStringLiteral("Doppelklick oder Eingabetaste: zu diesem Tag gehen"), this);
-  layout->addWidget(hint);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Schließen"));
-  layout->addWidget(buttons);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  list_ = AddDayList(this, layout, QStringLiteral("feastsList"), QStringLiteral("Feste des Jahres"), QStringLiteral("Datum"),
+                     QStringLiteral("Fest"));
+  AddDayListFooter(this, layout);
   connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { choose(item); });
   connect(filter_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
   // Down from the filter goes into the list.

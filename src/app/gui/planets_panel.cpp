@@ -2,7 +2,6 @@
 #include "app/gui/planets_panel.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "app/gui/day_list.h"
 #include "astro/planets.h"
 #include "report/planet_event_lines.h"
 #include "report/report_builder.h"
@@ -57,25 +57,10 @@ bool ReadFlag(QSettings* settings, const QString& key) {
 PlanetEventsDialog::PlanetEventsDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("planetEventsDialog"));
   auto* layout = new QVBoxLayout(this);
-  heading_ = new QLabel(this);
-  QFont bold = font();
-  bold.setBold(true);
-  heading_->setFont(bold);
-  layout->addWidget(heading_);
-  list_ = new QTreeWidget(this);
-  list_->setObjectName(QStringLiteral("planetEventsList"));
-  list_->setAccessibleName(QStringLiteral("Planetenereignisse des Jahres"));
-  list_->setColumnCount(2);
-  list_->setHeaderLabels({QStringLiteral("Zeit"), QStringLiteral("Ereignis")});
-  list_->setRootIsDecorated(false);
-  list_->setUniformRowHeights(true);
-  list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  layout->addWidget(list_, 1);
-  layout->addWidget(new QLabel(QStringLiteral("Doppelklick oder Eingabetaste: zu diesem Tag gehen"), this));
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Schließen"));
-  layout->addWidget(buttons);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  heading_ = AddDayListHeading(this, layout);
+  list_ = AddDayList(this, layout, QStringLiteral("planetEventsList"), QStringLiteral("Planetenereignisse des Jahres"), QStringLiteral("Zeit"),
+                     QStringLiteral("Ereignis"));
+  AddDayListFooter(this, layout);
   connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
     if (item == nullptr) {
       return;
