@@ -140,9 +140,8 @@ MonthOverview BuildMonthOverview(int year, int month) {
   for (int day = 1; day <= length; ++day) {
     DayOverview& entry = overview.days[static_cast<std::size_t>(day - 1)];
     entry.day = day;
-    // The Julian Day at 0 h ends in .5; the day number after it counts from a Monday.
-    const long double jd = ReportJulianDay({year, month, day});
-    entry.weekday = static_cast<int>(static_cast<long long>(std::floor(jd + 0.5L)) % 7);
+    // The overview counts from Monday, the civil weekday from Sunday.
+    entry.weekday = (CivilWeekday({year, month, day}) + 6) % 7;
     entry.festivals = FestivalsOfDay(year, month, day);
   }
   AddHolidays(year, month, overview);
