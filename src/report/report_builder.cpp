@@ -52,8 +52,8 @@ namespace {
 template <typename TimeLine>
 void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long double westLongitude, Report& r,
                         const TimeZone& zone, TimeLine timeLine) {
-  const DayEvents sun(true, day, latitude, westLongitude);
-  const DayEvents moon(false, day, latitude, westLongitude);
+  const DayEvents sun(Luminary::kSun, day, latitude, westLongitude);
+  const DayEvents moon(Luminary::kMoon, day, latitude, westLongitude);
   timeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent), "civil_dawn");
   timeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent), "civil_dusk");
   const auto age = static_cast<double>(MoonAge(t));
