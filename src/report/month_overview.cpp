@@ -29,14 +29,14 @@ constexpr double kMezOffsetDays = 1.0 / 24.0;
 constexpr int kMaxPhasesPerKind = 3;
 
 struct PhaseKind {
-  int kind;  // eighths of a lunation, as the phase search counts them
+  LunarPhase kind;
   MainMoonPhase phase;
 };
 constexpr std::array<PhaseKind, 4> kPhaseKinds = {{
-    {0, MainMoonPhase::kNewMoon},
-    {2, MainMoonPhase::kFirstQuarter},
-    {4, MainMoonPhase::kFullMoon},
-    {6, MainMoonPhase::kLastQuarter},
+    {LunarPhase::kNewMoon, MainMoonPhase::kNewMoon},
+    {LunarPhase::kFirstQuarter, MainMoonPhase::kFirstQuarter},
+    {LunarPhase::kFullMoon, MainMoonPhase::kFullMoon},
+    {LunarPhase::kLastQuarter, MainMoonPhase::kLastQuarter},
 }};
 
 void AddHolidays(int year, int month, MonthOverview& overview) {
