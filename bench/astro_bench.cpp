@@ -65,14 +65,14 @@ BENCHMARK(BM_NextPrincipalTerm);
 
 void BM_NextNewMoon(benchmark::State& state) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(NextMoonPhase(0, DayOf(state)));
+    benchmark::DoNotOptimize(NextMoonPhase(LunarPhase::kNewMoon, DayOf(state)));
   }
 }
 BENCHMARK(BM_NextNewMoon);
 
 void BM_MoonPhaseTime(benchmark::State& state) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(MoonPhaseTime(0, DayOf(state)));
+    benchmark::DoNotOptimize(MoonPhaseTime(LunarPhase::kNewMoon, DayOf(state)));
   }
 }
 BENCHMARK(BM_MoonPhaseTime);

@@ -534,10 +534,10 @@ std::vector<Eclipse> EclipsesBetween(double start, double end) {
   end = std::min(end, start + 1200.0);
   // Every new moon and the full moon after it from a lunation before the
   // span: the greatest eclipse lies within hours of its syzygy.
-  double t = NextMoonPhase(0, start - kMeanLunation - 1.0);
+  double t = NextMoonPhase(LunarPhase::kNewMoon, start - kMeanLunation - 1.0);
   for (int i = 0; i < kMaxLunations && t < end + 1.0; ++i) {
     for (const bool solar : {true, false}) {
-      const double syzygy = solar ? t : NextMoonPhase(4, t);
+      const double syzygy = solar ? t : NextMoonPhase(LunarPhase::kFullMoon, t);
       // The greatest eclipse lies within a few hours of its syzygy.
       if (syzygy < start - kSyzygyMargin || syzygy >= end + kSyzygyMargin) {
         continue;
@@ -552,7 +552,7 @@ std::vector<Eclipse> EclipsesBetween(double start, double end) {
         eclipses.push_back(eclipse);
       }
     }
-    t = NextMoonPhase(0, t + 1.0);
+    t = NextMoonPhase(LunarPhase::kNewMoon, t + 1.0);
   }
   std::sort(eclipses.begin(), eclipses.end(),
             [](const Eclipse& x, const Eclipse& y) { return x.greatest < y.greatest; });

@@ -74,7 +74,7 @@ std::span<const moon_phase_terms::PhaseTerm> PeriodicTerms(int kind) {
 
 // The four principal phases: mean phase plus periodic and additional terms.
 double PrincipalPhaseTime(int kind, double dateValue) {
-  const MeanPhase p = MeanPhaseArguments(kind, dateValue);
+  const MeanPhase p = MeanPhaseArguments(static_cast<LunarPhase>(kind), dateValue);
   long double periodic = 0.0L;
   for (const moon_phase_terms::PhaseTerm& term : PeriodicTerms(kind)) {
     const long double arg = p.m * term.m + p.mPrime * term.mPrime + p.f * term.f + p.omega * term.omega;
@@ -128,7 +128,8 @@ double AgePhaseTime(int kind, double dateValue) {
 
 }  // namespace
 
-MeanPhase MeanPhaseArguments(int kind, double dateValue) {
+MeanPhase MeanPhaseArguments(LunarPhase phase, double dateValue) {
+  const int kind = static_cast<int>(phase);
   const long double t0 = (static_cast<long double>(dateValue) - 36526.0L) / 36525.0L;
   MeanPhase p;
   p.k = RoundHalfEven(t0 * kLunationsPerCentury) + static_cast<std::int8_t>(kind) / 8.0L;
@@ -145,7 +146,8 @@ MeanPhase MeanPhaseArguments(int kind, double dateValue) {
   return p;
 }
 
-double MoonPhaseTime(int kind, double dateValue) {
+double MoonPhaseTime(LunarPhase phase, double dateValue) {
+  const int kind = static_cast<int>(phase);
   if (!IsPhaseKind(kind)) {
     return 0.0;
   }
@@ -155,27 +157,27 @@ double MoonPhaseTime(int kind, double dateValue) {
   return PrincipalPhaseTime(kind, dateValue);
 }
 
-double PreviousMoonPhase(int kind, double dateValue) {
-  if (!IsPhaseKind(kind)) {
+double PreviousMoonPhase(LunarPhase phase, double dateValue) {
+  if (!IsPhaseKind(static_cast<int>(phase))) {
     return 0.0;
   }
   double s = dateValue + kSearchStep;
   double r = s;
   for (int step = 0; step < kMaxSearchSteps && r > dateValue; ++step) {
-    r = MoonPhaseTime(kind, s);
+    r = MoonPhaseTime(phase, s);
     s -= kSearchStep;
   }
   return r;
 }
 
-double NextMoonPhase(int kind, double dateValue) {
-  if (!IsPhaseKind(kind)) {
+double NextMoonPhase(LunarPhase phase, double dateValue) {
+  if (!IsPhaseKind(static_cast<int>(phase))) {
     return 0.0;
   }
   double s = dateValue - kSearchStep;
   double r = s;
   for (int step = 0; step < kMaxSearchSteps && r < dateValue; ++step) {
-    r = MoonPhaseTime(kind, s);
+    r = MoonPhaseTime(phase, s);
     s += kSearchStep;
   }
   return r;

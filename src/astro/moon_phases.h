@@ -6,9 +6,19 @@
 
 namespace tempulo {
 
-// Phase kinds count eighths of a lunation: 0 new moon, 2 first quarter,
-// 4 full moon, 6 last quarter; the odd kinds are the crescents and gibbous
-// phases in between. Kinds outside 0..7 have no phase.
+// Phase kinds count eighths of a lunation: new moon, first quarter, full
+// moon and last quarter on the even eighths, the crescents and gibbous phases
+// in between. A value outside 0..7 has no phase.
+enum class LunarPhase : int {
+  kNewMoon = 0,
+  kWaxingCrescent = 1,
+  kFirstQuarter = 2,
+  kWaxingGibbous = 3,
+  kFullMoon = 4,
+  kWaningGibbous = 5,
+  kLastQuarter = 6,
+  kWaningCrescent = 7,
+};
 
 // The mean phase of the lunation nearest to an instant (degrees not reduced).
 struct MeanPhase {
@@ -21,15 +31,15 @@ struct MeanPhase {
   long double e = 0;       // eccentricity factor of the Earth's orbit, from the instant itself
 };
 
-MeanPhase MeanPhaseArguments(int kind, double dateValue);
+MeanPhase MeanPhaseArguments(LunarPhase phase, double dateValue);
 
 // Instant of the phase of that kind in the lunation nearest to the date
 // value; 0 for kinds outside 0..7.
-double MoonPhaseTime(int kind, double dateValue);
+double MoonPhaseTime(LunarPhase phase, double dateValue);
 // The last phase of that kind at or before / the first at or after the date
 // value; 0 for kinds outside 0..7.
-double PreviousMoonPhase(int kind, double dateValue);
-double NextMoonPhase(int kind, double dateValue);
+double PreviousMoonPhase(LunarPhase phase, double dateValue);
+double NextMoonPhase(LunarPhase phase, double dateValue);
 // Days since the last new moon, in [0, 29.530589).
 long double MoonAge(double dateValue);
 // Sun-moon-earth angle in degrees, magnitude in [0, 180), negative while the

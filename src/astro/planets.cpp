@@ -421,10 +421,10 @@ DaySpan NightAfter(const DaySpan& day, long double latitude, long double westLon
   if (!(length > 0)) {
     return {0, 0};
   }
-  const DayEvents today(true, day, latitude, westLongitude);
+  const DayEvents today(Luminary::kSun, day, latitude, westLongitude);
   const double dusk = today.Find(kCivilDuskEvent);
   const DaySpan next{day.end, day.end + length};
-  const double dawn = DayEvents(true, next, latitude, westLongitude).Find(kCivilDawnEvent);
+  const double dawn = DayEvents(Luminary::kSun, next, latitude, westLongitude).Find(kCivilDawnEvent);
   if (dusk == NoEvent) {
     const double midnight = day.start + length;
     if (SunAltitude(midnight, latitude, westLongitude) < kDarkSunAltitude) {

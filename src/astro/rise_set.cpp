@@ -92,7 +92,7 @@ bool IsRiseKind(int kind) {
 // The altitude of the body's centre that defines a rise or set of the kind;
 // a transit takes that of the rise (a body that neither rises nor sets has
 // no transit).
-long double EventAltitude(bool isSun, int kind, long double parallax) {
+long double EventAltitude(Luminary luminary, int kind, long double parallax) {
   switch (kind) {
     case kCivilDawnEvent:
     case kCivilDuskEvent:
@@ -104,11 +104,13 @@ long double EventAltitude(bool isSun, int kind, long double parallax) {
     case kAstronomicalDuskEvent:
       return kAstronomicalTwilight;
     default:
-      return isSun ? kSunAltitude : -kMoonRadiusShare * parallax - kRefraction;
+      return luminary == Luminary::kSun ? kSunAltitude : -kMoonRadiusShare * parallax - kRefraction;
   }
 }
 
-long double HourAngleRate(bool isSun) { return isSun ? kSunHourAngleRate : kMoonHourAngleRate; }
+long double HourAngleRate(Luminary luminary) {
+  return luminary == Luminary::kSun ? kSunHourAngleRate : kMoonHourAngleRate;
+}
 
 constexpr double kDegree = 3.14159265358979323846 / 180.0;
 
@@ -144,7 +146,7 @@ struct DayEvents::Track {
   double rhoSinPhi = 0;
   double rhoCosPhi = 0;
   double longitude = 0;  // west
-  bool isSun = true;
+  Luminary luminary = Luminary::kSun;
   // The samples: instants, altitudes (degrees, the body's centre) and
   // parallaxes; one before the day and one after it, so that an extreme at
   // either end is seen as one.
@@ -159,7 +161,7 @@ struct DayEvents::Track {
     double dec = Lagrange(times.data(), declination.data(), nodes, t) * kDegree;
     double hourAngle = (siderealStart + kSiderealRate * (t - times[0]) - longitude - ra) * kDegree;
     par = 0;
-    if (!isSun) {
+    if (luminary == Luminary::kMoon) {
       par = Lagrange(times.data(), parallax.data(), nodes, t);
       const double sinPar = std::sin(par * kDegree);
       const double denominator = std::cos(dec) - rhoCosPhi * sinPar * std::cos(hourAngle);
@@ -176,7 +178,7 @@ struct DayEvents::Track {
     double altitude = 0;
     double par = 0;
     At(t, altitude, par);
-    return altitude - static_cast<double>(EventAltitude(isSun, kind, par));
+    return altitude - static_cast<double>(EventAltitude(luminary, kind, par));
   }
 };
 
@@ -194,8 +196,8 @@ DaySpan CivilDaySpan(double localMidnight, double utcOffsetHours) {
   return {start, start + 1.0};
 }
 
-DayEvents::DayEvents(bool isSun, const DaySpan& day, long double latitude, long double longitude)
-    : latitude_(latitude), longitude_(longitude), day_(day), isSun_(isSun) {
+DayEvents::DayEvents(Luminary luminary, const DaySpan& day, long double latitude, long double longitude)
+    : latitude_(latitude), longitude_(longitude), day_(day), luminary_(luminary) {
   valid_ = day.end > day.start && std::isfinite(day.start) && std::isfinite(day.end);
   if (valid_) {
     start_ = At(day.start);
@@ -203,7 +205,7 @@ DayEvents::DayEvents(bool isSun, const DaySpan& day, long double latitude, long 
 }
 
 DayEvents::DayEvents(const SkyBody& body, const DaySpan& day, long double latitude, long double longitude)
-    : latitude_(latitude), longitude_(longitude), body_(&body), day_(day), isSun_(false) {
+    : latitude_(latitude), longitude_(longitude), body_(&body), day_(day), luminary_(Luminary::kMoon) {
   valid_ = day.end > day.start && std::isfinite(day.start) && std::isfinite(day.end);
   if (valid_) {
     start_ = At(day.start);
@@ -223,7 +225,7 @@ DayEvents::Sample DayEvents::At(double t) const {
   // universal time.
   const double tt = TerrestrialFromUniversal(t);
   CelestialPosition p;
-  if (isSun_) {
+  if (luminary_ == Luminary::kSun) {
     SunPosition(p, tt);
   } else {
     MoonPosition(p, tt);
@@ -252,7 +254,7 @@ bool DayEvents::Offset(const Sample& s, int kind, long double& offset) const {
 bool DayEvents::SemiArc(const Sample& s, int kind, long double& semiArc) const {
   const long double altitude = body_ != nullptr && (kind == kRiseEvent || kind == kSetEvent || kind == kTransitEvent)
                                    ? body_->HorizonAltitude()
-                                   : EventAltitude(isSun_, kind, s.parallax);
+                                   : EventAltitude(luminary_, kind, s.parallax);
   const long double c = (SinDeg(altitude) - SinDeg(latitude_) * SinDeg(s.declination)) /
                         (CosDeg(latitude_) * CosDeg(s.declination));
   // Also rejects a NaN from a pole, where the denominator vanishes.
@@ -264,7 +266,7 @@ bool DayEvents::SemiArc(const Sample& s, int kind, long double& semiArc) const {
 }
 
 bool DayEvents::Converge(int kind, double t, double anchor, double& event) const {
-  const long double nominal = body_ != nullptr ? body_->HourAngleRate() : HourAngleRate(isSun_);
+  const long double nominal = body_ != nullptr ? body_->HourAngleRate() : HourAngleRate(luminary_);
   // An estimate made with the semi-arc of another instant may overshoot to
   // where the body no longer reaches the altitude: back towards the anchor,
   // where it does.
@@ -314,7 +316,7 @@ bool DayEvents::Converge(int kind, double t, double anchor, double& event) const
 DayEvents::~DayEvents() = default;
 
 double DayEvents::Follow(int kind) const {
-  const long double rate = body_ != nullptr ? body_->HourAngleRate() : HourAngleRate(isSun_);
+  const long double rate = body_ != nullptr ? body_->HourAngleRate() : HourAngleRate(luminary_);
   // The first instant of the day at which the body can reach the altitude.
   int probe = 0;
   double t = day_.start;
@@ -351,9 +353,9 @@ double DayEvents::Follow(int kind) const {
 }
 
 bool DayEvents::CrossesAllDay(int kind) const {
-  const long double room = isSun_ ? kSunDeclinationRoom : kMoonDeclinationRoom;
+  const long double room = luminary_ == Luminary::kSun ? kSunDeclinationRoom : kMoonDeclinationRoom;
   const long double altitude =
-      isSun_ ? std::fabs(EventAltitude(true, kind, 0)) : kMoonLowestAltitude;
+      luminary_ == Luminary::kSun ? std::fabs(EventAltitude(Luminary::kSun, kind, 0)) : kMoonLowestAltitude;
   return std::fabs(latitude_) + std::fabs(start_.declination) + room < 90.0L - altitude - kCrossingMargin;
 }
 
@@ -361,7 +363,7 @@ long double DayEvents::AltitudeAbove(int kind, double t) const {
   const Sample s = At(t);
   const long double sinAltitude =
       SinDeg(latitude_) * SinDeg(s.declination) + CosDeg(latitude_) * CosDeg(s.declination) * CosDeg(s.hourAngle);
-  return ArcSinDeg(std::clamp(sinAltitude, -1.0L, 1.0L)) - EventAltitude(isSun_, kind, s.parallax);
+  return ArcSinDeg(std::clamp(sinAltitude, -1.0L, 1.0L)) - EventAltitude(luminary_, kind, s.parallax);
 }
 
 const DayEvents::Track& DayEvents::TrackOfDay() const {
@@ -370,8 +372,8 @@ const DayEvents::Track& DayEvents::TrackOfDay() const {
   }
   auto track = std::make_unique<Track>();
   Track& k = *track;
-  k.isSun = isSun_;
-  k.nodes = isSun_ ? kSunTrackNodes : kMoonTrackNodes;
+  k.luminary = luminary_;
+  k.nodes = luminary_ == Luminary::kSun ? kSunTrackNodes : kMoonTrackNodes;
   const int count = std::clamp(static_cast<int>(std::ceil((day_.end - day_.start) * kSamplesPerDay)), 1,
                                kMaxSamples);
   const double step = (day_.end - day_.start) / count;
@@ -381,7 +383,7 @@ const DayEvents::Track& DayEvents::TrackOfDay() const {
     const double t = first + (last - first) * i / (k.nodes - 1);
     CelestialPosition p;
     const double tt = TerrestrialFromUniversal(t);
-    if (isSun_) {
+    if (luminary_ == Luminary::kSun) {
       SunPosition(p, tt);
     } else {
       MoonPosition(p, tt);
@@ -421,7 +423,7 @@ std::vector<DayEvents::Bracket> DayEvents::Brackets(int kind) const {
   const std::size_t n = k.sampleTimes.size();
   std::vector<double> above(n);
   for (std::size_t i = 0; i < n; ++i) {
-    above[i] = k.altitudes[i] - static_cast<double>(EventAltitude(isSun_, kind, k.parallaxes[i]));
+    above[i] = k.altitudes[i] - static_cast<double>(EventAltitude(luminary_, kind, k.parallaxes[i]));
   }
   std::vector<Bracket> brackets;
   const bool rising = IsRiseKind(kind);
@@ -610,40 +612,40 @@ std::vector<double> DayEvents::FindAll(int kind) const {
   return events;
 }
 
-double RiseSetTransit(bool isSun, int kind, const DaySpan& day, long double latitude, long double longitude) {
-  return DayEvents(isSun, day, latitude, longitude).Find(kind);
+double RiseSetTransit(Luminary luminary, int kind, const DaySpan& day, long double latitude, long double longitude) {
+  return DayEvents(luminary, day, latitude, longitude).Find(kind);
 }
 
 double SunRise(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(true, kRiseEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kSun, kRiseEvent, day, latitude, longitude);
 }
 
 double SunSet(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(true, kSetEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kSun, kSetEvent, day, latitude, longitude);
 }
 
 double SunTransit(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(true, kTransitEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kSun, kTransitEvent, day, latitude, longitude);
 }
 
 double MoonRise(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(false, kRiseEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kMoon, kRiseEvent, day, latitude, longitude);
 }
 
 double MoonSet(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(false, kSetEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kMoon, kSetEvent, day, latitude, longitude);
 }
 
 double MoonTransit(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(false, kTransitEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kMoon, kTransitEvent, day, latitude, longitude);
 }
 
 double CivilDawn(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(true, kCivilDawnEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kSun, kCivilDawnEvent, day, latitude, longitude);
 }
 
 double CivilDusk(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(true, kCivilDuskEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kSun, kCivilDuskEvent, day, latitude, longitude);
 }
 
 }  // namespace tempulo

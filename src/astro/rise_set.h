@@ -85,9 +85,13 @@ class SkyBody {
 // drawn from a few exact positions, its altitude sampled densely enough for
 // the moon's fastest change and bracketed around its extremes, and every
 // crossing found so is refined on exact positions.
+// The two bodies the almanac follows on its own: the sun, and the moon with
+// its parallax and changing size.
+enum class Luminary { kSun, kMoon };
+
 class DayEvents {
  public:
-  DayEvents(bool isSun, const DaySpan& day, long double latitude, long double longitude);
+  DayEvents(Luminary luminary, const DaySpan& day, long double latitude, long double longitude);
   // Rise, set and transit of another body; the twilight kinds keep the sun's
   // altitudes. The body must outlive the searches.
   DayEvents(const SkyBody& body, const DaySpan& day, long double latitude, long double longitude);
@@ -143,7 +147,7 @@ class DayEvents {
   mutable std::unique_ptr<Track> track_;
   const SkyBody* body_ = nullptr;
   DaySpan day_;
-  bool isSun_;
+  Luminary luminary_;
   bool valid_ = false;
 };
 
@@ -153,7 +157,7 @@ class DayEvents {
 // month; the sun at high latitudes). The transit, too, is NoEvent on a day
 // the body neither rises nor sets (polar day or night). A kind outside 0..8
 // gives the date value 0.
-double RiseSetTransit(bool isSun, int kind, const DaySpan& day, long double latitude, long double longitude);
+double RiseSetTransit(Luminary luminary, int kind, const DaySpan& day, long double latitude, long double longitude);
 
 double SunRise(const DaySpan& day, long double latitude, long double longitude);
 double SunSet(const DaySpan& day, long double latitude, long double longitude);

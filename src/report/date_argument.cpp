@@ -8,17 +8,6 @@
 #include "time/julian_day.h"
 
 namespace tempulo {
-namespace {
-
-// The longest a month can be in any year of either calendar.
-int LongestMonth(int month) {
-  if (month == 2) {
-    return 29;
-  }
-  return month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31;
-}
-
-}  // namespace
 
 std::optional<int> ParseDecimal(std::string_view text, std::size_t maxDigits) {
   if (text.empty() || text.size() > maxDigits) {
@@ -57,7 +46,7 @@ std::optional<CivilDate> ParseDateArgument(std::string_view text, std::string& w
   // 29 February of a Julian common year is a date the window offers too; it
   // reaches the report and ends in "Fehler!". From 1583 the grid is Gregorian
   // and never offers a day its month lacks.
-  const int longest = *year >= 1583 ? CivilMonthLength(*year, *month) : LongestMonth(*month);
+  const int longest = *year >= 1583 ? CivilMonthLength(*year, *month) : LongestMonthLength(*month);
   if (*day < 1 || *day > longest) {
     why = "Den " + std::to_string(*day) + ". " + std::string(GermanMonthName(*month)) + " " +
           std::to_string(*year) + " gibt es nicht.";

@@ -29,14 +29,14 @@ constexpr double kMezOffsetDays = 1.0 / 24.0;
 constexpr int kMaxPhasesPerKind = 3;
 
 struct PhaseKind {
-  int kind;  // eighths of a lunation, as the phase search counts them
+  LunarPhase kind;
   MainMoonPhase phase;
 };
 constexpr std::array<PhaseKind, 4> kPhaseKinds = {{
-    {0, MainMoonPhase::kNewMoon},
-    {2, MainMoonPhase::kFirstQuarter},
-    {4, MainMoonPhase::kFullMoon},
-    {6, MainMoonPhase::kLastQuarter},
+    {LunarPhase::kNewMoon, MainMoonPhase::kNewMoon},
+    {LunarPhase::kFirstQuarter, MainMoonPhase::kFirstQuarter},
+    {LunarPhase::kFullMoon, MainMoonPhase::kFullMoon},
+    {LunarPhase::kLastQuarter, MainMoonPhase::kLastQuarter},
 }};
 
 void AddHolidays(int year, int month, MonthOverview& overview) {
@@ -140,9 +140,8 @@ MonthOverview BuildMonthOverview(int year, int month) {
   for (int day = 1; day <= length; ++day) {
     DayOverview& entry = overview.days[static_cast<std::size_t>(day - 1)];
     entry.day = day;
-    // The Julian Day at 0 h ends in .5; the day number after it counts from a Monday.
-    const long double jd = ReportJulianDay({year, month, day});
-    entry.weekday = static_cast<int>(static_cast<long long>(std::floor(jd + 0.5L)) % 7);
+    // The overview counts from Monday, the civil weekday from Sunday.
+    entry.weekday = (CivilWeekday({year, month, day}) + 6) % 7;
     entry.festivals = FestivalsOfDay(year, month, day);
   }
   AddHolidays(year, month, overview);

@@ -34,7 +34,7 @@ void AddSunTimes(CivilDate date, const PrintOptions& options, PrintCell& cell) {
   int riseOffset = 0;
   int setOffset = 0;
   if (options.place == nullptr) {
-    const DayEvents sun(true, CivilDaySpan(dateValue, kCetUtcOffsetHours), kObserverLatitude,
+    const DayEvents sun(Luminary::kSun, CivilDaySpan(dateValue, kCetUtcOffsetHours), kObserverLatitude,
                         kObserverLongitude);
     rise = sun.Find(kRiseEvent);
     set = sun.Find(kSetEvent);
@@ -42,7 +42,7 @@ void AddSunTimes(CivilDate date, const PrintOptions& options, PrintCell& cell) {
   } else {
     const TimeZone& zone = options.place->zone;
     const DaySpan span{zone.DayStart(dateValue), zone.DayStart(dateValue + 1.0)};
-    const DayEvents sun(true, span, static_cast<long double>(options.place->place.latitude),
+    const DayEvents sun(Luminary::kSun, span, static_cast<long double>(options.place->place.latitude),
                         -static_cast<long double>(options.place->place.longitude));
     rise = sun.Find(kRiseEvent);
     set = sun.Find(kSetEvent);

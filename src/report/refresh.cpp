@@ -30,38 +30,13 @@ std::string_view GermanMonthName(int month) {
   return kMonthNames[static_cast<std::size_t>(month - 1)];
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysBeforeMonth(bool leap, int month) {
-  static constexpr std::array<int, 12> kLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  int days = 0;
-  for (int m = 1; m < month && m <= 12; ++m) {
-    days += kLengths[static_cast<std::size_t>(m - 1)];
-    if (m == 2 && leap) {
-      days += 1;
-    }
-  }
-  return days;
-}
-
-int WeekdayOfJanuaryFirst(int year) {
-  return (year + (year - 1) / 4 - (year - 1) / 100 + (year - 1) / 400) % 7;
-}
-
 int SubstituteGridYear(YearMonth month) {
-  int m = month.month;
-  int y = month.year;
-  if (m <= 2) {
-    m += 12;
-    y -= 1;
-  }
-  const int k = y % 100;
-  const int j = y / 100;
-  // Keep the remainder in 0..6 also for the years 0..99 that typing reaches.
-  const int w = (((m + 1) * 26 / 10 + k + k / 4 + 75 - j) % 7 + 7) % 7;
+  // The grid is Gregorian: find a Gregorian year whose month starts on the
+  // weekday the Julian month starts on.
+  const int weekday = DayOfWeek(FixedFromJulian({month.year, month.month, 1}));
   for (int candidate = kFirstGregorianYear; candidate < kFirstGregorianYear + kSubstituteSearchYears;
        ++candidate) {
-    if ((DaysBeforeMonth(IsLeapYear(candidate), month.month) + WeekdayOfJanuaryFirst(candidate)) % 7 == w) {
+    if (DayOfWeek(FixedFromGregorian({candidate, month.month, 1})) == weekday) {
       return candidate;
     }
   }
@@ -69,7 +44,7 @@ int SubstituteGridYear(YearMonth month) {
 }
 
 int ClampGridDay(CivilDate gridDate) {
-  const int length = MonthLength(IsLeapYear(gridDate.year), gridDate.month);
+  const int length = GregorianMonthLength(gridDate.year, gridDate.month);
   return length != 0 && length < gridDate.day ? length : gridDate.day;
 }
 

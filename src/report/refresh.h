@@ -22,12 +22,6 @@ namespace tempulo {
 // "Januar" ... "Dezember" for 1..12, empty otherwise.
 std::string_view GermanMonthName(int month);
 
-// Gregorian leap rule, for every year.
-bool IsLeapYear(int year);
-// Days of the months before `month`.
-int DaysBeforeMonth(bool leap, int month);
-// Gregorian weekday of 1 January, 0 = Sunday.
-int WeekdayOfJanuaryFirst(int year);
 // The first year from 1583 on whose month starts on the weekday the month has
 // in the Julian calendar of `year`: the month grid can only show Gregorian
 // months.

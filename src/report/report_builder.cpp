@@ -52,8 +52,8 @@ namespace {
 template <typename TimeLine>
 void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long double westLongitude, Report& r,
                         const TimeZone& zone, TimeLine timeLine) {
-  const DayEvents sun(true, day, latitude, westLongitude);
-  const DayEvents moon(false, day, latitude, westLongitude);
+  const DayEvents sun(Luminary::kSun, day, latitude, westLongitude);
+  const DayEvents moon(Luminary::kMoon, day, latitude, westLongitude);
   timeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent), "civil_dawn");
   timeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent), "civil_dusk");
   const auto age = static_cast<double>(MoonAge(t));
@@ -65,10 +65,10 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
   r.Set("moon_age_days", age);
   r.Set("moon_illuminated_percent", phase);
   r.Set("moon_distance_km", distance);
-  timeLine(r, "Nächster Neumond", NextMoonPhase(0, t), "next_new_moon");
-  timeLine(r, "Nächstes 1.Viertel", NextMoonPhase(2, t), "next_first_quarter");
-  timeLine(r, "Nächster Vollmond", NextMoonPhase(4, t), "next_full_moon");
-  timeLine(r, "Nächstes 3.Viertel", NextMoonPhase(6, t), "next_last_quarter");
+  timeLine(r, "Nächster Neumond", NextMoonPhase(LunarPhase::kNewMoon, t), "next_new_moon");
+  timeLine(r, "Nächstes 1.Viertel", NextMoonPhase(LunarPhase::kFirstQuarter, t), "next_first_quarter");
+  timeLine(r, "Nächster Vollmond", NextMoonPhase(LunarPhase::kFullMoon, t), "next_full_moon");
+  timeLine(r, "Nächstes 3.Viertel", NextMoonPhase(LunarPhase::kLastQuarter, t), "next_last_quarter");
   timeLine(r, "Mondaufgang", moon.Find(kRiseEvent), "moonrise");
   timeLine(r, "Mondkulmination", moon.Find(kTransitEvent), "moon_transit");
   timeLine(r, "Monduntergang", moon.Find(kSetEvent), "moonset");

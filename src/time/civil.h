@@ -120,11 +120,26 @@ constexpr CivilDate CivilFromFixed(FixedDay day) {
   return day < kGregorianReform ? JulianFromFixed(day) : GregorianFromFixed(day);
 }
 
+// The leap rule of the civil calendar of a year: Julian up to 1582 (which is
+// a common year under both rules), Gregorian from 1583.
+constexpr bool IsCivilLeapYear(std::int64_t year) {
+  return year <= 1582 ? IsJulianLeapYear(year) : IsGregorianLeapYear(year);
+}
+
+constexpr int JulianMonthLength(std::int64_t year, int month) { return MonthLength(IsJulianLeapYear(year), month); }
+constexpr int GregorianMonthLength(std::int64_t year, int month) {
+  return MonthLength(IsGregorianLeapYear(year), month);
+}
+
 // Length of a month in the civil calendar of its year: Julian rule up to
 // 1582, Gregorian from 1583 (October 1582 keeps its 31 day numbers).
-constexpr int CivilMonthLength(int year, int month) {
-  return MonthLength(year <= 1582 ? IsJulianLeapYear(year) : IsGregorianLeapYear(year), month);
-}
+constexpr int CivilMonthLength(int year, int month) { return MonthLength(IsCivilLeapYear(year), month); }
+
+// The most days a month has in any year of either calendar: February 29.
+constexpr int LongestMonthLength(int month) { return MonthLength(true, month); }
+
+// Weekday of a civil date, 0 = Sunday ... 6 = Saturday.
+constexpr int CivilWeekday(CivilDate date) { return DayOfWeek(FixedFromCivil(date)); }
 
 // The day of a civil date; ConversionError for a day its month does not have
 // (29 February of a Julian common year, day 31 of a 30-day month).

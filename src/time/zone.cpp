@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <exception>
 
+#include "time/civil.h"
+
 namespace tempulo {
 namespace {
 
@@ -41,8 +43,6 @@ std::string GermanAbbreviation(const std::string& abbreviation) {
   return abbreviation;
 }
 
-bool IsGregorianLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
 // Days from the year of 2010-2037 with the same leap rule and the same
 // weekday of 1 January back to `year`.
 std::int64_t StandInShiftDays(int year) {
@@ -50,7 +50,7 @@ std::int64_t StandInShiftDays(int year) {
   const unsigned weekday = date::weekday{first}.c_encoding();
   for (int candidate = kFirstStandInYear; candidate <= kLastListedYear; ++candidate) {
     const date::sys_days standIn = date::year{candidate} / 1 / 1;
-    if (IsGregorianLeap(candidate) == IsGregorianLeap(year) && date::weekday{standIn}.c_encoding() == weekday) {
+    if (IsGregorianLeapYear(candidate) == IsGregorianLeapYear(year) && date::weekday{standIn}.c_encoding() == weekday) {
       return (first - standIn).count();
     }
   }

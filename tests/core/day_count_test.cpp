@@ -110,5 +110,73 @@ TEST(DayCount, TheCivilCalendarSwitchesOnceAndKeepsOctober1582Whole) {
   EXPECT_NO_THROW(CheckedFixedFromCivil({1500, 2, 29}));
 }
 
+// The one leap rule, month length and weekday every layer asks: the year
+// table covers both rules, the reform year and years before 1 AD.
+TEST(DayCount, LeapRulesAndMonthLengthsOfBothCalendarsAndTheCivilOne) {
+  struct YearCase {
+    std::int64_t year;
+    bool julian;
+    bool gregorian;
+    bool civil;
+  };
+  const YearCase years[] = {
+      {2024, true, true, true},   {2023, false, false, false}, {2000, true, true, true},
+      {1900, true, false, false}, {1700, true, false, false},  {1600, true, true, true},
+      {1584, true, true, true},   {1583, false, false, false}, {1582, false, false, false},
+      {1500, true, false, true},  {1004, true, true, true},    {100, true, false, true},
+      {0, true, true, true},      {-1, false, false, false},   {-4, true, true, true},
+      {-100, true, false, true},
+  };
+  for (const YearCase& c : years) {
+    EXPECT_EQ(IsJulianLeapYear(c.year), c.julian) << c.year;
+    EXPECT_EQ(IsGregorianLeapYear(c.year), c.gregorian) << c.year;
+    EXPECT_EQ(IsCivilLeapYear(c.year), c.civil) << c.year;
+    EXPECT_EQ(JulianMonthLength(c.year, 2), c.julian ? 29 : 28) << c.year;
+    EXPECT_EQ(GregorianMonthLength(c.year, 2), c.gregorian ? 29 : 28) << c.year;
+  }
+
+  const int common[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (int month = 1; month <= 12; ++month) {
+    EXPECT_EQ(MonthLength(false, month), common[month - 1]) << month;
+    EXPECT_EQ(MonthLength(true, month), month == 2 ? 29 : common[month - 1]) << month;
+    EXPECT_EQ(LongestMonthLength(month), month == 2 ? 29 : common[month - 1]) << month;
+  }
+  for (const int month : {0, 13, -1}) {
+    EXPECT_EQ(MonthLength(true, month), 0) << month;
+    EXPECT_EQ(CivilMonthLength(2024, month), 0) << month;
+  }
+
+  // Every civil month from 100 to 3000 has as many days as lie between its
+  // first day and the next month's, except October 1582, whose day numbers
+  // 5-14 repeat 15-24 in the Julian calendar.
+  for (int year = 100; year <= 3000; ++year) {
+    for (int month = 1; month <= 12; ++month) {
+      const CivilDate next = month == 12 ? CivilDate{year + 1, 1, 1} : CivilDate{year, month + 1, 1};
+      const std::int64_t span = FixedFromCivil(next) - FixedFromCivil({year, month, 1});
+      if (year == 1582 && month == 10) {
+        ASSERT_EQ(span, 21);
+        continue;
+      }
+      ASSERT_EQ(CivilMonthLength(year, month), span) << month << "/" << year;
+    }
+  }
+  EXPECT_EQ(CivilMonthLength(1582, 10), 31);
+}
+
+TEST(DayCount, CivilWeekdaysAcrossTheReform) {
+  struct WeekdayCase {
+    CivilDate date;
+    int weekday;  // 0 = Sunday
+  };
+  const WeekdayCase cases[] = {
+      {{2026, 12, 9}, 3},   {{2000, 1, 1}, 6},    {{2024, 1, 1}, 1},  {{1582, 10, 4}, 4},
+      {{1582, 10, 5}, 5},   {{1582, 10, 14}, 0},  {{1582, 10, 15}, 5}, {{1582, 10, 24}, 0},
+      {{1500, 2, 29}, 6},   {{100, 1, 1}, 3},     {{3000, 12, 31}, 3},
+  };
+  for (const WeekdayCase& c : cases) {
+    EXPECT_EQ(CivilWeekday(c.date), c.weekday) << c.date.day << "." << c.date.month << "." << c.date.year;
+  }
+}
+
 }  // namespace
 }  // namespace tempulo

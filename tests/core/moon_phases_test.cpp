@@ -32,70 +32,71 @@ TEST(MoonPhasesTest, LunarValuesOf1January2000) {
 
 TEST(MoonPhasesTest, PhasesAfter1January2000) {
   struct Case {
-    int kind;
+    LunarPhase kind;
     const char* next;
   };
-  const Case cases[] = {{0, "06.01.2000 18:13:41"},
-                        {2, "14.01.2000 13:34:05"},
-                        {4, "21.01.2000 04:40:23"},
-                        {6, "28.01.2000 07:56:46"},
-                        {1, "10.01.2000 19:21:50"}};
+  const Case cases[] = {{LunarPhase::kNewMoon, "06.01.2000 18:13:41"},
+                        {LunarPhase::kFirstQuarter, "14.01.2000 13:34:05"},
+                        {LunarPhase::kFullMoon, "21.01.2000 04:40:23"},
+                        {LunarPhase::kLastQuarter, "28.01.2000 07:56:46"},
+                        {LunarPhase::kWaxingCrescent, "10.01.2000 19:21:50"}};
   for (const Case& c : cases) {
-    EXPECT_EQ(Text(NextMoonPhase(c.kind, kJanuary2000)), c.next) << c.kind;
+    EXPECT_EQ(Text(NextMoonPhase(c.kind, kJanuary2000)), c.next) << static_cast<int>(c.kind);
   }
-  EXPECT_EQ(Text(PreviousMoonPhase(0, kJanuary2000)), "07.12.1999 22:31:39");
+  EXPECT_EQ(Text(PreviousMoonPhase(LunarPhase::kNewMoon, kJanuary2000)), "07.12.1999 22:31:39");
 }
 
 // The quarters differ only in the sign of W, so a swap would shift both by
 // about 0.006 day and leave them 7.38 days from the full moon instead.
 TEST(MoonPhasesTest, QuartersLieBetweenTheMainPhases) {
   for (double x = EncodeDate(1990, 1, 1); x < EncodeDate(2010, 1, 1); x += 41.3) {
-    const double newMoon = NextMoonPhase(0, x);
-    const double first = NextMoonPhase(2, newMoon);
-    const double full = NextMoonPhase(4, newMoon);
-    const double last = NextMoonPhase(6, newMoon);
-    const double next = NextMoonPhase(0, newMoon + 1);
+    const double newMoon = NextMoonPhase(LunarPhase::kNewMoon, x);
+    const double first = NextMoonPhase(LunarPhase::kFirstQuarter, newMoon);
+    const double full = NextMoonPhase(LunarPhase::kFullMoon, newMoon);
+    const double last = NextMoonPhase(LunarPhase::kLastQuarter, newMoon);
+    const double next = NextMoonPhase(LunarPhase::kNewMoon, newMoon + 1);
     ASSERT_LT(newMoon, first);
     ASSERT_LT(first, full);
     ASSERT_LT(full, last);
     ASSERT_LT(last, next);
     // Crescent and gibbous phases by age fall between their neighbours.
-    const double crescent = NextMoonPhase(1, newMoon);
+    const double crescent = NextMoonPhase(LunarPhase::kWaxingCrescent, newMoon);
     ASSERT_LT(newMoon, crescent);
     ASSERT_LT(crescent, first);
     ASSERT_TRUE(Within(MoonAge(crescent), kSynodic / 8, 2e-7L)) << Text(crescent);
-    ASSERT_TRUE(Within(MoonAge(NextMoonPhase(7, newMoon)), 7 * kSynodic / 8, 2e-7L));
+    ASSERT_TRUE(Within(MoonAge(NextMoonPhase(LunarPhase::kWaningCrescent, newMoon)), 7 * kSynodic / 8, 2e-7L));
   }
 }
 
 TEST(MoonPhasesTest, NewMoonOneMinuteBeforeAndAfter) {
-  const double newMoon = NextMoonPhase(0, kJanuary2000);
+  const double newMoon = NextMoonPhase(LunarPhase::kNewMoon, kJanuary2000);
   const double minute = 1.0 / 1440;
   // The same new moon, recomputed from another start, moves by well under a
   // millisecond (the eccentricity factor comes from the start).
-  EXPECT_NEAR(PreviousMoonPhase(0, newMoon + minute), newMoon, 1e-8);
-  const double following = NextMoonPhase(0, newMoon + minute);
+  EXPECT_NEAR(PreviousMoonPhase(LunarPhase::kNewMoon, newMoon + minute), newMoon, 1e-8);
+  const double following = NextMoonPhase(LunarPhase::kNewMoon, newMoon + minute);
   EXPECT_GT(following - newMoon, 29.2);
   EXPECT_LT(following - newMoon, 29.9);
   EXPECT_GT(MoonAge(newMoon - minute), kSynodic - 0.01);
   EXPECT_LT(MoonAge(newMoon + minute), 0.01);
   EXPECT_LT(MoonIlluminatedFraction(newMoon), 0.01L);
-  EXPECT_GT(MoonIlluminatedFraction(NextMoonPhase(4, kJanuary2000)), 0.99L);
+  EXPECT_GT(MoonIlluminatedFraction(NextMoonPhase(LunarPhase::kFullMoon, kJanuary2000)), 0.99L);
 }
 
 TEST(MoonPhasesTest, KindsWithoutAPhaseGiveZero) {
-  for (const int kind : {8, 9, 255, -1, -8}) {
-    EXPECT_EQ(MoonPhaseTime(kind, kJanuary2000), 0.0) << kind;
-    EXPECT_EQ(NextMoonPhase(kind, kJanuary2000), 0.0) << kind;
-    EXPECT_EQ(PreviousMoonPhase(kind, kJanuary2000), 0.0) << kind;
+  for (const int value : {8, 9, 255, -1, -8}) {
+    const auto kind = static_cast<LunarPhase>(value);
+    EXPECT_EQ(MoonPhaseTime(kind, kJanuary2000), 0.0) << value;
+    EXPECT_EQ(NextMoonPhase(kind, kJanuary2000), 0.0) << value;
+    EXPECT_EQ(PreviousMoonPhase(kind, kJanuary2000), 0.0) << value;
   }
 }
 
 TEST(MoonPhasesTest, MeanPhaseArgumentsUseTheDateForE) {
-  const MeanPhase p = MeanPhaseArguments(4, kJanuary2000);
+  const MeanPhase p = MeanPhaseArguments(LunarPhase::kFullMoon, kJanuary2000);
   EXPECT_EQ(p.k, 0.5L);
   EXPECT_EQ(p.e, 1.0L);  // T0 = 0 at 1 January 2000, although k is not 0
-  const MeanPhase later = MeanPhaseArguments(0, kJanuary2000 + 36525);
+  const MeanPhase later = MeanPhaseArguments(LunarPhase::kNewMoon, kJanuary2000 + 36525);
   EXPECT_EQ(later.k, 1237.0L);  // 1236.85 rounded
   EXPECT_TRUE(Within(later.e, 1 - 0.002516L - 0.0000074L, 1e-18L));
 }
@@ -112,13 +113,14 @@ TEST(MoonPhasesTest, PropertiesOverTwoCenturies) {
     const long double angle = MoonPhaseAngle(x);
     ASSERT_LT(std::fabs(angle), 180.0L) << Text(x);
     ASSERT_EQ(angle<0, age> kSynodic / 2) << Text(x);
-    for (const int kind : {0, 2, 4, 6}) {
+    for (const LunarPhase kind :
+         {LunarPhase::kNewMoon, LunarPhase::kFirstQuarter, LunarPhase::kFullMoon, LunarPhase::kLastQuarter}) {
       const double next = NextMoonPhase(kind, x);
-      ASSERT_GE(next, x) << Text(x) << " " << kind;
-      ASSERT_LT(next - x, 30.0) << Text(x) << " " << kind;
+      ASSERT_GE(next, x) << Text(x) << " " << static_cast<int>(kind);
+      ASSERT_LT(next - x, 30.0) << Text(x) << " " << static_cast<int>(kind);
       const double previous = PreviousMoonPhase(kind, x);
-      ASSERT_LE(previous, x) << Text(x) << " " << kind;
-      ASSERT_LT(x - previous, 30.0) << Text(x) << " " << kind;
+      ASSERT_LE(previous, x) << Text(x) << " " << static_cast<int>(kind);
+      ASSERT_LT(x - previous, 30.0) << Text(x) << " " << static_cast<int>(kind);
     }
   }
 }

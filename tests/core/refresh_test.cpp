@@ -51,19 +51,6 @@ TEST(Refresh, ErrorMessagesGetAFullStopUnlessTheyEndInPunctuation) {
   EXPECT_EQ(ErrorMessageText("Frage?"), "Frage?.");
 }
 
-TEST(GridSupport, LeapYearsAndMonthStarts) {
-  EXPECT_TRUE(IsLeapYear(2000));
-  EXPECT_FALSE(IsLeapYear(1900));
-  EXPECT_TRUE(IsLeapYear(1004));
-  EXPECT_FALSE(IsLeapYear(1500));  // Gregorian rule also before the reform
-  EXPECT_EQ(DaysBeforeMonth(false, 1), 0);
-  EXPECT_EQ(DaysBeforeMonth(false, 3), 59);
-  EXPECT_EQ(DaysBeforeMonth(true, 3), 60);
-  EXPECT_EQ(DaysBeforeMonth(true, 12), 335);
-  EXPECT_EQ(WeekdayOfJanuaryFirst(2000), 6);  // Saturday
-  EXPECT_EQ(WeekdayOfJanuaryFirst(2024), 1);  // Monday
-}
-
 TEST(GridSupport, ClampGridDay) {
   EXPECT_EQ(ClampGridDay({2023, 2, 31}), 28);
   EXPECT_EQ(ClampGridDay({2024, 2, 31}), 29);

@@ -81,49 +81,49 @@ TEST(RiseSetTest, MoonEventsOnTheirMezDay) {
 
 TEST(RiseSetTest, KindsMapToTheirEvents) {
   const DaySpan day = CivilDaySpan(36605, 0);
-  EXPECT_EQ(RiseSetTransit(true, kRiseEvent, day, kLatitude, kLongitude),
+  EXPECT_EQ(RiseSetTransit(Luminary::kSun, kRiseEvent, day, kLatitude, kLongitude),
             SunRise(day, kLatitude, kLongitude));
-  EXPECT_EQ(RiseSetTransit(false, kSetEvent, day, kLatitude, kLongitude),
+  EXPECT_EQ(RiseSetTransit(Luminary::kMoon, kSetEvent, day, kLatitude, kLongitude),
             MoonSet(day, kLatitude, kLongitude));
   // Deeper twilights begin earlier and end later.
-  const double civil = RiseSetTransit(true, kCivilDawnEvent, day, kLatitude, kLongitude);
-  const double nautical = RiseSetTransit(true, kNauticalDawnEvent, day, kLatitude, kLongitude);
-  const double astronomical = RiseSetTransit(true, kAstronomicalDawnEvent, day, kLatitude, kLongitude);
+  const double civil = RiseSetTransit(Luminary::kSun, kCivilDawnEvent, day, kLatitude, kLongitude);
+  const double nautical = RiseSetTransit(Luminary::kSun, kNauticalDawnEvent, day, kLatitude, kLongitude);
+  const double astronomical = RiseSetTransit(Luminary::kSun, kAstronomicalDawnEvent, day, kLatitude, kLongitude);
   EXPECT_LT(astronomical, nautical);
   EXPECT_LT(nautical, civil);
-  const double civilDusk = RiseSetTransit(true, kCivilDuskEvent, day, kLatitude, kLongitude);
-  const double nauticalDusk = RiseSetTransit(true, kNauticalDuskEvent, day, kLatitude, kLongitude);
-  const double astronomicalDusk = RiseSetTransit(true, kAstronomicalDuskEvent, day, kLatitude, kLongitude);
+  const double civilDusk = RiseSetTransit(Luminary::kSun, kCivilDuskEvent, day, kLatitude, kLongitude);
+  const double nauticalDusk = RiseSetTransit(Luminary::kSun, kNauticalDuskEvent, day, kLatitude, kLongitude);
+  const double astronomicalDusk = RiseSetTransit(Luminary::kSun, kAstronomicalDuskEvent, day, kLatitude, kLongitude);
   EXPECT_LT(civilDusk, nauticalDusk);
   EXPECT_LT(nauticalDusk, astronomicalDusk);
   for (const int kind : {9, 42, -1}) {
-    EXPECT_EQ(RiseSetTransit(true, kind, day, kLatitude, kLongitude), 0.0) << kind;
+    EXPECT_EQ(RiseSetTransit(Luminary::kSun, kind, day, kLatitude, kLongitude), 0.0) << kind;
   }
 }
 
 TEST(RiseSetTest, DaysWithoutTheEvent) {
   struct Case {
     const char* what;
-    bool isSun;
+    Luminary body;
     int kind;
     double day;
     long double latitude;
   };
   const Case cases[] = {
-      {"astronomical dusk at midsummer", true, kAstronomicalDuskEvent, EncodeDate(2000, 6, 21), 50},
-      {"astronomical dawn at midsummer", true, kAstronomicalDawnEvent, EncodeDate(2000, 6, 21), 50},
-      {"sunrise in polar night", true, kRiseEvent, EncodeDate(2000, 12, 21), 80},
-      {"sun transit in polar night", true, kTransitEvent, EncodeDate(2000, 12, 21), 80},
-      {"sunset in polar day", true, kSetEvent, EncodeDate(2000, 6, 21), 80},
-      {"sunrise at the pole", true, kRiseEvent, EncodeDate(2000, 6, 21), 90},
-      {"moonrise at the pole", false, kRiseEvent, EncodeDate(2000, 6, 21), 90},
+      {"astronomical dusk at midsummer", Luminary::kSun, kAstronomicalDuskEvent, EncodeDate(2000, 6, 21), 50},
+      {"astronomical dawn at midsummer", Luminary::kSun, kAstronomicalDawnEvent, EncodeDate(2000, 6, 21), 50},
+      {"sunrise in polar night", Luminary::kSun, kRiseEvent, EncodeDate(2000, 12, 21), 80},
+      {"sun transit in polar night", Luminary::kSun, kTransitEvent, EncodeDate(2000, 12, 21), 80},
+      {"sunset in polar day", Luminary::kSun, kSetEvent, EncodeDate(2000, 6, 21), 80},
+      {"sunrise at the pole", Luminary::kSun, kRiseEvent, EncodeDate(2000, 6, 21), 90},
+      {"moonrise at the pole", Luminary::kMoon, kRiseEvent, EncodeDate(2000, 6, 21), 90},
   };
   for (const Case& c : cases) {
     const DaySpan day = CivilDaySpan(c.day, 0);
-    EXPECT_EQ(RiseSetTransit(c.isSun, c.kind, day, c.latitude, kLongitude), NoEvent) << c.what;
+    EXPECT_EQ(RiseSetTransit(c.body, c.kind, day, c.latitude, kLongitude), NoEvent) << c.what;
   }
   const DaySpan midsummer = CivilDaySpan(EncodeDate(2000, 6, 21), 0);
-  EXPECT_NE(RiseSetTransit(true, kCivilDuskEvent, midsummer, 50, kLongitude), NoEvent);
+  EXPECT_NE(RiseSetTransit(Luminary::kSun, kCivilDuskEvent, midsummer, 50, kLongitude), NoEvent);
   // Spans that hold no time at all.
   const DaySpan empty[] = {{36605, 36605}, {36606, 36605}, {NAN, 36606}, {36605, INFINITY}};
   for (const DaySpan& day : empty) {
@@ -143,7 +143,7 @@ TEST(RiseSetTest, CivilDaySpanOfAZone) {
 TEST(RiseSetTest, SunOrderOverTwoCenturies) {
   for (double x = EncodeDate(1900, 1, 1); x <= EncodeDate(2100, 12, 31); x += 10) {
     const DaySpan day = CivilDaySpan(x, kCetUtcOffsetHours);
-    const DayEvents sun(true, day, kLatitude, kLongitude);
+    const DayEvents sun(Luminary::kSun, day, kLatitude, kLongitude);
     const double dawn = sun.Find(kCivilDawnEvent);
     const double rise = sun.Find(kRiseEvent);
     const double transit = sun.Find(kTransitEvent);
@@ -161,14 +161,14 @@ TEST(RiseSetTest, SunOrderOverTwoCenturies) {
 // One event, one time: wherever a day starts, in whatever zone, a search
 // that holds the event finds the same instant, and a day without it has
 // none: the events just before and after lie outside it.
-void ExpectOneTime(bool isSun, int kind, double x, long double latitude, int& daysWithout) {
+void ExpectOneTime(Luminary body, int kind, double x, long double latitude, int& daysWithout) {
   const DaySpan day = CivilDaySpan(x, kCetUtcOffsetHours);
-  const double t = RiseSetTransit(isSun, kind, day, latitude, kLongitude);
+  const double t = RiseSetTransit(body, kind, day, latitude, kLongitude);
   if (t == NoEvent) {
     ++daysWithout;
     const double before =
-        RiseSetTransit(isSun, kind, {day.start - 0.5, day.start + 0.5}, latitude, kLongitude);
-    const double after = RiseSetTransit(isSun, kind, {day.end - 0.5, day.end + 0.5}, latitude, kLongitude);
+        RiseSetTransit(body, kind, {day.start - 0.5, day.start + 0.5}, latitude, kLongitude);
+    const double after = RiseSetTransit(body, kind, {day.end - 0.5, day.end + 0.5}, latitude, kLongitude);
     ASSERT_TRUE(before == NoEvent || before < day.start) << kind << " " << Text(x);
     ASSERT_TRUE(after == NoEvent || after >= day.end) << kind << " " << Text(x);
     return;
@@ -176,7 +176,7 @@ void ExpectOneTime(bool isSun, int kind, double x, long double latitude, int& da
   ASSERT_GE(t, day.start) << kind << " " << Text(x);
   ASSERT_LT(t, day.end) << kind << " " << Text(x);
   // Another zone's day around the same instant, starting 0.37 days before it.
-  const double other = RiseSetTransit(isSun, kind, {t - 0.37, t + 0.63}, latitude, kLongitude);
+  const double other = RiseSetTransit(body, kind, {t - 0.37, t + 0.63}, latitude, kLongitude);
   ASSERT_NEAR(other, t, 0.05 * kSecond) << kind << " " << Text(x);
 }
 
@@ -196,10 +196,10 @@ TEST(RiseSetTest, OneEventOneTimeFrom1900To2100) {
   int days = 0;
   for (double x = first; x <= last; x += kStride, ++days) {
     for (const int kind : {kRiseEvent, kSetEvent, kTransitEvent}) {
-      ASSERT_NO_FATAL_FAILURE(ExpectOneTime(false, kind, x, kLatitude, moonDaysWithout[kind]));
+      ASSERT_NO_FATAL_FAILURE(ExpectOneTime(Luminary::kMoon, kind, x, kLatitude, moonDaysWithout[kind]));
     }
     for (const int kind : {kRiseEvent, kSetEvent, kTransitEvent, kCivilDawnEvent, kCivilDuskEvent}) {
-      ASSERT_NO_FATAL_FAILURE(ExpectOneTime(true, kind, x + 3, kLatitude, sunDaysWithout));
+      ASSERT_NO_FATAL_FAILURE(ExpectOneTime(Luminary::kSun, kind, x + 3, kLatitude, sunDaysWithout));
     }
   }
   EXPECT_EQ(sunDaysWithout, 0);
@@ -218,7 +218,7 @@ TEST(RiseSetTest, OneEventOneTimeAt65North) {
   int daysWithout[3] = {0, 0, 0};
   for (double x = EncodeDate(2006, 1, 1); x < EncodeDate(2007, 1, 1); x += 1) {
     for (const int kind : {kRiseEvent, kSetEvent, kTransitEvent}) {
-      ASSERT_NO_FATAL_FAILURE(ExpectOneTime(false, kind, x, 65, daysWithout[kind]));
+      ASSERT_NO_FATAL_FAILURE(ExpectOneTime(Luminary::kMoon, kind, x, 65, daysWithout[kind]));
     }
   }
   EXPECT_GT(daysWithout[kRiseEvent], 12 * 3) << daysWithout[kRiseEvent];
@@ -227,11 +227,11 @@ TEST(RiseSetTest, OneEventOneTimeAt65North) {
 
 // The altitude of the body's centre less the kind's altitude, degrees, from
 // the positions alone: the test's own reading of the definition.
-long double AboveOfKind(bool isSun, int kind, double t, long double latitude, long double westLongitude) {
+long double AboveOfKind(Luminary body, int kind, double t, long double latitude, long double westLongitude) {
   CelestialPosition p;
   long double altitude = -0.8333L;
   // Positions at dynamical time, the sky's turn at universal time.
-  if (isSun) {
+  if (body == Luminary::kSun) {
     SunPosition(p, TerrestrialFromUniversal(t));
   } else {
     MoonPosition(p, TerrestrialFromUniversal(t));
@@ -268,23 +268,23 @@ long double AboveOfKind(bool isSun, int kind, double t, long double latitude, lo
 TEST(RiseSetTest, EventsFarNorthAndSouth) {
   struct Case {
     const char* what;
-    bool isSun;
+    Luminary body;
     int kind;
     double day;
     long double latitude;
     const char* text;  // universal time, to the minute
   };
   const Case cases[] = {
-      {"moonset at 70 N", false, kSetEvent, EncodeDate(2026, 8, 11), 70, "11.08.2026 22:48"},
-      {"no moonrise at 70 N", false, kRiseEvent, EncodeDate(2026, 8, 11), 70, "-"},
-      {"sunset at 89.9 N", true, kSetEvent, EncodeDate(2026, 9, 24), 89.9L, "24.09.2026 22:00"},
+      {"moonset at 70 N", Luminary::kMoon, kSetEvent, EncodeDate(2026, 8, 11), 70, "11.08.2026 22:48"},
+      {"no moonrise at 70 N", Luminary::kMoon, kRiseEvent, EncodeDate(2026, 8, 11), 70, "-"},
+      {"sunset at 89.9 N", Luminary::kSun, kSetEvent, EncodeDate(2026, 9, 24), 89.9L, "24.09.2026 22:00"},
   };
   for (const Case& c : cases) {
-    const double t = RiseSetTransit(c.isSun, c.kind, CivilDaySpan(c.day, 0), c.latitude, 0);
+    const double t = RiseSetTransit(c.body, c.kind, CivilDaySpan(c.day, 0), c.latitude, 0);
     EXPECT_EQ(t == NoEvent ? "-" : Text(t).substr(0, 16), c.text) << c.what;
   }
   // Two moonsets in one day at 85 N: the first is the day's, both are listed.
-  const DayEvents moon(false, CivilDaySpan(EncodeDate(2026, 4, 28), 0), 85, 0);
+  const DayEvents moon(Luminary::kMoon, CivilDaySpan(EncodeDate(2026, 4, 28), 0), 85, 0);
   const std::vector<double> sets = moon.FindAll(kSetEvent);
   ASSERT_EQ(sets.size(), 2U);
   EXPECT_EQ(Text(sets[0]).substr(0, 16), "28.04.2026 03:02");
@@ -303,19 +303,19 @@ TEST(RiseSetTest, EveryCrossingNearThePoles) {
   int compared = 0;
   for (const long double latitude : latitudes) {
     for (double day = EncodeDate(2026, 1, 9); day < EncodeDate(2027, 1, 1); day += 47) {
-      for (const bool isSun : {true, false}) {
-        const DayEvents events(isSun, CivilDaySpan(day, 0), latitude, kLongitude);
+      for (const Luminary body : {Luminary::kSun, Luminary::kMoon}) {
+        const DayEvents events(body, CivilDaySpan(day, 0), latitude, kLongitude);
         for (const int kind : kinds) {
-          if (!isSun && kind != kRiseEvent && kind != kSetEvent) {
+          if (body == Luminary::kMoon && kind != kRiseEvent && kind != kSetEvent) {
             continue;
           }
           const bool rising = kind == kRiseEvent || kind == kCivilDawnEvent;
           std::vector<double> scanned;
           bool grazes = false;
           long double beforeLast = 0;
-          long double last = AboveOfKind(isSun, kind, day, latitude, kLongitude);
+          long double last = AboveOfKind(body, kind, day, latitude, kLongitude);
           for (double t = day + kStep; t < day + 1.0 + kStep / 2; t += kStep) {
-            const long double above = AboveOfKind(isSun, kind, t, latitude, kLongitude);
+            const long double above = AboveOfKind(body, kind, t, latitude, kLongitude);
             if ((last < 0) != (above < 0) && (above > last) == rising) {
               scanned.push_back(t);
             }
@@ -330,13 +330,13 @@ TEST(RiseSetTest, EveryCrossingNearThePoles) {
           }
           const std::vector<double> found = events.FindAll(kind);
           const std::string what = std::to_string(static_cast<double>(latitude)) + " " + Text(day) + " " +
-                                   (isSun ? "sun " : "moon ") + std::to_string(kind);
+                                   (body == Luminary::kSun ? "sun " : "moon ") + std::to_string(kind);
           ASSERT_EQ(found.size(), scanned.size()) << what;
           for (std::size_t i = 0; i < found.size(); ++i) {
             EXPECT_GE(found[i], day) << what;
             EXPECT_LT(found[i], day + 1.0) << what;
             EXPECT_LE(std::fabs(found[i] - scanned[i]), kStep) << what;
-            EXPECT_NEAR(static_cast<double>(AboveOfKind(isSun, kind, found[i], latitude, kLongitude)), 0.0, 1e-5)
+            EXPECT_NEAR(static_cast<double>(AboveOfKind(body, kind, found[i], latitude, kLongitude)), 0.0, 1e-5)
                 << what;
           }
           if (!found.empty()) {

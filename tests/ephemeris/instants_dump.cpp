@@ -46,8 +46,9 @@ void PrintInstant(const char* kind, double t) {
 
 void Phases(int first, int last) {
   const double end = EncodeDate(last + 1, 1, 1);
-  for (const int kind : {0, 2, 4, 6}) {
-    const std::string name = std::to_string(kind);
+  for (const LunarPhase kind :
+       {LunarPhase::kNewMoon, LunarPhase::kFirstQuarter, LunarPhase::kFullMoon, LunarPhase::kLastQuarter}) {
+    const std::string name = std::to_string(static_cast<int>(kind));
     double t = NextMoonPhase(kind, EncodeDate(first, 1, 1));
     for (int guard = 0; t < end && guard < 2000 * 13; ++guard) {
       PrintInstant(name.c_str(), t);
@@ -70,7 +71,7 @@ void Chinese(int first, int last) {
     if (c.day == 1) {
       const CivilDate date = DecodeDate(d);
       std::printf("%04d-%02d-%02d\t%d\t%d\t", date.year, date.month, date.day, c.month, c.isLeapMonth ? 1 : 0);
-      PrintInstant("", ChinaTimeFromUniversal(NextMoonPhase(0, UniversalFromChinaTime(d) - 1.0)));
+      PrintInstant("", ChinaTimeFromUniversal(NextMoonPhase(LunarPhase::kNewMoon, UniversalFromChinaTime(d) - 1.0)));
     }
   }
 }

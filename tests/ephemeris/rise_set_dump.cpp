@@ -68,13 +68,13 @@ int main(int argc, char** argv) {
     std::printf("Tag\t%04d-%02d-%02d\n", date.year, date.month, date.day);
     const double start = DateValueOf(day);
     const DaySpan span{start, start + 1.0};
-    for (const bool isSun : {true, false}) {
-      const DayEvents events(isSun, span, latitude, westLongitude);
+    for (const Luminary body : {Luminary::kSun, Luminary::kMoon}) {
+      const DayEvents events(body, span, latitude, westLongitude);
       for (const KindName& k : kKinds) {
-        if (!isSun && k.kind != kRiseEvent && k.kind != kSetEvent && k.kind != kTransitEvent) {
+        if (body == Luminary::kMoon && k.kind != kRiseEvent && k.kind != kSetEvent && k.kind != kTransitEvent) {
           continue;
         }
-        std::printf("%s\t%s", isSun ? "sun" : "moon", k.name);
+        std::printf("%s\t%s", body == Luminary::kSun ? "sun" : "moon", k.name);
         for (const double t : events.FindAll(k.kind)) {
           std::printf("\t%.9f", t);
         }

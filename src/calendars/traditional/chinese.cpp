@@ -16,7 +16,6 @@
 namespace tempulo {
 namespace {
 
-constexpr int kNewMoon = 0;
 constexpr long double kSynodicMonth = 29.530589L;
 constexpr double kChinaOffsetFrom1929 = 1.0 / 3.0;
 constexpr double kChinaOffsetBefore1929 = 0.32337962962962963;  // 7 h 45 min 40 s
@@ -37,8 +36,8 @@ constexpr int kShortestChineseMonth = 29;
 // astronomy that misbehaves.
 constexpr int kMaxMonthSteps = 240;
 
-double PreviousNewMoon(double t) { return PreviousMoonPhase(kNewMoon, t); }
-double NextNewMoon(double t) { return NextMoonPhase(kNewMoon, t); }
+double PreviousNewMoon(double t) { return PreviousMoonPhase(LunarPhase::kNewMoon, t); }
+double NextNewMoon(double t) { return NextMoonPhase(LunarPhase::kNewMoon, t); }
 
 constexpr ChineseAstronomy kStandardAstronomy = {PreviousNewMoon, NextNewMoon, NextPrincipalTerm,
                                                  PreviousPrincipalTerm};
