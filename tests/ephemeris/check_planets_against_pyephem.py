@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Compares the planets with PyEphem (Debian's python3-ephem).
 
-  check_planets_against_pyephem.py DUMP-BINARY [--full]
+  check_planets_against_pyephem.py DUMP-BINARY [--full] [--only KIND]
+                                   [--years-step N | --years Y1,Y2,...]
 
 DUMP-BINARY is tempulo_planet_dump. Without --full a sample that runs in a
 few minutes on two cores (what ctest runs); --full is the whole range of the
@@ -377,6 +378,7 @@ def main():
     parser.add_argument("--full", action="store_true")
     parser.add_argument("--only", choices=["places", "days", "events"])
     parser.add_argument("--years-step", type=int, help="with events: every N-th year of 1900-2100")
+    parser.add_argument("--years", help="with events: these years only, comma-separated (e.g. 1963,2038)")
     args = parser.parse_args()
     failures = []
     if args.only in (None, "places"):
@@ -393,6 +395,8 @@ def main():
         tally = Tally()
         step = args.years_step or (1 if args.full else 25)
         years = range(1900, 2101, step)
+        if args.years:
+            years = [int(y) for y in args.years.split(",")]
         check_events(args.dump, years, tally)
         tally.report("The year's events against PyEphem's search (seconds):", "s")
         failures += tally.failures
