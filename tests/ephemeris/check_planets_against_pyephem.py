@@ -290,13 +290,20 @@ def pyephem_events(first_ut, last_ut):
                 b.compute(d)
                 return math.degrees(b.elong)
 
-            # PyEphem keeps the elongation in single precision (about 0.01"),
-            # too coarse for a difference over a tenth of a day near the flat
-            # maximum: the five-point derivative over quarter days keeps both
-            # its noise and the stencil's own error to well under a minute.
+            # PyEphem keeps the elongation in single precision (about
+            # 0.01"), too coarse near the flat maximum, where a tenth of a
+            # day changes it by a few ten-thousandths of an arcsecond: from
+            # the bracket alone its zero moved by three minutes (Venus,
+            # January 1963). The rate is taken from the angle between the
+            # apparent places instead, which PyEphem keeps in double
+            # precision, over the same 0.1 day as the almanac's.
+            def separation(d, b=b):
+                b.compute(d)
+                sun.compute(d)
+                return math.degrees(ephem.separation((b.g_ra, b.g_dec), (sun.g_ra, sun.g_dec)))
+
             def elong_rate(d):
-                q = 0.25
-                return 8 * (abs(elong(d + q)) - abs(elong(d - q))) - (abs(elong(d + 2 * q)) - abs(elong(d - 2 * q)))
+                return separation(d + h) - separation(d - h)
 
             for k in range(1, days):
                 e = [abs(elong(grid[k + j])) for j in (-1, 0, 1)]
