@@ -256,8 +256,8 @@ PlanetPlace ComputePlace(Planet planet, double dateValue, PlanetPrecision precis
     const long double subSun = ArcSinDeg(-UranusLatitudeSine(RadToDeg(g.l), RadToDeg(g.b)));
     subLatitude = (std::fabs(subEarth) + std::fabs(subSun)) / 2;
   }
-  place.magnitude =
-      PlanetMagnitude(planet, place.phaseAngle, r, delta, subLatitude, 2000.0L + (dateValue - J2000DateValue - 0.5) / 365.25);
+  const long double julianYear = 2000.0L + (dateValue - J2000DateValue - 0.5) / 365.25L;
+  place.magnitude = PlanetMagnitude(planet, place.phaseAngle, r, delta, subLatitude, julianYear);
   return place;
 }
 

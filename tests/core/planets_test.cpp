@@ -91,10 +91,14 @@ TEST(Planets, MagnitudesOfTheIceGiantsFollowTheirYearsAndPhases) {
     long double expected;  // at 1 AU from the sun and the Earth, latitude 0
   };
   const Case cases[] = {
-      {Planet::kNeptune, 0.0L, 1950.0L, -6.89L}, {Planet::kNeptune, 0.0L, 1980.0L, -6.89L},
-      {Planet::kNeptune, 0.0L, 1990.0L, -6.944L}, {Planet::kNeptune, 0.0L, 2010.0L, -7.00L},
-      {Planet::kNeptune, 1.8L, 2010.0L, -7.00L},  {Planet::kNeptune, 3.0L, 2010.0L, -7.00L + 0.023832L + 0.00086553L},
-      {Planet::kUranus, 0.0L, 2010.0L, -7.110L},  {Planet::kUranus, 3.0L, 2010.0L, -7.110L},
+      {Planet::kNeptune, 0.0L, 1950.0L, -6.89L},
+      {Planet::kNeptune, 0.0L, 1980.0L, -6.89L},
+      {Planet::kNeptune, 0.0L, 1990.0L, -6.944L},
+      {Planet::kNeptune, 0.0L, 2010.0L, -7.00L},
+      {Planet::kNeptune, 1.8L, 2010.0L, -7.00L},
+      {Planet::kNeptune, 3.0L, 2010.0L, -7.00L + 0.023832L + 0.00086553L},
+      {Planet::kUranus, 0.0L, 2010.0L, -7.110L},
+      {Planet::kUranus, 3.0L, 2010.0L, -7.110L},
       {Planet::kUranus, 4.0L, 2010.0L, -7.110L + 0.026348L + 0.001672L},
   };
   for (const Case& c : cases) {
