@@ -243,16 +243,21 @@ PlanetPlace ComputePlace(Planet planet, double dateValue, PlanetPrecision precis
   const long double delta = g.delta;
   const long double cosPhase = (r * r + delta * delta - earthSun * earthSun) / (2 * r * delta);
   place.phaseAngle = ArcCosDeg(std::clamp(cosPhase, -1.0L, 1.0L));
-  long double tilt = 0;
+  long double subLatitude = 0;
   if (planet == Planet::kSaturn) {
-    tilt = SaturnRingTilt(place.longitude, place.latitude, dateValue);
+    // The rings as the Earth sees them and as the sun lights them: where the
+    // two lie on opposite sides of the ring plane, the lit face is turned
+    // away and only its edge counts.
+    const long double earthSide = SaturnRingTilt(place.longitude, place.latitude, dateValue);
+    const long double sunSide = SaturnRingTilt(RadToDeg(g.l), RadToDeg(g.b), dateValue);
+    subLatitude = earthSide * sunSide > 0 ? std::sqrt(earthSide * sunSide) : 0.0L;
   } else if (planet == Planet::kUranus) {
-    // The mean of the sub-Earth and sub-solar latitudes, carried in the tilt.
     const long double subEarth = ArcSinDeg(-UranusLatitudeSine(place.longitude, place.latitude));
     const long double subSun = ArcSinDeg(-UranusLatitudeSine(RadToDeg(g.l), RadToDeg(g.b)));
-    tilt = (std::fabs(subEarth) + std::fabs(subSun)) / 2;
+    subLatitude = (std::fabs(subEarth) + std::fabs(subSun)) / 2;
   }
-  place.magnitude = PlanetMagnitude(planet, place.phaseAngle, r, delta, tilt);
+  const long double julianYear = 2000.0L + (dateValue - J2000DateValue - 0.5) / 365.25L;
+  place.magnitude = PlanetMagnitude(planet, place.phaseAngle, r, delta, subLatitude, julianYear);
   return place;
 }
 
@@ -279,7 +284,7 @@ long double PlanetLongitude(Planet planet, double dateValue, PlanetPrecision pre
 }
 
 long double PlanetMagnitude(Planet planet, long double phaseAngle, long double sunDistance, long double distance,
-                            long double ringTilt) {
+                            long double subLatitude, long double year) {
   const long double i = phaseAngle;
   const long double distances = 5.0L * std::log10(sunDistance * distance);
   switch (planet) {
@@ -315,13 +320,21 @@ long double PlanetMagnitude(Planet planet, long double phaseAngle, long double s
     }
     case Planet::kSaturn: {
       // Globe and rings together, for the phase angles seen from the Earth.
-      const long double s = SinDeg(std::fabs(ringTilt));
+      const long double s = SinDeg(std::fabs(subLatitude));
       return distances - 8.914L - 1.825L * s + 0.026L * i - 0.378L * s * std::exp(-2.25L * i);
     }
-    case Planet::kUranus:
-      return distances - 7.110L - 8.4e-04L * ringTilt + 6.587e-03L * i + 1.045e-04L * i * i;
-    case Planet::kNeptune:
-      return distances - 7.00L + 7.944e-03L * i + 9.617e-05L * i * i;
+    case Planet::kUranus: {
+      // The phase curves of Uranus and Neptune begin beyond the largest
+      // phase angle seen from the Earth (3.1 and 1.9 degrees).
+      const long double phase = i > 3.1L ? 6.587e-03L * i + 1.045e-04L * i * i : 0.0L;
+      return distances - 7.110L - 8.4e-04L * subLatitude + phase;
+    }
+    case Planet::kNeptune: {
+      // Neptune brightened by a tenth between 1980 and 2000 and has stayed so.
+      const long double atUnitDistance = std::clamp(-6.89L - 0.0054L * (year - 1980.0L), -7.00L, -6.89L);
+      const long double phase = i > 1.9L ? 7.944e-03L * i + 9.617e-05L * i * i : 0.0L;
+      return distances + atUnitDistance + phase;
+    }
   }
   return 0;
 }

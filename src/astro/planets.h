@@ -71,13 +71,18 @@ PlanetEcliptic PlanetEclipticPlace(Planet planet, double dateValue, PlanetPrecis
 long double PlanetLongitude(Planet planet, double dateValue, PlanetPrecision precision = PlanetPrecision::kFull);
 
 // Visual magnitude from the phase angle (degrees), the distances from the
-// sun and the Earth (AU) and, for Saturn, the tilt of the rings towards the
-// Earth (degrees; ignored for the others). Mallama and Hilton (2018), the
-// formulas of the Astronomical Almanac; beyond the phase angles they cover
-// (Venus past 179 degrees, the outer planets past their largest geocentric
-// phase angle) the last formula is carried on.
+// sun and the Earth (AU), a planetocentric latitude (degrees) and the
+// Julian year. Mallama and Hilton (2018), the formulas of the Astronomical
+// Almanac; beyond the phase angles they cover (Venus past 179 degrees, the
+// outer planets past their largest geocentric phase angle) the last formula
+// is carried on.
+//   Saturn: the rings' opening, the geometric mean of the latitudes of the
+//     Earth and of the sun over the ring plane (0 when they lie on opposite
+//     sides); Uranus: the mean of the sub-Earth and sub-solar latitudes'
+//     sizes; ignored for the others.
+//   year: Neptune brightened from 1980 to 2000; ignored for the others.
 long double PlanetMagnitude(Planet planet, long double phaseAngle, long double sunDistance, long double distance,
-                            long double ringTilt = 0);
+                            long double subLatitude, long double year);
 
 // A planet as the rise and set searches see it over one stretch of time: its
 // place at four instants spread over [start, start + span], interpolated in

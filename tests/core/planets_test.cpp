@@ -76,9 +76,51 @@ TEST(Planets, SunAtAnAltitudeMatchesTheTwilightSearch) {
 
 TEST(Planets, SaturnIsBrighterWithItsRingsOpen) {
   // Rings edge-on in 2009, wide open in 2003, both near opposition.
-  const long double edgeOn = PlanetMagnitude(Planet::kSaturn, 0.5L, 9.5L, 8.5L, 0.0L);
-  const long double open = PlanetMagnitude(Planet::kSaturn, 0.5L, 9.5L, 8.5L, 26.0L);
+  const long double edgeOn = PlanetMagnitude(Planet::kSaturn, 0.5L, 9.5L, 8.5L, 0.0L, 2009.0L);
+  const long double open = PlanetMagnitude(Planet::kSaturn, 0.5L, 9.5L, 8.5L, 26.0L, 2003.0L);
   EXPECT_LT(open, edgeOn - 0.7L);
+}
+
+// Neptune's brightening of 1980-2000 and the phase curves of Uranus and
+// Neptune, which begin only beyond the phase angles seen from the Earth.
+TEST(Planets, MagnitudesOfTheIceGiantsFollowTheirYearsAndPhases) {
+  struct Case {
+    Planet planet;
+    long double phase;
+    long double year;
+    long double expected;  // at 1 AU from the sun and the Earth, latitude 0
+  };
+  const Case cases[] = {
+      {Planet::kNeptune, 0.0L, 1950.0L, -6.89L},
+      {Planet::kNeptune, 0.0L, 1980.0L, -6.89L},
+      {Planet::kNeptune, 0.0L, 1990.0L, -6.944L},
+      {Planet::kNeptune, 0.0L, 2010.0L, -7.00L},
+      {Planet::kNeptune, 1.8L, 2010.0L, -7.00L},
+      {Planet::kNeptune, 3.0L, 2010.0L, -7.00L + 0.023832L + 0.00086553L},
+      {Planet::kUranus, 0.0L, 2010.0L, -7.110L},
+      {Planet::kUranus, 3.0L, 2010.0L, -7.110L},
+      {Planet::kUranus, 4.0L, 2010.0L, -7.110L + 0.026348L + 0.001672L},
+  };
+  for (const Case& c : cases) {
+    EXPECT_NEAR(static_cast<double>(PlanetMagnitude(c.planet, c.phase, 1.0L, 1.0L, 0.0L, c.year)),
+                static_cast<double>(c.expected), 1e-6)
+        << PlanetName(c.planet) << " " << static_cast<double>(c.year) << " " << static_cast<double>(c.phase);
+  }
+}
+
+// Between the passages of the Earth and of the sun through Saturn's ring
+// plane (September and August 2009) the lit face of the rings is turned away
+// from the Earth: Saturn is as faint as with its rings edge-on.
+TEST(Planets, SaturnsRingsCountOnlyWhenTheEarthSeesTheirLitFace) {
+  const PlanetPlace between = PlanetPosition(Planet::kSaturn, At(2009, 8, 25));
+  const long double edgeOn =
+      PlanetMagnitude(Planet::kSaturn, between.phaseAngle, between.sunDistance, between.distance, 0.0L, 2009.6L);
+  EXPECT_NEAR(static_cast<double>(between.magnitude), static_cast<double>(edgeOn), 1e-9);
+  // A year later both see the same (southern) face, a few degrees open.
+  const PlanetPlace after = PlanetPosition(Planet::kSaturn, At(2010, 8, 25));
+  const long double shut =
+      PlanetMagnitude(Planet::kSaturn, after.phaseAngle, after.sunDistance, after.distance, 0.0L, 2010.6L);
+  EXPECT_LT(after.magnitude, shut - 0.05L);
 }
 
 // A rise or set found through the interpolated sky lies where the planet's
