@@ -55,6 +55,10 @@ constexpr long double kSunDeclinationRoom = 0.5L;
 constexpr long double kMoonDeclinationRoom = 9.0L;
 constexpr long double kMoonLowestAltitude = 1.0L;  // below the horizon, at most, at rise and set
 constexpr long double kCrossingMargin = 0.5L;
+// Within that room the semi-arc changes by at most some 30 degrees a day (the
+// moon at its fastest in declination), so two events of one kind lie at
+// least this share of a turn apart.
+constexpr long double kShortestTurnShare = 0.75L;
 
 // The track of the day: exact positions at so many instants spread over it,
 // interpolated between them; the altitude sampled every 20 minutes, in which
@@ -564,6 +568,16 @@ double DayEvents::Find(int kind) const {
   if (!valid_) {
     return NoEvent;
   }
+  // The report's line and the structured output's list ask for the same
+  // event.
+  std::optional<double>& known = found_[static_cast<std::size_t>(kind)];
+  if (!known) {
+    known = FindAfresh(kind);
+  }
+  return *known;
+}
+
+double DayEvents::FindAfresh(int kind) const {
   const double followed = Follow(kind);
   // Another body (a planet) is followed only: the day's track is drawn from
   // the sun's or the moon's positions.
@@ -598,13 +612,30 @@ std::vector<double> DayEvents::FindAll(int kind) const {
   if (kind == kTransitEvent || body_ != nullptr) {
     return events;
   }
+  constexpr double kSameEvent = 60.0 / 86400.0;
+  if (CrossesAllDay(kind)) {
+    // The body rises and sets on every turn of the sky, with room to spare:
+    // the semi-arc changes by far less than a quarter turn within a day, so
+    // the next event of the kind comes most of a turn later, where it is
+    // followed to, and only a day longer than that can hold it.
+    const long double turn = 360.0L / HourAngleRate(luminary_);
+    double next = 0;
+    if (first + kShortestTurnShare * turn < day_.end && Converge(kind, first + turn, first, next) &&
+        next > first + kSameEvent && next < day_.end) {
+      events.push_back(next);
+    }
+    return events;
+  }
   for (const Bracket& bracket : Brackets(kind)) {
-    double event = 0;
-    if (bracket.end <= first || !Refine(kind, bracket, event) || event < day_.start || event >= day_.end) {
+    // The first event's own bracket needs no refining.
+    if (bracket.end <= first || first >= bracket.start - kSameEvent) {
       continue;
     }
-    // The first event again, found from its own bracket.
-    constexpr double kSameEvent = 60.0 / 86400.0;
+    double event = 0;
+    if (!Refine(kind, bracket, event) || event < day_.start || event >= day_.end) {
+      continue;
+    }
+    // Not the first event again, found from a bracket of its own.
     if (std::fabs(event - events.back()) > kSameEvent && event > first) {
       events.push_back(event);
     }

@@ -17,7 +17,9 @@
 // the matching dynamical time.
 #pragma once
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tempulo {
@@ -126,6 +128,7 @@ class DayEvents {
   // the tolerance; false when the body loses the altitude on the way or the
   // steps do not settle. At `anchor` the body reaches the altitude.
   bool Converge(int kind, double t, double anchor, double& event) const;
+  double FindAfresh(int kind) const;
   // The first event of the kind followed from the day's start.
   double Follow(int kind) const;
   // True where the body reaches the kind's altitude on both sides at every
@@ -145,6 +148,8 @@ class DayEvents {
   long double longitude_;
   Sample start_;
   mutable std::unique_ptr<Track> track_;
+  // Find's answer per kind, once asked.
+  mutable std::array<std::optional<double>, 9> found_{};
   const SkyBody* body_ = nullptr;
   DaySpan day_;
   Luminary luminary_;

@@ -75,6 +75,24 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
   timeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent), "sunrise");
   timeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent), "sun_transit");
   timeLine(r, "Sonnenuntergang", sun.Find(kSetEvent), "sunset");
+  // Near the poles a body may rise or set twice in one day: the lines show
+  // the first, the structured output lists them all.
+  if (r.KeepsValues()) {
+    struct Crossing {
+      const DayEvents& events;
+      RiseSetKind kind;
+      std::string_view key;
+    };
+    const std::array<Crossing, 6> crossings{{{sun, kCivilDawnEvent, "crossings.civil_dawn"},
+                                             {sun, kCivilDuskEvent, "crossings.civil_dusk"},
+                                             {moon, kRiseEvent, "crossings.moonrise"},
+                                             {moon, kSetEvent, "crossings.moonset"},
+                                             {sun, kRiseEvent, "crossings.sunrise"},
+                                             {sun, kSetEvent, "crossings.sunset"}}};
+    for (const Crossing& c : crossings) {
+      AppendZoneTimes(r, c.key, c.events.FindAll(c.kind), zone);
+    }
+  }
   // Only on the day of an eclipse's maximum.
   AddEclipseLines(r, day.start, day.end, static_cast<double>(latitude), -static_cast<double>(westLongitude), zone);
 }

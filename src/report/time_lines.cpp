@@ -17,11 +17,20 @@ constexpr int kSecondsPerHour = 3600;
 
 // A time line of an event: the instant shifted by the zone's offset, worded
 // with the zone's name, and, when the report keeps values, as ISO 8601.
-void AddShiftedTimeLine(Report& report, std::string_view label, double moment, const ZoneOffset& offset,
-                        std::string_view key) {
+// The moment shifted by the zone's offset, as the time lines word it.
+std::string ShiftedText(double moment, const ZoneOffset& offset) {
   const long double shifted =
       static_cast<long double>(moment) + static_cast<long double>(offset.seconds) / 86400.0L;
-  const std::string text = DateTimeText(static_cast<double>(shifted));
+  return DateTimeText(static_cast<double>(shifted));
+}
+
+ZoneOffset MezOffset() {
+  return {.seconds = static_cast<int>(kCetUtcOffsetHours * kSecondsPerHour), .abbreviation = "MEZ"};
+}
+
+void AddShiftedTimeLine(Report& report, std::string_view label, double moment, const ZoneOffset& offset,
+                        std::string_view key) {
+  const std::string text = ShiftedText(moment, offset);
   report.Add(Utf8Left(label, kMaxLabelLength), text + " " + offset.abbreviation);
   if (!key.empty() && report.KeepsValues()) {
     // Worded from the very text of the line, so the two never disagree.
@@ -56,9 +65,7 @@ void AddCetTimeLine(Report& report, std::string_view label, double moment, std::
     report.Add(Utf8Left(label, kMaxLabelLength), "-");
     return;
   }
-  const ZoneOffset mez{.seconds = static_cast<int>(kCetUtcOffsetHours * kSecondsPerHour),
-                       .abbreviation = "MEZ"};
-  AddShiftedTimeLine(report, label, moment, mez, key);
+  AddShiftedTimeLine(report, label, moment, MezOffset(), key);
 }
 
 void AddZoneTimeLine(Report& report, std::string_view label, double moment, const TimeZone& zone,
@@ -68,6 +75,20 @@ void AddZoneTimeLine(Report& report, std::string_view label, double moment, cons
     return;
   }
   AddShiftedTimeLine(report, label, moment, zone.OffsetAt(moment), key);
+}
+
+void AppendZoneTimes(Report& report, std::string_view key, const std::vector<double>& moments,
+                     const TimeZone& zone) {
+  if (!report.KeepsValues()) {
+    return;
+  }
+  for (const double moment : moments) {
+    if (moment == NoEvent || !std::isfinite(moment)) {
+      continue;
+    }
+    const ZoneOffset offset = zone.IsFixedMez() ? MezOffset() : zone.OffsetAt(moment);
+    report.Append(key, IsoDateTimeFromText(ShiftedText(moment, offset), offset.seconds));
+  }
 }
 
 }  // namespace tempulo

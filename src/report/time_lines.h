@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "report/report.h"
 #include "time/zone.h"
@@ -24,5 +25,11 @@ std::string IsoDateTimeFromText(std::string_view text, int utcOffsetSeconds);
 // the moment ("MESZ", "EST"); the fixed MEZ reads exactly as AddCetTimeLine.
 void AddZoneTimeLine(Report& report, std::string_view label, double moment, const TimeZone& zone,
                      std::string_view key = {});
+
+// Appends each moment to the list `key` of a report that keeps values, as
+// ISO 8601 in the zone's civil time (MEZ for the fixed zone), worded as the
+// time lines word them; no line of text.
+void AppendZoneTimes(Report& report, std::string_view key, const std::vector<double>& moments,
+                     const TimeZone& zone);
 
 }  // namespace tempulo

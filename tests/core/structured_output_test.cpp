@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -204,11 +205,53 @@ TEST(StructuredOutput, JsonValuesWordToTheirLines) {
         EXPECT_EQ(iso.substr(19), "+01:00");
         ++checkedTimes;
       }
+      // Each list of crossings starts with the one the line shows.
+      if (day["sun_moon"].contains("crossings")) {
+        for (const auto& [kind, list] : day["sun_moon"]["crossings"].items()) {
+          ASSERT_TRUE(day["sun_moon"].contains(kind)) << where << " " << kind;
+          EXPECT_EQ(list.front(), day["sun_moon"][kind]) << where << " " << kind;
+        }
+      }
       const double age = day["sun_moon"]["moon_age_days"].get<double>();
       EXPECT_NEAR(std::stod(values.at("sun_moon.moon_age")), age, 0.0051) << where;
     }
   }
   EXPECT_GT(checkedTimes, 100);
+}
+
+// Near the poles a body may rise or set twice in one day: the line shows
+// the first, the structured output every one, in order and within the day.
+TEST(StructuredOutput, EveryCrossingOfTheDayAtAPlace) {
+  HolidayTable holidays = HolidayTable::Standard();
+  const FixedClock clock({2026, 4, 28}, {12, 0, 0});
+  struct Case {
+    double latitude;
+    const char* zone;
+    CivilDate date;
+    const char* kind;
+    std::vector<std::string> times;
+  };
+  const std::vector<Case> cases = {
+      {85, "UTC", {2026, 4, 28}, "moonset", {"2026-04-28T03:02", "2026-04-28T21:31"}},
+      {52.5, "Europe/Berlin", {2026, 12, 8}, "sunrise", {"2026-12-08T0"}},
+      {70, "UTC", {2026, 8, 11}, "moonrise", {}},
+  };
+  for (const Case& c : cases) {
+    std::string why;
+    const std::optional<ReportPlace> place = ReportPlace::For({"", c.latitude, 0.0, c.zone}, why);
+    ASSERT_TRUE(place.has_value()) << why;
+    const RefreshResult result = Refresh(c.date, holidays, clock, {.keepValues = true, .place = &*place});
+    const Json sunMoon = Json::parse(ReportJson(c.date, result))["sun_moon"];
+    std::vector<std::string> listed;
+    if (sunMoon.contains("crossings") && sunMoon["crossings"].contains(c.kind)) {
+      listed = sunMoon["crossings"][c.kind].get<std::vector<std::string>>();
+    }
+    ASSERT_EQ(listed.size(), c.times.size()) << c.kind << " " << sunMoon.dump();
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+      EXPECT_EQ(listed[i].rfind(c.times[i], 0), 0U) << c.kind << " " << listed[i];
+    }
+    EXPECT_EQ(sunMoon.contains(c.kind), !c.times.empty()) << c.kind;
+  }
 }
 
 TEST(StructuredOutput, IsoTimesFromTheReportsWording) {

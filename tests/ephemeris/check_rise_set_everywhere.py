@@ -90,17 +90,34 @@ class Sky:
         self.observer.pressure = 0
         self.body = ephem.Sun() if is_sun else ephem.Moon()
         self.latitude = latitude
+        # Every kind of a day samples the same instants: each is computed once.
+        self.cache = {}
+        self.declination = 0.0
+
+    def forget(self):
+        self.cache.clear()
 
     def compute(self, t):
         """The altitude of the centre and the almanac's semidiameter: the
         moon's radius as 0.2725 of its horizontal parallax."""
-        self.observer.date = t
-        self.body.compute(self.observer)
-        radius = 0.0
-        if isinstance(self.body, ephem.Moon):
+        known = self.cache.get(t)
+        if known is None:
+            self.observer.date = t
+            self.body.compute(self.observer)
+            radius = 0.0
+            alt = math.degrees(self.body.alt)
             parallax = math.degrees(math.asin(math.sin(math.radians(8.794 / 3600.0)) / self.body.earth_distance))
-            radius = 0.2725 * parallax
-        return math.degrees(self.body.alt), radius
+            if isinstance(self.body, ephem.Moon):
+                radius = 0.2725 * parallax
+            else:
+                # PyEphem's sun is seen from the observer, 8.8" lower near the
+                # horizon; the almanac's sun is the Earth centre's, as the
+                # altitudes of sunrise and twilight are defined.
+                alt += parallax * math.cos(math.radians(alt))
+            known = (alt, radius, math.degrees(self.body.dec))
+            self.cache[t] = known
+        self.declination = known[2]
+        return known[0], known[1]
 
     def above(self, t, altitude, limb):
         alt, radius = self.compute(t)
@@ -203,7 +220,7 @@ def altitude_rate(sky, t):
 def moon_transit_allowed(sky, t):
     """The culmination rule: the moon rises and sets at the instant."""
     alt, radius = sky.compute(t)
-    dec = math.degrees(sky.body.dec)
+    dec = sky.declination
     h0 = -34.0 / 60.0 - radius
     phi = math.radians(sky.latitude)
     c = (math.sin(math.radians(h0)) - math.sin(phi) * math.sin(math.radians(dec))) / (
@@ -240,6 +257,8 @@ def check_place(args):
         start = ephem.Date(dt.datetime.strptime(day, "%Y-%m-%d"))
         end = start + 1.0
         place = f"{latitude:+.1f} {longitude:+.1f} {day}"
+        sun.forget()
+        moon.forget()
         for body, kinds, sky in (("sun", SUN_KINDS, sun), ("moon", MOON_KINDS, moon)):
             for kind, (altitude, limb) in kinds.items():
                 ours = events[(body, kind)]
@@ -253,6 +272,8 @@ def check_place(args):
                         diff = abs(near - t)
                         s["compared"] += 1
                         s["diffs"].append(diff * 86400.0)
+                        if diff * 86400.0 > s.get("worst", (0.0, ""))[0]:
+                            s["worst"] = (diff * 86400.0, place)
                         if diff > tolerance:
                             angle = diff * altitude_rate(sky, t)
                             if grazes(sky, t, start, end, altitude, limb):
@@ -345,12 +366,14 @@ def main():
                 t = totals.setdefault(key, {"compared": 0, "diffs": []})
                 t["compared"] += s["compared"]
                 t["diffs"] += s["diffs"]
+                if s.get("worst", (0.0, ""))[0] > t.get("worst", (0.0, ""))[0]:
+                    t["worst"] = s["worst"]
     for (body, kind), t in sorted(totals.items()):
         diffs = sorted(t["diffs"])
         p99 = diffs[int(0.99 * (len(diffs) - 1))] if diffs else 0.0
         worst = diffs[-1] if diffs else 0.0
         print(f"{body:4} {kind:18} {t['compared']:7d} verglichen, 99 % innerhalb {p99:6.2f} s, "
-              f"höchstens {worst:7.2f} s")
+              f"höchstens {worst:7.2f} s ({t.get('worst', (0.0, ''))[1]})")
     print(f"{len(named)} benannte Tage:")
     for line in named:
         print("  " + line)

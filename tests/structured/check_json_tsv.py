@@ -70,6 +70,22 @@ for line in run("--year", "1582", "--holidays", "--format", "json").splitlines()
     for error in holiday_validator.iter_errors(json.loads(line)):
         failures.append(f"Feiertag {line}: {error.message}")
 
+# Near the pole the moon sets twice on 28 April 2026: every crossing is listed,
+# the first as the single field.
+twice = 0
+for line in run("--lat", "85", "--lon", "0", "--tz", "UTC", "--date", "2026-04-26", "--days", "5",
+                "--format", "json").splitlines():
+    day = json.loads(line)
+    days_checked += 1
+    for error in validator.iter_errors(day):
+        failures.append(f"85° N {day['date']}: {error.json_path}: {error.message}")
+    for kind, times in day.get("sun_moon", {}).get("crossings", {}).items():
+        if times[0] != day["sun_moon"].get(kind) or times != sorted(times):
+            failures.append(f"85° N {day['date']}: {kind}: {times}")
+        twice += len(times) > 1
+if twice == 0:
+    failures.append("85° N, April 2026: kein Tag mit zwei Durchgängen gelistet")
+
 # The feasts of a year and the entries, each against its part of the schema.
 for definition, args in (("feast", ("--feasts", "1582", "--format", "json")),
                          ("feast", ("--feasts", "2023", "--format", "json")),
