@@ -9,6 +9,14 @@
 //     "YYYY-MM-DD<TAB>MONTH<TAB>LEAP<TAB>NEW-MOON" for the first day of every
 //     Chinese month that begins in the Gregorian years, with the instant of
 //     its new moon in the calendar's time of China.
+//   tempulo_instants_dump phase-budget FIRST-YEAR LAST-YEAR
+//     For the error budget of the principal phases, one line per phase:
+//     "KIND<TAB>UT<TAB>DELTA-T<TAB>ROOT-TT<TAB>MOON-LON<TAB>MOON-LAT<TAB>
+//     SUN-LON<TAB>OBLIQUITY": the series' instant as a Julian Day in universal
+//     time, its Delta T in seconds, the exact root (Julian Day, dynamical
+//     time) of the almanac's own apparent elongation nearest to it, and at
+//     that root the moon's and sun's apparent ecliptic coordinates and the
+//     true obliquity, degrees.
 //   tempulo_instants_dump eclipses FIRST-YEAR LAST-YEAR [LATITUDE LONGITUDE]
 //     One line per eclipse: "KIND<TAB>GREATEST<TAB>MAGNITUDE<TAB>GAMMA<TAB>
 //     SAROS<TAB>LATITUDE<TAB>LONGITUDE<TAB>CENTRAL<TAB>P1<TAB>U1<TAB>U2<TAB>
@@ -25,8 +33,11 @@
 #include "astro/eclipses.h"
 #include "astro/moon_phases.h"
 #include "astro/sun.h"
+#include "astro/angles.h"
+#include "astro/moon.h"
 #include "calendars/traditional/chinese.h"
 #include "time/date_encoding.h"
+#include "time/delta_t.h"
 
 namespace {
 
@@ -60,6 +71,52 @@ void Phases(int first, int last) {
     const int seasons[] = {1, 2, 3, 0};
     for (int i = 0; i < 4; ++i) {
       PrintInstant(names[i], SeasonStart(year, seasons[i]));
+    }
+  }
+}
+
+// Apparent elongation of the moon from the sun minus the phase's target,
+// degrees in (-180, 180], at a dynamical time.
+long double ElongationError(int kind, double tt) {
+  CelestialPosition sun;
+  CelestialPosition moon;
+  SunPosition(sun, tt);
+  MoonPosition(moon, tt);
+  return AngleDifference(moon.longitude - sun.longitude, kind * 45.0L);
+}
+
+// The root of the almanac's own elongation near a dynamical time: secant
+// steps from a start a minute apart, a dozen at most (three suffice).
+double ElongationRoot(int kind, double tt) {
+  double t0 = tt - 30.0 / 86400.0;
+  double t1 = tt + 30.0 / 86400.0;
+  long double f0 = ElongationError(kind, t0);
+  long double f1 = ElongationError(kind, t1);
+  for (int step = 0; step < 12 && f1 != f0 && std::fabs(t1 - t0) > 1e-9; ++step) {
+    const double t2 = static_cast<double>(t1 - f1 * (t1 - t0) / (f1 - f0));
+    t0 = t1;
+    f0 = f1;
+    t1 = t2;
+    f1 = ElongationError(kind, t1);
+  }
+  return t1;
+}
+
+void PhaseBudget(int first, int last) {
+  const double end = EncodeDate(last + 1, 1, 1);
+  for (const LunarPhase kind :
+       {LunarPhase::kNewMoon, LunarPhase::kFirstQuarter, LunarPhase::kFullMoon, LunarPhase::kLastQuarter}) {
+    double t = NextMoonPhase(kind, EncodeDate(first, 1, 1));
+    for (int guard = 0; t < end && guard < 2000 * 13; ++guard) {
+      const double root = ElongationRoot(static_cast<int>(kind), TerrestrialFromUniversal(t));
+      CelestialPosition sun;
+      CelestialPosition moon;
+      SunPosition(sun, root);
+      MoonPosition(moon, root);
+      std::printf("%d\t%.9Lf\t%.4f\t%.9Lf\t%.9Lf\t%.9Lf\t%.9Lf\t%.9Lf\n", static_cast<int>(kind),
+                  DateTimeToJulianDay(t), DeltaTSeconds(DecimalYearOfDateValue(t)), DateTimeToJulianDay(root),
+                  moon.longitude, moon.latitude, sun.longitude, Nutation(root).obliquity);
+      t = NextMoonPhase(kind, t + 1.0);
     }
   }
 }
@@ -130,14 +187,16 @@ int main(int argc, char** argv) {
   const int first = argc >= 4 ? std::atoi(argv[2]) : 0;
   const int last = argc >= 4 ? std::atoi(argv[3]) : 0;
   const bool withPlace = argc == 6 && mode == "eclipses";
-  if ((mode != "phases" && mode != "chinese" && mode != "eclipses") || (argc != 4 && !withPlace) || first < 1583 ||
+  if ((mode != "phases" && mode != "phase-budget" && mode != "chinese" && mode != "eclipses") || (argc != 4 && !withPlace) || first < 1583 ||
       last > 3000 || first > last) {
-    std::cerr << "Aufruf: tempulo_instants_dump phases|chinese|eclipses ERSTES-JAHR LETZTES-JAHR (1583-3000)"
+    std::cerr << "Aufruf: tempulo_instants_dump phases|phase-budget|chinese|eclipses ERSTES-JAHR LETZTES-JAHR (1583-3000)"
                  " [BREITE LÄNGE]\n";
     return 2;
   }
   if (mode == "eclipses") {
     Eclipses(first, last, withPlace, withPlace ? std::atof(argv[4]) : 0.0, withPlace ? std::atof(argv[5]) : 0.0);
+  } else if (mode == "phase-budget") {
+    PhaseBudget(first, last);
   } else if (mode == "phases") {
     Phases(first, last);
   } else {
