@@ -24,7 +24,7 @@ constexpr int kKinds = 8;
 
 // Synodic month of the age operations, days.
 constexpr long double kSynodicMonth = 29.530589L;
-constexpr long double kMeanLunation = 29.530588853L;
+constexpr long double kMeanLunation = 29.530588861L;
 constexpr long double kLunationsPerCentury = 1236.85L;
 // Phase searches step by less than a lunation so that none is skipped.
 constexpr double kSearchStep = 28.0;
@@ -137,11 +137,14 @@ MeanPhase MeanPhaseArguments(LunarPhase phase, double dateValue) {
   const long double t2 = t * t;
   const long double t3 = t2 * t;
   const long double t4 = t3 * t;
-  p.jde = 2451550.09765L + kMeanLunation * p.k + 0.0001337L * t2 - 0.00000015L * t3 + 0.00000000073L * t4;
-  p.m = 2.5534L + 29.10535669L * p.k - 0.0000218L * t2 - 0.00000011L * t3;
-  p.mPrime = 201.5643L + 385.81693528L * p.k + 0.1017438L * t2 + 0.00001239L * t3 - 0.000000058L * t4;
-  p.f = 160.7108L + 390.67050274L * p.k - 0.0016341L * t2 - 0.00000227L * t3 + 0.000000011L * t4;
-  p.omega = 124.7746L - 1.5637558L * p.k + 0.0020691L * t2 + 0.00000215L * t3;
+  // J. Meeus, Astronomical Algorithms, 2nd ed. (1998), chapter 49. The
+  // first edition's coefficients (among them 0.1017438 T^2 for M') put the
+  // phases a minute off by 1900 and 2100, an hour by 2900.
+  p.jde = 2451550.09766L + kMeanLunation * p.k + 0.00015437L * t2 - 0.00000015L * t3 + 0.00000000073L * t4;
+  p.m = 2.5534L + 29.10535670L * p.k - 0.0000014L * t2 - 0.00000011L * t3;
+  p.mPrime = 201.5643L + 385.81693528L * p.k + 0.0107582L * t2 + 0.00001238L * t3 - 0.000000058L * t4;
+  p.f = 160.7108L + 390.67050284L * p.k - 0.0016118L * t2 - 0.00000227L * t3 + 0.000000011L * t4;
+  p.omega = 124.7746L - 1.56375588L * p.k + 0.0020672L * t2 + 0.00000215L * t3;
   p.e = 1.0L - 0.002516L * t0 - 0.0000074L * t0 * t0;
   return p;
 }
