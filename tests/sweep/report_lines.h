@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,33 +20,51 @@ enum class Occurs {
   kAny,       // any number of lines, checked together (festivals, holidays)
 };
 
-struct LineKind {
-  K kind;
-  std::string_view name;   // the check's name in the findings
-  std::string_view label;  // the text before the TAB, or the whole line
-  bool wholeLine;          // the line is the label itself (the blank lines)
-  Occurs occurs;
-  // The year condition (and the like): the line is there only on these days.
-  bool (*applies)(const DayContext&);
+// The sweep's checking code of one report line, keyed by the line's id in
+// the entry table (report/registry.h: an entry's id for its first line,
+// ReportLineIds() for its further ones).
+struct LineRule {
+  std::string_view id;
+  Occurs occurs = Occurs::kOnce;
+  // Beyond the entry's years: the line is there only on these days; nullptr
+  // for always.
+  bool (*applies)(const DayContext&) = nullptr;
   // For optional and repeated lines with an empty label: is this value one
   // of theirs.
-  bool (*accepts)(std::string_view value);
+  bool (*accepts)(std::string_view value) = nullptr;
   // Reads and checks the value; repeated lines get all their values at once.
-  void (*read)(LineCheck&);
+  void (*read)(LineCheck&) = nullptr;
   // Day-by-day calendars: checks the step from the day before.
-  void (*follow)(const Reading& before, LineCheck& after);
+  void (*follow)(const Reading& before, LineCheck& after) = nullptr;
   // The value depends on the Julian Day alone: two civil days with the same
   // Julian Day (5-14 and 15-24 October 1582) must show the same text.
-  bool byJulianDay;
+  bool byJulianDay = true;
 };
 
-// In the report's order.
-const std::array<LineKind, kKindCount>& LineKinds();
+// A line of the default report as the sweep reads it, in the report's order:
+// the refresh's own lines before the entries (the date, a blank line, the
+// holidays), then every entry shown by default with its further lines.
+struct SweptLine {
+  std::string_view id;     // the line id; the check's name in the findings
+  std::string_view entry;  // the entry writing it; empty for the refresh's own lines
+  std::string_view label;  // the text before the TAB, or the whole line
+  bool wholeLine;          // the line is the label itself (the blank lines)
+  int firstYear;           // the entry's civil years
+  int lastYear;
+  // The line's checking code; a line without one (a calendar new to the
+  // table) is still checked for its place, its label, broken numbers and,
+  // when its entry is not a civil-day one, the same text on days that share
+  // a Julian Day.
+  const LineRule* rule;
 
-// The identifier of the report entry (see report/registry.h) that writes
-// lines of this kind; empty for the lines the refresh writes before the
-// report.
-std::string_view EntryOfKind(K kind);
+  Occurs occurs() const { return rule != nullptr ? rule->occurs : Occurs::kOnce; }
+  bool Applies(const DayContext& context) const;
+};
+
+const std::vector<SweptLine>& SweptLines();
+
+// The sweep's checking code, by line id.
+std::span<const LineRule> LineRules();
 
 // The sun and moon lines: a moment in Central European Time, or "-".
 // Exposed for the tests of the checker.

@@ -86,13 +86,13 @@ TEST(SweepRunner, EveryLineIsReadOnEveryDay) {
   plan.toYear = 2000;
   const SweepResult result = RunSweep(plan);
   ASSERT_EQ(result.stats.days, 731);
-  for (const LineKind& kind : LineKinds()) {
-    if (kind.read == nullptr) {
+  for (const SweptLine& line : SweptLines()) {
+    if (line.rule == nullptr || line.rule->read == nullptr) {
       continue;
     }
-    const std::string name(kind.name);
+    const std::string name(line.id);
     EXPECT_EQ(result.stats.readByLine.count(name) ? result.stats.readByLine.at(name) : 0, 731) << name;
-    if (kind.follow != nullptr) {
+    if (line.rule->follow != nullptr) {
       EXPECT_EQ(result.stats.stepsByLine.count(name) ? result.stats.stepsByLine.at(name) : 0, 730) << name;
     }
   }
