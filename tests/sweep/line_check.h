@@ -18,9 +18,10 @@ namespace tempulo::sweep {
 
 // The report's lines are the entry table's (report/registry.h), named by
 // their stable line ids (ReportLineId); report_lines.h lists them as the
-// sweep reads them. A line's place in that list, or -1 for an id the sweep
-// does not read.
-int LineIndexOf(std::string_view id);
+// sweep reads them. A line's place in such a list, or -1 for an id it does
+// not hold.
+struct SweptLine;
+int LineIndexOf(const std::vector<SweptLine>& lines, std::string_view id);
 
 // What a line says, reduced to numbers: a date of its calendar (months
 // numbered from 1, named days as further pseudo-months), and whatever else
@@ -41,7 +42,8 @@ struct DayContext {
   YearMonthDay julian;     // the Julian-calendar date of the day's JD
   YearMonthDay gregorian;  // the proleptic Gregorian date of the day's JD
   int gregorianDayOfYear = 0;
-  // One per line the sweep reads, in its order.
+  // The lines the sweep reads, and one of each of the following per line.
+  const std::vector<SweptLine>* lines = nullptr;
   std::vector<Reading> readings;
   std::vector<bool> present;
   std::vector<std::string> texts;                         // the values, several lines joined by '\n'
@@ -83,7 +85,7 @@ class LineCheck {
   // An id the sweep does not read is a fault of the sweep itself: it fails
   // the line rather than pass it unchecked.
   const Reading* ReadingOf(const DayContext& context, std::string_view id) const {
-    const int line = LineIndexOf(id);
+    const int line = LineIndexOf(*context.lines, id);
     if (line < 0) {
       Fail("sweep", "no line \"" + std::string(id) + "\" to compare with");
       return nullptr;

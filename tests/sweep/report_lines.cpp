@@ -10,6 +10,7 @@
 #include "holiday_list.h"
 #include "name_tables.h"
 #include "report/registry.h"
+#include "time/julian_day.h"
 
 namespace tempulo::sweep {
 namespace {
@@ -1863,13 +1864,24 @@ const LineRule* RuleOf(std::string_view id) {
   return nullptr;
 }
 
-SweptLine Line(std::string_view id, std::string_view entry, std::string_view label, int firstYear,
-               int lastYear) {
-  // The report's blank lines are a lone space, written as the whole line.
-  return {id, entry, label, label == " ", firstYear, lastYear, RuleOf(id)};
+const LookupCalendar* WayOf(const ReportEntry& entry) {
+  if (entry.ways.empty()) {
+    return nullptr;
+  }
+  const LookupCalendar& way = entry.ways.front();
+  return way.shape == DateShape::kYearMonthDay && !way.countsToMarkedDays && way.monthName != nullptr &&
+                 way.fromFixed != nullptr
+             ? &way
+             : nullptr;
 }
 
-std::vector<SweptLine> CollectLines() {
+SweptLine Line(std::string_view id, std::string_view entry, std::string_view label, int firstYear,
+               int lastYear, const LookupCalendar* way = nullptr) {
+  // The report's blank lines are a lone space, written as the whole line.
+  return {id, entry, label, label == " ", firstYear, lastYear, RuleOf(id), way};
+}
+
+std::vector<SweptLine> CollectLines(const EntryChoice& shown) {
   constexpr int kAnyYear = std::numeric_limits<int>::max();
   std::vector<SweptLine> lines;
   // The refresh's own lines: the date, a blank line (it has no id of its
@@ -1882,16 +1894,14 @@ std::vector<SweptLine> CollectLines() {
       }
     }
   }
-  // The sweep reads the default report: the entries shown by default, each
-  // first line followed by the entry's further lines in their order (the
-  // "Ort" line that a chosen place puts before the sun and moon times never
-  // shows in it).
-  const EntryChoice shown;
+  // The entries shown, each first line followed by the entry's further
+  // lines in their order (the "Ort" line that a chosen place puts before the
+  // sun and moon times never shows: the sweep chooses no place).
   for (const ReportEntry& entry : ReportEntries()) {
     if (!shown.Shows(entry)) {
       continue;
     }
-    lines.push_back(Line(entry.id, entry.id, entry.label, entry.firstYear, entry.lastYear));
+    lines.push_back(Line(entry.id, entry.id, entry.label, entry.firstYear, entry.lastYear, WayOf(entry)));
     for (const ReportLineIdRow& row : ReportLineIds()) {
       if (row.entry == entry.id) {
         lines.push_back(Line(row.id, entry.id, row.label, entry.firstYear, entry.lastYear));
@@ -1904,19 +1914,44 @@ std::vector<SweptLine> CollectLines() {
 }  // namespace
 
 bool SweptLine::Applies(const DayContext& context) const {
-  return context.day.year >= firstYear && context.day.year <= lastYear &&
-         (rule == nullptr || rule->applies == nullptr || rule->applies(context));
+  if (context.day.year < firstYear || context.day.year > lastYear) {
+    return false;
+  }
+  if (rule == nullptr) {
+    return way == nullptr || way->fromFixed(FixedFromJulianDate(context.day.jd)).has_value();
+  }
+  return rule->applies == nullptr || rule->applies(context);
 }
 
-const std::vector<SweptLine>& SweptLines() {
-  static const std::vector<SweptLine> lines = CollectLines();
-  return lines;
+void ReadByWay(const LookupCalendar& way, LineCheck& c) {
+  const std::optional<CalendarFields> date = way.fromFixed(FixedFromJulianDate(c.Day().jd));
+  if (!date) {
+    return;
+  }
+  const std::string expected =
+      Str(date->day) + "." + std::string(way.monthName(date->month)) + " " + Str(date->year);
+  const std::string_view value = c.Value();
+  if (value.substr(0, expected.size()) != expected ||
+      (value.size() > expected.size() && value[expected.size()] != ' ')) {
+    c.Fail("value", "expected the date " + Quote(expected) + " its way gives, got " + Quote(value));
+    return;
+  }
+  Reading& r = c.Result();
+  r.year = date->year;
+  r.month = date->month;
+  r.day = date->day;
+  r.valid = true;
+}
+
+const std::vector<SweptLine>& SweptLines(bool allEntries) {
+  static const std::vector<SweptLine> defaultLines = CollectLines(EntryChoice());
+  static const std::vector<SweptLine> allLines = CollectLines(EntryChoice::All());
+  return allEntries ? allLines : defaultLines;
 }
 
 std::span<const LineRule> LineRules() { return kRules; }
 
-int LineIndexOf(std::string_view id) {
-  const std::vector<SweptLine>& lines = SweptLines();
+int LineIndexOf(const std::vector<SweptLine>& lines, std::string_view id) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].id == id) {
       return static_cast<int>(i);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "line_check.h"
+#include "report/calendar_lookup.h"
 
 namespace tempulo::sweep {
 
@@ -52,19 +53,28 @@ struct SweptLine {
   int firstYear;           // the entry's civil years
   int lastYear;
   // The line's checking code; a line without one (a calendar new to the
-  // table) is still checked for its place, its label, broken numbers and,
-  // when its entry is not a civil-day one, the same text on days that share
-  // a Julian Day.
+  // table) is still checked for its place, its label, broken numbers, the
+  // same text on days that share a Julian Day and, with `way`, the date.
   const LineRule* rule;
+  // An entry's first line: its calendar's way there and back, when its date
+  // names one day as "day.month year". A line without checking code must
+  // then begin with the date the way gives for the day, and is there exactly
+  // on the days the way has a date for.
+  const LookupCalendar* way;
 
   Occurs occurs() const { return rule != nullptr ? rule->occurs : Occurs::kOnce; }
   bool Applies(const DayContext& context) const;
 };
 
-const std::vector<SweptLine>& SweptLines();
+// The lines of the default report, or of the report with every entry of
+// the table (the entries a user can choose beyond the default included).
+const std::vector<SweptLine>& SweptLines(bool allEntries = false);
 
 // The sweep's checking code, by line id.
 std::span<const LineRule> LineRules();
+
+// The check of a line without checking code by its calendar's way.
+void ReadByWay(const LookupCalendar& way, LineCheck& c);
 
 // The sun and moon lines: a moment in Central European Time, or "-".
 // Exposed for the tests of the checker.

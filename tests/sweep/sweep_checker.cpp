@@ -138,11 +138,12 @@ void SweepStats::Merge(const SweepStats& other, std::size_t examplesPerCheck) {
   }
 }
 
-SweepChecker::SweepChecker(std::vector<KnownFailure> known, std::size_t examplesPerCheck)
+SweepChecker::SweepChecker(std::vector<KnownFailure> known, std::size_t examplesPerCheck, bool allEntries)
     : known_(std::move(known)),
       knownUsed_(known_.size(), false),
       examplesPerCheck_(examplesPerCheck),
-      state_(std::make_unique<State>()) {}
+      state_(std::make_unique<State>()),
+      lines_(&SweptLines(allEntries)) {}
 
 SweepChecker::~SweepChecker() = default;
 
@@ -253,7 +254,8 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
     fehler("unexpected", "the refresh ended with \"" + *result.error + "\"");
   }
 
-  const std::vector<SweptLine>& kinds = SweptLines();
+  const std::vector<SweptLine>& kinds = *lines_;
+  context->lines = lines_;
   context->readings.resize(kinds.size());
   context->present.resize(kinds.size());
   context->texts.resize(kinds.size());
@@ -285,6 +287,9 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
       if (rule != nullptr && rule->read != nullptr) {
         LineCheck check(*context, static_cast<int>(k), value, values, reporter);
         rule->read(check);
+      } else if (rule == nullptr && kind.way != nullptr) {
+        LineCheck check(*context, static_cast<int>(k), value, values, reporter);
+        ReadByWay(*kind.way, check);
       }
     };
     if (kind.occurs() == Occurs::kOnce) {
@@ -354,7 +359,7 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
   for (std::size_t r = 0; r < std::size(kYearRules); ++r) {
     const YearRule& rule = kYearRules[r];
     OpenYear& year = state_->years[r];
-    const int line = LineIndexOf(rule.line);
+    const int line = LineIndexOf(kinds, rule.line);
     if (line < 0) {
       continue;  // not in the default report
     }

@@ -180,6 +180,28 @@ INSTANTIATE_TEST_SUITE_P(Faults, PlantedFault, ::testing::ValuesIn(kFaults),
                            return name;
                          });
 
+// A line without checking code of its own is read by its calendar's way: a
+// date the way does not give is found.
+TEST(SweepLines, ALineWithoutCheckingCodeIsReadByItsWay) {
+  HolidayTable holidays = HolidayTable::Standard();
+  const EntryChoice all = EntryChoice::All();
+  // 20 September 2026 is 7 September 7535 of the Byzantine era (Julian months).
+  const SweepDay before{19, 9, 2026, CivilJulianDate(2026, 9, 19)};
+  const SweepDay day{20, 9, 2026, CivilJulianDate(2026, 9, 20)};
+  const RefreshResult first = Refresh(CivilDate{2026, 9, 19}, holidays, SweepClock(), {.entries = &all});
+  const RefreshResult second = Refresh(CivilDate{2026, 9, 20}, holidays, SweepClock(), {.entries = &all});
+  SweepChecker clean({}, 5, true);
+  clean.Check(before, first);
+  clean.Check(day, second);
+  EXPECT_EQ(clean.Stats().unexpected, 0);
+  RefreshResult changed = second;
+  ASSERT_TRUE(Replace("Byzantinischer Kalender", "7.September 7535", "7.September 7534")(changed));
+  SweepChecker planted({}, 5, true);
+  planted.Check(before, first);
+  planted.Check(day, changed);
+  EXPECT_EQ(Findings(planted, "byzantine: value"), 1);
+}
+
 // The sweep's lines are the entry table's: every entry shown by default with
 // its further lines, in the table's order, and every piece of checking code
 // names a line the table has, so none is left behind when a line goes.
@@ -202,17 +224,17 @@ TEST(SweepLines, AreTheEntryTables) {
     } else {
       EXPECT_EQ(ReportLineId(line.entry, line.label), line.id);
     }
-    EXPECT_EQ(LineIndexOf(line.id), &line - lines.data()) << line.id << " is listed twice";
+    EXPECT_EQ(LineIndexOf(lines, line.id), &line - lines.data()) << line.id << " is listed twice";
   }
   const EntryChoice shown;
   for (const ReportEntry& entry : entries) {
-    EXPECT_EQ(LineIndexOf(entry.id) >= 0, shown.Shows(entry)) << entry.id;
+    EXPECT_EQ(LineIndexOf(lines, entry.id) >= 0, shown.Shows(entry)) << entry.id;
   }
   for (const ReportLineIdRow& row : ReportLineIds()) {
-    EXPECT_EQ(LineIndexOf(row.id) >= 0, row.entry.empty() || shown.Shows(row.entry)) << row.id;
+    EXPECT_EQ(LineIndexOf(lines, row.id) >= 0, row.entry.empty() || shown.Shows(row.entry)) << row.id;
   }
   for (const LineRule& rule : LineRules()) {
-    const int index = LineIndexOf(rule.id);
+    const int index = LineIndexOf(lines, rule.id);
     ASSERT_GE(index, 0) << rule.id << " is no line of the default report";
     EXPECT_EQ(lines[static_cast<std::size_t>(index)].rule, &rule) << rule.id;
   }
