@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The report's lines as data: for each line its label, how often it
-// appears, the years it belongs to, how its value is read and checked, and,
-// for the calendars that count days, how one day follows the day before.
+// The report's lines as the sweep reads them: taken from the entry table
+// (their ids, labels and years), each with the sweep's checking code keyed
+// by its line id: how often it appears, how its value is read and checked,
+// and, for the calendars that count days, how one day follows the day before.
 #pragma once
 
 #include <array>
