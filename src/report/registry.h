@@ -101,6 +101,9 @@ std::span<const ReportLineIdRow> ReportLineIds();
 
 // The wording of each entry, by family.
 void AddWeekday(DayValues& c, Report& r);
+// The weekday the report names for a Julian Date whose whole part is
+// `index` mod 7 (0 is a Tuesday).
+std::string_view ReportWeekdayName(int index);
 void AddDayAndWeekOfYear(DayValues& c, Report& r);
 void AddJulianDate(DayValues& c, Report& r);
 void AddJulianCalendar(DayValues& c, Report& r);
@@ -115,6 +118,8 @@ void AddJewish(DayValues& c, Report& r);
 void AddJapanese(DayValues& c, Report& r);
 void AddChinese(DayValues& c, Report& r);
 void AddSolarTerm(DayValues& c, Report& r);
+// The solar term's name, 0 (Chunfen, at the March equinox) to 23; empty outside.
+std::string_view SolarTermName(int term);
 void AddChineseFestivals(DayValues& c, Report& r);
 void AddSeleucid(DayValues& c, Report& r);
 void AddBabylonian(DayValues& c, Report& r);

@@ -20,6 +20,10 @@ constexpr std::array<std::string_view, 7> kWeekdayNames = {"Dienstag",  "Mittwoc
 
 }  // namespace
 
+std::string_view ReportWeekdayName(int index) {
+  return index >= 0 && index < 7 ? kWeekdayNames[static_cast<std::size_t>(index)] : std::string_view{};
+}
+
 void AddWeekday(DayValues& c, Report& r) {
   const auto index = static_cast<long long>(std::trunc(c.jd)) % 7;
   r.Add("Wochentag", kWeekdayNames[static_cast<std::size_t>(index)]);

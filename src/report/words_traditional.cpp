@@ -62,6 +62,10 @@ constexpr std::array<std::string_view, 24> kSolarTermNames = {
 
 }  // namespace
 
+std::string_view SolarTermName(int term) {
+  return term >= 0 && term < 24 ? kSolarTermNames[static_cast<std::size_t>(term)] : std::string_view{};
+}
+
 void AddRoman(DayValues& c, Report& r) {
   const RomanDate date = RomanFromFixed(c.day);
   std::string text;

@@ -191,7 +191,7 @@ void CheckHolidayList(const SweepDay& day, const std::vector<std::string>& lines
   const int length = CivilMonthLength(day.month, day.year);
   std::vector<Entry> expected;
   for (int d = 1; d <= length; ++d) {
-    for (const HolidayRow& row : kHolidayRows) {
+    for (const HolidayRow& row : HolidayRows()) {
       bool on = row.day == d && row.month == day.month;
       if (row.day == 0) {
         const Movable* m = MovableRule(row.name);

@@ -16,75 +16,12 @@
 
 namespace tempulo::sweep {
 
-// The report's lines in their fixed order.
-enum K : int {
-  kDate,
-  kBlank,
-  kHoliday,
-  kWeekday,
-  kDayOfYear,
-  kJulianDate,
-  kJulianCalendar,
-  kDaysSince,
-  kGregorianDay,
-  kWorld,
-  kRoman,
-  kEgyptian,
-  kIslamic,
-  kIslamicFestivals,
-  kJewish,
-  kJewishFestivals,
-  kJapanese,
-  kChinese,
-  kSolarTerm,
-  kChineseFestivals,
-  kFrench,
-  kSoviet,
-  kSeleucid,
-  kIranian,
-  kBabylonian,
-  kMayaLongCount,
-  kMayaRound,
-  kAztec,
-  kBahai,
-  kCoptic,
-  kEthiopian,
-  kEthiopianFestivals,
-  kIndian,
-  kSikh,
-  kArmenian,
-  kBerber,
-  kJohnDee,
-  kSixtyWeek,
-  kPositivist,
-  kCotsworth,
-  kGoddess,
-  kSolilunar,
-  kDiscordian,
-  kMarsJulian,
-  kMarsDarian,
-  kStardate,
-  kPi,
-  kPiSilvester,
-  kSeparator,
-  kDawn,
-  kDusk,
-  kMoonAge,
-  kMoonPhase,
-  kMoonDistance,
-  kNewMoon,
-  kFirstQuarter,
-  kFullMoon,
-  kLastQuarter,
-  kMoonRise,
-  kMoonTransit,
-  kMoonSet,
-  kSunRise,
-  kSunTransit,
-  kSunSet,
-  kEclipse,
-  kKindCount
-};
+// The report's lines are the entry table's (report/registry.h), named by
+// their stable line ids (ReportLineId); report_lines.h lists them as the
+// sweep reads them. A line's place in such a list, or -1 for an id it does
+// not hold.
+struct SweptLine;
+int LineIndexOf(const std::vector<SweptLine>& lines, std::string_view id);
 
 // What a line says, reduced to numbers: a date of its calendar (months
 // numbered from 1, named days as further pseudo-months), and whatever else
@@ -105,9 +42,11 @@ struct DayContext {
   YearMonthDay julian;     // the Julian-calendar date of the day's JD
   YearMonthDay gregorian;  // the proleptic Gregorian date of the day's JD
   int gregorianDayOfYear = 0;
-  std::array<Reading, kKindCount> readings{};
-  std::array<bool, kKindCount> present{};
-  std::array<std::string, kKindCount> texts{};            // the values, several lines joined by '\n'
+  // The lines the sweep reads, and one of each of the following per line.
+  const std::vector<SweptLine>* lines = nullptr;
+  std::vector<Reading> readings;
+  std::vector<bool> present;
+  std::vector<std::string> texts;                         // the values, several lines joined by '\n'
   const std::vector<std::string>* holidayList = nullptr;  // the month's list of the refresh
 };
 
@@ -116,10 +55,11 @@ using Reporter = std::function<void(std::string_view aspect, std::string message
 // One line (or the lines of one repeated kind) under check.
 class LineCheck {
  public:
-  LineCheck(DayContext& context, K kind, std::string_view value, const std::vector<std::string_view>& values,
-            const Reporter& reporter, const DayContext* dayBefore = nullptr)
+  LineCheck(DayContext& context, int line, std::string_view value,
+            const std::vector<std::string_view>& values, const Reporter& reporter,
+            const DayContext* dayBefore = nullptr)
       : context_(context),
-        kind_(kind),
+        line_(line),
         value_(value),
         values_(values),
         reporter_(reporter),
@@ -129,24 +69,33 @@ class LineCheck {
   const DayContext& Context() const { return context_; }
   std::string_view Value() const { return value_; }
   const std::vector<std::string_view>& Values() const { return values_; }
-  Reading& Result() { return context_.readings[kind_]; }
-  // An earlier line of the same day, if it was there and could be read.
-  const Reading* Of(K kind) const {
-    return context_.present[kind] && context_.readings[kind].valid ? &context_.readings[kind] : nullptr;
-  }
+  Reading& Result() { return context_.readings[static_cast<std::size_t>(line_)]; }
+  // An earlier line of the same day, by its line id, if it was there and
+  // could be read.
+  const Reading* Of(std::string_view id) const { return ReadingOf(context_, id); }
   // A line of the day before (only while the step from it is checked).
-  const Reading* Before(K kind) const {
-    return dayBefore_ != nullptr && dayBefore_->present[kind] && dayBefore_->readings[kind].valid
-               ? &dayBefore_->readings[kind]
-               : nullptr;
+  const Reading* Before(std::string_view id) const {
+    return dayBefore_ != nullptr ? ReadingOf(*dayBefore_, id) : nullptr;
   }
   void Fail(std::string_view aspect, std::string message) const { reporter_(aspect, std::move(message)); }
   // Counts an intended exception met on this line.
   void Exception(std::string_view name) const { reporter_("", std::string(name)); }
 
  private:
+  // An id the sweep does not read is a fault of the sweep itself: it fails
+  // the line rather than pass it unchecked.
+  const Reading* ReadingOf(const DayContext& context, std::string_view id) const {
+    const int line = LineIndexOf(*context.lines, id);
+    if (line < 0) {
+      Fail("sweep", "no line \"" + std::string(id) + "\" to compare with");
+      return nullptr;
+    }
+    const auto at = static_cast<std::size_t>(line);
+    return context.present[at] && context.readings[at].valid ? &context.readings[at] : nullptr;
+  }
+
   DayContext& context_;
-  K kind_;
+  int line_;
   std::string_view value_;
   const std::vector<std::string_view>& values_;
   const Reporter& reporter_;

@@ -1,503 +1,128 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "name_tables.h"
 
+#include <charconv>
+
+#include "calendars/modern/coptic_ethiopian.h"
+#include "calendars/modern/discordian.h"
+#include "calendars/modern/french_republican.h"
+#include "calendars/modern/goddess_solilunar.h"
+#include "calendars/modern/iranian.h"
+#include "calendars/modern/mars.h"
+#include "calendars/modern/positivist_cotsworth.h"
+#include "calendars/traditional/aztec.h"
+#include "calendars/traditional/babylonian.h"
+#include "calendars/traditional/bahai.h"
+#include "calendars/traditional/dee_sixty_week.h"
+#include "calendars/traditional/egyptian.h"
+#include "calendars/traditional/indian.h"
+#include "calendars/traditional/islamic.h"
+#include "calendars/traditional/japanese.h"
+#include "calendars/traditional/jewish.h"
+#include "calendars/traditional/maya.h"
+#include "calendars/traditional/roman.h"
+#include "calendars/traditional/seleucid_armenian.h"
+#include "calendars/traditional/sexagenary.h"
+#include "holidays/holidays.h"
+#include "report/festivals.h"
+#include "report/refresh.h"
+#include "report/registry.h"
+
 namespace tempulo::sweep {
+namespace {
 
-// Day names of the Positivist year, day 1 to 364.
-const Names<364> kPositivistDayNames = {
-    "Prometheus",
-    "Hercules",
-    "Orpheus",
-    "Ulysses",
-    "Lycurgus",
-    "Romulus",
-    "Numa",
-    "Semiramis",
-    "Sesostris",
-    "Menu",
-    "Cyrus",
-    "Zoroaster",
-    "Ossian",
-    "Buddha",
-    "Fo-Hi",
-    "Lao-Tseu",
-    "Meng-Tseu",
-    "Theocrates von Tibet",
-    "Theocrates von Japan",
-    "Tamehameha",
-    "Konfuzius",
-    "Abraham",
-    "Samuel",
-    "David",
-    "Isaiah",
-    "St.Johannes",
-    "Harun-al-Raschid",
-    "Muhammed",
-    "Hesiod",
-    "Tyrtæus",
-    "Anacreon",
-    "Pindar",
-    "Sophokles",
-    "Theocritus",
-    "Æschylus",
-    "Scopas",
-    "Zeuxis",
-    "Ictinus",
-    "Praxiteles",
-    "Lysippus",
-    "Apelles",
-    "Phidias",
-    "Æsop",
-    "Plautus",
-    "Menander",
-    "Phaedrus",
-    "Juvenal",
-    "Lucian",
-    "Aristophanes",
-    "Ennius",
-    "Lucretius",
-    "Horaz",
-    "Tibullus",
-    "Ovid",
-    "Lucan",
-    "Virgil",
-    "Anaximander",
-    "Anaximenes",
-    "Heraclitus",
-    "Anaxagoras",
-    "Democritus",
-    "Herodot",
-    "Thales",
-    "Solon",
-    "Xenophanes",
-    "Empedokles",
-    "Thucydides",
-    "Archytas",
-    "Apollonius von Tyana",
-    "Pythagoras",
-    "Aristippus",
-    "Antisthenes",
-    "Zeno",
-    "Cicero",
-    "Epictetus",
-    "Tacitus",
-    "Sokrates",
-    "Xenocrates",
-    "Philo von Alexandria",
-    "Evangelist Johannes",
-    "Justinian",
-    "Clemens von Alexandria",
-    "Origen",
-    "Plato",
-    "Theophrastus",
-    "Herophilus",
-    "Erasistratus",
-    "Celsus",
-    "Galen",
-    "Avicenna",
-    "Hippokrates",
-    "Euklid",
-    "Aristæus",
-    "Theodisius von Bithynia",
-    "Heron",
-    "Pappus",
-    "Diophantus",
-    "Apollonius",
-    "Eudoxus",
-    "Pytheas",
-    "Aristarch",
-    "Eratosthenes",
-    "Ptolemäus",
-    "Albategnius",
-    "Hipparchus",
-    "Varro",
-    "Columella",
-    "Vitruvius",
-    "Strabo",
-    "Frontinus",
-    "Plutarch",
-    "Plinius der Ältere",
-    "Miltiades",
-    "Leonidas",
-    "Aristides",
-    "Cimon",
-    "Xenophon",
-    "Phocion",
-    "Themistocles",
-    "Perikles",
-    "Philipp",
-    "Demosthenes",
-    "Ptolemäus Lagus",
-    "Philopoemen",
-    "Polybius",
-    "Alexander der Große",
-    "Junius Brutus",
-    "Camillus",
-    "Fabricius",
-    "Hannibal",
-    "Paulus Aemilius",
-    "Marius",
-    "Scipio",
-    "Augustus",
-    "Vespasian",
-    "Hadrian",
-    "Antonius",
-    "Papinian",
-    "Alexander Severus",
-    "Trajan",
-    "St.Lucas",
-    "St.Cyprian",
-    "St.Athanasius",
-    "St.Jerome",
-    "St.Ambrose",
-    "St.Monica",
-    "St.Augustin",
-    "Konstantin der Große",
-    "Theodosius",
-    "St.Basilius",
-    "St.Genevieve von Paris",
-    "St.Pulcheria",
-    "Gregor der Große",
-    "Hildebrand",
-    "St.Benedict",
-    "St.Bonifacius",
-    "St.Isidore von Sevilla",
-    "Lanfranc",
-    "Heloise",
-    "St.Benezet",
-    "St.Bernard",
-    "St.Francis Xavier",
-    "St.Charles Borromeo",
-    "St.Theresa",
-    "St.Vincent de Paul",
-    "Bourdaloue",
-    "William Penn",
-    "Bossuet",
-    "Theodorich der Große",
-    "Pelayo",
-    "Otto der Große",
-    "St.Henry",
-    "La Valette",
-    "Don John",
-    "Alfred",
-    "Karl Martel",
-    "Cid",
-    "Richard I",
-    "Jeanne d'Arc",
-    "Albuquerque",
-    "Bayard",
-    "Godfrey",
-    "St.Leo der Große",
-    "Gerbert",
-    "Peter the Hermit",
-    "Suger",
-    "Alexander III",
-    "Franz von Assisi",
-    "Innocent III",
-    "St.Clotilde",
-    "St.Bathilda",
-    "Stephan von Ungarn",
-    "Elizabeth von Ungarn",
-    "Blanche von Castille",
-    "St.Ferdinand III",
-    "St.Louis",
-    "Troubadours",
-    "Boccaccio",
-    "Swift",
-    "Cervantes",
-    "La Fontain",
-    "Defoe",
-    "Aristo",
-    "Leonardo da Vinci",
-    "Michelangelo",
-    "Holbein",
-    "Poussin",
-    "Velasquez",
-    "Rubens",
-    "Raphael",
-    "Froissart",
-    "Camoens",
-    "Rembrandt",
-    "Chateaubriand",
-    "Walter Scott",
-    "Manzoni",
-    "Tasso",
-    "Petrarca",
-    "Thomas à Kempis",
-    "Mme. de Lafayette",
-    "Fénélon",
-    "Klopstock",
-    "Byron",
-    "Milton",
-    "Marco Polo",
-    "Jacques Coeur",
-    "Vasco de Gama",
-    "Napier",
-    "Delambre",
-    "Cook",
-    "Kolumbus",
-    "Benvenuto Cellini",
-    "Amontons",
-    "Harrison",
-    "Dollond",
-    "Arkwright",
-    "Conté",
-    "Vaucanson",
-    "Stevin",
-    "Mariotte",
-    "Papin",
-    "Black",
-    "Fulton",
-    "Dalton",
-    "Watt",
-    "Bernard de Palissy",
-    "Guglielmini",
-    "Duhamel du Monceau",
-    "Saussure",
-    "Coulomb",
-    "Carnot",
-    "Montgolfier",
-    "Lope de Vega",
-    "Moreto",
-    "Rojas",
-    "Otway",
-    "Lessing",
-    "Goethe",
-    "Calderon",
-    "Tirso",
-    "Vondel",
-    "Racine",
-    "Voltaire",
-    "Metastasio",
-    "Schiller",
-    "Corneille",
-    "Almarcon",
-    "Mme. de Motteville",
-    "Mme. de Sévigné",
-    "Lesage",
-    "Mme. de Staël",
-    "Fielding",
-    "Moliere",
-    "Pergolese",
-    "Sacchini",
-    "Gluck",
-    "Beethoven",
-    "Rossini",
-    "Bellini",
-    "Mozart",
-    "Albertus Magnus",
-    "Roger Bacon",
-    "St.Bonaventura",
-    "Ramus",
-    "Erasmus",
-    "Thomas More",
-    "Thomas von Aquin",
-    "Spinoza",
-    "Pascal",
-    "Locke",
-    "Vauvenargues",
-    "Diderot",
-    "Cabanis",
-    "Lord Bacon",
-    "Grotius",
-    "Fontenelle",
-    "Herder",
-    "Fréret",
-    "Montesquieu",
-    "Buffon",
-    "Leibnitz",
-    "Robertson",
-    "Adam Smith",
-    "Kant",
-    "Condercet",
-    "Joseph de Maistre",
-    "Hegel",
-    "Hume",
-    "Marie de Molina",
-    "Cosmo de Medici",
-    "Philippe de Comines",
-    "Isabella von Kastillien",
-    "Charles V",
-    "Henry IV",
-    "Louis XI",
-    "L'Hôpital",
-    "Barneveldt",
-    "Gustav Adolph",
-    "De Witt",
-    "Ruyter",
-    "William III",
-    "William der Stille",
-    "Ximenes",
-    "Sully",
-    "Mazarin",
-    "Colbert",
-    "D'Aranda",
-    "Turgot",
-    "Richelieu",
-    "Sidney",
-    "Franklin",
-    "Washington",
-    "Jefferson",
-    "Bolivar",
-    "Francia",
-    "Cromwell",
-    "Copernicus",
-    "Kepler",
-    "Huyghens",
-    "Johann Bernouilli",
-    "Bradley",
-    "Volta",
-    "Galilei",
-    "Vieta",
-    "Fermat",
-    "Clairaut",
-    "Euler",
-    "D'Alembert",
-    "Lagrange",
-    "Newton",
-    "Bergmann",
-    "Priestley",
-    "Cavendish",
-    "Guyton Morveau",
-    "Berthollet",
-    "Berzelius",
-    "Lavoisier",
-    "Harvey",
-    "Stahl",
-    "Linnæus",
-    "Haller",
-    "Lamarck",
-    "Broussais",
-    "Gall",
-};
+// The sweep numbers the named days of the sixty-week year after the twelve
+// months (13 the spring day, ... 18 New Year), in the order they fall.
+std::string_view SixtyWeekNamedDayInYearOrder(int index) {
+  constexpr std::array<SixtyWeekNamedDay, 6> kOrder = {
+      SixtyWeekNamedDay::kSpring, SixtyWeekNamedDay::kSummer, SixtyWeekNamedDay::kLeap,
+      SixtyWeekNamedDay::kAutumn, SixtyWeekNamedDay::kWinter, SixtyWeekNamedDay::kNewYear};
+  return index >= 0 && index < 6 ? SixtyWeekNamedDayName(kOrder[static_cast<std::size_t>(index)])
+                                 : std::string_view{};
+}
 
-// The holiday rows: day, month (0: movable) and name.
-const std::array<HolidayRow, 125> kHolidayRows = {{
-    {1, 1, "Neujahr"},
-    {1, 5, "Maitag"},
-    {24, 12, "Heiligabend"},
-    {25, 12, "Weihnachten"},
-    {26, 12, "Weihnachten"},
-    {0, 0, "Karfreitag"},
-    {0, 0, "Ostern"},
-    {0, 0, "Ostermontag"},
-    {0, 0, "Pfingsten"},
-    {0, 0, "Pfingstmontag"},
-    {0, 0, "Himmelfahrt"},
-    {31, 10, "Reformationstag"},
-    {1, 11, "Aller Heiligen"},
-    {0, 11, "Bußtag"},
-    {0, 0, "Fronleichnam"},
-    {6, 1, "Heilige 3 Könige"},
-    {0, 0, "Fasching"},
-    {0, 0, "Thanksgiving"},
-    {0, 0, "Rosenmontag"},
-    {0, 0, "Palmsonntag"},
-    {0, 0, "Frühlingsanfang"},
-    {0, 0, "Sommeranfang"},
-    {0, 0, "Herbstanfang"},
-    {0, 0, "Winteranfang"},
-    {0, 0, "Aschermittwoch"},
-    {0, 0, "Anfang der Sommerzeit"},
-    {0, 0, "Ende der Sommerzeit"},
-    {0, 0, "4.Advent"},
-    {0, 0, "3.Advent"},
-    {0, 0, "2.Advent"},
-    {0, 0, "1.Advent, Beginn des Kirchenjahres"},
-    {0, 5, "Muttertag"},
-    {0, 0, "Weißer Sonntag"},
-    {0, 0, "Trinitatis, Dreifaltigkeitstag"},
-    {0, 0, "Gründonnerstag"},
-    {0, 0, "Orthodoxer Ostersonntag"},
-    {0, 0, "Orthodoxer Pfingstsonntag"},
-    {24, 1, "Welttag der Kommunikation"},
-    {27, 1, "Gedenktag an die Opfer des Faschismus"},
-    {2, 2, "Lichtmess"},
-    {3, 2, "Blasiussegen"},
-    {11, 2, "Welttag der Kranken"},
-    {14, 2, "Valentinstag"},
-    {21, 2, "Tag der Muttersprache"},
-    {29, 2, "Schalttag"},
-    {7, 3, "Welttag der Mathematik"},
-    {8, 3, "Internationaler Frauentag"},
-    {10, 3, "Welt-Reis-Tag"},
-    {14, 3, "PI-Tag"},
-    {17, 3, "Saint Patrick's Day"},
-    {17, 3, "Tag des Meeres"},
-    {21, 3, "Welttag gegen Rassismus"},
-    {22, 3, "Welttag des Wassers"},
-    {23, 3, "Welttag der Meteorologie"},
-    {27, 3, "Welttheatertag"},
-    {7, 4, "Weltgesundheitstag"},
-    {12, 4, "Tag der Raumfahrt"},
-    {22, 4, "Tag der Erde"},
-    {23, 4, "Welttag des Buches"},
-    {25, 4, "Markustag"},
-    {25, 4, "Tag des Baumes"},
-    {30, 4, "Walpurgisnacht"},
-    {30, 4, "Niederländischer Nationalfeiertag"},
-    {1, 5, "Staatsfeiertag Österreich"},
-    {3, 5, "Welttag der Pressefreiheit"},
-    {5, 5, "Europatag"},
-    {8, 5, "Tag der Befreiung vom Faschismus"},
-    {8, 5, "Tag des Roten Kreuzes"},
-    {11, 5, "Marmertus (Eisheiliger)"},
-    {12, 5, "Pankratius (Eisheiliger)"},
-    {13, 5, "Servatius (Eisheiliger)"},
-    {14, 5, "Bonifatius (Eisheiliger)"},
-    {15, 5, "Kalte Sophie (Eisheilige)"},
-    {18, 5, "Tag der Familie"},
-    {21, 5, "Weltmilchtag"},
-    {25, 3, "Maria Verkündigung"},
-    {25, 5, "Adams Handtuchtag"},
-    {31, 5, "Weltnichtrauchertag"},
-    {1, 6, "Internationaler Tag des Kindes"},
-    {1, 6, "Tag des Lebens"},
-    {2, 6, "Italienischer Nationalfeiertag"},
-    {11, 6, "Tag der Sprachen"},
-    {24, 6, "Johannistag"},
-    {26, 6, "Anti-Drogen-Welttag"},
-    {27, 6, "Siebenschläfer"},
-    {7, 7, "Siebenschläfer, gregorianisch"},
-    {14, 7, "Nationalfeiertag Frankreichs"},
-    {22, 7, "PI-Gedächtnistag"},
-    {1, 8, "Nationalfeiertag der Schweiz"},
-    {6, 8, "Sadako-Peace-Day"},
-    {9, 8, "UNO-Welttag"},
-    {15, 8, "Nationalfeiertag Liechtensteins"},
-    {15, 8, "Maria Himmelfahrt"},
-    {19, 8, "Weltjugendtag"},
-    {24, 10, "Tag der Vereinten Nationen"},
-    {1, 9, "Weltfriedenstag"},
-    {7, 9, "Welttag des Kindes"},
-    {8, 9, "Tag der Heimat"},
-    {8, 9, "Welt-Alphabetisierungstag"},
-    {20, 9, "Weltkindertag"},
-    {21, 9, "Tag des Gartens"},
-    {21, 9, "UNO-Weltfriedenstag"},
-    {1, 10, "Tag der älteren Menschen"},
-    {3, 10, "Deutscher Nationalfeiertag"},
-    {4, 10, "Welttierschutztag"},
-    {5, 10, "Tag der Lehrer"},
-    {15, 10, "Tag des Kalenders"},
-    {16, 10, "Welternährungstag"},
-    {26, 10, "Nationalfeiertag Österreichs"},
-    {28, 10, "Tschechischer Nationalfeiertag"},
-    {31, 10, "Weltspartag"},
-    {2, 11, "Allerseelen"},
-    {11, 11, "Martinstag"},
-    {11, 11, "Unabhängigkeitstag Polen"},
-    {14, 11, "Tag des Apfels"},
-    {14, 11, "Welt-Diabetes-Tag"},
-    {20, 11, "Tag der Rechte des Kindes"},
-    {1, 12, "Welt-AIDS-Tag"},
-    {6, 12, "St.Nikolaus"},
-    {8, 12, "Mariä Empfängnis"},
-    {10, 12, "Tag der Menschenrechte"},
-    {31, 12, "Silvester"},
-    {0, 0, "Erntedankfest"},
-    {0, 0, "Totensonntag"},
-    {12, 6, "Russischer Nationalfeiertag"},
-}};
+// Day names of the Positivist year by the day's place in it: 28 to a month.
+std::string_view PositivistDayNameOfYear(int index) {
+  constexpr int kMonthDays = 28;
+  return PositivistDayName({0, index / kMonthDays + 1, index % kMonthDays + 1});
+}
+
+HolidayRow ParseHolidayRow(std::string_view row) {
+  HolidayRow parsed{-1, -1, {}};
+  const std::size_t first = row.find(',');
+  const std::size_t second = first == std::string_view::npos ? first : row.find(',', first + 1);
+  if (second == std::string_view::npos) {
+    return parsed;
+  }
+  std::from_chars(row.data(), row.data() + first, parsed.day);
+  std::from_chars(row.data() + first + 1, row.data() + second, parsed.month);
+  parsed.name = row.substr(second + 1);
+  return parsed;
+}
+
+}  // namespace
+
+int IndexOf(const NameTable& names, std::string_view name) {
+  if (name.empty()) {
+    return -1;
+  }
+  for (int i = 0; i < names.count; ++i) {
+    if (names[i] == name) {
+      return i;
+    }
+  }
+  return -1;
+}
+
+const NameTable kGermanMonths{GermanMonthName, 1, 12};
+const NameTable kReportWeekdays{ReportWeekdayName, 0, 7};
+const NameTable kBerberMonths{BerberMonthName, 1, 12};
+const NameTable kJewishMonths{JewishMonthName, 1, 13};
+const NameTable kIslamicMonths{IslamicMonthName, 1, 12};
+const NameTable kSolarTerms{SolarTermName, 0, 24};
+const NameTable kAnimals{BranchAnimalName, 1, 12};
+const NameTable kStems{HeavenlyStemName, 1, 10};
+const NameTable kBranches{EarthlyBranchName, 1, 12};
+const NameTable kJapaneseMonths{JapaneseMonthName, 1, 12};
+const NameTable kRomanMonths{RomanMonthGenitive, 1, 12};
+const NameTable kFrenchMonths{FrenchRepublicanMonthName, 1, 12};
+const NameTable kDecadeDays{DecadeDayName, 0, 10};
+const NameTable kEgyptianMonths{EgyptianMonthName, 1, 13};
+const NameTable kArmenianMonths{ArmenianMonthName, 1, 13};
+const NameTable kMayaSigns{MayaTzolkinName, 1, 20};
+const NameTable kMayaMonths{MayaHaabMonthName, 1, 19};
+const NameTable kAztecPeriods{AztecPeriodName, 1, 19};
+const NameTable kBahaiMonths{BahaiMonthName, 1, 20};
+const NameTable kBahaiYearNames{BahaiYearName, 1, 19};
+const NameTable kCopticMonths{CopticMonthName, 1, 13};
+const NameTable kEthiopianMonths{EthiopianMonthName, 1, 13};
+const NameTable kIndianMonths{IndianMonthName, 1, 12};
+const NameTable kNanakshahiMonths{NanakshahiMonthName, 1, 12};
+const NameTable kBabylonianMonths{BabylonianMonthName, 1, 14};
+const NameTable kIranianMonths{IranianMonthName, 1, 13};
+const NameTable kPositivistMonths{PositivistMonthName, 1, 13};
+const NameTable kPositivistWeekdays{PositivistWeekdayName, 0, 7};
+const NameTable kCotsworthMonths{CotsworthMonthName, 1, 13};
+const NameTable kSaturdayFirstWeekdays{CotsworthWeekdayName, 0, 7};
+const NameTable kGoddessMonths{GoddessMonthName, 1, 13};
+const NameTable kSolilunarMonths{SolilunarMonthName, 1, 13};
+const NameTable kDiscordianSeasons{DiscordianSeasonName, 1, 5};
+const NameTable kMarsMonths{DarianMonthName, 1, 24};
+const NameTable kMarsSols{MarsSolName, 1, 7};
+const NameTable kSixDayWeek{SixtyWeekWeekdayName, 0, 6};
+const NameTable kSixtyWeekNamedDays{SixtyWeekNamedDayInYearOrder, 0, 6};
+const NameTable kFestivals{FestivalName, 0, 46};
+const NameTable kPositivistDayNames{PositivistDayNameOfYear, 0, 364};
+
+const std::vector<HolidayRow>& HolidayRows() {
+  static const std::vector<HolidayRow> rows = [] {
+    std::vector<HolidayRow> parsed;
+    for (const std::string_view row : StandardHolidayRows()) {
+      parsed.push_back(ParseHolidayRow(row));
+    }
+    return parsed;
+  }();
+  return rows;
+}
 
 }  // namespace tempulo::sweep

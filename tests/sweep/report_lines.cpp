@@ -3,11 +3,14 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <regex>
 #include <string>
 
 #include "holiday_list.h"
 #include "name_tables.h"
+#include "report/registry.h"
+#include "time/julian_day.h"
 
 namespace tempulo::sweep {
 namespace {
@@ -33,12 +36,10 @@ YearMonthDay CivilDateOf(long double jd) {
 
 // ------------------------------------------------------------ conditions
 
-bool Always(const DayContext&) { return true; }
-bool AfterReformYear(const DayContext& c) { return c.day.year > 1582; }
-bool From359(const DayContext& c) { return c.day.year >= 359; }
-bool From1868(const DayContext& c) { return c.day.year >= 1868; }
-bool From1900(const DayContext& c) { return c.day.year >= 1900; }
-bool From1917(const DayContext& c) { return c.day.year >= 1917; }
+// The years a line is shown in are its entry's (report/registry.h); these
+// are the further conditions.
+
+bool Never(const DayContext&) { return false; }
 
 // The Mars lines need the moment (the chosen day at 12:00 CET) on or after
 // the epoch, 12 March 1609 at 0 h universal time.
@@ -50,8 +51,7 @@ bool MarsShown(const DayContext& c) { return MarsSols(c) >= 0; }
 
 // ------------------------------------------------------------ shared readers
 
-template <std::size_t N>
-bool ReadNamed(LineCheck& c, const Names<N>& names, std::string_view name) {
+bool ReadNamed(LineCheck& c, const NameTable& names, std::string_view name) {
   const int index = IndexOf(names, name);
   if (index < 0) {
     c.Fail("name", Quote(name) + " is not in the table");
@@ -62,8 +62,7 @@ bool ReadNamed(LineCheck& c, const Names<N>& names, std::string_view name) {
 }
 
 // "d.Name Y"
-template <std::size_t N>
-bool ReadDayNameYear(LineCheck& c, const Names<N>& names, std::string_view text) {
+bool ReadDayNameYear(LineCheck& c, const NameTable& names, std::string_view text) {
   Reading& r = c.Result();
   std::string_view name;
   Scanner s(text);
@@ -80,8 +79,7 @@ bool ReadDayNameYear(LineCheck& c, const Names<N>& names, std::string_view text)
 }
 
 // "d.Name (m) Y", the number naming the same month as the name.
-template <std::size_t N>
-bool ReadDayNameNumberYear(LineCheck& c, const Names<N>& names, Scanner& s) {
+bool ReadDayNameNumberYear(LineCheck& c, const NameTable& names, Scanner& s) {
   Reading& r = c.Result();
   std::string_view name;
   int number = 0;
@@ -125,10 +123,7 @@ void ExpectValues(LineCheck& c, const std::vector<std::string_view>& expected) {
   c.Result().valid = true;
 }
 
-template <std::size_t N>
-bool IsOneOf(const Names<N>& names, std::string_view value) {
-  return IndexOf(names, value) >= 0;
-}
+bool IsOneOf(const NameTable& names, std::string_view value) { return IndexOf(names, value) >= 0; }
 
 // ------------------------------------------------------------ frame
 
@@ -452,7 +447,7 @@ bool IsIslamicFestival(std::string_view value) {
 }
 
 void ReadIslamicFestivals(LineCheck& c) {
-  if (const Reading* islamic = c.Of(kIslamic)) {
+  if (const Reading* islamic = c.Of("islamic")) {
     ExpectValues(c, FestivalsOn(kIslamicFestivalRows, islamic->day, islamic->month));
   }
 }
@@ -524,7 +519,7 @@ bool IsJewishFestival(std::string_view value) {
 }
 
 void ReadJewishFestivals(LineCheck& c) {
-  if (const Reading* jewish = c.Of(kJewish)) {
+  if (const Reading* jewish = c.Of("jewish")) {
     std::vector<std::string_view> expected = FestivalsOn(kJewishFestivalRows, jewish->month, jewish->day);
     if (jewish->month == 1 && jewish->day >= 15 && jewish->day <= 21) {
       expected.push_back("Passahfest");
@@ -633,12 +628,11 @@ void ReadSolarTerm(LineCheck& c) {
     c.Fail("format", "not \"Jahr : name; term\": " + Quote(c.Value()));
     return;
   }
-  if (const Reading* chinese = c.Of(kChinese)) {
-    const std::string_view animal = kAnimals[static_cast<std::size_t>((chinese->extra - 1) % 12)];
-    const std::size_t bracket = animal.find('(');
-    const std::string expected = std::string(animal.substr(0, bracket + 1)) +
-                                 std::string(kStems[static_cast<std::size_t>((chinese->extra - 1) % 10)]) +
-                                 "-" + std::string(animal.substr(bracket + 1));
+  if (const Reading* chinese = c.Of("chinese")) {
+    const std::int64_t branch = (chinese->extra - 1) % 12;
+    const std::string expected = std::string(kAnimals[branch]) + " (" +
+                                 std::string(kStems[(chinese->extra - 1) % 10]) + "-" +
+                                 std::string(kBranches[branch]) + ")";
     if (year != expected) {
       c.Fail("value", "year " + Quote(year) + ", expected " + Quote(expected));
     }
@@ -676,8 +670,8 @@ void FollowSolarTerm(const Reading& before, LineCheck& after) {
   if (term == before.day || term % 2 != 0) {
     return;
   }
-  const Reading* today = after.Of(kChinese);
-  const Reading* yesterday = after.Before(kChinese);
+  const Reading* today = after.Of("chinese");
+  const Reading* yesterday = after.Before("chinese");
   if (today == nullptr || yesterday == nullptr) {
     return;
   }
@@ -709,7 +703,7 @@ bool IsChineseFestival(std::string_view value) {
 }
 
 void ReadChineseFestivals(LineCheck& c) {
-  if (const Reading* chinese = c.Of(kChinese)) {
+  if (const Reading* chinese = c.Of("chinese")) {
     ExpectValues(c, FestivalsOn(kChineseFestivalRows, chinese->day, chinese->month));
   }
 }
@@ -1022,7 +1016,7 @@ void ReadEthiopian(LineCheck& c) {
   }
   Reading& r = c.Result();
   r.valid = DayInMonth(r, CopticMonthLength(r, 276), c);
-  if (const Reading* coptic = c.Of(kCoptic)) {
+  if (const Reading* coptic = c.Of("coptic_ethiopian")) {
     if (coptic->month != r.month || coptic->day != r.day || coptic->year + 276 != r.year) {
       c.Fail("value", Show(r) + " is not the Coptic " + Show(*coptic) + " with the year + 276");
       r.valid = false;
@@ -1038,8 +1032,8 @@ void FollowEthiopian(const Reading& before, LineCheck& after) {
 bool IsEthiopianFestival(std::string_view value) { return IndexOf(kFestivals, value) >= 37; }
 
 void ReadEthiopianFestivals(LineCheck& c) {
-  const Reading* ethiopian = c.Of(kEthiopian);
-  const Reading* islamic = c.Of(kIslamic);
+  const Reading* ethiopian = c.Of("coptic_ethiopian.ethiopian");
+  const Reading* islamic = c.Of("islamic");
   if (ethiopian == nullptr || islamic == nullptr) {
     return;
   }
@@ -1332,7 +1326,7 @@ void ReadDiscordian(LineCheck& c) {
 
 // ------------------------------------------------------------ Goddess, Solilunar
 
-void ReadEraDate(LineCheck& c, const Names<13>& names, std::int64_t yearsPerEra) {
+void ReadEraDate(LineCheck& c, const NameTable& names, std::int64_t yearsPerEra) {
   Reading& r = c.Result();
   Scanner s(c.Value());
   std::string_view name;
@@ -1472,7 +1466,7 @@ void ReadMarsDarian(LineCheck& c) {
     c.Fail("name", "sol " + Str(weekday) + " " + Quote(sol) + " on day " + Str(r.day));
     return;
   }
-  if (const Reading* julian = c.Of(kMarsJulian)) {
+  if (const Reading* julian = c.Of("mars")) {
     int before = 0;
     for (int month = 1; month < r.month; ++month) {
       before += MarsMonthLength(month, r.year);
@@ -1543,7 +1537,7 @@ void ReadPi(LineCheck& c) {
 }
 
 void ReadPiSilvester(LineCheck& c) {
-  if (const Reading* pi = c.Of(kPi)) {
+  if (const Reading* pi = c.Of("pi")) {
     std::vector<std::string_view> expected;
     if (pi->day == 28 && pi->month == 12) {
       expected.push_back("PI-Silvester");
@@ -1560,7 +1554,8 @@ bool IsPiSilvester(std::string_view value) { return value == "PI-Silvester"; }
 // the place sees ("NN % bedeckt", "Größe N.NN", "hier nicht sichtbar").
 void ReadEclipse(LineCheck& c) {
   static const std::regex kLine(
-      "(partielle|ringförmige|totale|hybride) Sonnenfinsternis, Maximum ([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9] "
+      "(partielle|ringförmige|totale|hybride) Sonnenfinsternis, Maximum "
+      "([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9] "
       "[A-Z+0-9-]+(, ([1-9][0-9]?|100) % bedeckt|, hier nicht sichtbar)|"
       "(Halbschatten-|partielle |totale )Mondfinsternis, Maximum ([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9] "
       "[A-Z+0-9-]+, Größe -?[0-9]\\.[0-9][0-9](, hier nicht sichtbar)?");
@@ -1622,10 +1617,10 @@ void FollowSunMoment(const Reading& before, LineCheck& after) {
 
 void ReadSunSet(LineCheck& c) {
   ReadSunMoment(c, 15.5L, 21.25L);
-  const Reading* dawn = c.Of(kDawn);
-  const Reading* dusk = c.Of(kDusk);
-  const Reading* rise = c.Of(kSunRise);
-  const Reading* transit = c.Of(kSunTransit);
+  const Reading* dawn = c.Of("sun_moon");
+  const Reading* dusk = c.Of("sun_moon.civil_dusk");
+  const Reading* rise = c.Of("sun_moon.sunrise");
+  const Reading* transit = c.Of("sun_moon.sun_transit");
   const Reading& set = c.Result();
   if (set.valid && dawn != nullptr && dusk != nullptr && rise != nullptr && transit != nullptr &&
       !(dawn->real < rise->real && rise->real < transit->real && transit->real < set.real &&
@@ -1682,7 +1677,8 @@ void ReadLastQuarter(LineCheck& c) {
   ReadPhase(c);
   // New moon, first quarter, full moon and last quarter follow each other
   // round the lunation.
-  const Reading* phases[] = {c.Of(kNewMoon), c.Of(kFirstQuarter), c.Of(kFullMoon), c.Of(kLastQuarter)};
+  const Reading* phases[] = {c.Of("sun_moon.next_new_moon"), c.Of("sun_moon.next_first_quarter"),
+                             c.Of("sun_moon.next_full_moon"), c.Of("sun_moon.next_last_quarter")};
   for (const Reading* p : phases) {
     if (p == nullptr) {
       return;
@@ -1697,7 +1693,7 @@ void ReadLastQuarter(LineCheck& c) {
   }
   // The moon's age at 0 h and the time to each phase add up to the phase's
   // place in the lunation, give or take the moon's uneven pace.
-  const Reading* age = c.Of(kMoonAge);
+  const Reading* age = c.Of("sun_moon.moon_age");
   if (age == nullptr) {
     return;
   }
@@ -1754,7 +1750,7 @@ void FollowMoonAge(const Reading& before, LineCheck& after) {
 void ReadMoonPhase(LineCheck& c) {
   ReadWithUnit(c, " %", 0, 100, 15);
   // About (1 - cos elongation) / 2, the elongation taken from the age.
-  const Reading* age = c.Of(kMoonAge);
+  const Reading* age = c.Of("sun_moon.moon_age");
   Reading& r = c.Result();
   if (r.valid && age != nullptr) {
     constexpr long double kTurn = 2 * 3.14159265358979323846L;
@@ -1770,226 +1766,199 @@ void ReadMoonDistance(LineCheck& c) { ReadWithUnit(c, " km", 356000, 407000, 800
 
 // ------------------------------------------------------------ the table
 
-constexpr bool kByJd = true;
-constexpr bool kByCivilDate = false;
-
-constexpr std::array<LineKind, kKindCount> kLineKinds = {{
-    {kDate, "Datum", "Datum", false, Occurs::kOnce, Always, nullptr, ReadDate, nullptr, kByCivilDate},
-    {kBlank, "Leerzeile", " ", true, Occurs::kOnce, Always, nullptr, nullptr, nullptr, kByCivilDate},
-    {kHoliday, "Feier-,Gedenktag", "Feier-,Gedenktag", false, Occurs::kAny, Always, nullptr,
-     ReadReportHolidays, nullptr, kByCivilDate},
-    {kWeekday, "Wochentag", "Wochentag", false, Occurs::kOnce, Always, nullptr, ReadWeekday, FollowWeekday,
-     kByJd},
-    {kDayOfYear, "Tag des Jahres", "", false, Occurs::kOnce, AfterReformYear, nullptr, ReadDayOfYear, nullptr,
-     kByJd},
-    {kJulianDate, "Julianisches Datum", "Julianisches Datum", false, Occurs::kOnce, Always, nullptr,
-     ReadJulianDate, nullptr, kByJd},
-    {kJulianCalendar, "Julianischer Kalender", "Julianischer Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadJulianCalendar, FollowJulianCalendar, kByJd},
-    {kDaysSince, "Tag seit 1.1.1 / 1.1.2001", "Tag seit 1.1.1 / 1.1.2001", false, Occurs::kOnce, Always,
-     nullptr, ReadDaysSince, nullptr, kByJd},
-    {kGregorianDay, "Gregorianischer Tag", "Gregorianischer Tag", false, Occurs::kOnce, Always, nullptr,
-     ReadGregorianDay, nullptr, kByJd},
-    {kWorld, "UNO-Weltkalender", "UNO-Weltkalender", false, Occurs::kOnce, AfterReformYear, nullptr,
-     ReadWorld, nullptr, kByJd},
-    {kRoman, "Römischer Kalender", "Römischer Kalender", false, Occurs::kOnce, Always, nullptr, ReadRoman,
-     nullptr, kByJd},
-    {kEgyptian, "Altägyptischer Kalender", "Altägyptischer Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadEgyptian, FollowWandering, kByJd},
-    {kIslamic, "Islamischer Kalender", "Islamischer Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadIslamic, FollowIslamic, kByJd},
-    {kIslamicFestivals, "Islamische Feste", "", false, Occurs::kAny, Always, IsIslamicFestival,
-     ReadIslamicFestivals, nullptr, kByJd},
-    {kJewish, "Jüdischer Kalender", "Jüdischer Kalender", false, Occurs::kOnce, From359, nullptr, ReadJewish,
-     FollowJewish, kByJd},
-    {kJewishFestivals, "Jüdische Feste", "", false, Occurs::kAny, From359, IsJewishFestival,
-     ReadJewishFestivals, nullptr, kByJd},
-    {kJapanese, "Japanischer Kalender", "Japanischer Kalender", false, Occurs::kOnce, From1868, nullptr,
-     ReadJapanese, nullptr, kByJd},
-    {kChinese, "Chinesischer Kalender", "Chinesischer Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadChinese, FollowChinese, kByJd},
-    {kSolarTerm, "Jahr und Sonnenterm", "", false, Occurs::kOnce, Always, nullptr, ReadSolarTerm,
-     FollowSolarTerm, kByJd},
-    {kChineseFestivals, "Chinesische Feste", "", false, Occurs::kAny, Always, IsChineseFestival,
-     ReadChineseFestivals, nullptr, kByJd},
-    {kFrench, "Französischer Revolutionskalender", "Französischer Revolutionskalender", false, Occurs::kOnce,
-     Always, nullptr, ReadFrench, FollowFrench, kByJd},
-    {kSoviet, "Sowjetischer Revolutionskalender", "Sowjetischer Revolutionskalender", false, Occurs::kOnce,
-     From1917, nullptr, ReadSoviet, nullptr, kByJd},
-    {kSeleucid, "Seleukidischer Kalender", "Seleukidischer Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadSeleucid, nullptr, kByJd},
-    {kIranian, "Iranischer Kalender", "Iranischer Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadIranian, FollowIranian, kByJd},
+constexpr auto kRules = std::to_array<LineRule>({
+    {.id = "date", .read = ReadDate, .byJulianDay = false},
+    {.id = "holiday", .occurs = Occurs::kAny, .read = ReadReportHolidays, .byJulianDay = false},
+    {.id = "weekday", .read = ReadWeekday, .follow = FollowWeekday},
+    {.id = "day_of_year", .read = ReadDayOfYear},
+    {.id = "julian_date", .read = ReadJulianDate},
+    {.id = "julian", .read = ReadJulianCalendar, .follow = FollowJulianCalendar},
+    {.id = "day_counts", .read = ReadDaysSince},
+    {.id = "gregorian_day", .read = ReadGregorianDay},
+    {.id = "world", .read = ReadWorld},
+    {.id = "roman", .read = ReadRoman},
+    {.id = "egyptian", .read = ReadEgyptian, .follow = FollowWandering},
+    {.id = "islamic", .read = ReadIslamic, .follow = FollowIslamic},
+    {.id = "islamic_festivals",
+     .occurs = Occurs::kAny,
+     .accepts = IsIslamicFestival,
+     .read = ReadIslamicFestivals},
+    {.id = "jewish", .read = ReadJewish, .follow = FollowJewish},
+    {.id = "jewish.festival",
+     .occurs = Occurs::kAny,
+     .accepts = IsJewishFestival,
+     .read = ReadJewishFestivals},
+    {.id = "japanese", .read = ReadJapanese},
+    {.id = "chinese", .read = ReadChinese, .follow = FollowChinese},
+    {.id = "chinese_year", .read = ReadSolarTerm, .follow = FollowSolarTerm},
+    {.id = "chinese_festivals",
+     .occurs = Occurs::kAny,
+     .accepts = IsChineseFestival,
+     .read = ReadChineseFestivals},
+    {.id = "french_republican", .read = ReadFrench, .follow = FollowFrench},
+    {.id = "soviet", .read = ReadSoviet},
+    {.id = "seleucid", .read = ReadSeleucid},
+    {.id = "iranian", .read = ReadIranian, .follow = FollowIranian},
     // The Babylonian year is laid onto the civil day numbers, not the Julian
     // Day, and is schematic: not a day-by-day calendar.
-    {kBabylonian, "Babylonischer Kalender", "Babylonischer Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadBabylonian, nullptr, kByCivilDate},
-    {kMayaLongCount, "Maya-Kalender", "Maya-Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadMayaLongCount, nullptr, kByJd},
-    {kMayaRound, "Maya-Kalenderrunde", "", false, Occurs::kOnce, Always, nullptr, ReadMayaRound, nullptr,
-     kByJd},
-    {kAztec, "Azteken-Kalender", "Azteken-Kalender", false, Occurs::kOnce, Always, nullptr, ReadAztec,
-     FollowAztec, kByJd},
-    {kBahai, "Bahâi-Kalender", "Bahâi-Kalender", false, Occurs::kOnce, Always, nullptr, ReadBahai,
-     FollowBahai, kByJd},
-    {kCoptic, "Koptischer Kalender", "Koptischer Kalender", false, Occurs::kOnce, Always, nullptr, ReadCoptic,
-     FollowCoptic, kByJd},
-    {kEthiopian, "Äthiopischer Kalender", "Äthiopischer Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadEthiopian, FollowEthiopian, kByJd},
+    {.id = "babylonian", .read = ReadBabylonian, .byJulianDay = false},
+    {.id = "maya", .read = ReadMayaLongCount},
+    {.id = "maya.tzolkin_haab", .read = ReadMayaRound},
+    {.id = "aztec", .read = ReadAztec, .follow = FollowAztec},
+    {.id = "bahai", .read = ReadBahai, .follow = FollowBahai},
+    {.id = "coptic_ethiopian", .read = ReadCoptic, .follow = FollowCoptic},
+    {.id = "coptic_ethiopian.ethiopian", .read = ReadEthiopian, .follow = FollowEthiopian},
     // Genna is tied to the civil 7 January.
-    {kEthiopianFestivals, "Äthiopische Feste", "", false, Occurs::kAny, Always, IsEthiopianFestival,
-     ReadEthiopianFestivals, nullptr, kByCivilDate},
-    {kIndian, "Indischer Kalender", "Indischer Kalender", false, Occurs::kOnce, Always, nullptr, ReadIndian,
-     FollowIndian, kByJd},
-    {kSikh, "Sikh-Kalender", "Sikh-Kalender", false, Occurs::kOnce, Always, nullptr, ReadSikh, FollowSikh,
-     kByJd},
-    {kArmenian, "Armenischer Kalender", "Armenischer Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadArmenian, FollowWandering, kByJd},
-    {kBerber, "Berber-Kalender", "Berber-Kalender", false, Occurs::kOnce, Always, nullptr, ReadBerber,
-     nullptr, kByJd},
-    {kJohnDee, "John Dee-Kalender", "John Dee-Kalender", false, Occurs::kOnce, Always, nullptr, ReadJohnDee,
-     FollowJohnDee, kByJd},
+    {.id = "ethiopian_festivals",
+     .occurs = Occurs::kAny,
+     .accepts = IsEthiopianFestival,
+     .read = ReadEthiopianFestivals,
+     .byJulianDay = false},
+    {.id = "indian", .read = ReadIndian, .follow = FollowIndian},
+    {.id = "sikh", .read = ReadSikh, .follow = FollowSikh},
+    {.id = "armenian", .read = ReadArmenian, .follow = FollowWandering},
+    {.id = "berber", .read = ReadBerber},
+    {.id = "john_dee", .read = ReadJohnDee, .follow = FollowJohnDee},
     // Laid onto the civil day numbers of 1937-2063.
-    {kSixtyWeek, "60 Wochen-Kalender", "60 Wochen-Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadSixtyWeek, FollowSixtyWeek, kByCivilDate},
-    {kPositivist, "Positivisten-Kalender", "Positivisten-Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadPositivist, nullptr, kByJd},
-    {kCotsworth, "Cotsworth-Kalender", "Cotsworth-Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadCotsworth, nullptr, kByJd},
-    {kGoddess, "Göttinnen-Kalender", "Göttinnen-Kalender", false, Occurs::kOnce, Always, nullptr, ReadGoddess,
-     FollowGoddess, kByJd},
-    {kSolilunar, "Solilunar-Kalender", "Solilunar-Kalender", false, Occurs::kOnce, Always, nullptr,
-     ReadSolilunar, FollowSolilunar, kByJd},
-    {kDiscordian, "Diskordianischer Kalender", "Diskordianischer Kalender", false, Occurs::kOnce, Always,
-     nullptr, ReadDiscordian, nullptr, kByJd},
-    {kMarsJulian, "Julianisches Marsdatum", "Julianisches Marsdatum", false, Occurs::kOnce, MarsShown,
-     nullptr, ReadMarsJulian, nullptr, kByJd},
-    {kMarsDarian, "Darischer Marskalender", "Darischer Marskalender", false, Occurs::kOnce, MarsShown,
-     nullptr, ReadMarsDarian, FollowMarsDarian, kByJd},
-    {kStardate, "Star Trek Sternzeit", "Star Trek Sternzeit", false, Occurs::kOnce, Always, nullptr,
-     ReadStardate, nullptr, kByJd},
-    {kPi, "PI-Kalender", "PI-Kalender", false, Occurs::kOnce, Always, nullptr, ReadPi, nullptr, kByJd},
-    {kPiSilvester, "PI-Silvester", "", false, Occurs::kOptional, Always, IsPiSilvester, ReadPiSilvester,
-     nullptr, kByJd},
-    {kSeparator, "Trennzeile", " ", true, Occurs::kOnce, Always, nullptr, nullptr, nullptr, kByJd},
-    {kDawn, "Morgendämmerung", "Morgendämmerung", false, Occurs::kOnce, From1900, nullptr, ReadDawn,
-     FollowSunMoment, kByJd},
-    {kDusk, "Abenddämmerung", "Abenddämmerung", false, Occurs::kOnce, From1900, nullptr, ReadDusk,
-     FollowSunMoment, kByJd},
-    {kMoonAge, "Mondalter", "Mondalter", false, Occurs::kOnce, From1900, nullptr, ReadMoonAge, FollowMoonAge,
-     kByJd},
-    {kMoonPhase, "Aktuelle Phase", "Aktuelle Phase", false, Occurs::kOnce, From1900, nullptr, ReadMoonPhase,
-     FollowMeasure, kByJd},
-    {kMoonDistance, "Mondabstand", "Mondabstand", false, Occurs::kOnce, From1900, nullptr, ReadMoonDistance,
-     FollowMeasure, kByJd},
-    {kNewMoon, "Nächster Neumond", "Nächster Neumond", false, Occurs::kOnce, From1900, nullptr, ReadPhase,
-     FollowPhase, kByJd},
-    {kFirstQuarter, "Nächstes 1.Viertel", "Nächstes 1.Viertel", false, Occurs::kOnce, From1900, nullptr,
-     ReadPhase, FollowPhase, kByJd},
-    {kFullMoon, "Nächster Vollmond", "Nächster Vollmond", false, Occurs::kOnce, From1900, nullptr, ReadPhase,
-     FollowPhase, kByJd},
-    {kLastQuarter, "Nächstes 3.Viertel", "Nächstes 3.Viertel", false, Occurs::kOnce, From1900, nullptr,
-     ReadLastQuarter, FollowPhase, kByJd},
-    {kMoonRise, "Mondaufgang", "Mondaufgang", false, Occurs::kOnce, From1900, nullptr, ReadMoonMoment,
-     nullptr, kByJd},
-    {kMoonTransit, "Mondkulmination", "Mondkulmination", false, Occurs::kOnce, From1900, nullptr,
-     ReadMoonMoment, nullptr, kByJd},
-    {kMoonSet, "Monduntergang", "Monduntergang", false, Occurs::kOnce, From1900, nullptr, ReadMoonMoment,
-     nullptr, kByJd},
-    {kSunRise, "Sonnenaufgang", "Sonnenaufgang", false, Occurs::kOnce, From1900, nullptr, ReadSunRise,
-     FollowSunMoment, kByJd},
-    {kSunTransit, "Sonnenkulmination", "Sonnenkulmination", false, Occurs::kOnce, From1900, nullptr,
-     ReadSunTransit, FollowSunMoment, kByJd},
-    {kSunSet, "Sonnenuntergang", "Sonnenuntergang", false, Occurs::kOnce, From1900, nullptr, ReadSunSet,
-     FollowSunMoment, kByJd},
-    {kEclipse, "Finsternis", "Finsternis", false, Occurs::kOptional, From1900, nullptr, ReadEclipse, nullptr, kByJd},
-}};
+    {.id = "sixty_week", .read = ReadSixtyWeek, .follow = FollowSixtyWeek, .byJulianDay = false},
+    {.id = "positivist", .read = ReadPositivist},
+    {.id = "cotsworth", .read = ReadCotsworth},
+    {.id = "goddess", .read = ReadGoddess, .follow = FollowGoddess},
+    {.id = "solilunar", .read = ReadSolilunar, .follow = FollowSolilunar},
+    {.id = "discordian", .read = ReadDiscordian},
+    {.id = "mars", .applies = MarsShown, .read = ReadMarsJulian},
+    {.id = "mars.darian", .applies = MarsShown, .read = ReadMarsDarian, .follow = FollowMarsDarian},
+    {.id = "stardate", .read = ReadStardate},
+    {.id = "pi", .read = ReadPi},
+    {.id = "pi.new_years_eve",
+     .occurs = Occurs::kOptional,
+     .accepts = IsPiSilvester,
+     .read = ReadPiSilvester},
+    // The sweep refreshes without a chosen place: no "Ort" line.
+    {.id = "sun_moon.place", .occurs = Occurs::kOptional, .applies = Never},
+    {.id = "sun_moon", .read = ReadDawn, .follow = FollowSunMoment},
+    {.id = "sun_moon.civil_dusk", .read = ReadDusk, .follow = FollowSunMoment},
+    {.id = "sun_moon.moon_age", .read = ReadMoonAge, .follow = FollowMoonAge},
+    {.id = "sun_moon.moon_phase", .read = ReadMoonPhase, .follow = FollowMeasure},
+    {.id = "sun_moon.moon_distance", .read = ReadMoonDistance, .follow = FollowMeasure},
+    {.id = "sun_moon.next_new_moon", .read = ReadPhase, .follow = FollowPhase},
+    {.id = "sun_moon.next_first_quarter", .read = ReadPhase, .follow = FollowPhase},
+    {.id = "sun_moon.next_full_moon", .read = ReadPhase, .follow = FollowPhase},
+    {.id = "sun_moon.next_last_quarter", .read = ReadLastQuarter, .follow = FollowPhase},
+    {.id = "sun_moon.moonrise", .read = ReadMoonMoment},
+    {.id = "sun_moon.moon_transit", .read = ReadMoonMoment},
+    {.id = "sun_moon.moonset", .read = ReadMoonMoment},
+    {.id = "sun_moon.sunrise", .read = ReadSunRise, .follow = FollowSunMoment},
+    {.id = "sun_moon.sun_transit", .read = ReadSunTransit, .follow = FollowSunMoment},
+    {.id = "sun_moon.sunset", .read = ReadSunSet, .follow = FollowSunMoment},
+    {.id = "sun_moon.eclipse", .occurs = Occurs::kOptional, .read = ReadEclipse},
+});
 
-// The report entry each line belongs to (the registry's identifier); the
-// date line, the blank line and the holiday lines come before the report.
-constexpr std::array<std::string_view, kKindCount> kEntryOfKind = {
-    "",
-    "",
-    "",
-    "weekday",
-    "day_of_year",
-    "julian_date",
-    "julian",
-    "day_counts",
-    "gregorian_day",
-    "world",
-    "roman",
-    "egyptian",
-    "islamic",
-    "islamic_festivals",
-    "jewish",
-    "jewish",
-    "japanese",
-    "chinese",
-    "chinese_year",
-    "chinese_festivals",
-    "french_republican",
-    "soviet",
-    "seleucid",
-    "iranian",
-    "babylonian",
-    "maya",
-    "maya",
-    "aztec",
-    "bahai",
-    "coptic_ethiopian",
-    "coptic_ethiopian",
-    "ethiopian_festivals",
-    "indian",
-    "sikh",
-    "armenian",
-    "berber",
-    "john_dee",
-    "sixty_week",
-    "positivist",
-    "cotsworth",
-    "goddess",
-    "solilunar",
-    "discordian",
-    "mars",
-    "mars",
-    "stardate",
-    "pi",
-    "pi",
-    "separator",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-    "sun_moon",
-};
-
-constexpr bool InReportOrder() {
-  for (std::size_t i = 0; i < kLineKinds.size(); ++i) {
-    if (kLineKinds[i].kind != static_cast<K>(i)) {
-      return false;
+// The checking code of a line; nullptr for a line the sweep has none for.
+const LineRule* RuleOf(std::string_view id) {
+  for (const LineRule& rule : kRules) {
+    if (rule.id == id) {
+      return &rule;
     }
   }
-  return true;
+  return nullptr;
 }
-static_assert(InReportOrder(), "the table follows the order of K");
+
+const LookupCalendar* WayOf(const ReportEntry& entry) {
+  if (entry.ways.empty()) {
+    return nullptr;
+  }
+  const LookupCalendar& way = entry.ways.front();
+  return way.shape == DateShape::kYearMonthDay && !way.countsToMarkedDays && way.monthName != nullptr &&
+                 way.fromFixed != nullptr
+             ? &way
+             : nullptr;
+}
+
+SweptLine Line(std::string_view id, std::string_view entry, std::string_view label, int firstYear,
+               int lastYear, const LookupCalendar* way = nullptr) {
+  // The report's blank lines are a lone space, written as the whole line.
+  return {id, entry, label, label == " ", firstYear, lastYear, RuleOf(id), way};
+}
+
+std::vector<SweptLine> CollectLines(const EntryChoice& shown) {
+  constexpr int kAnyYear = std::numeric_limits<int>::max();
+  std::vector<SweptLine> lines;
+  // The refresh's own lines: the date, a blank line (it has no id of its
+  // own), the day's holidays.
+  for (const ReportLineIdRow& row : ReportLineIds()) {
+    if (row.entry.empty()) {
+      lines.push_back(Line(row.id, {}, row.label, -kAnyYear, kAnyYear));
+      if (row.id == "date") {
+        lines.push_back(Line("blank", {}, " ", -kAnyYear, kAnyYear));
+      }
+    }
+  }
+  // The entries shown, each first line followed by the entry's further
+  // lines in their order (the "Ort" line that a chosen place puts before the
+  // sun and moon times never shows: the sweep chooses no place).
+  for (const ReportEntry& entry : ReportEntries()) {
+    if (!shown.Shows(entry)) {
+      continue;
+    }
+    lines.push_back(Line(entry.id, entry.id, entry.label, entry.firstYear, entry.lastYear, WayOf(entry)));
+    for (const ReportLineIdRow& row : ReportLineIds()) {
+      if (row.entry == entry.id) {
+        lines.push_back(Line(row.id, entry.id, row.label, entry.firstYear, entry.lastYear));
+      }
+    }
+  }
+  return lines;
+}
 
 }  // namespace
 
-const std::array<LineKind, kKindCount>& LineKinds() { return kLineKinds; }
+bool SweptLine::Applies(const DayContext& context) const {
+  if (context.day.year < firstYear || context.day.year > lastYear) {
+    return false;
+  }
+  if (rule == nullptr) {
+    return way == nullptr || way->fromFixed(FixedFromJulianDate(context.day.jd)).has_value();
+  }
+  return rule->applies == nullptr || rule->applies(context);
+}
 
-std::string_view EntryOfKind(K kind) { return kEntryOfKind[static_cast<std::size_t>(kind)]; }
+void ReadByWay(const LookupCalendar& way, LineCheck& c) {
+  const std::optional<CalendarFields> date = way.fromFixed(FixedFromJulianDate(c.Day().jd));
+  if (!date) {
+    return;
+  }
+  const std::string expected =
+      Str(date->day) + "." + std::string(way.monthName(date->month)) + " " + Str(date->year);
+  const std::string_view value = c.Value();
+  if (value.substr(0, expected.size()) != expected ||
+      (value.size() > expected.size() && value[expected.size()] != ' ')) {
+    c.Fail("value", "expected the date " + Quote(expected) + " its way gives, got " + Quote(value));
+    return;
+  }
+  Reading& r = c.Result();
+  r.year = date->year;
+  r.month = date->month;
+  r.day = date->day;
+  r.valid = true;
+}
+
+const std::vector<SweptLine>& SweptLines(bool allEntries) {
+  static const std::vector<SweptLine> defaultLines = CollectLines(EntryChoice());
+  static const std::vector<SweptLine> allLines = CollectLines(EntryChoice::All());
+  return allEntries ? allLines : defaultLines;
+}
+
+std::span<const LineRule> LineRules() { return kRules; }
+
+int LineIndexOf(const std::vector<SweptLine>& lines, std::string_view id) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].id == id) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
 
 bool ReadCetMoment(std::string_view value, long double& moment) {
   int day = 0;

@@ -17,7 +17,7 @@ namespace {
 constexpr std::size_t kHistoryDays = 24;  // more than the ten days of October 1582 that share Julian Days
 constexpr std::size_t kLookAhead = 8;     // lines searched for a missing label before giving up
 
-bool Matches(const LineKind& kind, std::string_view line) {
+bool Matches(const SweptLine& kind, std::string_view line) {
   if (kind.wholeLine) {
     return line == kind.label;
   }
@@ -25,7 +25,7 @@ bool Matches(const LineKind& kind, std::string_view line) {
          line[kind.label.size()] == '\t';
 }
 
-std::string_view ValueOf(const LineKind& kind, std::string_view line) {
+std::string_view ValueOf(const SweptLine& kind, std::string_view line) {
   return kind.wholeLine ? std::string_view() : line.substr(kind.label.size() + 1);
 }
 
@@ -64,18 +64,18 @@ std::string BrokenNumber(std::string_view line) {
 // one of the calendar's year lengths, and 13 months (Adar 2, a Chinese leap
 // month, the Goddess and Solilunar thirteenth month) exactly in the long ones.
 struct YearRule {
-  K kind;
+  std::string_view line;
   bool (*starts)(const Reading&);
   std::array<int, 6> lengths;  // 0: no more
 };
 constexpr YearRule kYearRules[] = {
-    {kJewish, [](const Reading& r) { return r.month == 7 && r.day == 1; }, {353, 354, 355, 383, 384, 385}},
-    {kChinese,
+    {"jewish", [](const Reading& r) { return r.month == 7 && r.day == 1; }, {353, 354, 355, 383, 384, 385}},
+    {"chinese",
      [](const Reading& r) { return r.month == 1 && r.day == 1 && !r.flag; },
      {353, 354, 355, 383, 384, 385}},
-    {kIslamic, [](const Reading& r) { return r.month == 1 && r.day == 1; }, {354, 355, 0, 0, 0, 0}},
-    {kGoddess, [](const Reading& r) { return r.month == 1 && r.day == 1; }, {354, 382, 383, 384, 385, 0}},
-    {kSolilunar, [](const Reading& r) { return r.month == 1 && r.day == 1; }, {354, 384, 385, 0, 0, 0}},
+    {"islamic", [](const Reading& r) { return r.month == 1 && r.day == 1; }, {354, 355, 0, 0, 0, 0}},
+    {"goddess", [](const Reading& r) { return r.month == 1 && r.day == 1; }, {354, 382, 383, 384, 385, 0}},
+    {"solilunar", [](const Reading& r) { return r.month == 1 && r.day == 1; }, {354, 384, 385, 0, 0, 0}},
 };
 
 // A year on its way: since its first day, every day seen.
@@ -138,11 +138,12 @@ void SweepStats::Merge(const SweepStats& other, std::size_t examplesPerCheck) {
   }
 }
 
-SweepChecker::SweepChecker(std::vector<KnownFailure> known, std::size_t examplesPerCheck)
+SweepChecker::SweepChecker(std::vector<KnownFailure> known, std::size_t examplesPerCheck, bool allEntries)
     : known_(std::move(known)),
       knownUsed_(known_.size(), false),
       examplesPerCheck_(examplesPerCheck),
-      state_(std::make_unique<State>()) {}
+      state_(std::make_unique<State>()),
+      lines_(&SweptLines(allEntries)) {}
 
 SweepChecker::~SweepChecker() = default;
 
@@ -253,7 +254,11 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
     fehler("unexpected", "the refresh ended with \"" + *result.error + "\"");
   }
 
-  const auto& kinds = LineKinds();
+  const std::vector<SweptLine>& kinds = *lines_;
+  context->lines = lines_;
+  context->readings.resize(kinds.size());
+  context->present.resize(kinds.size());
+  context->texts.resize(kinds.size());
   const auto& lines = result.reportLines;
   std::size_t i = 0;
   const auto unexpectedLines = [&](std::size_t end) {
@@ -263,26 +268,31 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
       order("order", "a line not expected here");
     }
   };
-  for (const LineKind& kind : kinds) {
-    // A Fehler day ends after the holiday lines.
-    if (day.fehler && kind.kind > kHoliday) {
+  for (std::size_t k = 0; k < kinds.size(); ++k) {
+    const SweptLine& kind = kinds[k];
+    const LineRule* rule = kind.rule;
+    // A Fehler day ends after the refresh's own lines.
+    if (day.fehler && !kind.entry.empty()) {
       break;
     }
-    const bool applies = kind.applies(*context);
-    const Reporter reporter = reporterFor(kind.name);
+    const bool applies = kind.Applies(*context);
+    const Reporter reporter = reporterFor(kind.id);
     const auto read = [&](std::string_view value, const std::vector<std::string_view>& values) {
-      context->present[kind.kind] = true;
-      std::string& text = context->texts[kind.kind];
+      context->present[k] = true;
+      std::string& text = context->texts[k];
       for (std::string_view v : values) {
         text += text.empty() ? "" : "\n";
         text += v;
       }
-      if (kind.read != nullptr) {
-        LineCheck check(*context, kind.kind, value, values, reporter);
-        kind.read(check);
+      if (rule != nullptr && rule->read != nullptr) {
+        LineCheck check(*context, static_cast<int>(k), value, values, reporter);
+        rule->read(check);
+      } else if (rule == nullptr && kind.way != nullptr) {
+        LineCheck check(*context, static_cast<int>(k), value, values, reporter);
+        ReadByWay(*kind.way, check);
       }
     };
-    if (kind.occurs == Occurs::kOnce) {
+    if (kind.occurs() == Occurs::kOnce) {
       if (!applies) {
         continue;
       }
@@ -303,11 +313,11 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
     } else if (applies) {
       std::vector<std::string_view> values;
       while (i < lines.size() && Matches(kind, lines[i]) &&
-             (kind.accepts == nullptr || kind.accepts(ValueOf(kind, lines[i])))) {
+             (rule == nullptr || rule->accepts == nullptr || rule->accepts(ValueOf(kind, lines[i])))) {
         values.push_back(ValueOf(kind, lines[i]));
         currentLine = lines[i];
         ++i;
-        if (kind.occurs == Occurs::kOptional) {
+        if (kind.occurs() == Occurs::kOptional) {
           break;
         }
       }
@@ -316,9 +326,9 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
   }
   unexpectedLines(lines.size());
   if (!quiet) {
-    for (const LineKind& kind : kinds) {
-      if (context->present[kind.kind] && context->readings[kind.kind].valid) {
-        ++stats_.readByLine[std::string(kind.name)];
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+      if (context->present[k] && context->readings[k].valid) {
+        ++stats_.readByLine[std::string(kinds[k].id)];
       }
     }
   }
@@ -329,30 +339,36 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
   // The day before, by Julian Day: 15 October 1582 follows 4 October.
   currentLine.clear();
   if (const DayContext* before = state_->Find(day.jd - 1)) {
-    for (const LineKind& kind : kinds) {
-      if (kind.follow == nullptr || !before->present[kind.kind] || !context->present[kind.kind] ||
-          !before->readings[kind.kind].valid || !context->readings[kind.kind].valid) {
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+      const SweptLine& kind = kinds[k];
+      if (kind.rule == nullptr || kind.rule->follow == nullptr || !before->present[k] ||
+          !context->present[k] || !before->readings[k].valid || !context->readings[k].valid) {
         continue;
       }
-      const Reporter reporter = reporterFor(kind.name);
-      currentLine = context->texts[kind.kind];
-      const std::vector<std::string_view> values = {context->texts[kind.kind]};
-      LineCheck check(*context, kind.kind, context->texts[kind.kind], values, reporter, before);
-      kind.follow(before->readings[kind.kind], check);
+      const Reporter reporter = reporterFor(kind.id);
+      currentLine = context->texts[k];
+      const std::vector<std::string_view> values = {context->texts[k]};
+      LineCheck check(*context, static_cast<int>(k), context->texts[k], values, reporter, before);
+      kind.rule->follow(before->readings[k], check);
       if (!quiet) {
         ++stats_.successions;
-        ++stats_.stepsByLine[std::string(kind.name)];
+        ++stats_.stepsByLine[std::string(kind.id)];
       }
     }
   }
   for (std::size_t r = 0; r < std::size(kYearRules); ++r) {
     const YearRule& rule = kYearRules[r];
     OpenYear& year = state_->years[r];
-    const Reading& reading = context->readings[rule.kind];
+    const int line = LineIndexOf(kinds, rule.line);
+    if (line < 0) {
+      continue;  // not in the default report
+    }
+    const auto at = static_cast<std::size_t>(line);
+    const Reading& reading = context->readings[at];
     if (year.open && day.jd <= year.last) {
       continue;  // 15-24 October 1582 repeat the Julian Days of 5-14 October
     }
-    if (!context->present[rule.kind] || !reading.valid || (year.open && day.jd != year.last + 1)) {
+    if (!context->present[at] || !reading.valid || (year.open && day.jd != year.last + 1)) {
       year.open = false;
       continue;
     }
@@ -362,10 +378,10 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
         const bool lengthOk =
             std::find(rule.lengths.begin(), rule.lengths.end(), length) != rule.lengths.end();
         if (!lengthOk || (length > 360) != year.sawLeapMonth) {
-          currentLine = context->texts[rule.kind];
-          reporterFor(kinds[rule.kind].name)(
-              "year length", "the year before lasted " + std::to_string(length) +
-                                 (year.sawLeapMonth ? " days with" : " days without") + " a leap month");
+          currentLine = context->texts[at];
+          reporterFor(rule.line)("year length", "the year before lasted " + std::to_string(length) +
+                                                    (year.sawLeapMonth ? " days with" : " days without") +
+                                                    " a leap month");
         }
       }
       year = {true, day.jd, day.jd, false};
@@ -374,16 +390,17 @@ void SweepChecker::Check(const SweepDay& day, const RefreshResult& result) {
     year.last = day.jd;
   }
 
-  // A day with the same Julian Day (5-14 and 15-24 October 1582) reads the same.
+  // A day with the same Julian Day (5-14 and 15-24 October 1582) reads the
+  // same; a line without checking code is taken to depend on the Julian Day.
   if (const DayContext* twin = state_->Find(day.jd)) {
-    for (const LineKind& kind : kinds) {
-      if (kind.byJulianDay && twin->present[kind.kind] && context->present[kind.kind] &&
-          twin->texts[kind.kind] != context->texts[kind.kind]) {
-        currentLine = context->texts[kind.kind];
-        reporterFor(kind.name)("same day", "differs from " + std::to_string(twin->day.day) + "." +
-                                               std::to_string(twin->day.month) +
-                                               ". with the same Julian Day: \"" + twin->texts[kind.kind] +
-                                               "\"");
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+      const SweptLine& kind = kinds[k];
+      const bool byJulianDay = kind.rule == nullptr || kind.rule->byJulianDay;
+      if (byJulianDay && twin->present[k] && context->present[k] && twin->texts[k] != context->texts[k]) {
+        currentLine = context->texts[k];
+        reporterFor(kind.id)("same day", "differs from " + std::to_string(twin->day.day) + "." +
+                                             std::to_string(twin->day.month) +
+                                             ". with the same Julian Day: \"" + twin->texts[k] + "\"");
       }
     }
   }

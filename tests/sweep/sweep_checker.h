@@ -12,10 +12,12 @@
 #include <string_view>
 #include <vector>
 
-#include "report/refresh.h"
 #include "civil_days.h"
+#include "report/refresh.h"
 
 namespace tempulo::sweep {
+
+struct SweptLine;
 
 // One fault: the check it broke ("<line>: <aspect>"), the day and the line.
 struct Finding {
@@ -60,7 +62,10 @@ struct SweepStats {
 
 class SweepChecker {
  public:
-  explicit SweepChecker(std::vector<KnownFailure> known = {}, std::size_t examplesPerCheck = 5);
+  // `allEntries`: the refreshes show every entry of the table, not only the
+  // default ones.
+  explicit SweepChecker(std::vector<KnownFailure> known = {}, std::size_t examplesPerCheck = 5,
+                        bool allEntries = false);
   ~SweepChecker();
   SweepChecker(const SweepChecker&) = delete;
   SweepChecker& operator=(const SweepChecker&) = delete;
@@ -85,6 +90,7 @@ class SweepChecker {
   std::size_t examplesPerCheck_;
   SweepStats stats_;
   std::unique_ptr<State> state_;
+  const std::vector<SweptLine>* lines_;
 };
 
 // The faults known at the time of writing, each waiting for its fix.

@@ -11,6 +11,7 @@
 
 #include "civil_days.h"
 #include "holidays/holidays.h"
+#include "name_tables.h"
 #include "report/registry.h"
 #include "report_lines.h"
 #include "sweep_runner.h"
@@ -100,21 +101,19 @@ TEST_P(PlantedFault, IsFound) {
 const Fault kFaults[] = {
     {"nan", 1, 1, 2000, SetValue("Julianisches Datum", "nan / modifiziert 51544"), "Zahlen: nan/inf/-0"},
     {"wrong Julian Date", 1, 1, 2000, SetValue("Julianisches Datum", "2451545.5 / modifiziert 51545"),
-     "Julianisches Datum: value"},
-    {"day 0", 1, 1, 2000, Replace("Altägyptischer Kalender", "12.Pachon", "0.Pachon"),
-     "Altägyptischer Kalender: day"},
+     "julian_date: value"},
+    {"day 0", 1, 1, 2000, Replace("Altägyptischer Kalender", "12.Pachon", "0.Pachon"), "egyptian: day"},
     {"day beyond the month", 1, 1, 2000, Replace("Altägyptischer Kalender", "12.Pachon", "31.Pachon"),
-     "Altägyptischer Kalender: day"},
+     "egyptian: day"},
     {"name outside the table", 1, 1, 2000, Replace("Armenischer Kalender", "Araths", "Arath"),
-     "Armenischer Kalender: name"},
+     "armenian: name"},
     {"skipped day", 1, 1, 2000, Replace("Koptischer Kalender", "22.Khoiak", "23.Khoiak"),
-     "Koptischer Kalender: succession"},
+     "coptic_ethiopian: succession"},
     {"repeated day", 1, 1, 2000, Replace("Azteken-Kalender", "3.Hueitozoztli", "2.Hueitozoztli"),
-     "Azteken-Kalender: succession"},
+     "aztec: succession"},
     {"skipped day at the reform", 15, 10, 1582, Replace("Julianischer Kalender", "5.Oktober", "6.Oktober"),
-     "Julianischer Kalender: value"},
-    {"missing line", 1, 1, 2000, Remove("Sowjetischer Revolutionskalender"),
-     "Sowjetischer Revolutionskalender: order"},
+     "julian: value"},
+    {"missing line", 1, 1, 2000, Remove("Sowjetischer Revolutionskalender"), "soviet: order"},
     {"line out of its years", 1, 1, 1800,
      [](RefreshResult& r) {
        r.reportLines.insert(r.reportLines.begin() + 9, "Japanischer Kalender\t1.Mutsuki Meiji 1");
@@ -131,19 +130,18 @@ const Fault kFaults[] = {
        }
        return false;
      },
-     "Bahâi-Kalender: order"},
-    {"wrong weekday name", 2, 1, 2000, SetValue("UNO-Weltkalender", "2.1. Sonntag"),
-     "UNO-Weltkalender: name"},
-    {"Roman date of another day", 1, 1, 2000, Replace("Römischer Kalender", "XIV", "XIII"),
-     "Römischer Kalender: value"},
+     "bahai: order"},
+    {"wrong weekday name", 2, 1, 2000, SetValue("UNO-Weltkalender", "2.1. Sonntag"), "world: name"},
+    {"Roman date of another day", 1, 1, 2000, Replace("Römischer Kalender", "XIV", "XIII"), "roman: value"},
     {"Positivist day name", 1, 1, 2000, Replace("Positivisten-Kalender", "Prometheus", "Hercules"),
-     "Positivisten-Kalender: name"},
-    {"empty value", 1, 1, 2000, SetValue("60 Wochen-Kalender", ""), "60 Wochen-Kalender: format"},
+     "positivist: name"},
+    {"empty value", 1, 1, 2000, SetValue("60 Wochen-Kalender", ""), "sixty_week: format"},
     {"sunrise at noon", 1, 1, 2000, SetValue("Sonnenaufgang", "01.01.2000 12:00:00 MEZ"),
-     "Sonnenaufgang: value"},
+     "sun_moon.sunrise: value"},
     {"moon age against the phases", 1, 1, 2000, SetValue("Mondalter", "10.5 Tage"),
-     "Nächstes 3.Viertel: value"},
-    {"lit fraction against the age", 1, 1, 2000, SetValue("Aktuelle Phase", "90 %"), "Aktuelle Phase: value"},
+     "sun_moon.next_last_quarter: value"},
+    {"lit fraction against the age", 1, 1, 2000, SetValue("Aktuelle Phase", "90 %"),
+     "sun_moon.moon_phase: value"},
     {"unexpected error", 1, 1, 2000,
      [](RefreshResult& r) {
        r.error = "Fehler!";
@@ -170,7 +168,7 @@ const Fault kFaults[] = {
        return std::erase_if(r.reportLines,
                             [](const std::string& l) { return l == "Feier-,Gedenktag\tWeihnachten"; }) > 0;
      },
-     "Feier-,Gedenktag: value"},
+     "holiday: value"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faults, PlantedFault, ::testing::ValuesIn(kFaults),
@@ -182,42 +180,138 @@ INSTANTIATE_TEST_SUITE_P(Faults, PlantedFault, ::testing::ValuesIn(kFaults),
                            return name;
                          });
 
-// The sweep's line list reads the report's registry: every line kind names
-// an entry that exists, the kinds follow the entries' order, the first line
-// of an entry carries the entry's label, and every entry is checked.
-TEST(SweepLines, FollowTheReportRegistry) {
+// A line without checking code of its own is read by its calendar's way: a
+// date the way does not give is found.
+TEST(SweepLines, ALineWithoutCheckingCodeIsReadByItsWay) {
+  HolidayTable holidays = HolidayTable::Standard();
+  const EntryChoice all = EntryChoice::All();
+  // 20 September 2026 is 7 September 7535 of the Byzantine era (Julian months).
+  const SweepDay before{19, 9, 2026, CivilJulianDate(2026, 9, 19)};
+  const SweepDay day{20, 9, 2026, CivilJulianDate(2026, 9, 20)};
+  const RefreshResult first = Refresh(CivilDate{2026, 9, 19}, holidays, SweepClock(), {.entries = &all});
+  const RefreshResult second = Refresh(CivilDate{2026, 9, 20}, holidays, SweepClock(), {.entries = &all});
+  SweepChecker clean({}, 5, true);
+  clean.Check(before, first);
+  clean.Check(day, second);
+  EXPECT_EQ(clean.Stats().unexpected, 0);
+  RefreshResult changed = second;
+  ASSERT_TRUE(Replace("Byzantinischer Kalender", "7.September 7535", "7.September 7534")(changed));
+  SweepChecker planted({}, 5, true);
+  planted.Check(before, first);
+  planted.Check(day, changed);
+  EXPECT_EQ(Findings(planted, "byzantine: value"), 1);
+}
+
+// The sweep's lines are the entry table's: every entry shown by default with
+// its further lines, in the table's order, and every piece of checking code
+// names a line the table has, so none is left behind when a line goes.
+TEST(SweepLines, AreTheEntryTables) {
   const auto entries = ReportEntries();
+  const std::vector<SweptLine>& lines = SweptLines();
   std::size_t position = 0;
-  std::string_view previous;
-  for (const LineKind& kind : LineKinds()) {
-    const std::string_view id = EntryOfKind(kind.kind);
-    if (id.empty()) {
+  for (const SweptLine& line : lines) {
+    if (line.entry.empty()) {
+      EXPECT_EQ(position, 0U) << line.id << ": the refresh's own lines come first";
       continue;
     }
-    const ReportEntry* entry = FindReportEntry(id);
-    ASSERT_NE(entry, nullptr) << kind.name;
-    if (id == previous) {
-      continue;
-    }
-    while (position < entries.size() && entries[position].id != id) {
+    while (position < entries.size() && entries[position].id != line.entry) {
       ++position;
     }
-    ASSERT_LT(position, entries.size()) << kind.name << " is out of the registry's order";
-    EXPECT_EQ(kind.label, entry->label) << kind.name;
-    previous = id;
+    ASSERT_LT(position, entries.size()) << line.id << " is out of the table's order";
+    EXPECT_TRUE(entries[position].shownByDefault) << line.id;
+    if (line.id == line.entry) {
+      EXPECT_EQ(line.label, entries[position].label) << line.id;
+    } else {
+      EXPECT_EQ(ReportLineId(line.entry, line.label), line.id);
+    }
+    EXPECT_EQ(LineIndexOf(lines, line.id), &line - lines.data()) << line.id << " is listed twice";
   }
-  // The sweep reads the default report; an entry it does not show is checked
-  // by its own tests and, both ways, by the lookup sweep.
+  const EntryChoice shown;
   for (const ReportEntry& entry : entries) {
-    if (!entry.shownByDefault) {
-      continue;
-    }
-    bool checked = false;
-    for (const LineKind& kind : LineKinds()) {
-      checked = checked || EntryOfKind(kind.kind) == entry.id;
-    }
-    EXPECT_TRUE(checked) << entry.id << " has no line kind in the sweep";
+    EXPECT_EQ(LineIndexOf(lines, entry.id) >= 0, shown.Shows(entry)) << entry.id;
   }
+  for (const ReportLineIdRow& row : ReportLineIds()) {
+    EXPECT_EQ(LineIndexOf(lines, row.id) >= 0, row.entry.empty() || shown.Shows(row.entry)) << row.id;
+  }
+  for (const LineRule& rule : LineRules()) {
+    const int index = LineIndexOf(lines, rule.id);
+    ASSERT_GE(index, 0) << rule.id << " is no line of the default report";
+    EXPECT_EQ(lines[static_cast<std::size_t>(index)].rule, &rule) << rule.id;
+  }
+}
+
+// The sweep reads names through the code's accessors: each table it uses
+// is full, every index names something, and no name stands twice (a wrong
+// offset or count would show as an empty or repeated name).
+TEST(SweepNames, TablesAreFullAndDistinct) {
+  const std::vector<std::pair<const char*, const NameTable*>> tables = {
+      {"German months", &kGermanMonths},
+      {"report weekdays", &kReportWeekdays},
+      {"Berber months", &kBerberMonths},
+      {"Jewish months", &kJewishMonths},
+      {"Islamic months", &kIslamicMonths},
+      {"solar terms", &kSolarTerms},
+      {"animals", &kAnimals},
+      {"stems", &kStems},
+      {"branches", &kBranches},
+      {"Japanese months", &kJapaneseMonths},
+      {"Roman months", &kRomanMonths},
+      {"French months", &kFrenchMonths},
+      {"decade days", &kDecadeDays},
+      {"Egyptian months", &kEgyptianMonths},
+      {"Armenian months", &kArmenianMonths},
+      {"Maya signs", &kMayaSigns},
+      {"Maya months", &kMayaMonths},
+      {"Aztec periods", &kAztecPeriods},
+      {"Bahai months", &kBahaiMonths},
+      {"Bahai years", &kBahaiYearNames},
+      {"Coptic months", &kCopticMonths},
+      {"Ethiopian months", &kEthiopianMonths},
+      {"Indian months", &kIndianMonths},
+      {"Nanakshahi months", &kNanakshahiMonths},
+      {"Babylonian months", &kBabylonianMonths},
+      {"Iranian months", &kIranianMonths},
+      {"Positivist months", &kPositivistMonths},
+      {"Positivist weekdays", &kPositivistWeekdays},
+      {"Cotsworth months", &kCotsworthMonths},
+      {"Saturday-first weekdays", &kSaturdayFirstWeekdays},
+      {"Goddess months", &kGoddessMonths},
+      {"Solilunar months", &kSolilunarMonths},
+      {"Discordian seasons", &kDiscordianSeasons},
+      {"Mars months", &kMarsMonths},
+      {"Mars sols", &kMarsSols},
+      {"six-day week", &kSixDayWeek},
+      {"sixty-week named days", &kSixtyWeekNamedDays},
+      {"festivals", &kFestivals},
+      {"Positivist days", &kPositivistDayNames},
+  };
+  for (const auto& [what, table] : tables) {
+    for (int i = 0; i < table->count; ++i) {
+      EXPECT_FALSE((*table)[i].empty()) << what << " " << i;
+      EXPECT_EQ(IndexOf(*table, (*table)[i]), i) << what << " " << i << " " << (*table)[i];
+    }
+    EXPECT_TRUE((*table)[table->count].empty()) << what << " is longer than the sweep reads";
+  }
+  // Spot checks of the offsets against published names.
+  EXPECT_EQ(kReportWeekdays[0], "Dienstag");  // JD 0 began on a Monday noon
+  EXPECT_EQ(kJewishMonths[0], "Nisan");
+  EXPECT_EQ(kSolarTerms[0], "Chunfen - Frühlingstagundnachtgleiche");
+  EXPECT_EQ(kPositivistDayNames[0], "Prometheus");
+  EXPECT_EQ(kPositivistDayNames[363], "Gall");
+  EXPECT_EQ(kSixtyWeekNamedDays[5], "Neujahr");
+  EXPECT_EQ(kDecadeDays[0], "Decadi");
+}
+
+TEST(SweepNames, HolidayRowsAreTheBuiltInTable) {
+  const std::vector<HolidayRow>& rows = HolidayRows();
+  ASSERT_EQ(rows.size(), StandardHolidayRows().size());
+  for (const HolidayRow& row : rows) {
+    EXPECT_TRUE(row.day >= 0 && row.day <= 31 && row.month >= 0 && row.month <= 12 && !row.name.empty())
+        << row.day << "," << row.month << "," << row.name;
+  }
+  EXPECT_EQ(rows[0].name, "Neujahr");
+  EXPECT_EQ(rows[0].day, 1);
+  EXPECT_EQ(rows[0].month, 1);
 }
 
 TEST(SweepDays, CivilCalendarAroundTheReform) {

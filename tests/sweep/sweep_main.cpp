@@ -3,7 +3,7 @@
 // every line checked. Exit status 0 when nothing but known failures was found.
 //
 //   tempulo_sweep [--from YEAR] [--to YEAR] [--stride N --run L] [--full-years Y,Y,...]
-//                 [--jobs N] [--examples N] [--per-line] [--quiet]
+//                 [--jobs N] [--examples N] [--all-entries] [--per-line] [--quiet]
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
@@ -16,12 +16,13 @@ namespace {
 
 int Usage() {
   std::cerr << "usage: tempulo_sweep [--from YEAR] [--to YEAR] [--stride N --run L] [--full-years Y,Y,...]\n"
-               "                     [--jobs N] [--examples N] [--per-line] [--quiet]\n"
+               "                     [--jobs N] [--examples N] [--all-entries] [--per-line] [--quiet]\n"
                "  --from, --to   the years, 100 to 3000 (default: all of them)\n"
                "  --stride, --run  only runs of L consecutive days every N days (default: every day)\n"
                "  --full-years   years taken day by day in any case\n"
                "  --jobs         threads (default 1)\n"
                "  --examples     examples printed per check (default 5)\n"
+               "  --all-entries  every entry of the table, not only the default report's\n"
                "  --per-line     how often each line was read and each day-to-day step checked\n"
                "  --quiet        no progress on stderr\n";
   return 2;
@@ -53,6 +54,10 @@ int main(int argc, char** argv) {
     }
     if (option == "--per-line") {
       perLine = true;
+      continue;
+    }
+    if (option == "--all-entries") {
+      plan.allEntries = true;
       continue;
     }
     if (i + 1 >= argc) {

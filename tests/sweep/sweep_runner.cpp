@@ -10,8 +10,9 @@
 #include <string>
 #include <thread>
 
-#include "time/clock.h"
 #include "holidays/holidays.h"
+#include "report/registry.h"
+#include "time/clock.h"
 
 namespace tempulo::sweep {
 namespace {
@@ -70,13 +71,17 @@ void KeepSlowest(std::vector<TimedDay>& slowest, const TimedDay& timed) {
   }
 }
 
+// The report's entries the sweep has refreshed.
+EntryChoice ChoiceOf(bool allEntries) { return allEntries ? EntryChoice::All() : EntryChoice(); }
+
 // The best of a few timings of one refresh.
-double RetimedSeconds(const SweepDay& day) {
+double RetimedSeconds(const SweepDay& day, const EntryChoice& entries) {
   HolidayTable holidays = HolidayTable::Standard();
   double best = 0;
   for (int i = 0; i < kRetimings; ++i) {
     const auto start = std::chrono::steady_clock::now();
-    const RefreshResult result = Refresh(CivilDate{day.year, day.month, day.day}, holidays, SweepClock());
+    const RefreshResult result =
+        Refresh(CivilDate{day.year, day.month, day.day}, holidays, SweepClock(), {.entries = &entries});
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     best = i == 0 ? seconds : std::min(best, seconds);
   }
@@ -87,7 +92,10 @@ struct Worker {
   HolidayTable holidays = HolidayTable::Standard();
   SweepChecker checker;
 
-  Worker(std::size_t examples) : checker(KnownFailures(), examples) {}
+  EntryChoice entries;
+
+  Worker(std::size_t examples, bool allEntries)
+      : checker(KnownFailures(), examples, allEntries), entries(ChoiceOf(allEntries)) {}
 
   // How long the refreshes took, apart from the checks, and the slowest days
   // (a single timing can be stretched by the system; they are timed again).
@@ -96,7 +104,8 @@ struct Worker {
 
   void Run(const SweepDay& day) {
     const auto start = std::chrono::steady_clock::now();
-    const RefreshResult result = Refresh(CivilDate{day.year, day.month, day.day}, holidays, SweepClock());
+    const RefreshResult result =
+        Refresh(CivilDate{day.year, day.month, day.day}, holidays, SweepClock(), {.entries = &entries});
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     refreshSeconds += seconds;
     if (!day.warmUp) {
@@ -136,7 +145,7 @@ SweepResult RunSweep(const SweepPlan& plan, int jobs, std::size_t examplesPerChe
   jobs = std::max(1, jobs);
   std::vector<std::unique_ptr<Worker>> workers;
   for (int j = 0; j < jobs; ++j) {
-    workers.push_back(std::make_unique<Worker>(examplesPerCheck));
+    workers.push_back(std::make_unique<Worker>(examplesPerCheck, plan.allEntries));
   }
   std::atomic<int> nextChunk{0};
   std::mutex progress;
@@ -191,7 +200,7 @@ SweepResult RunSweep(const SweepPlan& plan, int jobs, std::size_t examplesPerChe
     result.slowestSingleSeconds = candidates.front().seconds;
   }
   for (const TimedDay& timed : candidates) {
-    const double retimed = RetimedSeconds(timed.day);
+    const double retimed = RetimedSeconds(timed.day, ChoiceOf(plan.allEntries));
     if (retimed > result.slowestRefreshSeconds) {
       result.slowestRefreshSeconds = retimed;
       result.slowestRefreshDay = timed.day;
@@ -207,6 +216,9 @@ void PrintSweep(std::ostream& out, const SweepPlan& plan, const SweepResult& res
     return std::to_string(d.day) + "." + std::to_string(d.month) + "." + std::to_string(d.year);
   };
   out << "Sweep of the years " << plan.fromYear << " to " << plan.toYear;
+  if (plan.allEntries) {
+    out << ", every entry of the table";
+  }
   if (plan.stride > 1) {
     out << ": runs of " << plan.runLength << " days every " << plan.stride << " days";
     std::string fullYears;

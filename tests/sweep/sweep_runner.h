@@ -26,6 +26,8 @@ struct SweepPlan {
   std::vector<int> fullYears;
   // 29 February of every Julian common year in the range, which must fail.
   bool fehlerDays = true;
+  // Every entry of the table, not only those of the default report.
+  bool allEntries = false;
 };
 
 struct SweepResult {

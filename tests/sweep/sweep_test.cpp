@@ -86,15 +86,43 @@ TEST(SweepRunner, EveryLineIsReadOnEveryDay) {
   plan.toYear = 2000;
   const SweepResult result = RunSweep(plan);
   ASSERT_EQ(result.stats.days, 731);
-  for (const LineKind& kind : LineKinds()) {
-    if (kind.read == nullptr) {
+  for (const SweptLine& line : SweptLines()) {
+    if (line.rule == nullptr || line.rule->read == nullptr) {
       continue;
     }
-    const std::string name(kind.name);
+    const std::string name(line.id);
     EXPECT_EQ(result.stats.readByLine.count(name) ? result.stats.readByLine.at(name) : 0, 731) << name;
-    if (kind.follow != nullptr) {
+    if (line.rule->follow != nullptr) {
       EXPECT_EQ(result.stats.stepsByLine.count(name) ? result.stats.stepsByLine.at(name) : 0, 730) << name;
     }
+  }
+}
+
+// With every entry of the table, the calendars that start unchosen are swept
+// too, without checking code of their own: each line names the date its way
+// gives, on every day of the reform year and of two recent years (Umm
+// al-Qura's table, Nowruz 1400 on 21 March 2021).
+TEST(SweepRunner, EveryEntryOfTheTable) {
+  for (const auto& [from, to] : {std::pair{1582, 1582}, std::pair{2020, 2021}}) {
+    SweepPlan plan;
+    plan.fromYear = from;
+    plan.toYear = to;
+    plan.allEntries = true;
+    const SweepResult result = RunSweep(plan);
+    std::ostringstream summary;
+    PrintSweep(summary, plan, result);
+    EXPECT_EQ(result.stats.unexpected, 0) << summary.str();
+    const std::int64_t days = result.stats.days - result.stats.fehlerDays;
+    int byWay = 0;
+    for (const SweptLine& line : SweptLines(true)) {
+      if (line.rule != nullptr || line.way == nullptr || from < line.firstYear) {
+        continue;
+      }
+      ++byWay;
+      const std::string name(line.id);
+      EXPECT_EQ(result.stats.readByLine.count(name) ? result.stats.readByLine.at(name) : 0, days) << name;
+    }
+    EXPECT_GE(byWay, 3);  // the Byzantine era, Umm al-Qura, Iran's astronomical calendar
   }
 }
 
