@@ -435,9 +435,9 @@ DaySpan NightAfter(const DaySpan& day, long double latitude, long double westLon
     return {0, 0};
   }
   const DayEvents today(Luminary::kSun, day, latitude, westLongitude);
-  const double dusk = today.Find(kCivilDuskEvent);
+  const double dusk = today.Find(RiseSetKind::kCivilDusk);
   const DaySpan next{day.end, day.end + length};
-  const double dawn = DayEvents(Luminary::kSun, next, latitude, westLongitude).Find(kCivilDawnEvent);
+  const double dawn = DayEvents(Luminary::kSun, next, latitude, westLongitude).Find(RiseSetKind::kCivilDawn);
   if (dusk == NoEvent) {
     const double midnight = day.start + length;
     if (SunAltitude(midnight, latitude, westLongitude) < kDarkSunAltitude) {
@@ -455,9 +455,9 @@ PlanetNight PlanetEvening(Planet planet, const DaySpan& day, const DaySpan& nigh
   const DayEvents events(sky, day, latitude, westLongitude);
   PlanetNight result;
   result.place = sky.SecondSample();
-  result.rise = events.Find(kRiseEvent);
-  result.transit = events.Find(kTransitEvent);
-  result.set = events.Find(kSetEvent);
+  result.rise = events.Find(RiseSetKind::kRise);
+  result.transit = events.Find(RiseSetKind::kTransit);
+  result.set = events.Find(RiseSetKind::kSet);
   if (!(night.end > night.start)) {
     return result;
   }

@@ -132,7 +132,7 @@ TEST(Planets, RiseAndSetLieOnTheRefractedHorizon) {
   for (const Planet planet : kPlanets) {
     const PlanetSky sky(planet, day.start, 1.0);
     const DayEvents events(sky, day, latitude, west);
-    for (const int kind : {kRiseEvent, kSetEvent}) {
+    for (const RiseSetKind kind : {RiseSetKind::kRise, RiseSetKind::kSet}) {
       const double t = events.Find(kind);
       if (t == NoEvent) {
         continue;
@@ -142,7 +142,8 @@ TEST(Planets, RiseAndSetLieOnTheRefractedHorizon) {
       const long double altitude = ArcSinDeg(SinDeg(latitude) * SinDeg(p.declination) +
                                              CosDeg(latitude) * CosDeg(p.declination) * CosDeg(h));
       // 0.003 degrees: about a second of time.
-      EXPECT_NEAR(static_cast<double>(altitude), -34.0 / 60.0, 0.003) << PlanetName(planet) << " " << kind;
+      EXPECT_NEAR(static_cast<double>(altitude), -34.0 / 60.0, 0.003)
+          << PlanetName(planet) << " " << RiseSetKindIndex(kind);
     }
   }
 }

@@ -49,8 +49,8 @@ int Days(double latitude, double longitude, double first, double last, double st
       const tempulo::PlanetSky sky(planet, day.start, 1.0);
       const tempulo::DayEvents events(sky, day, latitude, -longitude);
       std::printf("%.1f\t%s\t%.8f\t%.8f\t%.8f\n", t, tempulo::PlanetId(planet).data(),
-                  events.Find(tempulo::kRiseEvent), events.Find(tempulo::kTransitEvent),
-                  events.Find(tempulo::kSetEvent));
+                  events.Find(tempulo::RiseSetKind::kRise), events.Find(tempulo::RiseSetKind::kTransit),
+                  events.Find(tempulo::RiseSetKind::kSet));
     }
   }
   return 0;
