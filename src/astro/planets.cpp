@@ -11,6 +11,7 @@
 #include "astro/vsop87.h"
 #include "astro/vsop87_planet_terms.h"
 #include "time/delta_t.h"
+#include "time/instant.h"
 
 namespace tempulo {
 namespace {
@@ -360,7 +361,7 @@ PlanetSky::PlanetSky(Planet planet, double start, double span) : start_(start), 
     }
   }
   equationOfEquinoxes_ = nutation.longitude * CosDeg(nutation.obliquity);
-  const long double days = DateTimeToJulianDay(start) - 2451545.0L;
+  const long double days = Instant::FromDateValue(start).JulianDate() - 2451545.0L;
   const long double t = days / 36525.0L;
   meanSiderealStart_ = 280.46061837L + 360.98564736629L * days + t * t * (0.000387933L - t / 38710000.0L);
 }

@@ -12,6 +12,7 @@
 #include "report/eclipse_lines.h"
 #include "astro/moon_phases.h"
 #include "time/civil.h"
+#include "time/instant.h"
 #include "time/julian_day.h"
 #include "holidays/holidays.h"
 
@@ -245,7 +246,7 @@ std::optional<MoonDisc> MoonDiscOfDay(int year, int month, int day) {
   if (year < kFirstMoonYear) {
     return std::nullopt;
   }
-  const double dateValue = JulianDayToDateTime(ReportJulianDay({year, month, day}));
+  const double dateValue = Instant::FromJulianDate(ReportJulianDay({year, month, day})).DateValue();
   return MoonDisc{static_cast<double>(MoonIlluminatedFraction(dateValue)), MoonPhaseAngle(dateValue) >= 0};
 }
 
