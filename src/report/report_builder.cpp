@@ -25,9 +25,9 @@ namespace tempulo {
 void AddSunAndMoon(DayValues& c, Report& r) {
   if (c.selected.year >= 1900) {
     if (c.place != nullptr) {
-      AddSunAndMoonBlock(c.dateValue, *c.place, r);
+      AddSunAndMoonBlock(c.start.DateValue(), *c.place, r);
     } else {
-      AddSunAndMoonBlock(c.dateValue, r);
+      AddSunAndMoonBlock(c.start.DateValue(), r);
     }
   }
 }
