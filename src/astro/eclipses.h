@@ -14,6 +14,8 @@
 
 #include <vector>
 
+#include "time/instant.h"
+
 namespace tempulo {
 
 enum class EclipseKind : int {
@@ -33,7 +35,7 @@ inline constexpr double kNoContact = -1000001.0;
 
 struct Eclipse {
   EclipseKind kind = EclipseKind::kSolarPartial;
-  double greatest = 0;  // universal time
+  Instant greatest;
   // Solar: the Canon's magnitude (the moon's apparent diameter over the sun's
   // at greatest eclipse on a central path, else the share of the sun's
   // diameter covered there). Lunar: the umbral magnitude (negative for a
@@ -85,7 +87,7 @@ struct LocalEclipse {
 
 // The eclipses whose greatest eclipse falls in [start, end) (universal
 // time), in time order. Spans of more than 1,200 days are cut there.
-std::vector<Eclipse> EclipsesBetween(double start, double end);
+std::vector<Eclipse> EclipsesBetween(Instant start, Instant end);
 
 // What an observer at latitude (north) and longitude (east) sees, height 0.
 LocalEclipse LocalCircumstances(const Eclipse& eclipse, double latitude, double longitude);

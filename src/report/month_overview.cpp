@@ -80,8 +80,9 @@ void AddEclipses(int year, int month, MonthOverview& overview) {
   const double firstDay = EncodeDate(year, month, 1);
   const double monthStart = firstDay - kMezOffsetDays;
   const double monthEnd = monthStart + static_cast<double>(overview.days.size());
-  for (const Eclipse& eclipse : EclipsesBetween(monthStart, monthEnd)) {
-    const double mez = eclipse.greatest + kMezOffsetDays;
+  for (const Eclipse& eclipse :
+       EclipsesBetween(Instant::FromDateValue(monthStart), Instant::FromDateValue(monthEnd))) {
+    const double mez = eclipse.greatest.DateValue() + kMezOffsetDays;
     const auto index = static_cast<std::size_t>(std::floor(mez - firstDay));
     if (index < overview.days.size()) {
       const std::string text = DateTimeText(mez);
