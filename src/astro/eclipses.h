@@ -85,9 +85,9 @@ struct LocalEclipse {
   double obscuration = 0;  // solar: share of the sun's disc covered at the maximum
 };
 
-// The eclipses whose greatest eclipse falls in [start, end) (universal
-// time), in time order. Spans of more than 1,200 days are cut there.
-std::vector<Eclipse> EclipsesBetween(Instant start, Instant end);
+// The eclipses whose greatest eclipse falls in [from, to), in time order.
+// Spans of more than 1,200 days are cut there.
+std::vector<Eclipse> EclipsesBetween(Instant from, Instant to);
 
 // What an observer at latitude (north) and longitude (east) sees, height 0.
 LocalEclipse LocalCircumstances(const Eclipse& eclipse, double latitude, double longitude);
