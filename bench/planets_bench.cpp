@@ -40,7 +40,8 @@ BENCHMARK(BM_PlanetBlockOfADay)->Unit(benchmark::kMillisecond);
 void BM_PlanetEventsOfAYear(benchmark::State& state) {
   int year = 2020;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(PlanetEvents(EncodeDate(year, 1, 1), EncodeDate(year + 1, 1, 1)));
+    benchmark::DoNotOptimize(PlanetEvents(Instant::FromDateValue(EncodeDate(year, 1, 1)),
+                                          Instant::FromDateValue(EncodeDate(year + 1, 1, 1))));
     year = year == 2030 ? 2020 : year + 1;
   }
 }

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "time/instant.h"
+
 namespace tempulo {
 namespace {
 
@@ -184,14 +186,8 @@ std::int32_t PositiveRemainder(std::int32_t a, std::int32_t n) {
   return r;
 }
 
-long double DateTimeToJulianDay(double dateValue) {
-  return static_cast<long double>(dateValue) + JulianDayOffset;
-}
-
-double JulianDayToDateTime(long double jd) { return static_cast<double>(jd - JulianDayOffset); }
-
 long double JulianCenturies(double dateValue) {
-  return (DateTimeToJulianDay(dateValue) - 2451545.0L) / 36525.0L;
+  return (JulianDateOfDateValue(dateValue) - 2451545.0L) / 36525.0L;
 }
 
 }  // namespace tempulo

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Angle arithmetic in degrees, the date value and the Julian Day.
+// Angle arithmetic in degrees, and Julian centuries of a date value.
 //
 // A date value counts days since 30 December 1899 00:00 as a double; its
-// fraction is the time of day. The whole astronomy runs on one time scale:
-// no difference is made between dynamical and universal time.
+// fraction is the time of day (time/instant.h converts it). Positions are
+// functions of date values of dynamical time, everything shown is in
+// universal time (time/delta_t.h).
 #pragma once
 
 #include <cstdint>
@@ -12,9 +13,6 @@ namespace tempulo {
 
 inline constexpr long double kPi = 3.1415926535897932385L;
 
-// JD = date value + JulianDayOffset. Fixed: 2451544.5 minus the date value
-// of 1 January 2000 (36526).
-inline constexpr long double JulianDayOffset = 2415018.5L;
 // Date value of 1 January 2000 00:00; J2000.0 itself is 36526.5.
 inline constexpr double J2000DateValue = 36526.0;
 
@@ -52,9 +50,6 @@ long double ArcTanDeg(long double x);                  // (-90, 90)
 // A value in 1..n congruent to a modulo n (n > 0): never 0, so month and
 // cycle numbers stay in their 1-based ranges.
 std::int32_t PositiveRemainder(std::int32_t a, std::int32_t n);
-
-long double DateTimeToJulianDay(double dateValue);
-double JulianDayToDateTime(long double jd);
 
 // Julian centuries from J2000.0 (JD 2451545.0) of a date value.
 long double JulianCenturies(double dateValue);

@@ -11,6 +11,7 @@
 #include "astro/moon_phases.h"
 #include "astro/sun.h"
 #include "time/delta_t.h"
+#include "time/instant.h"
 
 namespace tempulo {
 namespace {
@@ -274,7 +275,7 @@ bool SolarEclipseAt(double syzygy, Eclipse& out) {
     return false;
   }
   out = Eclipse{};
-  out.greatest = greatest;
+  out.greatest = Instant::FromDateValue(greatest);
   const double sinD = -s.axis.z;
   const Vec north = Unit(Vec{0, 0, 1} - sinD * (-1.0 * s.axis));
   const double y = Dot(s.closest, north);
@@ -341,7 +342,7 @@ bool LunarEclipseAt(double syzygy, Eclipse& out) {
     return false;
   }
   out = Eclipse{};
-  out.greatest = greatest;
+  out.greatest = Instant::FromDateValue(greatest);
   out.penumbralMagnitude = penumbral;
   out.magnitude = (s.umbra + s.moonRadius - s.distance) / (2.0 * s.moonRadius);
   out.kind = out.magnitude >= 1.0 ? EclipseKind::kLunarTotal
@@ -449,7 +450,7 @@ bool AboveHorizonDuring(double a, double b, double radius, Altitude altitude) {
 }
 
 LocalEclipse LocalSolar(const Eclipse& eclipse, const Observer& o) {
-  const Ephemeris e(eclipse.greatest);
+  const Ephemeris e(eclipse.greatest.DateValue());
   LocalEclipse local;
   local.kind = EclipseKind::kSolarPartial;
   const double a = e.First() + kStep;
@@ -496,7 +497,7 @@ LocalEclipse LocalSolar(const Eclipse& eclipse, const Observer& o) {
 }
 
 LocalEclipse LocalLunar(const Eclipse& eclipse, const Observer& o) {
-  const Ephemeris e(eclipse.greatest);
+  const Ephemeris e(eclipse.greatest.DateValue());
   LocalEclipse local;
   local.eclipsed = true;
   local.kind = eclipse.kind;
@@ -511,14 +512,15 @@ LocalEclipse LocalLunar(const Eclipse& eclipse, const Observer& o) {
   const double end = umbral ? eclipse.partialEnd : eclipse.penumbralEnd;
   local.begin = ContactAt(begin, begin != kNoContact ? altitude(begin) : 0);
   local.end = ContactAt(end, end != kNoContact ? altitude(end) : 0);
-  local.maximum = ContactAt(eclipse.greatest, altitude(eclipse.greatest));
+  local.maximum = ContactAt(eclipse.greatest.DateValue(), altitude(eclipse.greatest.DateValue()));
   if (eclipse.totalBegin != kNoContact) {
     local.totalBegin = ContactAt(eclipse.totalBegin, altitude(eclipse.totalBegin));
     local.totalEnd = ContactAt(eclipse.totalEnd, altitude(eclipse.totalEnd));
   }
   local.magnitude = eclipse.magnitude;
   if (begin != kNoContact && end != kNoContact) {
-    const double radius = std::asin(kMoonPenumbralK * kEarthRadius / Norm(e.Moon(eclipse.greatest))) / kDeg;
+    const double radius =
+        std::asin(kMoonPenumbralK * kEarthRadius / Norm(e.Moon(eclipse.greatest.DateValue()))) / kDeg;
     local.visible = AboveHorizonDuring(begin, end, radius, altitude);
   }
   return local;
@@ -526,7 +528,9 @@ LocalEclipse LocalLunar(const Eclipse& eclipse, const Observer& o) {
 
 }  // namespace
 
-std::vector<Eclipse> EclipsesBetween(double start, double end) {
+std::vector<Eclipse> EclipsesBetween(Instant from, Instant to) {
+  const double start = from.DateValue();
+  double end = to.DateValue();
   std::vector<Eclipse> eclipses;
   if (!(end > start) || !std::isfinite(start) || !std::isfinite(end)) {
     return eclipses;
@@ -548,7 +552,7 @@ std::vector<Eclipse> EclipsesBetween(double start, double end) {
       Eclipse eclipse;
       if (std::fabs(static_cast<double>(moon.latitude)) < limit &&
           (solar ? SolarEclipseAt(syzygy, eclipse) : LunarEclipseAt(syzygy, eclipse)) &&
-          eclipse.greatest >= start && eclipse.greatest < end) {
+          eclipse.greatest.DateValue() >= start && eclipse.greatest.DateValue() < end) {
         eclipses.push_back(eclipse);
       }
     }

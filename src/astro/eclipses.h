@@ -14,6 +14,8 @@
 
 #include <vector>
 
+#include "time/instant.h"
+
 namespace tempulo {
 
 enum class EclipseKind : int {
@@ -33,7 +35,7 @@ inline constexpr double kNoContact = -1000001.0;
 
 struct Eclipse {
   EclipseKind kind = EclipseKind::kSolarPartial;
-  double greatest = 0;  // universal time
+  Instant greatest;
   // Solar: the Canon's magnitude (the moon's apparent diameter over the sun's
   // at greatest eclipse on a central path, else the share of the sun's
   // diameter covered there). Lunar: the umbral magnitude (negative for a
@@ -83,9 +85,9 @@ struct LocalEclipse {
   double obscuration = 0;  // solar: share of the sun's disc covered at the maximum
 };
 
-// The eclipses whose greatest eclipse falls in [start, end) (universal
-// time), in time order. Spans of more than 1,200 days are cut there.
-std::vector<Eclipse> EclipsesBetween(double start, double end);
+// The eclipses whose greatest eclipse falls in [from, to), in time order.
+// Spans of more than 1,200 days are cut there.
+std::vector<Eclipse> EclipsesBetween(Instant from, Instant to);
 
 // What an observer at latitude (north) and longitude (east) sees, height 0.
 LocalEclipse LocalCircumstances(const Eclipse& eclipse, double latitude, double longitude);

@@ -12,6 +12,7 @@
 #include "astro/moon_phase_terms.h"
 #include "astro/sun.h"
 #include "time/delta_t.h"
+#include "time/instant.h"
 
 namespace tempulo {
 namespace {
@@ -105,7 +106,7 @@ double PrincipalPhaseTime(int kind, double dateValue) {
     additional += term.coefficient * SinDeg(term.a + term.b * p.k - term.c * t * t);
   }
   // The series give dynamical time; the clock runs in universal time.
-  return UniversalFromTerrestrial(JulianDayToDateTime(p.jde + periodic + w + additional));
+  return Instant::FromTerrestrialJulianDate(p.jde + periodic + w + additional).DateValue();
 }
 
 // The odd kinds: the instant with the target age, found by stepping by the

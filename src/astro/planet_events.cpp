@@ -12,7 +12,7 @@
 #include "astro/angles.h"
 #include "astro/moon.h"
 #include "astro/sun.h"
-#include "time/delta_t.h"
+#include "time/instant.h"
 
 namespace tempulo {
 namespace {
@@ -37,6 +37,15 @@ constexpr long double kWrapGuard = 60.0L;
 constexpr long double kCandidateSeparation = 1.6L;
 
 using Function = std::function<long double(double)>;
+
+// An event as the search finds it, at its instant of dynamical time.
+struct DynamicalEvent {
+  double time = 0;
+  PlanetEventKind kind = PlanetEventKind::kConjunction;
+  Planet planet = Planet::kMercury;
+  Planet other = Planet::kMercury;
+  long double value = 0;
+};
 
 // The zero of f in [a, b] with f(a), f(b) of opposite signs: the Illinois
 // variant of regula falsi, which keeps the bracket.
@@ -98,8 +107,8 @@ std::string Degrees(long double value, int decimals = 1) {
 }
 
 // The search itself, in dynamical time: the places' own.
-std::vector<PlanetEvent> EventsInDynamicalTime(double start, double end) {
-  std::vector<PlanetEvent> events;
+std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
+  std::vector<DynamicalEvent> events;
   if (!(end > start)) {
     return events;
   }
@@ -116,7 +125,7 @@ std::vector<PlanetEvent> EventsInDynamicalTime(double start, double end) {
     }
     s.nutation = Nutation(t).longitude;
   }
-  const auto add = [&](const PlanetEvent& e) {
+  const auto add = [&](const DynamicalEvent& e) {
     if (e.time >= start && e.time < end) {
       events.push_back(e);
     }
@@ -143,7 +152,7 @@ std::vector<PlanetEvent> EventsInDynamicalTime(double start, double end) {
         if ((f0 < 0) == (f1 < 0) || std::fabs(f0 - f1) > kWrapGuard) {
           continue;
         }
-        PlanetEvent e;
+        DynamicalEvent e;
         e.planet = planet;
         e.time = Refine(full, origin + d, origin + d + 1, full(origin + d), full(origin + d + 1));
         if (target == 180.0L) {
@@ -171,7 +180,7 @@ std::vector<PlanetEvent> EventsInDynamicalTime(double start, double end) {
         }
         // The rates stand for the middles of their days: the station lies
         // between origin + d - 0.5 and origin + d + 0.5.
-        PlanetEvent e;
+        DynamicalEvent e;
         e.planet = planet;
         e.kind = r1 < 0 ? PlanetEventKind::kStationRetrograde : PlanetEventKind::kStationDirect;
         e.time = Polish(rate, origin + d, 0.5);
@@ -193,7 +202,7 @@ std::vector<PlanetEvent> EventsInDynamicalTime(double start, double end) {
         if (!(e0 > 0 && e1 <= 0)) {
           continue;
         }
-        PlanetEvent e;
+        DynamicalEvent e;
         e.planet = planet;
         e.time = Polish(rate, origin + d, 0.5);
         const PlanetEcliptic p = PlanetEclipticPlace(planet, e.time, PlanetPrecision::kFull);
@@ -224,7 +233,7 @@ std::vector<PlanetEvent> EventsInDynamicalTime(double start, double end) {
             std::fabs(a0.latitude - b0.latitude) > kCandidateSeparation) {
           continue;
         }
-        PlanetEvent e;
+        DynamicalEvent e;
         e.kind = PlanetEventKind::kPlanetConjunction;
         e.planet = planet;
         e.other = other;
@@ -272,7 +281,7 @@ std::vector<PlanetEvent> EventsInDynamicalTime(double start, double end) {
         MoonPosition(m, t);
         return AngleDifference(m.longitude, FullLongitude(planet, t));
       };
-      PlanetEvent e;
+      DynamicalEvent e;
       e.kind = PlanetEventKind::kMoonConjunction;
       e.planet = planet;
       e.time = Refine(full, t0, t1, full(t0), full(t1));
@@ -286,16 +295,19 @@ std::vector<PlanetEvent> EventsInDynamicalTime(double start, double end) {
     previousMoon = moon;
   }
   std::sort(events.begin(), events.end(),
-            [](const PlanetEvent& a, const PlanetEvent& b) { return a.time < b.time; });
+            [](const DynamicalEvent& a, const DynamicalEvent& b) { return a.time < b.time; });
   return events;
 }
 
 }  // namespace
 
-std::vector<PlanetEvent> PlanetEvents(double start, double end) {
-  std::vector<PlanetEvent> events = EventsInDynamicalTime(TerrestrialFromUniversal(start), TerrestrialFromUniversal(end));
-  for (PlanetEvent& e : events) {
-    e.time = UniversalFromTerrestrial(e.time);
+std::vector<PlanetEvent> PlanetEvents(Instant start, Instant end) {
+  const std::vector<DynamicalEvent> found =
+      EventsInDynamicalTime(start.TerrestrialDateValue(), end.TerrestrialDateValue());
+  std::vector<PlanetEvent> events;
+  events.reserve(found.size());
+  for (const DynamicalEvent& e : found) {
+    events.push_back({Instant::FromTerrestrial(e.time), e.kind, e.planet, e.other, e.value});
   }
   return events;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "astro/planets.h"
+#include "time/instant.h"
 
 namespace tempulo {
 
@@ -29,7 +30,7 @@ enum class PlanetEventKind : int {
 };
 
 struct PlanetEvent {
-  double time = 0;  // date value, universal time
+  Instant time;
   PlanetEventKind kind = PlanetEventKind::kConjunction;
   Planet planet = Planet::kMercury;
   Planet other = Planet::kMercury;  // the second planet of a planet conjunction
@@ -42,9 +43,9 @@ struct PlanetEvent {
 // Close conjunctions are listed below this separation, degrees.
 inline constexpr long double kCloseConjunction = 1.0L;
 
-// The events in [start, end) (date values) in time order; at most about
-// 400 days are searched from `start`.
-std::vector<PlanetEvent> PlanetEvents(double start, double end);
+// The events in [start, end) in time order; at most about 400 days are
+// searched from `start`.
+std::vector<PlanetEvent> PlanetEvents(Instant start, Instant end);
 
 // "Merkur in größter östlicher Elongation (18,5°, Abendsichtbarkeit)",
 // "Mond bei Saturn (Saturn 0,42° südlich)": one German line without the time.

@@ -11,6 +11,7 @@
 #include "astro/vsop87.h"
 #include "astro/vsop87_planet_terms.h"
 #include "time/delta_t.h"
+#include "time/instant.h"
 
 namespace tempulo {
 namespace {
@@ -360,7 +361,7 @@ PlanetSky::PlanetSky(Planet planet, double start, double span) : start_(start), 
     }
   }
   equationOfEquinoxes_ = nutation.longitude * CosDeg(nutation.obliquity);
-  const long double days = DateTimeToJulianDay(start) - 2451545.0L;
+  const long double days = Instant::FromDateValue(start).JulianDate() - 2451545.0L;
   const long double t = days / 36525.0L;
   meanSiderealStart_ = 280.46061837L + 360.98564736629L * days + t * t * (0.000387933L - t / 38710000.0L);
 }
@@ -435,9 +436,9 @@ DaySpan NightAfter(const DaySpan& day, long double latitude, long double westLon
     return {0, 0};
   }
   const DayEvents today(Luminary::kSun, day, latitude, westLongitude);
-  const double dusk = today.Find(kCivilDuskEvent);
+  const double dusk = today.Find(RiseSetKind::kCivilDusk);
   const DaySpan next{day.end, day.end + length};
-  const double dawn = DayEvents(Luminary::kSun, next, latitude, westLongitude).Find(kCivilDawnEvent);
+  const double dawn = DayEvents(Luminary::kSun, next, latitude, westLongitude).Find(RiseSetKind::kCivilDawn);
   if (dusk == NoEvent) {
     const double midnight = day.start + length;
     if (SunAltitude(midnight, latitude, westLongitude) < kDarkSunAltitude) {
@@ -455,9 +456,9 @@ PlanetNight PlanetEvening(Planet planet, const DaySpan& day, const DaySpan& nigh
   const DayEvents events(sky, day, latitude, westLongitude);
   PlanetNight result;
   result.place = sky.SecondSample();
-  result.rise = events.Find(kRiseEvent);
-  result.transit = events.Find(kTransitEvent);
-  result.set = events.Find(kSetEvent);
+  result.rise = events.Find(RiseSetKind::kRise);
+  result.transit = events.Find(RiseSetKind::kTransit);
+  result.set = events.Find(RiseSetKind::kSet);
   if (!(night.end > night.start)) {
     return result;
   }

@@ -86,26 +86,27 @@ constexpr double kKilometresPerAU = 149597869.0;
 constexpr double kAxisRatio = 0.99664719;
 constexpr double kAxisRatioSquared = 0.99330562133489609997;
 
-bool IsValidKind(int kind) { return kind >= kRiseEvent && kind <= kAstronomicalDuskEvent; }
+// A kind cast from a number may lie outside the enumeration.
+bool IsValidKind(RiseSetKind kind) { return RiseSetKindIndex(kind) < kRiseSetKindCount; }
 
-bool IsRiseKind(int kind) {
-  return kind == kRiseEvent || kind == kCivilDawnEvent || kind == kNauticalDawnEvent ||
-         kind == kAstronomicalDawnEvent;
+bool IsRiseKind(RiseSetKind kind) {
+  return kind == RiseSetKind::kRise || kind == RiseSetKind::kCivilDawn ||
+         kind == RiseSetKind::kNauticalDawn || kind == RiseSetKind::kAstronomicalDawn;
 }
 
 // The altitude of the body's centre that defines a rise or set of the kind;
 // a transit takes that of the rise (a body that neither rises nor sets has
 // no transit).
-long double EventAltitude(Luminary luminary, int kind, long double parallax) {
+long double EventAltitude(Luminary luminary, RiseSetKind kind, long double parallax) {
   switch (kind) {
-    case kCivilDawnEvent:
-    case kCivilDuskEvent:
+    case RiseSetKind::kCivilDawn:
+    case RiseSetKind::kCivilDusk:
       return kCivilTwilight;
-    case kNauticalDawnEvent:
-    case kNauticalDuskEvent:
+    case RiseSetKind::kNauticalDawn:
+    case RiseSetKind::kNauticalDusk:
       return kNauticalTwilight;
-    case kAstronomicalDawnEvent:
-    case kAstronomicalDuskEvent:
+    case RiseSetKind::kAstronomicalDawn:
+    case RiseSetKind::kAstronomicalDusk:
       return kAstronomicalTwilight;
     default:
       return luminary == Luminary::kSun ? kSunAltitude : -kMoonRadiusShare * parallax - kRefraction;
@@ -178,7 +179,7 @@ struct DayEvents::Track {
   }
 
   // The altitude above the kind's at t.
-  double Above(int kind, double t) const {
+  double Above(RiseSetKind kind, double t) const {
     double altitude = 0;
     double par = 0;
     At(t, altitude, par);
@@ -242,8 +243,8 @@ DayEvents::Sample DayEvents::At(double t) const {
   return s;
 }
 
-bool DayEvents::Offset(const Sample& s, int kind, long double& offset) const {
-  if (kind == kTransitEvent) {
+bool DayEvents::Offset(const Sample& s, RiseSetKind kind, long double& offset) const {
+  if (kind == RiseSetKind::kTransit) {
     offset = s.hourAngle;
     return true;
   }
@@ -255,8 +256,9 @@ bool DayEvents::Offset(const Sample& s, int kind, long double& offset) const {
   return true;
 }
 
-bool DayEvents::SemiArc(const Sample& s, int kind, long double& semiArc) const {
-  const long double altitude = body_ != nullptr && (kind == kRiseEvent || kind == kSetEvent || kind == kTransitEvent)
+bool DayEvents::SemiArc(const Sample& s, RiseSetKind kind, long double& semiArc) const {
+  const long double altitude = body_ != nullptr && (kind == RiseSetKind::kRise || kind == RiseSetKind::kSet ||
+                                                    kind == RiseSetKind::kTransit)
                                    ? body_->HorizonAltitude()
                                    : EventAltitude(luminary_, kind, s.parallax);
   const long double c = (SinDeg(altitude) - SinDeg(latitude_) * SinDeg(s.declination)) /
@@ -269,7 +271,7 @@ bool DayEvents::SemiArc(const Sample& s, int kind, long double& semiArc) const {
   return true;
 }
 
-bool DayEvents::Converge(int kind, double t, double anchor, double& event) const {
+bool DayEvents::Converge(RiseSetKind kind, double t, double anchor, double& event) const {
   const long double nominal = body_ != nullptr ? body_->HourAngleRate() : HourAngleRate(luminary_);
   // An estimate made with the semi-arc of another instant may overshoot to
   // where the body no longer reaches the altitude: back towards the anchor,
@@ -288,7 +290,7 @@ bool DayEvents::Converge(int kind, double t, double anchor, double& event) const
     if (std::fabs(step) < kTolerance) {
       // A transit needs a body that rises and sets at that instant.
       long double semiArc = 0;
-      if (kind == kTransitEvent && !SemiArc(sample, kRiseEvent, semiArc)) {
+      if (kind == RiseSetKind::kTransit && !SemiArc(sample, RiseSetKind::kRise, semiArc)) {
         return false;
       }
       event = static_cast<double>(t + step);
@@ -319,7 +321,7 @@ bool DayEvents::Converge(int kind, double t, double anchor, double& event) const
 
 DayEvents::~DayEvents() = default;
 
-double DayEvents::Follow(int kind) const {
+double DayEvents::Follow(RiseSetKind kind) const {
   const long double rate = body_ != nullptr ? body_->HourAngleRate() : HourAngleRate(luminary_);
   // The first instant of the day at which the body can reach the altitude.
   int probe = 0;
@@ -356,14 +358,14 @@ double DayEvents::Follow(int kind) const {
   return NoEvent;
 }
 
-bool DayEvents::CrossesAllDay(int kind) const {
+bool DayEvents::CrossesAllDay(RiseSetKind kind) const {
   const long double room = luminary_ == Luminary::kSun ? kSunDeclinationRoom : kMoonDeclinationRoom;
   const long double altitude =
       luminary_ == Luminary::kSun ? std::fabs(EventAltitude(Luminary::kSun, kind, 0)) : kMoonLowestAltitude;
   return std::fabs(latitude_) + std::fabs(start_.declination) + room < 90.0L - altitude - kCrossingMargin;
 }
 
-long double DayEvents::AltitudeAbove(int kind, double t) const {
+long double DayEvents::AltitudeAbove(RiseSetKind kind, double t) const {
   const Sample s = At(t);
   const long double sinAltitude =
       SinDeg(latitude_) * SinDeg(s.declination) + CosDeg(latitude_) * CosDeg(s.declination) * CosDeg(s.hourAngle);
@@ -422,7 +424,7 @@ const DayEvents::Track& DayEvents::TrackOfDay() const {
   return *track_;
 }
 
-std::vector<DayEvents::Bracket> DayEvents::Brackets(int kind) const {
+std::vector<DayEvents::Bracket> DayEvents::Brackets(RiseSetKind kind) const {
   const Track& k = TrackOfDay();
   const std::size_t n = k.sampleTimes.size();
   std::vector<double> above(n);
@@ -484,7 +486,7 @@ std::vector<DayEvents::Bracket> DayEvents::Brackets(int kind) const {
   return brackets;
 }
 
-bool DayEvents::Refine(int kind, const Bracket& bracket, double& event) const {
+bool DayEvents::Refine(RiseSetKind kind, const Bracket& bracket, double& event) const {
   const Track& k = TrackOfDay();
   // The crossing on the track (regula falsi, Illinois variant).
   double a = bracket.start;
@@ -561,7 +563,7 @@ bool DayEvents::Refine(int kind, const Bracket& bracket, double& event) const {
   return true;
 }
 
-double DayEvents::Find(int kind) const {
+double DayEvents::Find(RiseSetKind kind) const {
   if (!IsValidKind(kind)) {
     return 0.0;
   }
@@ -570,18 +572,18 @@ double DayEvents::Find(int kind) const {
   }
   // The report's line and the structured output's list ask for the same
   // event.
-  std::optional<double>& known = found_[static_cast<std::size_t>(kind)];
+  std::optional<double>& known = found_[RiseSetKindIndex(kind)];
   if (!known) {
     known = FindAfresh(kind);
   }
   return *known;
 }
 
-double DayEvents::FindAfresh(int kind) const {
+double DayEvents::FindAfresh(RiseSetKind kind) const {
   const double followed = Follow(kind);
   // Another body (a planet) is followed only: the day's track is drawn from
   // the sun's or the moon's positions.
-  if (kind == kTransitEvent || body_ != nullptr || CrossesAllDay(kind)) {
+  if (kind == RiseSetKind::kTransit || body_ != nullptr || CrossesAllDay(kind)) {
     return followed;
   }
   for (const Bracket& bracket : Brackets(kind)) {
@@ -602,14 +604,14 @@ double DayEvents::FindAfresh(int kind) const {
   return followed;
 }
 
-std::vector<double> DayEvents::FindAll(int kind) const {
+std::vector<double> DayEvents::FindAll(RiseSetKind kind) const {
   std::vector<double> events;
   const double first = Find(kind);
   if (first == NoEvent || !IsValidKind(kind)) {
     return events;
   }
   events.push_back(first);
-  if (kind == kTransitEvent || body_ != nullptr) {
+  if (kind == RiseSetKind::kTransit || body_ != nullptr) {
     return events;
   }
   constexpr double kSameEvent = 60.0 / 86400.0;
@@ -643,40 +645,41 @@ std::vector<double> DayEvents::FindAll(int kind) const {
   return events;
 }
 
-double RiseSetTransit(Luminary luminary, int kind, const DaySpan& day, long double latitude, long double longitude) {
+double RiseSetTransit(Luminary luminary, RiseSetKind kind, const DaySpan& day, long double latitude,
+                      long double longitude) {
   return DayEvents(luminary, day, latitude, longitude).Find(kind);
 }
 
 double SunRise(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(Luminary::kSun, kRiseEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kSun, RiseSetKind::kRise, day, latitude, longitude);
 }
 
 double SunSet(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(Luminary::kSun, kSetEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kSun, RiseSetKind::kSet, day, latitude, longitude);
 }
 
 double SunTransit(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(Luminary::kSun, kTransitEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kSun, RiseSetKind::kTransit, day, latitude, longitude);
 }
 
 double MoonRise(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(Luminary::kMoon, kRiseEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kMoon, RiseSetKind::kRise, day, latitude, longitude);
 }
 
 double MoonSet(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(Luminary::kMoon, kSetEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kMoon, RiseSetKind::kSet, day, latitude, longitude);
 }
 
 double MoonTransit(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(Luminary::kMoon, kTransitEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kMoon, RiseSetKind::kTransit, day, latitude, longitude);
 }
 
 double CivilDawn(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(Luminary::kSun, kCivilDawnEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kSun, RiseSetKind::kCivilDawn, day, latitude, longitude);
 }
 
 double CivilDusk(const DaySpan& day, long double latitude, long double longitude) {
-  return RiseSetTransit(Luminary::kSun, kCivilDuskEvent, day, latitude, longitude);
+  return RiseSetTransit(Luminary::kSun, RiseSetKind::kCivilDusk, day, latitude, longitude);
 }
 
 }  // namespace tempulo

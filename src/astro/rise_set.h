@@ -18,6 +18,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -30,17 +31,22 @@ inline constexpr double NoEvent = -1000001.0;
 // Event kinds: rise, set, transit; the beginning of civil, nautical and
 // astronomical morning twilight (a rise at -6, -12, -18 degrees) and the
 // end of the evening twilights (a set at those altitudes).
-enum RiseSetKind : int {
-  kRiseEvent = 0,
-  kSetEvent = 1,
-  kTransitEvent = 2,
-  kCivilDawnEvent = 3,
-  kNauticalDawnEvent = 4,
-  kAstronomicalDawnEvent = 5,
-  kCivilDuskEvent = 6,
-  kNauticalDuskEvent = 7,
-  kAstronomicalDuskEvent = 8,
+enum class RiseSetKind : int {
+  kRise,
+  kSet,
+  kTransit,
+  kCivilDawn,
+  kNauticalDawn,
+  kAstronomicalDawn,
+  kCivilDusk,
+  kNauticalDusk,
+  kAstronomicalDusk,
 };
+
+inline constexpr std::size_t kRiseSetKindCount = 9;
+
+// The kind's place in a table with one entry per kind.
+constexpr std::size_t RiseSetKindIndex(RiseSetKind kind) { return static_cast<std::size_t>(kind); }
 
 // A civil day as the span [start, end) of universal time it covers, in
 // date values.
@@ -102,11 +108,11 @@ class DayEvents {
   DayEvents& operator=(const DayEvents&) = delete;
 
   // As RiseSetTransit below.
-  double Find(int kind) const;
+  double Find(RiseSetKind kind) const;
   // Every event of the kind within the day in time order; near the poles a
-  // rise or set kind may have two. The first is Find's; a kind outside 0..8
-  // or a day without the event gives none.
-  std::vector<double> FindAll(int kind) const;
+  // rise or set kind may have two. The first is Find's; a value outside the
+  // kinds or a day without the event gives none.
+  std::vector<double> FindAll(RiseSetKind kind) const;
 
  private:
   // The body's place in the observer's sky at one instant.
@@ -120,36 +126,36 @@ class DayEvents {
 
   Sample At(double t) const;
   // Hour angle of the kind's altitude; false when the body does not reach it.
-  bool SemiArc(const Sample& s, int kind, long double& semiArc) const;
+  bool SemiArc(const Sample& s, RiseSetKind kind, long double& semiArc) const;
   // How far, in degrees of hour angle, the event of the kind lies behind the
   // sample: it grows with time and is 0 at the event.
-  bool Offset(const Sample& s, int kind, long double& offset) const;
+  bool Offset(const Sample& s, RiseSetKind kind, long double& offset) const;
   // Follows the event from the estimate t until a step moves it by less than
   // the tolerance; false when the body loses the altitude on the way or the
   // steps do not settle. At `anchor` the body reaches the altitude.
-  bool Converge(int kind, double t, double anchor, double& event) const;
-  double FindAfresh(int kind) const;
+  bool Converge(RiseSetKind kind, double t, double anchor, double& event) const;
+  double FindAfresh(RiseSetKind kind) const;
   // The first event of the kind followed from the day's start.
-  double Follow(int kind) const;
+  double Follow(RiseSetKind kind) const;
   // True where the body reaches the kind's altitude on both sides at every
   // instant of the day with room to spare, so that following finds the event.
-  bool CrossesAllDay(int kind) const;
+  bool CrossesAllDay(RiseSetKind kind) const;
   // The body's altitude less the kind's, degrees, from an exact position.
-  long double AltitudeAbove(int kind, double t) const;
+  long double AltitudeAbove(RiseSetKind kind, double t) const;
   const Track& TrackOfDay() const;
   // The brackets of the kind's crossings in the direction of the kind, in
   // time order.
-  std::vector<Bracket> Brackets(int kind) const;
+  std::vector<Bracket> Brackets(RiseSetKind kind) const;
   // The crossing within the bracket on exact positions; false where the body
   // does not cross there after all.
-  bool Refine(int kind, const Bracket& bracket, double& event) const;
+  bool Refine(RiseSetKind kind, const Bracket& bracket, double& event) const;
 
   long double latitude_;
   long double longitude_;
   Sample start_;
   mutable std::unique_ptr<Track> track_;
   // Find's answer per kind, once asked.
-  mutable std::array<std::optional<double>, 9> found_{};
+  mutable std::array<std::optional<double>, kRiseSetKindCount> found_{};
   const SkyBody* body_ = nullptr;
   DaySpan day_;
   Luminary luminary_;
@@ -160,9 +166,10 @@ class DayEvents {
 // in [start, end), found to well under a second, or NoEvent when the body has
 // none that day (the moon skips a rise, a set and a transit about once a
 // month; the sun at high latitudes). The transit, too, is NoEvent on a day
-// the body neither rises nor sets (polar day or night). A kind outside 0..8
-// gives the date value 0.
-double RiseSetTransit(Luminary luminary, int kind, const DaySpan& day, long double latitude, long double longitude);
+// the body neither rises nor sets (polar day or night). A value outside the
+// kinds gives the date value 0.
+double RiseSetTransit(Luminary luminary, RiseSetKind kind, const DaySpan& day, long double latitude,
+                      long double longitude);
 
 double SunRise(const DaySpan& day, long double latitude, long double longitude);
 double SunSet(const DaySpan& day, long double latitude, long double longitude);

@@ -12,6 +12,7 @@
 #include "astro/vsop87.h"
 #include "time/civil.h"
 #include "time/delta_t.h"
+#include "time/instant.h"
 #include "time/julian_day.h"
 
 namespace tempulo {
@@ -117,7 +118,7 @@ SunEcliptic SunGeometric(double dateValue, bool withLatitude) {
   const HeliocentricCoordinates earth = EarthHeliocentricPosition(dateValue);
   long double lambda = earth.longitude + 180.0L;
   long double beta = -earth.latitude;
-  const long double t = (DateTimeToJulianDay(dateValue) - 2451545.0L) / 365250.0L * 10.0L;
+  const long double t = (JulianDateOfDateValue(dateValue) - 2451545.0L) / 365250.0L * 10.0L;
   const long double lambdaPrime = lambda + t * (-1.397L - 0.00031L * t);
   // The frame correction once more, on the geocentric values; the longitude
   // term with tan(beta) is left out here.
@@ -238,7 +239,7 @@ NutationValues Nutation(double dateValue) {
 
 long double ApparentSiderealTime(double dateValue) {
   const NutationValues nutation = Nutation(dateValue);
-  const long double days = DateTimeToJulianDay(dateValue) - 2451545.0L;
+  const long double days = Instant::FromDateValue(dateValue).JulianDate() - 2451545.0L;
   const long double t = days / 36525.0L;
   const long double theta = 280.46061837L + 360.98564736629L * days +
                             t * t * (0.000387933L - t / 38710000.0L) +

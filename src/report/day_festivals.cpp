@@ -73,7 +73,7 @@ std::vector<DayFestival> FestivalsOfDayWithKind(int year, int month, int day) {
     }
   }
   take("jewish");
-  const ChineseDayAndMonth chinese = ChineseDayOf(values.dateValue);
+  const ChineseDayAndMonth chinese = ChineseDayOf(values.start.DateValue());
   ChineseDateRecord chineseDate;
   chineseDate.day = chinese.day;
   chineseDate.month = chinese.month;

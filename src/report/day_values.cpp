@@ -2,14 +2,12 @@
 #include "report/day_values.h"
 
 #include "calendars/modern/world_calendar.h"
-#include "time/julian_day.h"
 
 namespace tempulo {
 
 DayValues::DayValues(CivilDate selectedDate, const Clock& clockSource)
     : selected(selectedDate), day(CheckedFixedFromCivil(selectedDate)), clock(clockSource) {
-  jd = JulianDateOf(day);
-  dateValue = DateValueOf(day);
+  start = Instant::StartOf(day);
   julian = JulianFromFixed(day);
   gregorian = GregorianFromFixed(day);
   if (selected.year > 1582) {
@@ -26,7 +24,7 @@ const IslamicDay& DayValues::Islamic() {
 
 const ChineseDateRecord& DayValues::Chinese() {
   if (!chinese_) {
-    chinese_ = ChineseDate(dateValue);
+    chinese_ = ChineseDate(start.DateValue());
   }
   return *chinese_;
 }

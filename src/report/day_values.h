@@ -10,6 +10,7 @@
 #include "report/report_place.h"
 #include "time/civil.h"
 #include "time/clock.h"
+#include "time/instant.h"
 
 namespace tempulo {
 
@@ -20,8 +21,7 @@ class DayValues {
 
   CivilDate selected;     // as chosen: a Julian-calendar date up to 14 October 1582
   FixedDay day;           // the day it names
-  long double jd = 0;     // Julian Date of the day at 0 h
-  double dateValue = 0;   // the same instant as a date value
+  Instant start;          // the day's 0 h, universal time
   CivilDate julian{};     // the day in the Julian calendar
   CivilDate gregorian{};  // the day in the proleptic Gregorian calendar
   int dayOfYear = 0;      // Gregorian day of the year, for years after 1582; 0 before

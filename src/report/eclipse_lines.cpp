@@ -40,8 +40,9 @@ std::string_view EclipseKindName(EclipseKind kind) {
 
 std::vector<PlacedEclipse> PlacedEclipsesBetween(double start, double end, double latitude, double longitude) {
   std::vector<PlacedEclipse> placed;
-  for (const Eclipse& e : EclipsesBetween(start - kMargin, end + kMargin)) {
-    PlacedEclipse p{e, LocalCircumstances(e, latitude, longitude), e.greatest};
+  for (const Eclipse& e :
+       EclipsesBetween(Instant::FromDateValue(start - kMargin), Instant::FromDateValue(end + kMargin))) {
+    PlacedEclipse p{e, LocalCircumstances(e, latitude, longitude), e.greatest.DateValue()};
     if (p.local.visible && p.local.maximum.time != kNoContact) {
       p.maximum = p.local.maximum.time;
     }

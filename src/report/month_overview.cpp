@@ -12,6 +12,7 @@
 #include "report/eclipse_lines.h"
 #include "astro/moon_phases.h"
 #include "time/civil.h"
+#include "time/instant.h"
 #include "time/julian_day.h"
 #include "holidays/holidays.h"
 
@@ -79,8 +80,9 @@ void AddEclipses(int year, int month, MonthOverview& overview) {
   const double firstDay = EncodeDate(year, month, 1);
   const double monthStart = firstDay - kMezOffsetDays;
   const double monthEnd = monthStart + static_cast<double>(overview.days.size());
-  for (const Eclipse& eclipse : EclipsesBetween(monthStart, monthEnd)) {
-    const double mez = eclipse.greatest + kMezOffsetDays;
+  for (const Eclipse& eclipse :
+       EclipsesBetween(Instant::FromDateValue(monthStart), Instant::FromDateValue(monthEnd))) {
+    const double mez = eclipse.greatest.DateValue() + kMezOffsetDays;
     const auto index = static_cast<std::size_t>(std::floor(mez - firstDay));
     if (index < overview.days.size()) {
       const std::string text = DateTimeText(mez);
@@ -245,7 +247,7 @@ std::optional<MoonDisc> MoonDiscOfDay(int year, int month, int day) {
   if (year < kFirstMoonYear) {
     return std::nullopt;
   }
-  const double dateValue = JulianDayToDateTime(ReportJulianDay({year, month, day}));
+  const double dateValue = Instant::FromJulianDate(ReportJulianDay({year, month, day})).DateValue();
   return MoonDisc{static_cast<double>(MoonIlluminatedFraction(dateValue)), MoonPhaseAngle(dateValue) >= 0};
 }
 

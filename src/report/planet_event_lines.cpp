@@ -25,8 +25,9 @@ ZoneOffset OffsetOf(double moment, const ReportPlace* place) {
 }
 
 std::string LocalText(const PlanetEvent& event, const ReportPlace* place, ZoneOffset& offset) {
-  offset = OffsetOf(event.time, place);
-  std::string text = DateTimeText(event.time + offset.seconds / 86400.0);
+  const double moment = event.time.DateValue();
+  offset = OffsetOf(moment, place);
+  std::string text = DateTimeText(moment + offset.seconds / 86400.0);
   if (text.size() == 10) {
     text += " 00:00:00";
   }
@@ -58,9 +59,11 @@ std::vector<PlanetEvent> PlanetEventsOfYear(int year, const ReportPlace* place) 
   const double first = DateValueOf(CheckedFixedFromCivil({year, 1, 1}));
   const double next = DateValueOf(CheckedFixedFromCivil({year + 1, 1, 1}));
   if (place == nullptr) {
-    return PlanetEvents(CivilDaySpan(first, kCetUtcOffsetHours).start, CivilDaySpan(next, kCetUtcOffsetHours).start);
+    return PlanetEvents(Instant::FromDateValue(CivilDaySpan(first, kCetUtcOffsetHours).start),
+                        Instant::FromDateValue(CivilDaySpan(next, kCetUtcOffsetHours).start));
   }
-  return PlanetEvents(place->zone.DayStart(first), place->zone.DayStart(next));
+  return PlanetEvents(Instant::FromDateValue(place->zone.DayStart(first)),
+                      Instant::FromDateValue(place->zone.DayStart(next)));
 }
 
 std::string PlanetEventTime(const PlanetEvent& event, const ReportPlace* place) {
@@ -70,7 +73,8 @@ std::string PlanetEventTime(const PlanetEvent& event, const ReportPlace* place) 
 }
 
 CivilDate PlanetEventDate(const PlanetEvent& event, const ReportPlace* place) {
-  const double local = event.time + OffsetOf(event.time, place).seconds / 86400.0;
+  const double moment = event.time.DateValue();
+  const double local = moment + OffsetOf(moment, place).seconds / 86400.0;
   return CivilFromFixed(FixedFromDateValue(std::floor(local)));
 }
 
@@ -120,7 +124,7 @@ std::string PlanetEventsIcs(const std::vector<PlanetEvent>& events, std::string_
   text += FoldIcsLine("METHOD:PUBLISH");
   for (const PlanetEvent& e : events) {
     // The instant to the second, in UTC.
-    const double rounded = std::round(e.time * 86400.0) / 86400.0;
+    const double rounded = std::round(e.time.DateValue() * 86400.0) / 86400.0;
     const std::string utc = DateTimeText(rounded);
     std::string stamp;
     if (utc.size() == 19) {

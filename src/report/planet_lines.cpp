@@ -145,7 +145,7 @@ SunCrossing SunAtAltitude(const DaySpan& day, long double latitude, long double 
                           long double altitude) {
   const SunAtHeight sun(altitude);
   const DayEvents events(sun, day, latitude, westLongitude);
-  return {events.Find(kRiseEvent), events.Find(kSetEvent)};
+  return {events.Find(RiseSetKind::kRise), events.Find(RiseSetKind::kSet)};
 }
 
 void AddExtraReportLines(const CivilDate& date, const ReportPlace* place, const ExtraReportLines& extra,

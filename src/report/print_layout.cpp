@@ -36,16 +36,16 @@ void AddSunTimes(CivilDate date, const PrintOptions& options, PrintCell& cell) {
   if (options.place == nullptr) {
     const DayEvents sun(Luminary::kSun, CivilDaySpan(dateValue, kCetUtcOffsetHours), kObserverLatitude,
                         kObserverLongitude);
-    rise = sun.Find(kRiseEvent);
-    set = sun.Find(kSetEvent);
+    rise = sun.Find(RiseSetKind::kRise);
+    set = sun.Find(RiseSetKind::kSet);
     riseOffset = setOffset = static_cast<int>(kCetUtcOffsetHours * 3600);
   } else {
     const TimeZone& zone = options.place->zone;
     const DaySpan span{zone.DayStart(dateValue), zone.DayStart(dateValue + 1.0)};
     const DayEvents sun(Luminary::kSun, span, static_cast<long double>(options.place->place.latitude),
                         -static_cast<long double>(options.place->place.longitude));
-    rise = sun.Find(kRiseEvent);
-    set = sun.Find(kSetEvent);
+    rise = sun.Find(RiseSetKind::kRise);
+    set = sun.Find(RiseSetKind::kSet);
     riseOffset = rise == NoEvent ? 0 : zone.OffsetAt(rise).seconds;
     setOffset = set == NoEvent ? 0 : zone.OffsetAt(set).seconds;
   }

@@ -25,9 +25,9 @@ namespace tempulo {
 void AddSunAndMoon(DayValues& c, Report& r) {
   if (c.selected.year >= 1900) {
     if (c.place != nullptr) {
-      AddSunAndMoonBlock(c.dateValue, *c.place, r);
+      AddSunAndMoonBlock(c.start.DateValue(), *c.place, r);
     } else {
-      AddSunAndMoonBlock(c.dateValue, r);
+      AddSunAndMoonBlock(c.start.DateValue(), r);
     }
   }
 }
@@ -54,8 +54,8 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
                         const TimeZone& zone, TimeLine timeLine) {
   const DayEvents sun(Luminary::kSun, day, latitude, westLongitude);
   const DayEvents moon(Luminary::kMoon, day, latitude, westLongitude);
-  timeLine(r, "Morgendämmerung", sun.Find(kCivilDawnEvent), "civil_dawn");
-  timeLine(r, "Abenddämmerung", sun.Find(kCivilDuskEvent), "civil_dusk");
+  timeLine(r, "Morgendämmerung", sun.Find(RiseSetKind::kCivilDawn), "civil_dawn");
+  timeLine(r, "Abenddämmerung", sun.Find(RiseSetKind::kCivilDusk), "civil_dusk");
   const auto age = static_cast<double>(MoonAge(t));
   const auto phase = static_cast<double>(MoonIlluminatedFraction(t) * 100);
   const auto distance = static_cast<double>(MoonDistance(TerrestrialFromUniversal(t)));
@@ -69,12 +69,12 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
   timeLine(r, "Nächstes 1.Viertel", NextMoonPhase(LunarPhase::kFirstQuarter, t), "next_first_quarter");
   timeLine(r, "Nächster Vollmond", NextMoonPhase(LunarPhase::kFullMoon, t), "next_full_moon");
   timeLine(r, "Nächstes 3.Viertel", NextMoonPhase(LunarPhase::kLastQuarter, t), "next_last_quarter");
-  timeLine(r, "Mondaufgang", moon.Find(kRiseEvent), "moonrise");
-  timeLine(r, "Mondkulmination", moon.Find(kTransitEvent), "moon_transit");
-  timeLine(r, "Monduntergang", moon.Find(kSetEvent), "moonset");
-  timeLine(r, "Sonnenaufgang", sun.Find(kRiseEvent), "sunrise");
-  timeLine(r, "Sonnenkulmination", sun.Find(kTransitEvent), "sun_transit");
-  timeLine(r, "Sonnenuntergang", sun.Find(kSetEvent), "sunset");
+  timeLine(r, "Mondaufgang", moon.Find(RiseSetKind::kRise), "moonrise");
+  timeLine(r, "Mondkulmination", moon.Find(RiseSetKind::kTransit), "moon_transit");
+  timeLine(r, "Monduntergang", moon.Find(RiseSetKind::kSet), "moonset");
+  timeLine(r, "Sonnenaufgang", sun.Find(RiseSetKind::kRise), "sunrise");
+  timeLine(r, "Sonnenkulmination", sun.Find(RiseSetKind::kTransit), "sun_transit");
+  timeLine(r, "Sonnenuntergang", sun.Find(RiseSetKind::kSet), "sunset");
   // Near the poles a body may rise or set twice in one day: the lines show
   // the first, the structured output lists them all.
   if (r.KeepsValues()) {
@@ -83,12 +83,12 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
       RiseSetKind kind;
       std::string_view key;
     };
-    const std::array<Crossing, 6> crossings{{{sun, kCivilDawnEvent, "crossings.civil_dawn"},
-                                             {sun, kCivilDuskEvent, "crossings.civil_dusk"},
-                                             {moon, kRiseEvent, "crossings.moonrise"},
-                                             {moon, kSetEvent, "crossings.moonset"},
-                                             {sun, kRiseEvent, "crossings.sunrise"},
-                                             {sun, kSetEvent, "crossings.sunset"}}};
+    const std::array<Crossing, 6> crossings{{{sun, RiseSetKind::kCivilDawn, "crossings.civil_dawn"},
+                                             {sun, RiseSetKind::kCivilDusk, "crossings.civil_dusk"},
+                                             {moon, RiseSetKind::kRise, "crossings.moonrise"},
+                                             {moon, RiseSetKind::kSet, "crossings.moonset"},
+                                             {sun, RiseSetKind::kRise, "crossings.sunrise"},
+                                             {sun, RiseSetKind::kSet, "crossings.sunset"}}};
     for (const Crossing& c : crossings) {
       AppendZoneTimes(r, c.key, c.events.FindAll(c.kind), zone);
     }

@@ -25,7 +25,7 @@ std::string_view ReportWeekdayName(int index) {
 }
 
 void AddWeekday(DayValues& c, Report& r) {
-  const auto index = static_cast<long long>(std::trunc(c.jd)) % 7;
+  const auto index = static_cast<long long>(std::trunc(c.start.JulianDate())) % 7;
   r.Add("Wochentag", kWeekdayNames[static_cast<std::size_t>(index)]);
   r.Set("name", kWeekdayNames[static_cast<std::size_t>(index)]);
 }
@@ -42,8 +42,8 @@ void AddDayAndWeekOfYear(DayValues& c, Report& r) {
 }
 
 void AddJulianDate(DayValues& c, Report& r) {
-  const auto jd = static_cast<double>(c.jd);
-  const auto modified = static_cast<double>(c.jd - 2400000.5L);
+  const auto jd = static_cast<double>(c.start.JulianDate());
+  const auto modified = static_cast<double>(c.start.JulianDate() - 2400000.5L);
   r.Add("Julianisches Datum", TrimmedDecimal(jd, 2) + " / modifiziert " + TrimmedDecimal(modified, 2));
   r.Set("jd", jd);
   r.Set("mjd", modified);

@@ -120,8 +120,8 @@ void AddCopticEthiopian(DayValues& c, Report& r) {
 }
 
 void AddEthiopianFestivals(DayValues& c, Report& r) {
-  AddEthiopianFestivals({c.jd, c.selected.day, c.selected.month, c.Islamic().day, c.Islamic().month,
-                         OrthodoxEasterSunday(c.selected.year)},
+  AddEthiopianFestivals({c.start.JulianDate(), c.selected.day, c.selected.month, c.Islamic().day,
+                         c.Islamic().month, OrthodoxEasterSunday(c.selected.year)},
                         r);
 }
 

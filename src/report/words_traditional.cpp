@@ -23,7 +23,7 @@
 #include "report/festivals.h"
 #include "report/registry.h"
 #include "report/report_builder.h"
-#include "time/delta_t.h"
+#include "time/instant.h"
 #include "report/wording.h"
 
 namespace tempulo {
@@ -168,7 +168,7 @@ void AddChinese(DayValues& c, Report& r) {
 }
 
 void AddSolarTerm(DayValues& c, Report& r) {
-  const int term = SolarTermIndex(EarthHeliocentricPosition(TerrestrialFromUniversal(c.dateValue)).longitude);
+  const int term = SolarTermIndex(EarthHeliocentricPosition(c.start.TerrestrialDateValue()).longitude);
   const SexagenaryYear year = SexagenaryYearOf(c.Chinese().yearInCycle);
   // The stem goes inside the parentheses, before the branch: "Ratte (jia-zi)".
   r.Add("", "Jahr : " + std::string(BranchAnimalName(year.branch)) + " (" +

@@ -25,12 +25,5 @@ TEST(AngleArithmetic, AngleDifferenceIsTheShorterWay) {
   }
 }
 
-TEST(AngleArithmetic, DateValueAndJulianDayDifferByAFixedOffset) {
-  EXPECT_EQ(DateTimeToJulianDay(36526.5), 2451545.0L);
-  EXPECT_EQ(JulianDayToDateTime(2451545.0L), 36526.5);
-  EXPECT_EQ(DateTimeToJulianDay(0), 2415018.5L);
-  EXPECT_EQ(DateTimeToJulianDay(-36000.25), 2379018.25L);
-}
-
 }  // namespace
 }  // namespace tempulo

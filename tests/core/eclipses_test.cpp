@@ -16,9 +16,14 @@ using testing::Text;
 
 constexpr double kSecond = 1.0 / 86400.0;
 
+Instant At(double dateValue) { return Instant::FromDateValue(dateValue); }
+Instant At(int year, int month, int day) { return At(EncodeDate(year, month, day)); }
+
+std::vector<Eclipse> EclipsesIn(int year) { return EclipsesBetween(At(year, 1, 1), At(year + 1, 1, 1)); }
+
 const Eclipse* Find(const std::vector<Eclipse>& eclipses, double near) {
   for (const Eclipse& e : eclipses) {
-    if (std::fabs(e.greatest - near) < 0.5) {
+    if (std::fabs(e.greatest.DateValue() - near) < 0.5) {
       return &e;
     }
   }
@@ -50,12 +55,13 @@ TEST(EclipsesTest, PublishedEclipses) {
   };
   for (const Case& c : cases) {
     const double when = EncodeDate(c.year, c.month, c.day) + (c.hour * 3600 + c.minute * 60 + c.second) * kSecond;
-    const std::vector<Eclipse> eclipses = EclipsesBetween(EncodeDate(c.year, 1, 1), EncodeDate(c.year + 1, 1, 1));
+    const std::vector<Eclipse> eclipses = EclipsesIn(c.year);
     const Eclipse* e = Find(eclipses, when);
     ASSERT_NE(e, nullptr) << Text(when);
     EXPECT_EQ(e->kind, c.kind) << Text(when);
     EXPECT_EQ(e->saros, c.saros) << Text(when);
-    EXPECT_NEAR(e->greatest, when, 60 * kSecond) << Text(when) << " " << Text(e->greatest);
+    EXPECT_NEAR(e->greatest.DateValue(), when, 60 * kSecond)
+        << Text(when) << " " << Text(e->greatest.DateValue());
     EXPECT_NEAR(e->gamma, c.gamma, 0.002) << Text(when);
     EXPECT_NEAR(e->magnitude, c.magnitude, c.magnitudeTolerance) << Text(when);
   }
@@ -65,13 +71,13 @@ TEST(EclipsesTest, PublishedEclipses) {
 // ones counted), over the whole range, in time order.
 TEST(EclipsesTest, EveryYearHasItsEclipses) {
   for (int year = 100; year <= 3000; year += 37) {
-    const std::vector<Eclipse> eclipses = EclipsesBetween(EncodeDate(year, 1, 1), EncodeDate(year + 1, 1, 1));
+    const std::vector<Eclipse> eclipses = EclipsesIn(year);
     int solar = 0;
     double previous = -1e9;
     for (const Eclipse& e : eclipses) {
       solar += IsSolar(e.kind) ? 1 : 0;
-      ASSERT_GT(e.greatest, previous) << year;
-      previous = e.greatest;
+      ASSERT_GT(e.greatest.DateValue(), previous) << year;
+      previous = e.greatest.DateValue();
       ASSERT_GT(e.saros, 0) << year;
       ASSERT_LT(e.saros, 200) << year;
     }
@@ -87,22 +93,22 @@ TEST(EclipsesTest, EveryYearHasItsEclipses) {
 // central, at the greatest eclipse, and high in the sky.
 TEST(EclipsesTest, CentralAtThePlaceOfGreatestEclipse) {
   for (const int year : {1999, 2017, 2023, 2024, 2026}) {
-    for (const Eclipse& e : EclipsesBetween(EncodeDate(year, 1, 1), EncodeDate(year + 1, 1, 1))) {
+    for (const Eclipse& e : EclipsesIn(year)) {
       if (!IsSolar(e.kind) || !e.central) {
         continue;
       }
       const LocalEclipse l = LocalCircumstances(e, e.latitude, e.longitude);
-      ASSERT_TRUE(l.visible) << Text(e.greatest);
+      ASSERT_TRUE(l.visible) << Text(e.greatest.DateValue());
       const EclipseKind seen = e.kind == EclipseKind::kSolarHybrid ? EclipseKind::kSolarTotal : e.kind;
-      EXPECT_EQ(l.kind, seen) << Text(e.greatest);
-      EXPECT_NEAR(l.maximum.time, e.greatest, 120 * kSecond) << Text(e.greatest);
+      EXPECT_EQ(l.kind, seen) << Text(e.greatest.DateValue());
+      EXPECT_NEAR(l.maximum.time, e.greatest.DateValue(), 120 * kSecond) << Text(e.greatest.DateValue());
       EXPECT_LT(l.begin.time, l.totalBegin.time);
       EXPECT_LT(l.totalBegin.time, l.totalEnd.time);
       EXPECT_LT(l.totalEnd.time, l.end.time);
       if (seen == EclipseKind::kSolarTotal) {
         EXPECT_EQ(l.obscuration, 1.0);
       } else {
-        EXPECT_NEAR(l.obscuration, e.magnitude * e.magnitude, 0.01) << Text(e.greatest);
+        EXPECT_NEAR(l.obscuration, e.magnitude * e.magnitude, 0.01) << Text(e.greatest.DateValue());
       }
     }
   }
@@ -111,14 +117,14 @@ TEST(EclipsesTest, CentralAtThePlaceOfGreatestEclipse) {
 // A lunar eclipse's contacts nest; a place on the night side sees it, one on
 // the day side does not.
 TEST(EclipsesTest, LunarContactsAndVisibility) {
-  const std::vector<Eclipse> eclipses = EclipsesBetween(EncodeDate(2025, 3, 10), EncodeDate(2025, 3, 20));
+  const std::vector<Eclipse> eclipses = EclipsesBetween(At(2025, 3, 10), At(2025, 3, 20));
   ASSERT_EQ(eclipses.size(), 1U);
   const Eclipse& e = eclipses.front();
   ASSERT_EQ(e.kind, EclipseKind::kLunarTotal);
   EXPECT_LT(e.penumbralBegin, e.partialBegin);
   EXPECT_LT(e.partialBegin, e.totalBegin);
-  EXPECT_LT(e.totalBegin, e.greatest);
-  EXPECT_LT(e.greatest, e.totalEnd);
+  EXPECT_LT(e.totalBegin, e.greatest.DateValue());
+  EXPECT_LT(e.greatest.DateValue(), e.totalEnd);
   EXPECT_LT(e.totalEnd, e.partialEnd);
   EXPECT_LT(e.partialEnd, e.penumbralEnd);
   EXPECT_TRUE(LocalCircumstances(e, 40.7, -74.0).visible);     // New York, at night
@@ -130,9 +136,9 @@ TEST(EclipsesTest, LunarContactsAndVisibility) {
 }
 
 TEST(EclipsesTest, EmptyAndReversedSpans) {
-  EXPECT_TRUE(EclipsesBetween(100.0, 100.0).empty());
-  EXPECT_TRUE(EclipsesBetween(200.0, 100.0).empty());
-  EXPECT_TRUE(EclipsesBetween(NAN, 100.0).empty());
+  EXPECT_TRUE(EclipsesBetween(At(100.0), At(100.0)).empty());
+  EXPECT_TRUE(EclipsesBetween(At(200.0), At(100.0)).empty());
+  EXPECT_TRUE(EclipsesBetween(At(NAN), At(100.0)).empty());
 }
 
 }  // namespace

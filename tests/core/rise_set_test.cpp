@@ -81,23 +81,29 @@ TEST(RiseSetTest, MoonEventsOnTheirMezDay) {
 
 TEST(RiseSetTest, KindsMapToTheirEvents) {
   const DaySpan day = CivilDaySpan(36605, 0);
-  EXPECT_EQ(RiseSetTransit(Luminary::kSun, kRiseEvent, day, kLatitude, kLongitude),
+  EXPECT_EQ(RiseSetTransit(Luminary::kSun, RiseSetKind::kRise, day, kLatitude, kLongitude),
             SunRise(day, kLatitude, kLongitude));
-  EXPECT_EQ(RiseSetTransit(Luminary::kMoon, kSetEvent, day, kLatitude, kLongitude),
+  EXPECT_EQ(RiseSetTransit(Luminary::kMoon, RiseSetKind::kSet, day, kLatitude, kLongitude),
             MoonSet(day, kLatitude, kLongitude));
   // Deeper twilights begin earlier and end later.
-  const double civil = RiseSetTransit(Luminary::kSun, kCivilDawnEvent, day, kLatitude, kLongitude);
-  const double nautical = RiseSetTransit(Luminary::kSun, kNauticalDawnEvent, day, kLatitude, kLongitude);
-  const double astronomical = RiseSetTransit(Luminary::kSun, kAstronomicalDawnEvent, day, kLatitude, kLongitude);
+  const double civil = RiseSetTransit(Luminary::kSun, RiseSetKind::kCivilDawn, day, kLatitude, kLongitude);
+  const double nautical =
+      RiseSetTransit(Luminary::kSun, RiseSetKind::kNauticalDawn, day, kLatitude, kLongitude);
+  const double astronomical =
+      RiseSetTransit(Luminary::kSun, RiseSetKind::kAstronomicalDawn, day, kLatitude, kLongitude);
   EXPECT_LT(astronomical, nautical);
   EXPECT_LT(nautical, civil);
-  const double civilDusk = RiseSetTransit(Luminary::kSun, kCivilDuskEvent, day, kLatitude, kLongitude);
-  const double nauticalDusk = RiseSetTransit(Luminary::kSun, kNauticalDuskEvent, day, kLatitude, kLongitude);
-  const double astronomicalDusk = RiseSetTransit(Luminary::kSun, kAstronomicalDuskEvent, day, kLatitude, kLongitude);
+  const double civilDusk =
+      RiseSetTransit(Luminary::kSun, RiseSetKind::kCivilDusk, day, kLatitude, kLongitude);
+  const double nauticalDusk =
+      RiseSetTransit(Luminary::kSun, RiseSetKind::kNauticalDusk, day, kLatitude, kLongitude);
+  const double astronomicalDusk =
+      RiseSetTransit(Luminary::kSun, RiseSetKind::kAstronomicalDusk, day, kLatitude, kLongitude);
   EXPECT_LT(civilDusk, nauticalDusk);
   EXPECT_LT(nauticalDusk, astronomicalDusk);
-  for (const int kind : {9, 42, -1}) {
-    EXPECT_EQ(RiseSetTransit(Luminary::kSun, kind, day, kLatitude, kLongitude), 0.0) << kind;
+  for (const int value : {9, 42, -1}) {
+    const auto kind = static_cast<RiseSetKind>(value);
+    EXPECT_EQ(RiseSetTransit(Luminary::kSun, kind, day, kLatitude, kLongitude), 0.0) << value;
   }
 }
 
@@ -105,25 +111,27 @@ TEST(RiseSetTest, DaysWithoutTheEvent) {
   struct Case {
     const char* what;
     Luminary body;
-    int kind;
+    RiseSetKind kind;
     double day;
     long double latitude;
   };
   const Case cases[] = {
-      {"astronomical dusk at midsummer", Luminary::kSun, kAstronomicalDuskEvent, EncodeDate(2000, 6, 21), 50},
-      {"astronomical dawn at midsummer", Luminary::kSun, kAstronomicalDawnEvent, EncodeDate(2000, 6, 21), 50},
-      {"sunrise in polar night", Luminary::kSun, kRiseEvent, EncodeDate(2000, 12, 21), 80},
-      {"sun transit in polar night", Luminary::kSun, kTransitEvent, EncodeDate(2000, 12, 21), 80},
-      {"sunset in polar day", Luminary::kSun, kSetEvent, EncodeDate(2000, 6, 21), 80},
-      {"sunrise at the pole", Luminary::kSun, kRiseEvent, EncodeDate(2000, 6, 21), 90},
-      {"moonrise at the pole", Luminary::kMoon, kRiseEvent, EncodeDate(2000, 6, 21), 90},
+      {"astronomical dusk at midsummer", Luminary::kSun, RiseSetKind::kAstronomicalDusk,
+       EncodeDate(2000, 6, 21), 50},
+      {"astronomical dawn at midsummer", Luminary::kSun, RiseSetKind::kAstronomicalDawn,
+       EncodeDate(2000, 6, 21), 50},
+      {"sunrise in polar night", Luminary::kSun, RiseSetKind::kRise, EncodeDate(2000, 12, 21), 80},
+      {"sun transit in polar night", Luminary::kSun, RiseSetKind::kTransit, EncodeDate(2000, 12, 21), 80},
+      {"sunset in polar day", Luminary::kSun, RiseSetKind::kSet, EncodeDate(2000, 6, 21), 80},
+      {"sunrise at the pole", Luminary::kSun, RiseSetKind::kRise, EncodeDate(2000, 6, 21), 90},
+      {"moonrise at the pole", Luminary::kMoon, RiseSetKind::kRise, EncodeDate(2000, 6, 21), 90},
   };
   for (const Case& c : cases) {
     const DaySpan day = CivilDaySpan(c.day, 0);
     EXPECT_EQ(RiseSetTransit(c.body, c.kind, day, c.latitude, kLongitude), NoEvent) << c.what;
   }
   const DaySpan midsummer = CivilDaySpan(EncodeDate(2000, 6, 21), 0);
-  EXPECT_NE(RiseSetTransit(Luminary::kSun, kCivilDuskEvent, midsummer, 50, kLongitude), NoEvent);
+  EXPECT_NE(RiseSetTransit(Luminary::kSun, RiseSetKind::kCivilDusk, midsummer, 50, kLongitude), NoEvent);
   // Spans that hold no time at all.
   const DaySpan empty[] = {{36605, 36605}, {36606, 36605}, {NAN, 36606}, {36605, INFINITY}};
   for (const DaySpan& day : empty) {
@@ -144,11 +152,11 @@ TEST(RiseSetTest, SunOrderOverTwoCenturies) {
   for (double x = EncodeDate(1900, 1, 1); x <= EncodeDate(2100, 12, 31); x += 10) {
     const DaySpan day = CivilDaySpan(x, kCetUtcOffsetHours);
     const DayEvents sun(Luminary::kSun, day, kLatitude, kLongitude);
-    const double dawn = sun.Find(kCivilDawnEvent);
-    const double rise = sun.Find(kRiseEvent);
-    const double transit = sun.Find(kTransitEvent);
-    const double set = sun.Find(kSetEvent);
-    const double dusk = sun.Find(kCivilDuskEvent);
+    const double dawn = sun.Find(RiseSetKind::kCivilDawn);
+    const double rise = sun.Find(RiseSetKind::kRise);
+    const double transit = sun.Find(RiseSetKind::kTransit);
+    const double set = sun.Find(RiseSetKind::kSet);
+    const double dusk = sun.Find(RiseSetKind::kCivilDusk);
     ASSERT_LE(day.start, dawn) << Text(x);
     ASSERT_LT(dawn, rise) << Text(x);
     ASSERT_LT(rise, transit) << Text(x);
@@ -161,7 +169,7 @@ TEST(RiseSetTest, SunOrderOverTwoCenturies) {
 // One event, one time: wherever a day starts, in whatever zone, a search
 // that holds the event finds the same instant, and a day without it has
 // none: the events just before and after lie outside it.
-void ExpectOneTime(Luminary body, int kind, double x, long double latitude, int& daysWithout) {
+void ExpectOneTime(Luminary body, RiseSetKind kind, double x, long double latitude, int& daysWithout) {
   const DaySpan day = CivilDaySpan(x, kCetUtcOffsetHours);
   const double t = RiseSetTransit(body, kind, day, latitude, kLongitude);
   if (t == NoEvent) {
@@ -169,15 +177,15 @@ void ExpectOneTime(Luminary body, int kind, double x, long double latitude, int&
     const double before =
         RiseSetTransit(body, kind, {day.start - 0.5, day.start + 0.5}, latitude, kLongitude);
     const double after = RiseSetTransit(body, kind, {day.end - 0.5, day.end + 0.5}, latitude, kLongitude);
-    ASSERT_TRUE(before == NoEvent || before < day.start) << kind << " " << Text(x);
-    ASSERT_TRUE(after == NoEvent || after >= day.end) << kind << " " << Text(x);
+    ASSERT_TRUE(before == NoEvent || before < day.start) << RiseSetKindIndex(kind) << " " << Text(x);
+    ASSERT_TRUE(after == NoEvent || after >= day.end) << RiseSetKindIndex(kind) << " " << Text(x);
     return;
   }
-  ASSERT_GE(t, day.start) << kind << " " << Text(x);
-  ASSERT_LT(t, day.end) << kind << " " << Text(x);
+  ASSERT_GE(t, day.start) << RiseSetKindIndex(kind) << " " << Text(x);
+  ASSERT_LT(t, day.end) << RiseSetKindIndex(kind) << " " << Text(x);
   // Another zone's day around the same instant, starting 0.37 days before it.
   const double other = RiseSetTransit(body, kind, {t - 0.37, t + 0.63}, latitude, kLongitude);
-  ASSERT_NEAR(other, t, 0.05 * kSecond) << kind << " " << Text(x);
+  ASSERT_NEAR(other, t, 0.05 * kSecond) << RiseSetKindIndex(kind) << " " << Text(x);
 }
 
 // Every 7th day of 1900-2100 (every 70th under the sanitizers, whose build
@@ -195,10 +203,12 @@ TEST(RiseSetTest, OneEventOneTimeFrom1900To2100) {
   const double last = EncodeDate(2100, 12, 31);
   int days = 0;
   for (double x = first; x <= last; x += kStride, ++days) {
-    for (const int kind : {kRiseEvent, kSetEvent, kTransitEvent}) {
-      ASSERT_NO_FATAL_FAILURE(ExpectOneTime(Luminary::kMoon, kind, x, kLatitude, moonDaysWithout[kind]));
+    for (const RiseSetKind kind : {RiseSetKind::kRise, RiseSetKind::kSet, RiseSetKind::kTransit}) {
+      ASSERT_NO_FATAL_FAILURE(
+          ExpectOneTime(Luminary::kMoon, kind, x, kLatitude, moonDaysWithout[RiseSetKindIndex(kind)]));
     }
-    for (const int kind : {kRiseEvent, kSetEvent, kTransitEvent, kCivilDawnEvent, kCivilDuskEvent}) {
+    for (const RiseSetKind kind : {RiseSetKind::kRise, RiseSetKind::kSet, RiseSetKind::kTransit,
+                                   RiseSetKind::kCivilDawn, RiseSetKind::kCivilDusk}) {
       ASSERT_NO_FATAL_FAILURE(ExpectOneTime(Luminary::kSun, kind, x + 3, kLatitude, sunDaysWithout));
     }
   }
@@ -217,17 +227,21 @@ TEST(RiseSetTest, OneEventOneTimeFrom1900To2100) {
 TEST(RiseSetTest, OneEventOneTimeAt65North) {
   int daysWithout[3] = {0, 0, 0};
   for (double x = EncodeDate(2006, 1, 1); x < EncodeDate(2007, 1, 1); x += 1) {
-    for (const int kind : {kRiseEvent, kSetEvent, kTransitEvent}) {
-      ASSERT_NO_FATAL_FAILURE(ExpectOneTime(Luminary::kMoon, kind, x, 65, daysWithout[kind]));
+    for (const RiseSetKind kind : {RiseSetKind::kRise, RiseSetKind::kSet, RiseSetKind::kTransit}) {
+      ASSERT_NO_FATAL_FAILURE(
+          ExpectOneTime(Luminary::kMoon, kind, x, 65, daysWithout[RiseSetKindIndex(kind)]));
     }
   }
-  EXPECT_GT(daysWithout[kRiseEvent], 12 * 3) << daysWithout[kRiseEvent];
-  EXPECT_GT(daysWithout[kSetEvent], 12 * 3) << daysWithout[kSetEvent];
+  EXPECT_GT(daysWithout[RiseSetKindIndex(RiseSetKind::kRise)], 12 * 3)
+      << daysWithout[RiseSetKindIndex(RiseSetKind::kRise)];
+  EXPECT_GT(daysWithout[RiseSetKindIndex(RiseSetKind::kSet)], 12 * 3)
+      << daysWithout[RiseSetKindIndex(RiseSetKind::kSet)];
 }
 
 // The altitude of the body's centre less the kind's altitude, degrees, from
 // the positions alone: the test's own reading of the definition.
-long double AboveOfKind(Luminary body, int kind, double t, long double latitude, long double westLongitude) {
+long double AboveOfKind(Luminary body, RiseSetKind kind, double t, long double latitude,
+                        long double westLongitude) {
   CelestialPosition p;
   long double altitude = -0.8333L;
   // Positions at dynamical time, the sky's turn at universal time.
@@ -239,16 +253,16 @@ long double AboveOfKind(Luminary body, int kind, double t, long double latitude,
     altitude = -0.2725L * p.parallax - 34.0L / 60.0L;
   }
   switch (kind) {
-    case kCivilDawnEvent:
-    case kCivilDuskEvent:
+    case RiseSetKind::kCivilDawn:
+    case RiseSetKind::kCivilDusk:
       altitude = -6;
       break;
-    case kNauticalDawnEvent:
-    case kNauticalDuskEvent:
+    case RiseSetKind::kNauticalDawn:
+    case RiseSetKind::kNauticalDusk:
       altitude = -12;
       break;
-    case kAstronomicalDawnEvent:
-    case kAstronomicalDuskEvent:
+    case RiseSetKind::kAstronomicalDawn:
+    case RiseSetKind::kAstronomicalDusk:
       altitude = -18;
       break;
     default:
@@ -269,15 +283,17 @@ TEST(RiseSetTest, EventsFarNorthAndSouth) {
   struct Case {
     const char* what;
     Luminary body;
-    int kind;
+    RiseSetKind kind;
     double day;
     long double latitude;
     const char* text;  // universal time, to the minute
   };
   const Case cases[] = {
-      {"moonset at 70 N", Luminary::kMoon, kSetEvent, EncodeDate(2026, 8, 11), 70, "11.08.2026 22:48"},
-      {"no moonrise at 70 N", Luminary::kMoon, kRiseEvent, EncodeDate(2026, 8, 11), 70, "-"},
-      {"sunset at 89.9 N", Luminary::kSun, kSetEvent, EncodeDate(2026, 9, 24), 89.9L, "24.09.2026 22:00"},
+      {"moonset at 70 N", Luminary::kMoon, RiseSetKind::kSet, EncodeDate(2026, 8, 11), 70,
+       "11.08.2026 22:48"},
+      {"no moonrise at 70 N", Luminary::kMoon, RiseSetKind::kRise, EncodeDate(2026, 8, 11), 70, "-"},
+      {"sunset at 89.9 N", Luminary::kSun, RiseSetKind::kSet, EncodeDate(2026, 9, 24), 89.9L,
+       "24.09.2026 22:00"},
   };
   for (const Case& c : cases) {
     const double t = RiseSetTransit(c.body, c.kind, CivilDaySpan(c.day, 0), c.latitude, 0);
@@ -285,11 +301,11 @@ TEST(RiseSetTest, EventsFarNorthAndSouth) {
   }
   // Two moonsets in one day at 85 N: the first is the day's, both are listed.
   const DayEvents moon(Luminary::kMoon, CivilDaySpan(EncodeDate(2026, 4, 28), 0), 85, 0);
-  const std::vector<double> sets = moon.FindAll(kSetEvent);
+  const std::vector<double> sets = moon.FindAll(RiseSetKind::kSet);
   ASSERT_EQ(sets.size(), 2U);
   EXPECT_EQ(Text(sets[0]).substr(0, 16), "28.04.2026 03:02");
   EXPECT_EQ(Text(sets[1]).substr(0, 16), "28.04.2026 21:31");
-  EXPECT_EQ(moon.Find(kSetEvent), sets[0]);
+  EXPECT_EQ(moon.Find(RiseSetKind::kSet), sets[0]);
 }
 
 // Every crossing of the kind's altitude in the kind's direction that a scan
@@ -307,7 +323,8 @@ TEST(RiseSetTest, EveryCrossingOfTheDay) {
   const Latitude latitudes[] = {{67, 24, 47},  {70, 24, 47},  {-70, 24, 47},    {75, 24, 47},    {80, 24, 47},
                                 {-85, 24, 47}, {89.9L, 24, 47}, {-89.9L, 24, 47}, {0, 25, 23},     {50, 25, 23},
                                 {-60, 25, 23}, {65, 25, 23}};
-  const int kinds[] = {kRiseEvent, kSetEvent, kCivilDawnEvent, kNauticalDuskEvent};
+  const RiseSetKind kinds[] = {RiseSetKind::kRise, RiseSetKind::kSet, RiseSetKind::kCivilDawn,
+                               RiseSetKind::kNauticalDusk};
   constexpr double kStep = 5.0 / 1440.0;
   int compared = 0;
   int twice = 0;
@@ -316,11 +333,11 @@ TEST(RiseSetTest, EveryCrossingOfTheDay) {
       const double end = day + hours / 24.0;
       for (const Luminary body : {Luminary::kSun, Luminary::kMoon}) {
         const DayEvents events(body, DaySpan{day, end}, latitude, kLongitude);
-        for (const int kind : kinds) {
-          if (body == Luminary::kMoon && kind != kRiseEvent && kind != kSetEvent) {
+        for (const RiseSetKind kind : kinds) {
+          if (body == Luminary::kMoon && kind != RiseSetKind::kRise && kind != RiseSetKind::kSet) {
             continue;
           }
-          const bool rising = kind == kRiseEvent || kind == kCivilDawnEvent;
+          const bool rising = kind == RiseSetKind::kRise || kind == RiseSetKind::kCivilDawn;
           std::vector<double> scanned;
           bool grazes = false;
           long double beforeLast = 0;
@@ -341,7 +358,8 @@ TEST(RiseSetTest, EveryCrossingOfTheDay) {
           }
           const std::vector<double> found = events.FindAll(kind);
           const std::string what = std::to_string(static_cast<double>(latitude)) + " " + Text(day) + " " +
-                                   (body == Luminary::kSun ? "sun " : "moon ") + std::to_string(kind);
+                                   (body == Luminary::kSun ? "sun " : "moon ") +
+                                   std::to_string(RiseSetKindIndex(kind));
           ASSERT_EQ(found.size(), scanned.size()) << what;
           for (std::size_t i = 0; i < found.size(); ++i) {
             EXPECT_GE(found[i], day) << what;

@@ -161,10 +161,11 @@ void Eclipses(int first, int last, bool withPlace, double latitude, double longi
 }
 
 void PrintEclipses(int year, bool withPlace, double latitude, double longitude) {
-  for (const Eclipse& e : EclipsesBetween(EncodeDate(year, 1, 1), EncodeDate(year + 1, 1, 1))) {
+  for (const Eclipse& e : EclipsesBetween(Instant::FromDateValue(EncodeDate(year, 1, 1)),
+                                          Instant::FromDateValue(EncodeDate(year + 1, 1, 1)))) {
     std::printf("%s-%s\t%s\t%.4f\t%.4f\t%d\t%.3f\t%.3f\t%d", IsSolar(e.kind) ? "solar" : "lunar",
-                KindName(e.kind), InstantText(e.greatest).c_str(), e.magnitude, e.gamma, e.saros, e.latitude,
-                e.longitude, e.central ? 1 : 0);
+                KindName(e.kind), InstantText(e.greatest.DateValue()).c_str(), e.magnitude, e.gamma, e.saros,
+                e.latitude, e.longitude, e.central ? 1 : 0);
     for (const double t : {e.penumbralBegin, e.partialBegin, e.totalBegin, e.totalEnd, e.partialEnd, e.penumbralEnd}) {
       std::printf("\t%s", InstantText(t).c_str());
     }

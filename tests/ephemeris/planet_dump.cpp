@@ -49,8 +49,8 @@ int Days(double latitude, double longitude, double first, double last, double st
       const tempulo::PlanetSky sky(planet, day.start, 1.0);
       const tempulo::DayEvents events(sky, day, latitude, -longitude);
       std::printf("%.1f\t%s\t%.8f\t%.8f\t%.8f\n", t, tempulo::PlanetId(planet).data(),
-                  events.Find(tempulo::kRiseEvent), events.Find(tempulo::kTransitEvent),
-                  events.Find(tempulo::kSetEvent));
+                  events.Find(tempulo::RiseSetKind::kRise), events.Find(tempulo::RiseSetKind::kTransit),
+                  events.Find(tempulo::RiseSetKind::kSet));
     }
   }
   return 0;
@@ -59,8 +59,9 @@ int Days(double latitude, double longitude, double first, double last, double st
 int Events(double first, double last) {
   for (double start = first; start < last; start += 365.0) {
     const double end = start + 365.0 < last ? start + 365.0 : last;
-    for (const tempulo::PlanetEvent& e : tempulo::PlanetEvents(start, end)) {
-      std::printf("%.8f\t%s\t%s\t%s\t%.4Lf\n", e.time, tempulo::PlanetEventKindId(e.kind).data(),
+    for (const tempulo::PlanetEvent& e : tempulo::PlanetEvents(tempulo::Instant::FromDateValue(start),
+                                                               tempulo::Instant::FromDateValue(end))) {
+      std::printf("%.8f\t%s\t%s\t%s\t%.4Lf\n", e.time.DateValue(), tempulo::PlanetEventKindId(e.kind).data(),
                   tempulo::PlanetId(e.planet).data(), tempulo::PlanetId(e.other).data(), e.value);
     }
   }

@@ -28,20 +28,20 @@ bool ParseDate(const char* text, tempulo::CivilDate& date) {
 }
 
 struct KindName {
-  int kind;
+  tempulo::RiseSetKind kind;
   const char* name;
 };
 
-constexpr std::array<KindName, 9> kKinds = {{
-    {tempulo::kRiseEvent, "rise"},
-    {tempulo::kSetEvent, "set"},
-    {tempulo::kTransitEvent, "transit"},
-    {tempulo::kCivilDawnEvent, "civil_dawn"},
-    {tempulo::kNauticalDawnEvent, "nautical_dawn"},
-    {tempulo::kAstronomicalDawnEvent, "astronomical_dawn"},
-    {tempulo::kCivilDuskEvent, "civil_dusk"},
-    {tempulo::kNauticalDuskEvent, "nautical_dusk"},
-    {tempulo::kAstronomicalDuskEvent, "astronomical_dusk"},
+constexpr std::array<KindName, tempulo::kRiseSetKindCount> kKinds = {{
+    {tempulo::RiseSetKind::kRise, "rise"},
+    {tempulo::RiseSetKind::kSet, "set"},
+    {tempulo::RiseSetKind::kTransit, "transit"},
+    {tempulo::RiseSetKind::kCivilDawn, "civil_dawn"},
+    {tempulo::RiseSetKind::kNauticalDawn, "nautical_dawn"},
+    {tempulo::RiseSetKind::kAstronomicalDawn, "astronomical_dawn"},
+    {tempulo::RiseSetKind::kCivilDusk, "civil_dusk"},
+    {tempulo::RiseSetKind::kNauticalDusk, "nautical_dusk"},
+    {tempulo::RiseSetKind::kAstronomicalDusk, "astronomical_dusk"},
 }};
 
 }  // namespace
@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
     for (const Luminary body : {Luminary::kSun, Luminary::kMoon}) {
       const DayEvents events(body, span, latitude, westLongitude);
       for (const KindName& k : kKinds) {
-        if (body == Luminary::kMoon && k.kind != kRiseEvent && k.kind != kSetEvent && k.kind != kTransitEvent) {
+        if (body == Luminary::kMoon && k.kind != RiseSetKind::kRise && k.kind != RiseSetKind::kSet &&
+            k.kind != RiseSetKind::kTransit) {
           continue;
         }
         std::printf("%s\t%s", body == Luminary::kSun ? "sun" : "moon", k.name);

@@ -92,7 +92,7 @@ void WriteEclipses(int year, const ReportPlace* place, EclipsesOutput output, st
       const double begin = seen && e.local.begin.time != kNoContact ? e.local.begin.time : e.maximum;
       const double end = seen && e.local.end.time != kNoContact ? e.local.end.time : e.maximum;
       const std::string summary(EclipseKindName(e.eclipse.kind));
-      const CivilDate day = DecodeDate(std::floor(e.eclipse.greatest));
+      const CivilDate day = DecodeDate(std::floor(e.eclipse.greatest.DateValue()));
       ics += "BEGIN:VEVENT\r\n";
       ics += FoldIcsLine("UID:" + IcsUid(day, summary));
       ics += "DTSTAMP:" + std::string(stampUtc) + "\r\n";
@@ -118,9 +118,9 @@ void WriteEclipses(int year, const ReportPlace* place, EclipsesOutput output, st
         break;
       case EclipsesOutput::kTsv:
         out << date << '\t' << KindId(e.eclipse.kind) << '\t' << EclipseKindName(e.eclipse.kind) << '\t'
-            << IsoInZone(e.eclipse.greatest, zone) << '\t' << Decimal(e.eclipse.magnitude, 4) << '\t'
-            << Decimal(e.eclipse.gamma, 4) << '\t' << e.eclipse.saros << '\t' << (seen ? "ja" : "nein") << '\t'
-            << (seen ? IsoInZone(e.local.begin.time, zone) : "") << '\t'
+            << IsoInZone(e.eclipse.greatest.DateValue(), zone) << '\t' << Decimal(e.eclipse.magnitude, 4)
+            << '\t' << Decimal(e.eclipse.gamma, 4) << '\t' << e.eclipse.saros << '\t'
+            << (seen ? "ja" : "nein") << '\t' << (seen ? IsoInZone(e.local.begin.time, zone) : "") << '\t'
             << (seen ? IsoInZone(e.local.maximum.time, zone) : "") << '\t'
             << (seen ? IsoInZone(e.local.end.time, zone) : "") << '\t'
             << (seen && solar ? Decimal(e.local.obscuration, 4) : "") << '\n';
@@ -129,7 +129,7 @@ void WriteEclipses(int year, const ReportPlace* place, EclipsesOutput output, st
         nlohmann::ordered_json j{{"date", date},
                                  {"kind", KindId(e.eclipse.kind)},
                                  {"name", EclipseKindName(e.eclipse.kind)},
-                                 {"greatest", IsoInZone(e.eclipse.greatest, zone)},
+                                 {"greatest", IsoInZone(e.eclipse.greatest.DateValue(), zone)},
                                  {"magnitude", e.eclipse.magnitude},
                                  {"gamma", e.eclipse.gamma},
                                  {"saros", e.eclipse.saros},
