@@ -38,6 +38,7 @@
 #include "calendars/traditional/chinese.h"
 #include "time/date_encoding.h"
 #include "time/delta_t.h"
+#include "time/instant.h"
 
 namespace {
 
@@ -114,7 +115,7 @@ void PhaseBudget(int first, int last) {
       SunPosition(sun, root);
       MoonPosition(moon, root);
       std::printf("%d\t%.9Lf\t%.4f\t%.9Lf\t%.9Lf\t%.9Lf\t%.9Lf\t%.9Lf\n", static_cast<int>(kind),
-                  DateTimeToJulianDay(t), DeltaTSeconds(DecimalYearOfDateValue(t)), DateTimeToJulianDay(root),
+                  JulianDateOfDateValue(t), DeltaTSeconds(DecimalYearOfDateValue(t)), JulianDateOfDateValue(root),
                   moon.longitude, moon.latitude, sun.longitude, Nutation(root).obliquity);
       t = NextMoonPhase(kind, t + 1.0);
     }
