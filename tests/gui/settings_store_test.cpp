@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/gui/main_window.h"
+#include "app/gui/planets_panel.h"
 #include "permission_bits.h"
 #include "time/clock.h"
 
@@ -144,6 +145,8 @@ TEST_F(SettingsStoreTest, TheWindowSaysSoAtTheChangeThatFailed) {
       {"week numbers", [&] { window->WeekNumbersBox()->setChecked(true); }},
       {"first day", [&] { window->SetFirstDayOfWeek(Qt::Sunday); }},
       {"place", [&] { window->SetPlace(Place{"Berlin", 52.52, 13.405, "Europe/Berlin"}); }},
+      {"planets in the report", [&] { window->Planets()->PlanetsInReport()->setChecked(true); }},
+      {"golden and blue hour", [&] { window->Planets()->SunHoursInReport()->setChecked(true); }},
   };
   for (const auto& c : changes) {
     const qsizetype before = errors.size();

@@ -340,7 +340,7 @@ void MainWindow::buildLayout() {
   feastsButton_->setToolTip(QStringLiteral("Die Feste des gewählten Jahres (Strg+J)"));
   form->addWidget(goToButton_, 4, 0, 1, 2);
   form->addWidget(feastsButton_, 4, 2, 1, 2);
-  printActions_ = new PrintActions(this, form, 5, store_->ForReading(), [this] {
+  printActions_ = new PrintActions(this, form, 5, *store_, [this] {
     return PrintActions::Selection{static_cast<int>(yearSpin_->Value()), static_cast<int>(monthSpin_->Value()),
                                    region_, place_ ? &*place_ : nullptr};
   });
@@ -406,7 +406,7 @@ void MainWindow::buildLayout() {
   side->setFixedWidth(std::clamp(std::max(sunMoonPanel_->NeededWidth(),
                                           fontMetrics().averageCharWidth() * kSideColumnCharacters),
                                  kSideColumnMinimum, kSideColumnMaximum));
-  planetsPanel_ = new PlanetsPanel(&store_->ForReading(), side);
+  planetsPanel_ = new PlanetsPanel(store_.get(), side);
   sideColumn_->addWidget(planetsPanel_);
   sideColumn_->addStretch(1);
   root->addWidget(side);

@@ -5,12 +5,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cstdio>
 
 #include "app/gui/day_list.h"
+#include "app/gui/settings_store.h"
 #include "astro/planets.h"
 #include "report/planet_event_lines.h"
 #include "report/report_builder.h"
@@ -39,13 +39,13 @@ QString ClockText(double moment, const ReportPlace* place) {
   return text.size() >= 16 ? Q(text.substr(11, 5)) : QStringLiteral("00:00");
 }
 
-bool ReadFlag(QSettings* settings, const QString& key) {
+bool ReadFlag(const SettingsStore* store, const QString& key) {
   // Anything but a plain true counts as the default, off: QVariant would
   // read any other word as true.
-  if (settings == nullptr) {
+  if (store == nullptr) {
     return false;
   }
-  const QVariant value = settings->value(key);
+  const QVariant value = store->Value(key);
   if (value.typeId() == QMetaType::Bool) {
     return value.toBool();
   }
@@ -97,7 +97,7 @@ void PlanetEventsDialog::ShowYear(int year, const ReportPlace* place) {
   }
 }
 
-PlanetsPanel::PlanetsPanel(QSettings* settings, QWidget* parent) : QWidget(parent), settings_(settings) {
+PlanetsPanel::PlanetsPanel(SettingsStore* store, QWidget* parent) : QWidget(parent), store_(store) {
   setObjectName(QStringLiteral("planetsPanel"));
   setMaximumWidth(kPanelWidth);
   auto* layout = new QVBoxLayout(this);
@@ -119,10 +119,10 @@ PlanetsPanel::PlanetsPanel(QSettings* settings, QWidget* parent) : QWidget(paren
   layout->addWidget(list_);
   planetsInReport_ = new QCheckBox(QStringLiteral("Planeten im Bericht"), this);
   planetsInReport_->setObjectName(QStringLiteral("planetsInReport"));
-  planetsInReport_->setChecked(ReadFlag(settings_, kPlanetsKey));
+  planetsInReport_->setChecked(ReadFlag(store_, kPlanetsKey));
   sunHoursInReport_ = new QCheckBox(QStringLiteral("Goldene/Blaue Stunde im Bericht"), this);
   sunHoursInReport_->setObjectName(QStringLiteral("sunHoursInReport"));
-  sunHoursInReport_->setChecked(ReadFlag(settings_, kSunHoursKey));
+  sunHoursInReport_->setChecked(ReadFlag(store_, kSunHoursKey));
   eventsButton_ = new QPushButton(QStringLiteral("Planetenereignisse…"), this);
   eventsButton_->setObjectName(QStringLiteral("planetEventsButton"));
   eventsButton_->setToolTip(QStringLiteral("Konjunktionen, Oppositionen, Elongationen und Stillstände des Jahres"));
@@ -130,8 +130,10 @@ PlanetsPanel::PlanetsPanel(QSettings* settings, QWidget* parent) : QWidget(paren
   layout->addWidget(sunHoursInReport_);
   layout->addWidget(eventsButton_);
   const auto keep = [this](const QString& key, bool on) {
-    if (settings_ != nullptr) {
-      settings_->setValue(key, on);
+    // Through the store: a failed save is reported once, and an unreadable
+    // settings file is kept aside before anything is written.
+    if (store_ != nullptr) {
+      store_->Set(key, on);
     }
     emit reportLinesChanged();
   };

@@ -18,11 +18,12 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QSettings;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace tempulo {
+
+class SettingsStore;
 
 class PlanetEventsDialog : public QDialog {
   Q_OBJECT
@@ -48,8 +49,8 @@ class PlanetsPanel : public QWidget {
   Q_OBJECT
 
  public:
-  // `settings` (may be null) keeps the choices of the report's lines.
-  PlanetsPanel(QSettings* settings, QWidget* parent = nullptr);
+  // `store` (may be null) keeps the choices of the report's lines.
+  PlanetsPanel(SettingsStore* store, QWidget* parent = nullptr);
 
   // The night after the date's evening at the place (none: 50 N, 12 E, MEZ).
   // The place must outlive the panel's use of it.
@@ -68,7 +69,7 @@ class PlanetsPanel : public QWidget {
   void dayChosen(tempulo::CivilDate day);
 
  private:
-  QSettings* settings_;
+  SettingsStore* store_;
   CivilDate date_{};
   const ReportPlace* place_ = nullptr;
   QLabel* heading_ = nullptr;

@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 
+#include "app/gui/settings_store.h"
 #include "app/print/pdf_export.h"
 #include "report/refresh.h"
 
@@ -141,9 +142,9 @@ PrintSettings PrintSetupDialog::Settings() const {
   return print;
 }
 
-PrintActions::PrintActions(QWidget* window, QGridLayout* form, int row, QSettings& settings,
+PrintActions::PrintActions(QWidget* window, QGridLayout* form, int row, SettingsStore& store,
                            SelectionSource source)
-    : QObject(window), window_(window), settings_(settings), source_(std::move(source)) {
+    : QObject(window), window_(window), store_(store), source_(std::move(source)) {
   printButton_ = new QPushButton(QStringLiteral("&Drucken…"), window);
   printButton_->setObjectName(QStringLiteral("printButton"));
   printButton_->setToolTip(QStringLiteral("Monat oder Jahr als Kalender drucken, mit Vorschau (Strg+P)"));
@@ -162,17 +163,13 @@ PrintActions::~PrintActions() { delete preview_; }
 
 bool PrintActions::askSettings(const QString& acceptText) {
   delete setup_;
-  setup_ = new PrintSetupDialog(LoadPrintSettings(settings_), acceptText, window_);
+  setup_ = new PrintSetupDialog(LoadPrintSettings(store_.ForReading()), acceptText, window_);
   const bool accepted = setup_->exec() == QDialog::Accepted;
   if (accepted && setup_ != nullptr) {
-    SavePrintSettings(settings_, setup_->Settings());
-    settings_.sync();
-    if (settings_.status() != QSettings::NoError) {
-      QMessageBox::warning(window_, QStringLiteral("Drucken"),
-                           QStringLiteral("Die Seiteneinstellungen ließen sich nicht in %1 speichern; sie gelten "
-                                          "bis zum Ende des Programms.")
-                               .arg(settings_.fileName()));
-    }
+    // Through the store: a failed save is reported once, and a settings file
+    // that could not be read is kept aside before anything is written.
+    const PrintSettings chosen = setup_->Settings();
+    store_.Write([&chosen](QSettings& settings) { SavePrintSettings(settings, chosen); });
   }
   return accepted;
 }
@@ -181,7 +178,7 @@ PrintOptions PrintActions::optionsNow(const Selection& selection) const {
   PrintOptions options;
   options.region = selection.region;
   options.place = selection.place;
-  const PrintSettings print = LoadPrintSettings(settings_);
+  const PrintSettings print = LoadPrintSettings(store_.ForReading());
   for (const LookupCalendar* calendar : SecondCalendars()) {
     if (Q(calendar->id) == print.secondCalendar) {
       options.secondCalendar = calendar;
@@ -199,7 +196,7 @@ void PrintActions::paint(QPrinter* printer) const {
   if (!painter.begin(printer)) {
     return;
   }
-  PaintCalendarPages(painter, *printer, PagesFor(LoadPrintSettings(settings_), selection.year, selection.month),
+  PaintCalendarPages(painter, *printer, PagesFor(LoadPrintSettings(store_.ForReading()), selection.year, selection.month),
                      optionsNow(selection));
   painter.end();
 }
@@ -211,7 +208,7 @@ void PrintActions::OpenPreview() {
                              QStringLiteral("Gedruckt werden die Jahre 100 bis 3000."));
     return;
   }
-  const PrintSettings print = LoadPrintSettings(settings_);
+  const PrintSettings print = LoadPrintSettings(store_.ForReading());
   delete preview_;
   printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer_->setPageLayout(CalendarPageLayout(print.choice));
@@ -222,14 +219,14 @@ void PrintActions::OpenPreview() {
   // Paper and orientation changed in the preview are kept like those of the
   // settings dialog.
   connect(preview_, &QDialog::finished, this, [this] {
-    PrintSettings kept = LoadPrintSettings(settings_);
+    PrintSettings kept = LoadPrintSettings(store_.ForReading());
     const QPageLayout layout = printer_->pageLayout();
     const QPageSize::PageSizeId size = layout.pageSize().id();
     if (size == QPageSize::A4 || size == QPageSize::A3 || size == QPageSize::Letter) {
       kept.choice.size = size;
     }
     kept.choice.orientation = layout.orientation();
-    SavePrintSettings(settings_, kept);
+    store_.Write([&kept](QSettings& settings) { SavePrintSettings(settings, kept); });
   });
   preview_->resize(window_->size());
   preview_->open();
@@ -246,7 +243,7 @@ QString PrintActions::WritePdf(const QString& path) const {
   if (selection.year < kMinimumYear || selection.year > kMaximumYear) {
     return QStringLiteral("Gedruckt werden die Jahre 100 bis 3000.");
   }
-  const PrintSettings print = LoadPrintSettings(settings_);
+  const PrintSettings print = LoadPrintSettings(store_.ForReading());
   return WriteCalendarPdf(path, PagesFor(print, selection.year, selection.month), optionsNow(selection),
                           print.choice);
 }
@@ -256,7 +253,7 @@ void PrintActions::SavePdf() {
     return;
   }
   const Selection selection = source_();
-  const PrintSettings print = LoadPrintSettings(settings_);
+  const PrintSettings print = LoadPrintSettings(store_.ForReading());
   const QString name = print.content == PrintSettings::Content::kMonth
                            ? QStringLiteral("Kalender-%1-%2.pdf").arg(selection.year).arg(selection.month, 2, 10,
                                                                                            QLatin1Char('0'))

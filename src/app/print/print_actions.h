@@ -23,6 +23,8 @@ class QWidget;
 
 namespace tempulo {
 
+class SettingsStore;
+
 // The kept page settings.
 struct PrintSettings {
   enum class Content { kMonth, kYear, kYearAndMonths } content = Content::kMonth;
@@ -74,7 +76,7 @@ class PrintActions : public QObject {
 
   // Adds the buttons "Drucken…" and "Als PDF speichern…" to `form` at `row`
   // and Ctrl+P to `window`.
-  PrintActions(QWidget* window, QGridLayout* form, int row, QSettings& settings, SelectionSource source);
+  PrintActions(QWidget* window, QGridLayout* form, int row, SettingsStore& store, SelectionSource source);
   ~PrintActions() override;
 
   QPushButton* PrintButton() const { return printButton_; }
@@ -99,7 +101,7 @@ class PrintActions : public QObject {
   PrintOptions optionsNow(const Selection& selection) const;
 
   QWidget* window_;
-  QSettings& settings_;
+  SettingsStore& store_;
   SelectionSource source_;
   QPushButton* printButton_ = nullptr;
   QPushButton* pdfButton_ = nullptr;
