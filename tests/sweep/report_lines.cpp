@@ -10,6 +10,7 @@
 #include "holiday_list.h"
 #include "name_tables.h"
 #include "report/registry.h"
+#include "time/delta_t.h"
 #include "time/julian_day.h"
 
 namespace tempulo::sweep {
@@ -642,9 +643,13 @@ void ReadSolarTerm(LineCheck& c) {
     c.Fail("name", Quote(term) + " is not a solar term");
     return;
   }
-  // The term of the sun's longitude at 0 h, unless that lies within a tenth
-  // of a degree of a term's start.
-  const long double longitude = ApproximateSolarLongitude(c.Day().jd);
+  // The term of the sun's longitude at 0 h universal time (its place taken
+  // at that instant's dynamical time, hours later in the first centuries),
+  // unless that lies within a tenth of a degree of a term's start.
+  const long double jd = c.Day().jd;
+  const long double dynamical =
+      jd + DeltaTSeconds(static_cast<double>(2000.0L + (jd - 2451544.5L) / 365.2425L)) / 86400.0L;
+  const long double longitude = ApproximateSolarLongitude(dynamical);
   const auto low = static_cast<int>(std::floor((longitude - 0.1L) / 15));
   const auto high = static_cast<int>(std::floor((longitude + 0.1L) / 15));
   if (index != Mod(low, 24) && index != Mod(high, 24)) {
