@@ -56,9 +56,7 @@ SAMPLE_MINUTES = 10
 # Where the body's path meets the altitude at a shallow angle, a time apart
 # stands for very little of the position: a difference within what the two
 # ephemerides may differ by is named as a shallow crossing, not failed. The
-# almanac runs on one time scale, PyEphem's dynamical time is about a minute
-# ahead of universal time in these years, in which the moon moves by up to
-# 40 arcseconds; its abridged theory adds about 10.
+# almanac's abridged lunar theory lies up to 17 arcseconds from PyEphem's moon.
 SLOW_DEG = 45.0 / 3600.0
 # PyEphem's dates count days from 1899-12-31 12:00, the almanac's date values
 # from 1899-12-30 00:00.
