@@ -84,6 +84,10 @@ class SkyBody {
   virtual long double HourAngleRate() const { return 360.0L; }
 };
 
+// The two bodies the almanac follows on its own: the sun, and the moon with
+// its parallax and changing size.
+enum class Luminary { kSun, kMoon };
+
 // The events of one body on one civil day. The body's place at the day's
 // start is computed once and serves every kind's first estimate.
 //
@@ -93,10 +97,6 @@ class SkyBody {
 // drawn from a few exact positions, its altitude sampled densely enough for
 // the moon's fastest change and bracketed around its extremes, and every
 // crossing found so is refined on exact positions.
-// The two bodies the almanac follows on its own: the sun, and the moon with
-// its parallax and changing size.
-enum class Luminary { kSun, kMoon };
-
 class DayEvents {
  public:
   DayEvents(Luminary luminary, const DaySpan& day, long double latitude, long double longitude);
@@ -134,6 +134,7 @@ class DayEvents {
   // the tolerance; false when the body loses the altitude on the way or the
   // steps do not settle. At `anchor` the body reaches the altitude.
   bool Converge(RiseSetKind kind, double t, double anchor, double& event) const;
+  // Find's search itself, without the remembered answer.
   double FindAfresh(RiseSetKind kind) const;
   // The first event of the kind followed from the day's start.
   double Follow(RiseSetKind kind) const;

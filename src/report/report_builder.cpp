@@ -54,8 +54,18 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
                         const TimeZone& zone, TimeLine timeLine) {
   const DayEvents sun(Luminary::kSun, day, latitude, westLongitude);
   const DayEvents moon(Luminary::kMoon, day, latitude, westLongitude);
-  timeLine(r, "Morgendämmerung", sun.Find(RiseSetKind::kCivilDawn), "civil_dawn");
-  timeLine(r, "Abenddämmerung", sun.Find(RiseSetKind::kCivilDusk), "civil_dusk");
+  // A rise, set or twilight line shows the day's first event; near the poles
+  // a body may cross twice in one day, and the structured output lists every
+  // crossing under "crossings.<key>".
+  const auto eventLine = [&](std::string_view label, const DayEvents& events, RiseSetKind kind,
+                             std::string_view key) {
+    timeLine(r, label, events.Find(kind), key);
+    if (kind != RiseSetKind::kTransit && r.KeepsValues()) {
+      AppendZoneTimes(r, "crossings." + std::string(key), events.FindAll(kind), zone);
+    }
+  };
+  eventLine("Morgendämmerung", sun, RiseSetKind::kCivilDawn, "civil_dawn");
+  eventLine("Abenddämmerung", sun, RiseSetKind::kCivilDusk, "civil_dusk");
   const auto age = static_cast<double>(MoonAge(t));
   const auto phase = static_cast<double>(MoonIlluminatedFraction(t) * 100);
   const auto distance = static_cast<double>(MoonDistance(TerrestrialFromUniversal(t)));
@@ -69,30 +79,12 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
   timeLine(r, "Nächstes 1.Viertel", NextMoonPhase(LunarPhase::kFirstQuarter, t), "next_first_quarter");
   timeLine(r, "Nächster Vollmond", NextMoonPhase(LunarPhase::kFullMoon, t), "next_full_moon");
   timeLine(r, "Nächstes 3.Viertel", NextMoonPhase(LunarPhase::kLastQuarter, t), "next_last_quarter");
-  timeLine(r, "Mondaufgang", moon.Find(RiseSetKind::kRise), "moonrise");
-  timeLine(r, "Mondkulmination", moon.Find(RiseSetKind::kTransit), "moon_transit");
-  timeLine(r, "Monduntergang", moon.Find(RiseSetKind::kSet), "moonset");
-  timeLine(r, "Sonnenaufgang", sun.Find(RiseSetKind::kRise), "sunrise");
-  timeLine(r, "Sonnenkulmination", sun.Find(RiseSetKind::kTransit), "sun_transit");
-  timeLine(r, "Sonnenuntergang", sun.Find(RiseSetKind::kSet), "sunset");
-  // Near the poles a body may rise or set twice in one day: the lines show
-  // the first, the structured output lists them all.
-  if (r.KeepsValues()) {
-    struct Crossing {
-      const DayEvents& events;
-      RiseSetKind kind;
-      std::string_view key;
-    };
-    const std::array<Crossing, 6> crossings{{{sun, RiseSetKind::kCivilDawn, "crossings.civil_dawn"},
-                                             {sun, RiseSetKind::kCivilDusk, "crossings.civil_dusk"},
-                                             {moon, RiseSetKind::kRise, "crossings.moonrise"},
-                                             {moon, RiseSetKind::kSet, "crossings.moonset"},
-                                             {sun, RiseSetKind::kRise, "crossings.sunrise"},
-                                             {sun, RiseSetKind::kSet, "crossings.sunset"}}};
-    for (const Crossing& c : crossings) {
-      AppendZoneTimes(r, c.key, c.events.FindAll(c.kind), zone);
-    }
-  }
+  eventLine("Mondaufgang", moon, RiseSetKind::kRise, "moonrise");
+  eventLine("Mondkulmination", moon, RiseSetKind::kTransit, "moon_transit");
+  eventLine("Monduntergang", moon, RiseSetKind::kSet, "moonset");
+  eventLine("Sonnenaufgang", sun, RiseSetKind::kRise, "sunrise");
+  eventLine("Sonnenkulmination", sun, RiseSetKind::kTransit, "sun_transit");
+  eventLine("Sonnenuntergang", sun, RiseSetKind::kSet, "sunset");
   // Only on the day of an eclipse's maximum.
   AddEclipseLines(r, day.start, day.end, static_cast<double>(latitude), -static_cast<double>(westLongitude), zone);
 }

@@ -15,8 +15,6 @@ namespace {
 constexpr std::size_t kMaxLabelLength = 255;
 constexpr int kSecondsPerHour = 3600;
 
-// A time line of an event: the instant shifted by the zone's offset, worded
-// with the zone's name, and, when the report keeps values, as ISO 8601.
 // The moment shifted by the zone's offset, as the time lines word it.
 std::string ShiftedText(double moment, const ZoneOffset& offset) {
   const long double shifted =
@@ -28,6 +26,13 @@ ZoneOffset MezOffset() {
   return {.seconds = static_cast<int>(kCetUtcOffsetHours * kSecondsPerHour), .abbreviation = "MEZ"};
 }
 
+// The offset in force at the moment; the fixed zone is MEZ all year.
+ZoneOffset OffsetIn(const TimeZone& zone, double moment) {
+  return zone.IsFixedMez() ? MezOffset() : zone.OffsetAt(moment);
+}
+
+// A time line of an event: the instant shifted by the zone's offset, worded
+// with the zone's name, and, when the report keeps values, as ISO 8601.
 void AddShiftedTimeLine(Report& report, std::string_view label, double moment, const ZoneOffset& offset,
                         std::string_view key) {
   const std::string text = ShiftedText(moment, offset);
@@ -74,7 +79,7 @@ void AddZoneTimeLine(Report& report, std::string_view label, double moment, cons
     AddCetTimeLine(report, label, moment, key);
     return;
   }
-  AddShiftedTimeLine(report, label, moment, zone.OffsetAt(moment), key);
+  AddShiftedTimeLine(report, label, moment, OffsetIn(zone, moment), key);
 }
 
 void AppendZoneTimes(Report& report, std::string_view key, const std::vector<double>& moments,
@@ -86,7 +91,7 @@ void AppendZoneTimes(Report& report, std::string_view key, const std::vector<dou
     if (moment == NoEvent || !std::isfinite(moment)) {
       continue;
     }
-    const ZoneOffset offset = zone.IsFixedMez() ? MezOffset() : zone.OffsetAt(moment);
+    const ZoneOffset offset = OffsetIn(zone, moment);
     report.Append(key, IsoDateTimeFromText(ShiftedText(moment, offset), offset.seconds));
   }
 }

@@ -58,11 +58,6 @@ class Instant {
   // That day in the civil calendar (Julian up to 4 October 1582).
   CivilDate Civil() const { return CivilFromFixed(Day()); }
 
-  // Moved by a number of days (fractions allowed).
-  constexpr Instant operator+(double days) const { return Instant(dateValue_ + days); }
-  constexpr Instant operator-(double days) const { return Instant(dateValue_ - days); }
-  // Days from b to a.
-  friend constexpr double operator-(Instant a, Instant b) { return a.dateValue_ - b.dateValue_; }
   friend constexpr bool operator==(Instant, Instant) = default;
   friend constexpr auto operator<=>(Instant a, Instant b) { return a.dateValue_ <=> b.dateValue_; }
 
