@@ -14,6 +14,7 @@ namespace tempulo {
 namespace {
 
 constexpr long double kArcsecondsPerDegree = 3600.0L;
+constexpr long double kDaysPerCentury = 36525.0L;
 constexpr long double kLightKilometresPerDay = 299792.458L * 86400.0L;
 // The moon's tidal secular acceleration, arcseconds per century squared:
 // the one the theory's mean longitude carries (the value of the lunar laser
@@ -26,29 +27,51 @@ constexpr long double kLightKilometresPerDay = 299792.458L * 86400.0L;
 constexpr long double kTheoryTidalAcceleration = -25.858L;
 constexpr long double kDeltaTTidalAcceleration = -26.0L;
 
-// One series: the sum over the powers of t of t^p times its terms.
-long double Evaluate(const std::array<std::span<const moon_elp::ElpTerm>, 4>& series, long double t) {
-  long double result = 0.0L;
+// One series: the sum over the powers of t of t^p times its terms. In
+// double: an argument of up to 10^5 rad (ten centuries of the fastest term)
+// keeps 10^-11 rad, far below the truncation, and the sine reduces it
+// exactly.
+// With `rate`, also the series' derivative by t, per century.
+long double Evaluate(const std::array<std::span<const moon_elp::ElpTerm>, 4>& series, long double t,
+                     double* rate = nullptr) {
+  const auto td = static_cast<double>(t);
+  double result = 0.0;
+  double derivative = 0.0;
   for (std::size_t p = series.size(); p-- > 0;) {
     double sum = 0.0;
+    double sumRate = 0.0;
     for (const moon_elp::ElpTerm& term : series[p]) {
-      const long double argument =
-          term.f[0] + t * (term.f[1] + t * (term.f[2] + t * (term.f[3] + t * term.f[4])));
-      // The argument is reduced in long double; the sine of the remainder is
-      // good to far below the truncation in double.
-      sum += term.a * std::sin(static_cast<double>(std::remainder(argument, 2.0L * kPi)));
+      const std::array<double, 5>& f = term.f;
+      const double argument = f[0] + td * (f[1] + td * (f[2] + td * (f[3] + td * f[4])));
+      sum += term.a * std::sin(argument);
+      if (rate != nullptr) {
+        const double argumentRate = f[1] + td * (2 * f[2] + td * (3 * f[3] + td * 4 * f[4]));
+        sumRate += term.a * std::cos(argument) * argumentRate;
+      }
     }
-    result = result * t + sum;
+    // d/dt (result * t + sum) = rate * t + result + sumRate.
+    derivative = derivative * td + result + sumRate;
+    result = result * td + sum;
+  }
+  if (rate != nullptr) {
+    *rate = derivative;
   }
   return result;
 }
 
-}  // namespace
-
-ElpMoonCoordinates ElpMoonGeometricPosition(double dateValue) {
-  const long double t = JulianCenturies(dateValue);
+// The longitude of date, degrees, not reduced; with `rate`, also its rate
+// in degrees per day.
+long double LongitudeOfDate(long double t, long double* rate = nullptr) {
   const std::array<double, 5>& w = moon_elp::kMeanLongitude;
   const long double meanLongitude = w[0] + t * (w[1] + t * (w[2] + t * (w[3] + t * w[4])));
+  double seriesRate = 0.0;
+  const long double series = Evaluate(moon_elp::kL, t, rate != nullptr ? &seriesRate : nullptr);
+  if (rate != nullptr) {
+    const long double meanRate = w[1] + t * (2 * w[2] + t * (3 * w[3] + t * 4 * w[4]));  // rad per century
+    const long double arcsecondRate = seriesRate + (kDeltaTTidalAcceleration - kTheoryTidalAcceleration) * t +
+                                      5029.0966L + 2 * 1.11113L * t - 3 * 0.000006L * t * t;
+    *rate = (RadToDeg(meanRate) + arcsecondRate / kArcsecondsPerDegree) / kDaysPerCentury;
+  }
   const long double tidal = 0.5L * (kDeltaTTidalAcceleration - kTheoryTidalAcceleration) * t * t;
   // The theory's longitude is counted along the mean ecliptic of date from
   // the departure point of J2000, its latitude from that ecliptic; the mean
@@ -56,23 +79,30 @@ ElpMoonCoordinates ElpMoonGeometricPosition(double dateValue) {
   // (IAU 1976, J. H. Lieske et al. 1977, the constants the nutation and the
   // sidereal time use).
   const long double precession = (5029.0966L + 1.11113L * t - 0.000006L * t * t) * t;
+  return RadToDeg(meanLongitude) + (series + tidal + precession) / kArcsecondsPerDegree;
+}
+
+}  // namespace
+
+ElpMoonCoordinates ElpMoonGeometricPosition(double dateValue) {
+  const long double t = JulianCenturies(dateValue);
   ElpMoonCoordinates moon;
-  moon.longitude = NormalizeAngle(RadToDeg(meanLongitude) +
-                                  (Evaluate(moon_elp::kL, t) + tidal + precession) / kArcsecondsPerDegree);
+  moon.longitude = NormalizeAngle(LongitudeOfDate(t));
   moon.latitude = Evaluate(moon_elp::kB, t) / kArcsecondsPerDegree;
   moon.distance = Evaluate(moon_elp::kR, t);
   return moon;
 }
 
-long double ElpMoonApparentLongitude(double dateValue) {
+long double ElpMoonApparentLongitude(double dateValue, long double* rate) {
   // The light left the moon about 1.3 s earlier; the position then, seen
   // from the Earth now, is the apparent one but for the nutation (the
   // aberration of the Earth's motion cancels against the moon's share of it).
   // The abridged distance is good to some 30 km, a tenth of a millisecond of
   // light time.
   const long double lightTime = MoonDistance(dateValue) / kLightKilometresPerDay;
-  const ElpMoonCoordinates moon = ElpMoonGeometricPosition(static_cast<double>(dateValue - lightTime));
-  return NormalizeAngle(moon.longitude + Nutation(dateValue).longitude);
+  const long double longitude =
+      LongitudeOfDate(JulianCenturies(static_cast<double>(dateValue - lightTime)), rate);
+  return NormalizeAngle(longitude + Nutation(dateValue).longitude);
 }
 
 }  // namespace tempulo

@@ -22,6 +22,8 @@ ElpMoonCoordinates ElpMoonGeometricPosition(double dateValue);
 // Apparent geocentric longitude of the moon, degrees in [0, 360), referred
 // to the true equinox of date, at a date value in dynamical time (TT): the
 // theory's position backdated by the light time and corrected for nutation.
-long double ElpMoonApparentLongitude(double dateValue);
+// With `rate`, also the rate of the geometric longitude, degrees per day
+// (the nutation's is a ten-thousandth of it).
+long double ElpMoonApparentLongitude(double dateValue, long double* rate = nullptr);
 
 }  // namespace tempulo

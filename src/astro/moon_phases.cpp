@@ -65,28 +65,20 @@ constexpr std::array<AdditionalTerm, 14> kAdditionalTerms = {{
 
 bool IsPhaseKind(int kind) { return kind >= 0 && kind < kKinds; }
 
-// Apparent elongation of the moon from the sun on the abridged theories, for
-// the elongation's rate.
-long double AbridgedElongation(double tt) {
-  CelestialPosition sun;
-  CelestialPosition moon;
-  SunPosition(sun, tt);
-  MoonPosition(moon, tt);
-  return moon.longitude - sun.longitude;
-}
-
 // The series of the mean phase leaves up to about 40 s, the abridged moon
 // up to 17" (35 s): one Newton step on the elongation of ELP/MPP02's moon
 // from the series' instant (dynamical time), with the sun of planets.h,
-// leaves what the two theories leave. The step is under two minutes, over which the rate changes
-// by a ten-thousandth; the rate from the abridged theories is as good.
+// leaves what the two theories leave. The moon's rate comes with its
+// longitude; the sun's from two places an hour apart. The step is under two
+// minutes, over which the rate changes by a ten-thousandth.
 double RefinedPhaseInstant(int kind, double tt) {
-  const long double error =
-      AngleDifference(ElpMoonApparentLongitude(tt) - PreciseSunApparentLongitude(tt), kind * 45.0L);
-  constexpr double kRateStep = 0.01;  // days
-  const long double rate =
-      AngleDifference(AbridgedElongation(tt + kRateStep), AbridgedElongation(tt - kRateStep)) / (2.0L * kRateStep);
-  return static_cast<double>(tt - error / rate);
+  long double moonRate = 0;
+  const long double moon = ElpMoonApparentLongitude(tt, &moonRate);
+  const long double sun = PreciseSunApparentLongitude(tt);
+  constexpr double kSunRateStep = 1.0 / 24;  // days
+  const long double sunRate = AngleDifference(PreciseSunApparentLongitude(tt + kSunRateStep), sun) / kSunRateStep;
+  const long double error = AngleDifference(moon - sun, kind * 45.0L);
+  return static_cast<double>(tt - error / (moonRate - sunRate));
 }
 
 // The last refined instants, per thread: the searches ask for the same few
