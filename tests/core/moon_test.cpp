@@ -35,6 +35,26 @@ TEST(MoonTest, ElpAndAbridgedTheoriesAgree) {
   }
 }
 
+// The rate the phase refinement divides by is the series' own derivative;
+// against a central difference of the apparent longitude over a quarter of
+// an hour it agrees within the nutation's rate (up to 4e-5 degrees a day),
+// in the years near 2000 and far from them.
+TEST(MoonTest, ElpLongitudeRateIsTheLongitudesDerivative) {
+  for (const int year : {150, 1000, 1950, 2026, 2500, 2990}) {
+    for (const int month : {1, 4, 7, 10}) {
+      const double t = EncodeDate(year, month, 9) + 0.3;
+      long double rate = 0;
+      ElpMoonApparentLongitude(t, &rate);
+      constexpr double kStep = 1.0 / 192;
+      const long double difference =
+          AngleDifference(ElpMoonApparentLongitude(t + kStep), ElpMoonApparentLongitude(t - kStep)) / (2 * kStep);
+      EXPECT_NEAR(static_cast<double>(rate), static_cast<double>(difference), 1e-4) << year << " " << month;
+      EXPECT_GT(rate, 11.0L);
+      EXPECT_LT(rate, 16.0L);
+    }
+  }
+}
+
 TEST(MoonTest, PositionOf12April1992) {
   CelestialPosition p;
   p.parallax = 7.0L;
