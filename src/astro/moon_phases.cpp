@@ -224,15 +224,31 @@ double PhaseTimeOf(LunarPhase phase, double dateValue, bool refine) {
   return MoonPhaseTime(phase, dateValue);
 }
 
+// The refined phase lies within minutes of the series' one (a few
+// minutes only in the earliest years); the searches step through the
+// lunations on the series and refine only the lunation that decides.
+constexpr double kRefinementMargin = 10.0 / 1440.0;  // days
+
 double PreviousPhase(LunarPhase phase, double dateValue, bool refine) {
   if (!IsPhaseKind(static_cast<int>(phase))) {
     return 0.0;
   }
+  const bool principal = static_cast<int>(phase) % 2 == 0;
+  const double margin = refine && principal ? kRefinementMargin : 0.0;
   double s = dateValue + kSearchStep;
-  double r = s;
-  for (int step = 0; step < kMaxSearchSteps && r > dateValue; ++step) {
-    r = PhaseTimeOf(phase, s, refine);
+  double r = PhaseTimeOf(phase, s, !principal);
+  for (int step = 0; step < kMaxSearchSteps && r > dateValue + margin; ++step) {
     s -= kSearchStep;
+    r = PhaseTimeOf(phase, s, !principal);
+  }
+  if (margin == 0.0) {
+    return r;
+  }
+  // Within the margin the refined instants decide which lunation it is.
+  r = MoonPhaseTime(phase, s);
+  for (int step = 0; step < kMaxSearchSteps && r > dateValue; ++step) {
+    s -= kSearchStep;
+    r = MoonPhaseTime(phase, s);
   }
   return r;
 }
@@ -241,11 +257,21 @@ double NextPhase(LunarPhase phase, double dateValue, bool refine) {
   if (!IsPhaseKind(static_cast<int>(phase))) {
     return 0.0;
   }
+  const bool principal = static_cast<int>(phase) % 2 == 0;
+  const double margin = refine && principal ? kRefinementMargin : 0.0;
   double s = dateValue - kSearchStep;
-  double r = s;
-  for (int step = 0; step < kMaxSearchSteps && r < dateValue; ++step) {
-    r = PhaseTimeOf(phase, s, refine);
+  double r = PhaseTimeOf(phase, s, !principal);
+  for (int step = 0; step < kMaxSearchSteps && r < dateValue - margin; ++step) {
     s += kSearchStep;
+    r = PhaseTimeOf(phase, s, !principal);
+  }
+  if (margin == 0.0) {
+    return r;
+  }
+  r = MoonPhaseTime(phase, s);
+  for (int step = 0; step < kMaxSearchSteps && r < dateValue; ++step) {
+    s += kSearchStep;
+    r = MoonPhaseTime(phase, s);
   }
   return r;
 }
