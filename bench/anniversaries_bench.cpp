@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "astro/moon_phases.h"
 #include "calendars/traditional/chinese.h"
 #include "report/anniversaries.h"
 
@@ -60,6 +61,7 @@ void BM_AnniversaryMonth10000Cold(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     ForgetChineseSearches();
+    ForgetMoonPhaseRefinements();
     state.ResumeTiming();
     benchmark::DoNotOptimize(MonthAnniversaries(book, 2026 + month / 12, month % 12 + 1));
     month = (month + 1) % 600;

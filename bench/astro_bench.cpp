@@ -77,6 +77,16 @@ void BM_MoonPhaseTime(benchmark::State& state) {
 }
 BENCHMARK(BM_MoonPhaseTime);
 
+// The same with nothing remembered: one refinement on the complete lunar
+// theory each time.
+void BM_MoonPhaseTimeFirst(benchmark::State& state) {
+  for (auto _ : state) {
+    ForgetMoonPhaseRefinements();
+    benchmark::DoNotOptimize(MoonPhaseTime(LunarPhase::kNewMoon, DayOf(state)));
+  }
+}
+BENCHMARK(BM_MoonPhaseTimeFirst);
+
 // One search each: the moon moves fastest, the sun's position costs most.
 void BM_MoonRise(benchmark::State& state) {
   for (auto _ : state) {

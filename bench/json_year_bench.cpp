@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/cli/report_cli.h"
+#include "astro/moon_phases.h"
 #include "astro/sun.h"
 #include "calendars/traditional/chinese.h"
 
@@ -21,6 +22,7 @@ void RunYear(benchmark::State& state, const std::string& format) {
   std::size_t bytes = 0;
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetMoonPhaseRefinements();
     ForgetSolarTermSearches();
     std::ostringstream out;
     std::ostringstream err;

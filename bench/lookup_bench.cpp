@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "astro/moon_phases.h"
 #include "astro/sun.h"
 #include "calendars/traditional/chinese.h"
 #include "report/calendar_lookup.h"
@@ -19,6 +20,7 @@ void BM_LookUpDate(benchmark::State& state, const char* text) {
   const std::string argument(text);
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetMoonPhaseRefinements();
     ForgetSolarTermSearches();
     std::string why;
     benchmark::DoNotOptimize(ParseAnyDateArgument(argument, why));
@@ -53,6 +55,7 @@ void BM_FeastsOfYear(benchmark::State& state) {
   const auto year = static_cast<int>(state.range(0));
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetMoonPhaseRefinements();
     ForgetSolarTermSearches();
     benchmark::DoNotOptimize(FeastsOfYear(year));
   }

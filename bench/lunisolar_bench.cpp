@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include "astro/moon_phases.h"
 #include "astro/sun.h"
 #include "calendars/traditional/chinese.h"
 #include "time/civil.h"
@@ -15,6 +16,7 @@ void BM_ChineseDate(benchmark::State& state, int year, int month, int day) {
   const double t = DateValueOf(FixedFromCivil({year, month, day}));
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetMoonPhaseRefinements();
     ForgetSolarTermSearches();
     benchmark::DoNotOptimize(ChineseDate(t));
   }
@@ -27,6 +29,7 @@ void BM_ChineseDateMonthOfDays(benchmark::State& state, int year, int month) {
   constexpr int kDays = 31;
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetMoonPhaseRefinements();
     ForgetSolarTermSearches();
     for (int i = 0; i < kDays; ++i) {
       benchmark::DoNotOptimize(ChineseDate(DateValueOf(first + i)));

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "astro/moon_phases.h"
 #include "astro/sun.h"
 #include "calendars/traditional/chinese.h"
 #include "holidays/holidays.h"
@@ -29,6 +30,7 @@ void BM_FullRefresh(benchmark::State& state) {
     // Measured as the first refresh of its year: nothing remembered from the
     // iteration before.
     ForgetChineseSearches();
+    ForgetMoonPhaseRefinements();
     ForgetSolarTermSearches();
     RefreshResult result = Refresh(date, holidays, clock);
     benchmark::DoNotOptimize(result);
@@ -58,6 +60,7 @@ void BM_FullRefreshSameYear(benchmark::State& state) {
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
   HolidayTable holidays = HolidayTable::Standard();
   ForgetChineseSearches();
+  ForgetMoonPhaseRefinements();
   ForgetSolarTermSearches();
   for (auto _ : state) {
     RefreshResult result = Refresh(date, holidays, clock);
@@ -91,6 +94,7 @@ void BM_FullRefreshWithZone(benchmark::State& state) {
   }
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetMoonPhaseRefinements();
     ForgetSolarTermSearches();
     RefreshResult result = Refresh(date, holidays, clock, {.place = &*place});
     benchmark::DoNotOptimize(result);
@@ -119,6 +123,7 @@ void BM_RefreshChosen(benchmark::State& state) {
   HolidayTable holidays = HolidayTable::Standard();
   for (auto _ : state) {
     ForgetChineseSearches();
+    ForgetMoonPhaseRefinements();
     ForgetSolarTermSearches();
     RefreshResult result = Refresh(date, holidays, clock, {.entries = &*choice});
     benchmark::DoNotOptimize(result);

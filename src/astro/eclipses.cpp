@@ -538,10 +538,11 @@ std::vector<Eclipse> EclipsesBetween(Instant from, Instant to) {
   end = std::min(end, start + 1200.0);
   // Every new moon and the full moon after it from a lunation before the
   // span: the greatest eclipse lies within hours of its syzygy.
-  double t = NextMoonPhase(LunarPhase::kNewMoon, start - kMeanLunation - 1.0);
+  // The series' syzygies suffice: each eclipse search finds its own instants.
+  double t = NextApproximateMoonPhase(LunarPhase::kNewMoon, start - kMeanLunation - 1.0);
   for (int i = 0; i < kMaxLunations && t < end + 1.0; ++i) {
     for (const bool solar : {true, false}) {
-      const double syzygy = solar ? t : NextMoonPhase(LunarPhase::kFullMoon, t);
+      const double syzygy = solar ? t : NextApproximateMoonPhase(LunarPhase::kFullMoon, t);
       // The greatest eclipse lies within a few hours of its syzygy.
       if (syzygy < start - kSyzygyMargin || syzygy >= end + kSyzygyMargin) {
         continue;
@@ -556,7 +557,7 @@ std::vector<Eclipse> EclipsesBetween(Instant from, Instant to) {
         eclipses.push_back(eclipse);
       }
     }
-    t = NextMoonPhase(LunarPhase::kNewMoon, t + 1.0);
+    t = NextApproximateMoonPhase(LunarPhase::kNewMoon, t + 1.0);
   }
   std::sort(eclipses.begin(), eclipses.end(),
             [](const Eclipse& x, const Eclipse& y) { return x.greatest < y.greatest; });

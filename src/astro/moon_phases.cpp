@@ -3,13 +3,16 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 
 #include "astro/angles.h"
 #include "astro/moon.h"
+#include "astro/moon_elp.h"
 #include "astro/moon_phase_terms.h"
+#include "astro/planets.h"
 #include "astro/sun.h"
 #include "time/delta_t.h"
 #include "time/instant.h"
@@ -62,6 +65,42 @@ constexpr std::array<AdditionalTerm, 14> kAdditionalTerms = {{
 
 bool IsPhaseKind(int kind) { return kind >= 0 && kind < kKinds; }
 
+// The series of the mean phase leaves up to about 40 s, the abridged moon
+// up to 17" (35 s): one Newton step on the elongation of ELP/MPP02's moon
+// from the series' instant (dynamical time), with the sun of planets.h,
+// leaves what the two theories leave. The moon's rate comes with its
+// longitude; the sun's from two places an hour apart. The step is under two
+// minutes, over which the rate changes by a ten-thousandth.
+double RefinedPhaseInstant(int kind, double tt) {
+  long double moonRate = 0;
+  const long double moon = ElpMoonApparentLongitude(tt, &moonRate);
+  const long double sun = PreciseSunApparentLongitude(tt);
+  constexpr double kSunRateStep = 1.0 / 24;  // days
+  const long double sunRate = AngleDifference(PreciseSunApparentLongitude(tt + kSunRateStep), sun) / kSunRateStep;
+  const long double error = AngleDifference(moon - sun, kind * 45.0L);
+  return static_cast<double>(tt - error / (moonRate - sunRate));
+}
+
+// The last refined instants, per thread: the searches ask for the same few
+// lunations again and again (every step of NextMoonPhase, every day of a
+// Chinese month), and a refinement costs several abridged positions.
+struct RefinedMemo {
+  static constexpr int kSize = 16;
+  struct Entry {
+    bool valid = false;
+    int kind = 0;
+    long double k = 0;
+    double instant = 0;
+  };
+  std::array<Entry, kSize> entries{};
+  int next = 0;
+};
+
+RefinedMemo& Refinements() {
+  thread_local RefinedMemo memo;
+  return memo;
+}
+
 std::span<const moon_phase_terms::PhaseTerm> PeriodicTerms(int kind) {
   switch (kind) {
     case kNewMoon:
@@ -74,7 +113,7 @@ std::span<const moon_phase_terms::PhaseTerm> PeriodicTerms(int kind) {
 }
 
 // The four principal phases: mean phase plus periodic and additional terms.
-double PrincipalPhaseTime(int kind, double dateValue) {
+double PrincipalPhaseTime(int kind, double dateValue, bool refine) {
   const MeanPhase p = MeanPhaseArguments(static_cast<LunarPhase>(kind), dateValue);
   long double periodic = 0.0L;
   for (const moon_phase_terms::PhaseTerm& term : PeriodicTerms(kind)) {
@@ -105,8 +144,21 @@ double PrincipalPhaseTime(int kind, double dateValue) {
   for (const AdditionalTerm& term : kAdditionalTerms) {
     additional += term.coefficient * SinDeg(term.a + term.b * p.k - term.c * t * t);
   }
-  // The series give dynamical time; the clock runs in universal time.
-  return Instant::FromTerrestrialJulianDate(p.jde + periodic + w + additional).DateValue();
+  const double seriesInstant = DateValueOfJulianDate(p.jde + periodic + w + additional);
+  if (!refine) {
+    // The series give dynamical time; the clock runs in universal time.
+    return Instant::FromTerrestrial(seriesInstant).DateValue();
+  }
+  RefinedMemo& memo = Refinements();
+  for (const RefinedMemo::Entry& entry : memo.entries) {
+    if (entry.valid && entry.kind == kind && entry.k == p.k) {
+      return entry.instant;
+    }
+  }
+  const double instant = Instant::FromTerrestrial(RefinedPhaseInstant(kind, seriesInstant)).DateValue();
+  memo.entries[static_cast<std::size_t>(memo.next)] = {true, kind, p.k, instant};
+  memo.next = (memo.next + 1) % RefinedMemo::kSize;
+  return instant;
 }
 
 // The odd kinds: the instant with the target age, found by stepping by the
@@ -158,34 +210,85 @@ double MoonPhaseTime(LunarPhase phase, double dateValue) {
   if (kind % 2 == 1) {
     return AgePhaseTime(kind, dateValue);
   }
-  return PrincipalPhaseTime(kind, dateValue);
+  return PrincipalPhaseTime(kind, dateValue, true);
 }
 
-double PreviousMoonPhase(LunarPhase phase, double dateValue) {
+namespace {
+
+// The searches, over the refined or the series' instants.
+double PhaseTimeOf(LunarPhase phase, double dateValue, bool refine) {
+  const int kind = static_cast<int>(phase);
+  if (kind % 2 == 0 && !refine) {
+    return PrincipalPhaseTime(kind, dateValue, false);
+  }
+  return MoonPhaseTime(phase, dateValue);
+}
+
+// The refined phase lies within minutes of the series' one (a few
+// minutes only in the earliest years); the searches step through the
+// lunations on the series and refine only the lunation that decides.
+constexpr double kRefinementMargin = 10.0 / 1440.0;  // days
+
+double PreviousPhase(LunarPhase phase, double dateValue, bool refine) {
   if (!IsPhaseKind(static_cast<int>(phase))) {
     return 0.0;
   }
+  const bool principal = static_cast<int>(phase) % 2 == 0;
+  const double margin = refine && principal ? kRefinementMargin : 0.0;
   double s = dateValue + kSearchStep;
-  double r = s;
-  for (int step = 0; step < kMaxSearchSteps && r > dateValue; ++step) {
-    r = MoonPhaseTime(phase, s);
+  double r = PhaseTimeOf(phase, s, !principal);
+  for (int step = 0; step < kMaxSearchSteps && r > dateValue + margin; ++step) {
     s -= kSearchStep;
+    r = PhaseTimeOf(phase, s, !principal);
+  }
+  if (margin == 0.0) {
+    return r;
+  }
+  // Within the margin the refined instants decide which lunation it is.
+  r = MoonPhaseTime(phase, s);
+  for (int step = 0; step < kMaxSearchSteps && r > dateValue; ++step) {
+    s -= kSearchStep;
+    r = MoonPhaseTime(phase, s);
   }
   return r;
 }
 
-double NextMoonPhase(LunarPhase phase, double dateValue) {
+double NextPhase(LunarPhase phase, double dateValue, bool refine) {
   if (!IsPhaseKind(static_cast<int>(phase))) {
     return 0.0;
   }
+  const bool principal = static_cast<int>(phase) % 2 == 0;
+  const double margin = refine && principal ? kRefinementMargin : 0.0;
   double s = dateValue - kSearchStep;
-  double r = s;
-  for (int step = 0; step < kMaxSearchSteps && r < dateValue; ++step) {
-    r = MoonPhaseTime(phase, s);
+  double r = PhaseTimeOf(phase, s, !principal);
+  for (int step = 0; step < kMaxSearchSteps && r < dateValue - margin; ++step) {
     s += kSearchStep;
+    r = PhaseTimeOf(phase, s, !principal);
+  }
+  if (margin == 0.0) {
+    return r;
+  }
+  r = MoonPhaseTime(phase, s);
+  for (int step = 0; step < kMaxSearchSteps && r < dateValue; ++step) {
+    s += kSearchStep;
+    r = MoonPhaseTime(phase, s);
   }
   return r;
 }
+
+}  // namespace
+
+double PreviousMoonPhase(LunarPhase phase, double dateValue) { return PreviousPhase(phase, dateValue, true); }
+
+double NextMoonPhase(LunarPhase phase, double dateValue) { return NextPhase(phase, dateValue, true); }
+
+double NextApproximateMoonPhase(LunarPhase phase, double dateValue) { return NextPhase(phase, dateValue, false); }
+
+double PreviousApproximateMoonPhase(LunarPhase phase, double dateValue) {
+  return PreviousPhase(phase, dateValue, false);
+}
+
+void ForgetMoonPhaseRefinements() { Refinements() = RefinedMemo{}; }
 
 long double MoonAge(double dateValue) {
   const double tt = TerrestrialFromUniversal(dateValue);

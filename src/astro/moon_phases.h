@@ -40,6 +40,13 @@ double MoonPhaseTime(LunarPhase phase, double dateValue);
 // value; 0 for kinds outside 0..7.
 double PreviousMoonPhase(LunarPhase phase, double dateValue);
 double NextMoonPhase(LunarPhase phase, double dateValue);
+// The principal phases are refined on ELP/MPP02's moon (moon_elp.h); these
+// give the series of the mean phase alone: within a minute of
+// NextMoonPhase's in 1900-2100, a few minutes far from 2000, for searches
+// that only need a start near the syzygy. The crescents and gibbous phases
+// are NextMoonPhase's.
+double NextApproximateMoonPhase(LunarPhase phase, double dateValue);
+double PreviousApproximateMoonPhase(LunarPhase phase, double dateValue);
 // Days since the last new moon, in [0, 29.530589).
 long double MoonAge(double dateValue);
 // Sun-moon-earth angle in degrees, magnitude in [0, 180), negative while the
@@ -47,5 +54,9 @@ long double MoonAge(double dateValue);
 long double MoonPhaseAngle(double dateValue);
 // 0..1.
 long double MoonIlluminatedFraction(double dateValue);
+
+// The principal phases' refinements are remembered per thread (the last
+// sixteen); this forgets them, so that a benchmark can measure a first search.
+void ForgetMoonPhaseRefinements();
 
 }  // namespace tempulo

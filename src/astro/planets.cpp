@@ -168,6 +168,12 @@ struct Apparent {
   double sun = 0;
 };
 
+// The sun's apparent longitude before nutation, rad: the geocentric
+// longitude, the frame correction to FK5 and the annual aberration.
+double SunApparentBeforeNutation(const Helio& earth) {
+  return earth.l + kPi - 0.09033 * kRadPerArcsec - 20.4898 * kRadPerArcsec / earth.r;
+}
+
 Apparent ApparentPlace(const Geometric& g, double dateValue) {
   const double t = (dateValue - J2000DateValue - 0.5) / 36525.0;
   // The frame correction of the theory's dynamical ecliptic to FK5.
@@ -186,7 +192,7 @@ Apparent ApparentPlace(const Geometric& g, double dateValue) {
   const double db = -kappa * std::sin(a.beta) * (std::sin(sun - a.lambda) - e * std::sin(perihelion - a.lambda));
   a.lambda += dl;
   a.beta += db;
-  a.sun = sun - 0.09033 * kRadPerArcsec - 20.4898 * kRadPerArcsec / g.earth.r;
+  a.sun = SunApparentBeforeNutation(g.earth);
   return a;
 }
 
@@ -496,6 +502,11 @@ PlanetNight PlanetEvening(Planet planet, const DaySpan& day, const DaySpan& nigh
     result.to[static_cast<std::size_t>(result.stretches++)] = night.end;
   }
   return result;
+}
+
+long double PreciseSunApparentLongitude(double dateValue) {
+  const Helio earth = EarthAt(dateValue, PlanetPrecision::kFull);
+  return NormalizeAngle(RadToDeg(SunApparentBeforeNutation(earth)) + Nutation(dateValue).longitude);
 }
 
 }  // namespace tempulo

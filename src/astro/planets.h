@@ -66,6 +66,14 @@ struct PlanetEcliptic {
 };
 PlanetEcliptic PlanetEclipticPlace(Planet planet, double dateValue, PlanetPrecision precision);
 
+// The sun's apparent longitude, degrees [0, 360) referred to the true
+// equinox of date, at a date value in dynamical time, from the Earth's
+// series of this module (within 0.02" of the complete VSOP87 near 2000)
+// rather than sun.h's abridged one (up to 1"): for the instants the almanac
+// names to the second, the season starts, the solar terms and the principal
+// phases of the moon.
+long double PreciseSunApparentLongitude(double dateValue);
+
 // Apparent ecliptic longitude alone, degrees [0, 360): what the searches for
 // stations and conjunctions follow.
 long double PlanetLongitude(Planet planet, double dateValue, PlanetPrecision precision = PlanetPrecision::kFull);

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "astro/angles.h"
+#include "astro/planets.h"
 #include "time/date_encoding.h"
 #include "astro/vsop87.h"
 #include "time/civil.h"
@@ -78,14 +79,13 @@ constexpr int kMaxSearchSteps = 100;
 // Principal-term walks normally look at one or two months.
 constexpr int kMaxTermMonths = 40;
 
-// Sums of the nutation series. The obliquity sum is formed only when asked
-// for: the solar-term search needs the longitude alone.
+// Sums of the nutation series.
 struct NutationSums {
   long double longitude = 0;
   long double obliquity = 0;
 };
 
-NutationSums SumNutation(long double t, bool withObliquity) {
+NutationSums SumNutation(long double t) {
   const long double t2 = t * t;
   const long double t3 = t2 * t;
   const long double d = NormalizeAngle(297.85036L + 445267.11148L * t - 0.0019142L * t2 + t3 / 189474.0L);
@@ -98,9 +98,7 @@ NutationSums SumNutation(long double t, bool withObliquity) {
   for (const NutationTerm& term : kNutationTerms) {
     const long double arg = d * term.d + m * term.m + mPrime * term.mPrime + f * term.f + omega * term.omega;
     sums.longitude += SinDeg(arg) * (term.s + term.s1 * t * 0.1L);
-    if (withObliquity) {
-      sums.obliquity += CosDeg(arg) * (term.c + term.c1 * t * 0.1L);
-    }
+    sums.obliquity += CosDeg(arg) * (term.c + term.c1 * t * 0.1L);
   }
   return sums;
 }
@@ -114,7 +112,7 @@ struct SunEcliptic {
   long double distance = 0;   // kilometres
 };
 
-SunEcliptic SunGeometric(double dateValue, bool withLatitude) {
+SunEcliptic SunGeometric(double dateValue) {
   const HeliocentricCoordinates earth = EarthHeliocentricPosition(dateValue);
   long double lambda = earth.longitude + 180.0L;
   long double beta = -earth.latitude;
@@ -123,19 +121,10 @@ SunEcliptic SunGeometric(double dateValue, bool withLatitude) {
   // The frame correction once more, on the geocentric values; the longitude
   // term with tan(beta) is left out here.
   lambda -= 0.09033L / 3600.0L;
-  if (withLatitude) {
-    beta += 0.03916L / 3600.0L * (CosDeg(lambdaPrime) - SinDeg(lambdaPrime));
-  }
+  beta += 0.03916L / 3600.0L * (CosDeg(lambdaPrime) - SinDeg(lambdaPrime));
   // Aberration.
   lambda -= (20.4898L / 3600.0L) / earth.radius;
   return {NormalizeAngle(lambda), beta, earth.radius * kKilometresPerAU};
-}
-
-// The sun's apparent longitude alone, exactly as SunPosition gives it.
-long double SunApparentLongitude(double dateValue) {
-  const SunEcliptic sun = SunGeometric(dateValue, false);
-  const NutationSums sums = SumNutation(JulianCenturies(dateValue), false);
-  return NormalizeAngle(sun.longitude + NutationInLongitude(sums.longitude));
 }
 
 double JanuaryFirst(int year) { return EncodeDate(year, 1, 1); }
@@ -148,11 +137,12 @@ double SearchSolarLongitudeTime(int year, int n) {
   // counted from 1 January of the year before, they land in this year.
   double t = estimate > 365.0L ? static_cast<double>(JanuaryFirst(year - 1) + estimate)
                                : static_cast<double>(JanuaryFirst(year) + estimate);
-  long double lambda = SunApparentLongitude(t);
+  // The instant is named to the second: the sun from the finer series.
+  long double lambda = PreciseSunApparentLongitude(t);
   for (int step = 0; step < kMaxSearchSteps && std::fabs(AngleDifference(target, lambda)) > kSearchTolerance;
        ++step) {
     t = static_cast<double>(t + kSearchDaysPerRadian * SinDeg(target - lambda));
-    lambda = SunApparentLongitude(t);
+    lambda = PreciseSunApparentLongitude(t);
   }
   // The search runs in dynamical time, the position's own.
   return UniversalFromTerrestrial(t);
@@ -215,7 +205,7 @@ NutationMemo& LastNutation() {
 
 NutationValues ComputeNutation(double dateValue) {
   const long double t = JulianCenturies(dateValue);
-  const NutationSums sums = SumNutation(t, true);
+  const NutationSums sums = SumNutation(t);
   const long double t2 = t * t;
   const long double t3 = t2 * t;
   // Mean obliquity and nutation in obliquity are added in arcseconds.
@@ -268,7 +258,7 @@ void SunPosition(CelestialPosition& position, double dateValue) {
   };
   thread_local Memo memo;
   if (!memo.valid || memo.dateValue != dateValue) {
-    const SunEcliptic sun = SunGeometric(dateValue, true);
+    const SunEcliptic sun = SunGeometric(dateValue);
     memo.position.longitude = sun.longitude;
     memo.position.latitude = sun.latitude;
     memo.position.distance = sun.distance;

@@ -5,9 +5,11 @@
 
 #include <cmath>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "astro/angles.h"
+#include "astro/moon_phases.h"
 #include "calendars/traditional/sexagenary.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
@@ -295,6 +297,28 @@ TEST(ChineseDateTest, PutsTheWinterSolsticeInMonthElevenBeforeAndAfterTheReform)
     EXPECT_EQ(d.month, 11) << year;
     EXPECT_FALSE(d.isLeapMonth) << year;
   }
+}
+
+// The calendar takes the series' new moon unless it lies within minutes of a
+// midnight of China; every month's new moon must still fall on the day of
+// the refined one, also for the new moons closest to midnight (2057-09-29
+// 00:00:02 among them) and in early and late years, where the series and
+// the refinement part most.
+TEST(ChineseDateTest, NewMoonDaysAreThoseOfTheRefinedNewMoons) {
+  int nearMidnight = 0;
+  for (const auto& [first, last] : {std::pair{100, 130}, std::pair{1900, 2100}, std::pair{2970, 3000}}) {
+    const double end = Civil(last + 1, 1, 1);
+    double day = Civil(first, 1, 1);
+    for (int guard = 0; day < end && guard < 3000; ++guard) {
+      const double refined = NextMoonPhase(LunarPhase::kNewMoon, UniversalFromChinaTime(day));
+      const double china = ChinaTimeFromUniversal(refined);
+      const double fraction = china - std::floor(china);
+      nearMidnight += fraction < 1.0 / 144 || fraction > 143.0 / 144;
+      ASSERT_EQ(ChineseNewMoonOnOrAfter(day), std::floor(china)) << first << " " << day;
+      day = std::floor(china) + 1.0;
+    }
+  }
+  EXPECT_GT(nearMidnight, 20);  // the near cases were met
 }
 
 // ---------------------------------------------------------------- year name

@@ -16,17 +16,18 @@ const path = require('path');
 
 // Month starts the almanac and the table put on different days, each with its
 // reason (PyEphem's new moons, in the time of China, agree with the almanac's
-// day every time).
+// day every time but one: the new moon of 2057-09-29 00:00:04 in the
+// almanac is 2057-09-28 23:59:50 in PyEphem (their Delta T differ by some
+// 14 s then), and the table begins the month on the 29th, with the almanac).
 const TIME_ZONE = 'the table reckons UT+8 before 1929 too; the almanac takes the mean time of ' +
   'Beijing (UT+7:45:40), and the new moon at 23:52:58 there is 00:07:18 at UT+8';
 const OLD_THEORY = 'the table keeps the calendar as issued then; the new moon fell 3 min 21 s after ' +
   'midnight (PyEphem: 00:03:02)';
-const MIDNIGHT = 'the new moon falls seconds before midnight (PyEphem: 2057 23:59:50, 2097 23:59:18); ' +
+const MIDNIGHT = 'the new moon falls 19 s before midnight (PyEphem: 23:59:18); ' +
   'the table puts it after midnight, within the uncertainty of Delta T that far ahead';
 const KNOWN = new Map([
   ['1906-04-23', TIME_ZONE], ['1906-04-24', TIME_ZONE],
   ['1933-07-22', OLD_THEORY], ['1933-07-23', OLD_THEORY],
-  ['2057-09-28', MIDNIGHT], ['2057-09-29', MIDNIGHT],
   ['2097-08-07', MIDNIGHT], ['2097-08-08', MIDNIGHT],
 ]);
 
