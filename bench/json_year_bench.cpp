@@ -9,9 +9,7 @@
 #include <vector>
 
 #include "app/cli/report_cli.h"
-#include "astro/moon_phases.h"
-#include "astro/sun.h"
-#include "calendars/traditional/chinese.h"
+#include "cold_start.h"
 
 namespace tempulo {
 namespace {
@@ -21,9 +19,7 @@ void RunYear(benchmark::State& state, const std::string& format) {
   const std::vector<std::string> args = {"--year", "2026", "--time", "12:00:00", "--format", format};
   std::size_t bytes = 0;
   for (auto _ : state) {
-    ForgetChineseSearches();
-    ForgetMoonPhaseRefinements();
-    ForgetSolarTermSearches();
+    ForgetRememberedSearches();
     std::ostringstream out;
     std::ostringstream err;
     benchmark::DoNotOptimize(RunReportCli(args, out, err, clock));

@@ -3,11 +3,9 @@
 
 #include <string>
 
-#include "astro/moon_phases.h"
-#include "astro/sun.h"
-#include "calendars/traditional/chinese.h"
 #include "report/calendar_lookup.h"
 #include "report/feasts.h"
+#include "cold_start.h"
 
 namespace tempulo {
 namespace {
@@ -19,9 +17,7 @@ namespace {
 void BM_LookUpDate(benchmark::State& state, const char* text) {
   const std::string argument(text);
   for (auto _ : state) {
-    ForgetChineseSearches();
-    ForgetMoonPhaseRefinements();
-    ForgetSolarTermSearches();
+    ForgetRememberedSearches();
     std::string why;
     benchmark::DoNotOptimize(ParseAnyDateArgument(argument, why));
   }
@@ -54,9 +50,7 @@ BENCHMARK_CAPTURE(BM_LookUpDate, Goddess, "goddess:5-565-12-1");
 void BM_FeastsOfYear(benchmark::State& state) {
   const auto year = static_cast<int>(state.range(0));
   for (auto _ : state) {
-    ForgetChineseSearches();
-    ForgetMoonPhaseRefinements();
-    ForgetSolarTermSearches();
+    ForgetRememberedSearches();
     benchmark::DoNotOptimize(FeastsOfYear(year));
   }
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include "astro/moon_phases.h"
 #include "astro/sun.h"
 #include "calendars/traditional/chinese.h"
 #include "time/civil.h"
 #include "time/julian_day.h"
+#include "cold_start.h"
 
 namespace tempulo {
 namespace {
@@ -15,9 +15,7 @@ namespace {
 void BM_ChineseDate(benchmark::State& state, int year, int month, int day) {
   const double t = DateValueOf(FixedFromCivil({year, month, day}));
   for (auto _ : state) {
-    ForgetChineseSearches();
-    ForgetMoonPhaseRefinements();
-    ForgetSolarTermSearches();
+    ForgetRememberedSearches();
     benchmark::DoNotOptimize(ChineseDate(t));
   }
 }
@@ -28,9 +26,7 @@ void BM_ChineseDateMonthOfDays(benchmark::State& state, int year, int month) {
   const FixedDay first = FixedFromCivil({year, month, 1});
   constexpr int kDays = 31;
   for (auto _ : state) {
-    ForgetChineseSearches();
-    ForgetMoonPhaseRefinements();
-    ForgetSolarTermSearches();
+    ForgetRememberedSearches();
     for (int i = 0; i < kDays; ++i) {
       benchmark::DoNotOptimize(ChineseDate(DateValueOf(first + i)));
     }

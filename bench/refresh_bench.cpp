@@ -9,13 +9,11 @@
 #include <optional>
 #include <string>
 
-#include "astro/moon_phases.h"
-#include "astro/sun.h"
-#include "calendars/traditional/chinese.h"
 #include "holidays/holidays.h"
 #include "report/refresh.h"
 #include "report/registry.h"
 #include "report/report_place.h"
+#include "cold_start.h"
 
 namespace tempulo {
 namespace {
@@ -29,9 +27,7 @@ void BM_FullRefresh(benchmark::State& state) {
   for (auto _ : state) {
     // Measured as the first refresh of its year: nothing remembered from the
     // iteration before.
-    ForgetChineseSearches();
-    ForgetMoonPhaseRefinements();
-    ForgetSolarTermSearches();
+    ForgetRememberedSearches();
     RefreshResult result = Refresh(date, holidays, clock);
     benchmark::DoNotOptimize(result);
   }
@@ -59,9 +55,7 @@ void BM_FullRefreshSameYear(benchmark::State& state) {
                        static_cast<int>(state.range(0))};
   const FixedClock clock({2026, 12, 8}, {12, 0, 0});
   HolidayTable holidays = HolidayTable::Standard();
-  ForgetChineseSearches();
-  ForgetMoonPhaseRefinements();
-  ForgetSolarTermSearches();
+  ForgetRememberedSearches();
   for (auto _ : state) {
     RefreshResult result = Refresh(date, holidays, clock);
     benchmark::DoNotOptimize(result);
@@ -93,9 +87,7 @@ void BM_FullRefreshWithZone(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    ForgetChineseSearches();
-    ForgetMoonPhaseRefinements();
-    ForgetSolarTermSearches();
+    ForgetRememberedSearches();
     RefreshResult result = Refresh(date, holidays, clock, {.place = &*place});
     benchmark::DoNotOptimize(result);
   }
@@ -122,9 +114,7 @@ void BM_RefreshChosen(benchmark::State& state) {
   const FixedClock clock(date, {12, 0, 0});
   HolidayTable holidays = HolidayTable::Standard();
   for (auto _ : state) {
-    ForgetChineseSearches();
-    ForgetMoonPhaseRefinements();
-    ForgetSolarTermSearches();
+    ForgetRememberedSearches();
     RefreshResult result = Refresh(date, holidays, clock, {.entries = &*choice});
     benchmark::DoNotOptimize(result);
   }

@@ -59,27 +59,45 @@ long double Evaluate(const std::array<std::span<const moon_elp::ElpTerm>, 4>& se
   return result;
 }
 
+// A polynomial in t, coefficients lowest power first, and with `rate` also
+// its derivative by t.
+template <typename T, std::size_t N>
+long double Polynomial(const std::array<T, N>& c, long double t, long double* rate) {
+  long double value = 0;
+  long double derivative = 0;
+  for (std::size_t i = N; i-- > 0;) {
+    derivative = derivative * t + value;
+    value = value * t + c[i];
+  }
+  if (rate != nullptr) {
+    *rate = derivative;
+  }
+  return value;
+}
+
+// The theory's longitude is counted along the mean ecliptic of date from
+// the departure point of J2000, its latitude from that ecliptic; the mean
+// equinox of date lies the general precession in longitude from that point
+// (IAU 1976, J. H. Lieske et al. 1977, the constants the nutation and the
+// sidereal time use). With the tidal term, arcseconds in centuries.
+constexpr std::array<long double, 4> kPrecessionAndTide = {
+    0.0L, 5029.0966L, 1.11113L + 0.5L * (kDeltaTTidalAcceleration - kTheoryTidalAcceleration), -0.000006L};
+
 // The longitude of date, degrees, not reduced; with `rate`, also its rate
 // in degrees per day.
 long double LongitudeOfDate(long double t, long double* rate = nullptr) {
-  const std::array<double, 5>& w = moon_elp::kMeanLongitude;
-  const long double meanLongitude = w[0] + t * (w[1] + t * (w[2] + t * (w[3] + t * w[4])));
-  double seriesRate = 0.0;
-  const long double series = Evaluate(moon_elp::kL, t, rate != nullptr ? &seriesRate : nullptr);
-  if (rate != nullptr) {
-    const long double meanRate = w[1] + t * (2 * w[2] + t * (3 * w[3] + t * 4 * w[4]));  // rad per century
-    const long double arcsecondRate = seriesRate + (kDeltaTTidalAcceleration - kTheoryTidalAcceleration) * t +
-                                      5029.0966L + 2 * 1.11113L * t - 3 * 0.000006L * t * t;
-    *rate = (RadToDeg(meanRate) + arcsecondRate / kArcsecondsPerDegree) / kDaysPerCentury;
+  long double meanRate = 0;
+  long double correctionRate = 0;
+  double seriesRate = 0;
+  const bool withRate = rate != nullptr;
+  const long double mean = Polynomial(  // rad
+      moon_elp::kMeanLongitude, t, withRate ? &meanRate : nullptr);
+  const long double correction = Polynomial(kPrecessionAndTide, t, withRate ? &correctionRate : nullptr);
+  const long double series = Evaluate(moon_elp::kL, t, withRate ? &seriesRate : nullptr);
+  if (withRate) {
+    *rate = (RadToDeg(meanRate) + (seriesRate + correctionRate) / kArcsecondsPerDegree) / kDaysPerCentury;
   }
-  const long double tidal = 0.5L * (kDeltaTTidalAcceleration - kTheoryTidalAcceleration) * t * t;
-  // The theory's longitude is counted along the mean ecliptic of date from
-  // the departure point of J2000, its latitude from that ecliptic; the mean
-  // equinox of date lies the general precession in longitude from that point
-  // (IAU 1976, J. H. Lieske et al. 1977, the constants the nutation and the
-  // sidereal time use).
-  const long double precession = (5029.0966L + 1.11113L * t - 0.000006L * t * t) * t;
-  return RadToDeg(meanLongitude) + (series + tidal + precession) / kArcsecondsPerDegree;
+  return RadToDeg(mean) + (series + correction) / kArcsecondsPerDegree;
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ double RefinedPhaseInstant(int kind, double tt) {
 
 // The last refined instants, per thread: the searches ask for the same few
 // lunations again and again (every step of NextMoonPhase, every day of a
-// Chinese month), and a refinement costs several abridged positions.
+// Chinese month), and a refinement costs some 16 us.
 struct RefinedMemo {
   static constexpr int kSize = 16;
   struct Entry {
@@ -224,17 +224,14 @@ double PhaseTimeOf(LunarPhase phase, double dateValue, bool refine) {
   return MoonPhaseTime(phase, dateValue);
 }
 
-// The refined phase lies within minutes of the series' one (a few
-// minutes only in the earliest years); the searches step through the
-// lunations on the series and refine only the lunation that decides.
-constexpr double kRefinementMargin = 10.0 / 1440.0;  // days
-
+// The searches step through the lunations on the series and refine only
+// the lunation that decides.
 double PreviousPhase(LunarPhase phase, double dateValue, bool refine) {
   if (!IsPhaseKind(static_cast<int>(phase))) {
     return 0.0;
   }
   const bool principal = static_cast<int>(phase) % 2 == 0;
-  const double margin = refine && principal ? kRefinementMargin : 0.0;
+  const double margin = refine && principal ? kPhaseSeriesMargin : 0.0;
   double s = dateValue + kSearchStep;
   double r = PhaseTimeOf(phase, s, !principal);
   for (int step = 0; step < kMaxSearchSteps && r > dateValue + margin; ++step) {
@@ -258,7 +255,7 @@ double NextPhase(LunarPhase phase, double dateValue, bool refine) {
     return 0.0;
   }
   const bool principal = static_cast<int>(phase) % 2 == 0;
-  const double margin = refine && principal ? kRefinementMargin : 0.0;
+  const double margin = refine && principal ? kPhaseSeriesMargin : 0.0;
   double s = dateValue - kSearchStep;
   double r = PhaseTimeOf(phase, s, !principal);
   for (int step = 0; step < kMaxSearchSteps && r < dateValue - margin; ++step) {

@@ -41,12 +41,15 @@ double MoonPhaseTime(LunarPhase phase, double dateValue);
 double PreviousMoonPhase(LunarPhase phase, double dateValue);
 double NextMoonPhase(LunarPhase phase, double dateValue);
 // The principal phases are refined on ELP/MPP02's moon (moon_elp.h); these
-// give the series of the mean phase alone: within a minute of
-// NextMoonPhase's in 1900-2100, a few minutes far from 2000, for searches
-// that only need a start near the syzygy. The crescents and gibbous phases
-// are NextMoonPhase's.
+// give the series of the mean phase alone, for searches that only need a
+// start near the syzygy. The crescents and gibbous phases are
+// NextMoonPhase's.
 double NextApproximateMoonPhase(LunarPhase phase, double dateValue);
 double PreviousApproximateMoonPhase(LunarPhase phase, double dateValue);
+// The series' instant of a principal phase lies within this of the refined
+// one, days: at most 1.9 minutes over 100-3000 and 19 s within 1900-2100
+// (every principal phase measured).
+inline constexpr double kPhaseSeriesMargin = 10.0 / 1440.0;
 // Days since the last new moon, in [0, 29.530589).
 long double MoonAge(double dateValue);
 // Sun-moon-earth angle in degrees, magnitude in [0, 180), negative while the

@@ -38,27 +38,26 @@ constexpr int kMaxMonthSteps = 240;
 
 // The calendar asks for new moons from a midnight of China and keeps only
 // their day. The series' new moon lies within a minute or two of the refined
-// one (moon_phases.h); unless it lies that close to a midnight of China,
-// both fall on the same day and the refinement is spared.
-constexpr double kRefinementMargin = 10.0 / 1440.0;  // days
+// one (kPhaseSeriesMargin); unless it lies that close to a midnight of
+// China, both fall on the same day and the refinement is spared.
 
 bool NearChinaMidnight(double t) {
   const double china = ChinaTimeFromUniversal(t);
   const double fromMidnight = china - std::floor(china);
-  return fromMidnight < kRefinementMargin || fromMidnight > 1.0 - kRefinementMargin;
+  return fromMidnight < kPhaseSeriesMargin || fromMidnight > 1.0 - kPhaseSeriesMargin;
 }
 
 double PreviousNewMoon(double t) {
-  const double approximate = PreviousApproximateMoonPhase(LunarPhase::kNewMoon, t + kRefinementMargin);
-  if (NearChinaMidnight(approximate) || approximate > t - kRefinementMargin) {
+  const double approximate = PreviousApproximateMoonPhase(LunarPhase::kNewMoon, t + kPhaseSeriesMargin);
+  if (NearChinaMidnight(approximate) || approximate > t - kPhaseSeriesMargin) {
     return PreviousMoonPhase(LunarPhase::kNewMoon, t);
   }
   return approximate;
 }
 
 double NextNewMoon(double t) {
-  const double approximate = NextApproximateMoonPhase(LunarPhase::kNewMoon, t - kRefinementMargin);
-  if (NearChinaMidnight(approximate) || approximate < t + kRefinementMargin) {
+  const double approximate = NextApproximateMoonPhase(LunarPhase::kNewMoon, t - kPhaseSeriesMargin);
+  if (NearChinaMidnight(approximate) || approximate < t + kPhaseSeriesMargin) {
     return NextMoonPhase(LunarPhase::kNewMoon, t);
   }
   return approximate;
