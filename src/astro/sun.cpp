@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 #include "astro/angles.h"
 #include "astro/planets.h"
@@ -148,6 +149,52 @@ double SearchSolarLongitudeTime(int year, int n) {
   return UniversalFromTerrestrial(t);
 }
 
+// The sun's apparent longitude from its mean longitude and the three largest
+// terms of the equation of the centre, with the rate of that longitude: a
+// few sines instead of the whole Earth series, for callers that only need the
+// day of a term (kSolarTermMargin bounds what it costs in time).
+struct FewTermSun {
+  long double longitude = 0;  // degrees, not reduced
+  long double rate = 0;       // degrees a day
+};
+
+FewTermSun FewTermSunAt(double dateValue) {
+  const long double t = JulianCenturies(dateValue);
+  const long double l0 = 280.46646L + 36000.76983L * t + 0.0003032L * t * t;
+  const long double m = 357.52911L + 35999.05029L * t - 0.0001537L * t * t;
+  const long double c1 = 1.914602L - 0.004817L * t - 0.000014L * t * t;
+  const long double c2 = 0.019993L - 0.000101L * t;
+  constexpr long double c3 = 0.000289L;
+  const long double centre = c1 * SinDeg(m) + c2 * SinDeg(2.0L * m) + c3 * SinDeg(3.0L * m);
+  const long double omega = 125.04L - 1934.136L * t;
+  // d(centre)/dM, per degree of M.
+  const long double centreRate =
+      DegToRad(c1 * CosDeg(m) + 2.0L * c2 * CosDeg(2.0L * m) + 3.0L * c3 * CosDeg(3.0L * m));
+  return {l0 + centre - 0.00569L - 0.00478L * SinDeg(omega),
+          (36000.76983L + 35999.05029L * centreRate) / 36525.0L};
+}
+
+// Newton steps on the few-term sun; from the month-long first guess it is
+// within a microsecond after four or five.
+constexpr int kMaxFewTermSteps = 12;
+constexpr long double kFewTermTolerance = 1e-8L;  // days
+
+double SearchApproximateSolarLongitudeTime(int year, int n) {
+  const long double target = 15.0L * static_cast<std::uint8_t>(n);
+  const long double estimate = 15.218424583333333L * static_cast<std::int8_t>(n) + 31 + 28 + 21;
+  double t = estimate > 365.0L ? static_cast<double>(JanuaryFirst(year - 1) + estimate)
+                               : static_cast<double>(JanuaryFirst(year) + estimate);
+  for (int step = 0; step < kMaxFewTermSteps; ++step) {
+    const FewTermSun sun = FewTermSunAt(t);
+    const long double dt = AngleDifference(target, sun.longitude) / sun.rate;
+    t = static_cast<double>(t + dt);
+    if (std::fabs(dt) < kFewTermTolerance) {
+      break;
+    }
+  }
+  return UniversalFromTerrestrial(t);
+}
+
 // The solar-term searches of the last few years, per thread. Every refresh
 // needs the four season starts of its year, the Chinese date the terms
 // around it, and the days of one year ask for the same ones again; an answer
@@ -275,32 +322,43 @@ void SunPosition(CelestialPosition& position, double dateValue) {
 
 double SolarLongitudeTime(int year, int n) { return TermMemo().Get(year, n); }
 
+double ApproximateSolarLongitudeTime(int year, int n) { return SearchApproximateSolarLongitudeTime(year, n); }
+
 void ForgetSolarTermSearches() { TermMemo().Clear(); }
 
-double SeasonStart(int year, int season) {
+namespace {
+
+// The term n of SolarLongitudeTime that starts a season; -1 for no season.
+int SeasonTerm(int season) {
   switch (season) {
     case 0:
-      return SolarLongitudeTime(year, 18);
+      return 18;
     case 1:
-      return SolarLongitudeTime(year, 0);
+      return 0;
     case 2:
-      return SolarLongitudeTime(year, 6);
+      return 6;
     case 3:
-      return SolarLongitudeTime(year, 12);
+      return 12;
     default:
-      return 0.0;
+      return -1;
   }
 }
 
-int PrincipalTermIndex(int month) { return (2 * month + 18) % 24; }
-
-double NextPrincipalTerm(double dateValue) {
+// The principal-term walks, over either way of finding a term. A walk over
+// the few-term sun answers NaN as soon as a term it compares lies within
+// kSolarTermMargin of the instant: there the finer sun might decide the
+// comparison the other way.
+template <typename TermTime>
+double NextPrincipalTermBy(double dateValue, TermTime termTime, double margin) {
   const CivilDate date = CivilFromFixed(FixedFromDateValue(dateValue));
   int year = date.year;
   int month = date.month;
   double t = dateValue;
   for (int i = 0; i < kMaxTermMonths; ++i) {
-    t = SolarLongitudeTime(year, PrincipalTermIndex(month));
+    t = termTime(year, PrincipalTermIndex(month));
+    if (std::fabs(t - dateValue) < margin) {
+      return std::numeric_limits<double>::quiet_NaN();
+    }
     if (++month > 12) {
       month = 1;
       ++year;
@@ -312,13 +370,17 @@ double NextPrincipalTerm(double dateValue) {
   return t;
 }
 
-double PreviousPrincipalTerm(double dateValue) {
+template <typename TermTime>
+double PreviousPrincipalTermBy(double dateValue, TermTime termTime, double margin) {
   const CivilDate date = CivilFromFixed(FixedFromDateValue(dateValue));
   int year = date.year;
   int month = date.month;
   double t = dateValue;
   for (int i = 0; i < kMaxTermMonths; ++i) {
-    t = SolarLongitudeTime(year, PrincipalTermIndex(month));
+    t = termTime(year, PrincipalTermIndex(month));
+    if (std::fabs(t - dateValue) < margin) {
+      return std::numeric_limits<double>::quiet_NaN();
+    }
     if (--month < 1) {
       month = 12;
       --year;
@@ -328,6 +390,34 @@ double PreviousPrincipalTerm(double dateValue) {
     }
   }
   return t;
+}
+
+}  // namespace
+
+double SeasonStart(int year, int season) {
+  const int n = SeasonTerm(season);
+  return n < 0 ? 0.0 : SolarLongitudeTime(year, n);
+}
+
+double ApproximateSeasonStart(int year, int season) {
+  const int n = SeasonTerm(season);
+  return n < 0 ? 0.0 : ApproximateSolarLongitudeTime(year, n);
+}
+
+int PrincipalTermIndex(int month) { return (2 * month + 18) % 24; }
+
+double NextPrincipalTerm(double dateValue) { return NextPrincipalTermBy(dateValue, SolarLongitudeTime, 0.0); }
+
+double PreviousPrincipalTerm(double dateValue) {
+  return PreviousPrincipalTermBy(dateValue, SolarLongitudeTime, 0.0);
+}
+
+double NextApproximatePrincipalTerm(double dateValue) {
+  return NextPrincipalTermBy(dateValue, ApproximateSolarLongitudeTime, kSolarTermMargin);
+}
+
+double PreviousApproximatePrincipalTerm(double dateValue) {
+  return PreviousPrincipalTermBy(dateValue, ApproximateSolarLongitudeTime, kSolarTermMargin);
 }
 
 }  // namespace tempulo

@@ -2,6 +2,7 @@
 #include "holidays/holidays.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <optional>
 
@@ -238,8 +239,14 @@ SeasonStartRecord SeasonStartDates(int year, double utcOffsetHours) {
   SeasonStartRecord record;
   for (std::size_t i = 0; i < kSeasonCodes.size(); ++i) {
     // The civil day of the zone that contains the instant, Julian before the
-    // reform.
-    const CivilDate date = CivilFromFixed(FixedFromDateValue(SeasonStart(year, kSeasonCodes[i]) + utcOffsetHours / 24.0));
+    // reform. Only the day is kept, so the few-term sun's instant serves
+    // unless it lies within its margin of a midnight of the zone.
+    double start = ApproximateSeasonStart(year, kSeasonCodes[i]);
+    const double fromMidnight = (start + utcOffsetHours / 24.0) - std::floor(start + utcOffsetHours / 24.0);
+    if (fromMidnight < kSolarTermMargin || fromMidnight > 1.0 - kSolarTermMargin) {
+      start = SeasonStart(year, kSeasonCodes[i]);
+    }
+    const CivilDate date = CivilFromFixed(FixedFromDateValue(start + utcOffsetHours / 24.0));
     record[i] = {date.month, date.day};
   }
   return record;

@@ -36,20 +36,22 @@ constexpr int kShortestChineseMonth = 29;
 // astronomy that misbehaves.
 constexpr int kMaxMonthSteps = 240;
 
-// The calendar asks for new moons from a midnight of China and keeps only
-// their day. The series' new moon lies within a minute or two of the refined
-// one (kPhaseSeriesMargin); unless it lies that close to a midnight of
-// China, both fall on the same day and the refinement is spared.
+// The calendar asks for new moons and principal terms from a midnight of
+// China and keeps only their day. The series' new moon lies within a minute
+// or two of the refined one (kPhaseSeriesMargin), the few-term sun's term
+// within a quarter of an hour of the searched one (kSolarTermMargin); unless
+// the instant lies that close to a midnight of China, both fall on the same
+// day and the costly search is spared.
 
-bool NearChinaMidnight(double t) {
+bool NearChinaMidnight(double t, double margin) {
   const double china = ChinaTimeFromUniversal(t);
   const double fromMidnight = china - std::floor(china);
-  return fromMidnight < kPhaseSeriesMargin || fromMidnight > 1.0 - kPhaseSeriesMargin;
+  return fromMidnight < margin || fromMidnight > 1.0 - margin;
 }
 
 double PreviousNewMoon(double t) {
   const double approximate = PreviousApproximateMoonPhase(LunarPhase::kNewMoon, t + kPhaseSeriesMargin);
-  if (NearChinaMidnight(approximate) || approximate > t - kPhaseSeriesMargin) {
+  if (NearChinaMidnight(approximate, kPhaseSeriesMargin) || approximate > t - kPhaseSeriesMargin) {
     return PreviousMoonPhase(LunarPhase::kNewMoon, t);
   }
   return approximate;
@@ -57,14 +59,31 @@ double PreviousNewMoon(double t) {
 
 double NextNewMoon(double t) {
   const double approximate = NextApproximateMoonPhase(LunarPhase::kNewMoon, t - kPhaseSeriesMargin);
-  if (NearChinaMidnight(approximate) || approximate < t + kPhaseSeriesMargin) {
+  if (NearChinaMidnight(approximate, kPhaseSeriesMargin) || approximate < t + kPhaseSeriesMargin) {
     return NextMoonPhase(LunarPhase::kNewMoon, t);
   }
   return approximate;
 }
 
-constexpr ChineseAstronomy kStandardAstronomy = {PreviousNewMoon, NextNewMoon, NextPrincipalTerm,
-                                                 PreviousPrincipalTerm};
+// The approximate walks decline (NaN) where a term they compare lies within
+// the margin of t itself.
+double NextTerm(double t) {
+  const double approximate = NextApproximatePrincipalTerm(t);
+  if (std::isnan(approximate) || NearChinaMidnight(approximate, kSolarTermMargin)) {
+    return NextPrincipalTerm(t);
+  }
+  return approximate;
+}
+
+double PreviousTerm(double t) {
+  const double approximate = PreviousApproximatePrincipalTerm(t);
+  if (std::isnan(approximate) || NearChinaMidnight(approximate, kSolarTermMargin)) {
+    return PreviousPrincipalTerm(t);
+  }
+  return approximate;
+}
+
+constexpr ChineseAstronomy kStandardAstronomy = {PreviousNewMoon, NextNewMoon, NextTerm, PreviousTerm};
 
 // The civil year of the day holding an instant, and the date value of a
 // civil date at 0 h.
