@@ -146,6 +146,27 @@ long double CosDeg(long double x) {
   return SineOfQuadrant(DegToRad(x - 90.0L * q), static_cast<int>(static_cast<std::int64_t>(q) & 3) + 1);
 }
 
+SineAndCosine SinCosDeg(long double x) {
+  if (!(std::fabs(x) < kWholeTurnLimit)) {
+    return {SinDeg(x), CosDeg(x)};
+  }
+  const long double q = RoundHalfEven(x / 90.0L);
+  const long double r = DegToRad(x - 90.0L * q);
+  // The cosine is the sine one quadrant on, as in CosDeg.
+  const long double s = SinKernel(r);
+  const long double c = CosKernel(r);
+  switch (static_cast<int>(static_cast<std::int64_t>(q) & 3)) {
+    case 0:
+      return {s, c};
+    case 1:
+      return {c, -s};
+    case 2:
+      return {-s, -c};
+    default:
+      return {-c, s};
+  }
+}
+
 long double SinRad(long double x) {
   if (!(std::fabs(x) < kRadianReduceLimit)) {
     return std::sin(x);

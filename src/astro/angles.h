@@ -26,6 +26,12 @@ long double AngleDifference(long double a, long double b);
 
 long double SinDeg(long double x);
 long double CosDeg(long double x);
+// Both of one angle from one reduction: bit for bit SinDeg(x) and CosDeg(x).
+struct SineAndCosine {
+  long double sine = 0;
+  long double cosine = 0;
+};
+SineAndCosine SinCosDeg(long double x);
 long double TanDeg(long double x);
 
 // Sine and cosine of radians. Whole quadrants are taken off with pi/2 carried

@@ -108,11 +108,17 @@ namespace {
 
 void ComputeMoonPosition(CelestialPosition& position, double dateValue) {
   const MoonArguments a = ArgumentsAt(dateValue);
+  // Longitude and distance share their arguments: one pass takes the sine
+  // for the one and the cosine for the other, each summed in the order of
+  // DistanceFrom.
   long double sumL = 0.0L;
+  long double sumR = 0.0L;
   for (std::size_t row = 0; row < moon_terms::kRows; ++row) {
     const moon_terms::Arguments& k = moon_terms::kLongitudeDistanceArguments[row];
-    sumL += moon_terms::kLongitudeCoefficients[row] * SinDeg(RowArgument(a, k)) *
-            EccentricityFactor(k[1], a.e, a.e2);
+    const SineAndCosine sc = SinCosDeg(RowArgument(a, k));
+    const long double eccentricity = EccentricityFactor(k[1], a.e, a.e2);
+    sumL += moon_terms::kLongitudeCoefficients[row] * sc.sine * eccentricity;
+    sumR += moon_terms::kDistanceCoefficients[row] * sc.cosine * eccentricity;
   }
   sumL += 3958.0L * SinDeg(a.a1) + 1962.0L * SinDeg(a.lPrime - a.f) + 318.0L * SinDeg(a.a2);
   long double sumB = 0.0L;
@@ -125,7 +131,7 @@ void ComputeMoonPosition(CelestialPosition& position, double dateValue) {
           175.0L * SinDeg(a.a1 + a.f) + 127.0L * SinDeg(a.lPrime - a.mPrime) -
           115.0L * SinDeg(a.lPrime + a.mPrime);
 
-  position.distance = DistanceFrom(a);
+  position.distance = kMeanDistance + sumR / 1000.0L;
   RememberDistance(dateValue, position.distance);
   position.longitude = a.lPrime + sumL / 1000000.0L;
   position.latitude = sumB / 1000000.0L;
@@ -175,18 +181,22 @@ long double MoonParallax(double dateValue) {
 void TopocentricCorrection(CelestialPosition& position, double dateValue, long double latitude,
                            long double longitude, long double height) {
   const long double u = ArcTanDeg(kAxisRatioSquared * TanDeg(latitude));
-  const long double rhoSinPhi = kAxisRatio * SinDeg(u) + (height / kEquatorialRadius) * SinDeg(latitude);
-  const long double rhoCosPhi = CosDeg(u) + (height / kEquatorialRadius) * CosDeg(latitude);
+  const SineAndCosine reduced = SinCosDeg(u);
+  const SineAndCosine geographic = SinCosDeg(latitude);
+  const long double rhoSinPhi = kAxisRatio * reduced.sine + (height / kEquatorialRadius) * geographic.sine;
+  const long double rhoCosPhi = reduced.cosine + (height / kEquatorialRadius) * geographic.cosine;
   const long double parallax = MoonParallax(dateValue);
   position.parallax = parallax;
   const long double hourAngle = ApparentSiderealTime(dateValue) - longitude - position.rightAscension;
   const long double delta = position.declination;
   const long double sinParallax = SinDeg(parallax);
-  const long double denominator = CosDeg(delta) - rhoCosPhi * sinParallax * CosDeg(hourAngle);
-  const long double deltaAlpha = ArcTanDeg(-rhoCosPhi * sinParallax * SinDeg(hourAngle) / denominator);
+  const SineAndCosine declination = SinCosDeg(delta);
+  const SineAndCosine hour = SinCosDeg(hourAngle);
+  const long double denominator = declination.cosine - rhoCosPhi * sinParallax * hour.cosine;
+  const long double deltaAlpha = ArcTanDeg(-rhoCosPhi * sinParallax * hour.sine / denominator);
   position.rightAscension += deltaAlpha;
   position.declination =
-      ArcTanDeg((SinDeg(delta) - rhoSinPhi * sinParallax) * CosDeg(deltaAlpha) / denominator);
+      ArcTanDeg((declination.sine - rhoSinPhi * sinParallax) * CosDeg(deltaAlpha) / denominator);
 }
 
 }  // namespace tempulo

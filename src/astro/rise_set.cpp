@@ -261,8 +261,10 @@ bool DayEvents::SemiArc(const Sample& s, RiseSetKind kind, long double& semiArc)
                                                     kind == RiseSetKind::kTransit)
                                    ? body_->HorizonAltitude()
                                    : EventAltitude(luminary_, kind, s.parallax);
-  const long double c = (SinDeg(altitude) - SinDeg(latitude_) * SinDeg(s.declination)) /
-                        (CosDeg(latitude_) * CosDeg(s.declination));
+  const SineAndCosine latitude = SinCosDeg(latitude_);
+  const SineAndCosine declination = SinCosDeg(s.declination);
+  const long double c =
+      (SinDeg(altitude) - latitude.sine * declination.sine) / (latitude.cosine * declination.cosine);
   // Also rejects a NaN from a pole, where the denominator vanishes.
   if (!(c >= -1.0L && c <= 1.0L)) {
     return false;
@@ -367,8 +369,10 @@ bool DayEvents::CrossesAllDay(RiseSetKind kind) const {
 
 long double DayEvents::AltitudeAbove(RiseSetKind kind, double t) const {
   const Sample s = At(t);
+  const SineAndCosine latitude = SinCosDeg(latitude_);
+  const SineAndCosine declination = SinCosDeg(s.declination);
   const long double sinAltitude =
-      SinDeg(latitude_) * SinDeg(s.declination) + CosDeg(latitude_) * CosDeg(s.declination) * CosDeg(s.hourAngle);
+      latitude.sine * declination.sine + latitude.cosine * declination.cosine * CosDeg(s.hourAngle);
   return ArcSinDeg(std::clamp(sinAltitude, -1.0L, 1.0L)) - EventAltitude(luminary_, kind, s.parallax);
 }
 

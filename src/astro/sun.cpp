@@ -98,8 +98,9 @@ NutationSums SumNutation(long double t) {
   NutationSums sums;
   for (const NutationTerm& term : kNutationTerms) {
     const long double arg = d * term.d + m * term.m + mPrime * term.mPrime + f * term.f + omega * term.omega;
-    sums.longitude += SinDeg(arg) * (term.s + term.s1 * t * 0.1L);
-    sums.obliquity += CosDeg(arg) * (term.c + term.c1 * t * 0.1L);
+    const SineAndCosine sc = SinCosDeg(arg);
+    sums.longitude += sc.sine * (term.s + term.s1 * t * 0.1L);
+    sums.obliquity += sc.cosine * (term.c + term.c1 * t * 0.1L);
   }
   return sums;
 }
@@ -287,12 +288,13 @@ long double ApparentSiderealTime(double dateValue) {
 void EclipticToEquatorial(CelestialPosition& position, double dateValue) {
   const NutationValues nutation = Nutation(dateValue);
   position.longitude = NormalizeAngle(position.longitude + nutation.longitude);
-  const long double epsilon = nutation.obliquity;
+  const SineAndCosine epsilon = SinCosDeg(nutation.obliquity);
+  const SineAndCosine longitude = SinCosDeg(position.longitude);
+  const SineAndCosine latitude = SinCosDeg(position.latitude);
   position.rightAscension =
-      ArcTan2Deg(SinDeg(position.longitude) * CosDeg(epsilon) - TanDeg(position.latitude) * SinDeg(epsilon),
-                 CosDeg(position.longitude));
-  position.declination = ArcSinDeg(SinDeg(position.latitude) * CosDeg(epsilon) +
-                                   CosDeg(position.latitude) * SinDeg(epsilon) * SinDeg(position.longitude));
+      ArcTan2Deg(longitude.sine * epsilon.cosine - TanDeg(position.latitude) * epsilon.sine, longitude.cosine);
+  position.declination =
+      ArcSinDeg(latitude.sine * epsilon.cosine + latitude.cosine * epsilon.sine * longitude.sine);
 }
 
 void SunPosition(CelestialPosition& position, double dateValue) {

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 namespace tempulo {
 namespace {
@@ -94,6 +96,29 @@ TEST(TrigonometryTest, QuadrantReductionKeepsExtendedPrecision) {
   EXPECT_EQ(SinDeg(-90), -1.0L);
   EXPECT_TRUE(std::isnan(SinRad(std::numeric_limits<long double>::quiet_NaN())));
   EXPECT_TRUE(std::isnan(CosDeg(std::numeric_limits<long double>::infinity())));
+}
+
+// The paired form stands in for SinDeg and CosDeg wherever both are taken of
+// one angle, and the recorded output relies on the very same bits: every
+// quadrant, both signs, the quadrant edges, arguments of many turns and
+// those past the reduction's range, and the values that are no angle.
+TEST(TrigonometryTest, PairedSineAndCosineAreBitForBitTheSingleOnes) {
+  std::vector<long double> angles = {0.0L,  -0.0L,   45.0L,    90.0L, -90.0L, 135.0L, 180.0L, 270.0L,
+                                     360.0L, 1e-30L, 89.999999999L, 1e17L, 2e18L, -3e19L,
+                                     std::numeric_limits<long double>::infinity(),
+                                     std::numeric_limits<long double>::quiet_NaN()};
+  for (int i = -3000; i <= 3000; ++i) {
+    angles.push_back(i * 0.4567L + 0.0001L * i * i);
+    angles.push_back(i * 481267.88123421L);  // the moon's mean longitude over centuries
+  }
+  const auto same = [](long double a, long double b) {
+    return std::memcmp(&a, &b, 10) == 0 || (std::isnan(a) && std::isnan(b));
+  };
+  for (const long double x : angles) {
+    const SineAndCosine sc = SinCosDeg(x);
+    EXPECT_TRUE(same(sc.sine, SinDeg(x))) << static_cast<double>(x);
+    EXPECT_TRUE(same(sc.cosine, CosDeg(x))) << static_cast<double>(x);
+  }
 }
 
 }  // namespace
