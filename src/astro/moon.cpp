@@ -75,7 +75,7 @@ long double DistanceFrom(const MoonArguments& a) {
   long double sumR = 0.0L;
   for (std::size_t row = 0; row < moon_terms::kRows; ++row) {
     const moon_terms::Arguments& k = moon_terms::kLongitudeDistanceArguments[row];
-    sumR += moon_terms::kDistanceCoefficients[row] * CosDeg(RowArgument(a, k)) *
+    sumR += moon_terms::kDistanceCoefficients[row] * SeriesSinCosDeg(RowArgument(a, k)).cosine *
             EccentricityFactor(k[1], a.e, a.e2);
   }
   return kMeanDistance + sumR / 1000.0L;
@@ -115,7 +115,7 @@ void ComputeMoonPosition(CelestialPosition& position, double dateValue) {
   long double sumR = 0.0L;
   for (std::size_t row = 0; row < moon_terms::kRows; ++row) {
     const moon_terms::Arguments& k = moon_terms::kLongitudeDistanceArguments[row];
-    const SineAndCosine sc = SinCosDeg(RowArgument(a, k));
+    const SineAndCosine sc = SeriesSinCosDeg(RowArgument(a, k));
     const long double eccentricity = EccentricityFactor(k[1], a.e, a.e2);
     sumL += moon_terms::kLongitudeCoefficients[row] * sc.sine * eccentricity;
     sumR += moon_terms::kDistanceCoefficients[row] * sc.cosine * eccentricity;
@@ -124,7 +124,7 @@ void ComputeMoonPosition(CelestialPosition& position, double dateValue) {
   long double sumB = 0.0L;
   for (std::size_t row = 0; row < moon_terms::kRows; ++row) {
     const moon_terms::Arguments& k = moon_terms::kLatitudeArguments[row];
-    sumB += moon_terms::kLatitudeCoefficients[row] * SinDeg(RowArgument(a, k)) *
+    sumB += moon_terms::kLatitudeCoefficients[row] * SeriesSinCosDeg(RowArgument(a, k)).sine *
             EccentricityFactor(k[1], a.e, a.e2);
   }
   sumB += -2235.0L * SinDeg(a.lPrime) + 382.0L * SinDeg(a.a3) + 175.0L * SinDeg(a.a1 - a.f) +

@@ -98,7 +98,7 @@ NutationSums SumNutation(long double t) {
   NutationSums sums;
   for (const NutationTerm& term : kNutationTerms) {
     const long double arg = d * term.d + m * term.m + mPrime * term.mPrime + f * term.f + omega * term.omega;
-    const SineAndCosine sc = SinCosDeg(arg);
+    const SineAndCosine sc = SeriesSinCosDeg(arg);
     sums.longitude += sc.sine * (term.s + term.s1 * t * 0.1L);
     sums.obliquity += sc.cosine * (term.c + term.c1 * t * 0.1L);
   }

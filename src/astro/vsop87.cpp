@@ -53,7 +53,7 @@ long double TVSOP::EvaluateSeries(TermLookup lookup) const {
     long double sum = 0.0L;
     for (int index = 0; index < kMaxTermsPerSeries; ++index) {
       const VSOPTerm term = (this->*lookup)(index, power);
-      const long double t = term.a * CosRad(term.b + term.c * tau);
+      const long double t = term.a * SeriesCosRad(term.b + term.c * tau);
       sum += t;
       if (t == 0.0L) {
         break;
