@@ -5,7 +5,7 @@ swetest with swe-standard-data, compressed from JPL's DE431), a reference
 closer to the sky than both the almanac's truncated VSOP87 and PyEphem.
 
   check_conjunctions_against_swetest.py DUMP-BINARY [--swetest PROGRAM]
-                                        [--ephe DIR] [--slow-only]
+                                        [--ephe DIR] [--slow-only] [--jd]
 
 DUMP-BINARY is tempulo_planet_dump. For each case below the almanac's own
 search gives its instant (`events`, in universal and dynamical time); on
@@ -30,6 +30,9 @@ min; PyEphem's series stand off by as much (5 to 15 min). Each of them is
 held to its measured offset within a minute instead, so that a change of
 the series or of the search shows. Exits 1 on a failure, 77 when swetest or
 its files are missing.
+
+--jd prints swetest's instants as Julian Dates of dynamical time too, the
+arguments vsop87_pairs_against_swetest.mjs takes.
 """
 
 import argparse
@@ -210,6 +213,7 @@ def main():
     parser.add_argument("--swetest", default=shutil.which("swetest"))
     parser.add_argument("--ephe", default="/usr/share/libswe/ephe")
     parser.add_argument("--slow-only", action="store_true")
+    parser.add_argument("--jd", action="store_true")
     args = parser.parse_args()
     if not args.swetest or not os.path.exists(os.path.join(args.ephe, "sepl_18.se1")):
         print("swetest or its ephemeris files (swe-standard-data) are missing: skipped")
@@ -219,6 +223,7 @@ def main():
     print("conjunction                     drift   dlat   almanac  PyEphem  PyEphem   almanac   dT alm/swe")
     print("                                \"/day      °   -swe TT  -swe TT  true-eps  -swe UT   s")
     failures = []
+    instants = []
     for year, month, day, p, q, known in cases:
         ut, tt = almanac_conjunction(args.dump, year, month, day, p, q)
         jd_tt_almanac = tt + JD_OF_DATE_VALUE
@@ -241,10 +246,13 @@ def main():
         print(f"{name:30s} {drift:6.0f} {lat_p - lat_q:+6.2f} {diff_tt:+9.1f} {(pyephem_tt - jd_tt) * 86400:+8.1f}"
               f" {(pyephem_true_tt - jd_tt) * 86400:+8.1f} {diff_ut:+9.1f}   {almanac_dt:.1f}/{swe_dt:.1f}"
               f"{'  slow, VSOP87 off DE431' if known is not None else ''}")
+        instants.append(f"{jd_tt:.7f} {p} {q}")
         if known is None and abs(diff_tt) > LIMIT_S:
             failures.append(f"{name}: the almanac {diff_tt:+.1f} s from swetest, over {LIMIT_S:.0f} s")
         if known is not None and abs(diff_tt - known) > KNOWN_MARGIN_S:
             failures.append(f"{name}: the almanac {diff_tt:+.1f} s from swetest, measured {known:+.1f} s")
+    if args.jd:
+        print("swetest's instants (JD, TT):", " ".join(instants))
     for failure in failures:
         print("FAIL", failure)
     print(f"{len(failures)} failures")
