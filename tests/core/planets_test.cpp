@@ -219,6 +219,43 @@ TEST(PlanetEvents, TheYear2020) {
   }
 }
 
+// A search that starts at another hour of the day samples at other instants.
+// Where a sample fell within the coarse series' error of a conjunction, the
+// full series did not change sign between the samples and the instant stuck
+// to a sample: the conjunction of Jupiter and Uranus of 26 May 2052 came out at
+// 06:00 UT instead of 05:55 for a year begun at a midnight of UTC-6, and a
+// moon-Mercury conjunction of 19 November 2052 2.4 min late.
+TEST(PlanetEvents, TheInstantDoesNotDependOnWhereTheSamplesFall) {
+  struct Case {
+    PlanetEventKind kind;
+    Planet planet;
+    double when;  // universal time, to a few minutes
+  };
+  const Case cases[] = {
+      {PlanetEventKind::kPlanetConjunction, Planet::kJupiter, At(2052, 5, 26, 5.91)},
+      {PlanetEventKind::kMoonConjunction, Planet::kMercury, At(2052, 11, 19, 17.96)},
+  };
+  for (const Case& c : cases) {
+    double first = 0;
+    for (int hour = 0; hour < 24; ++hour) {
+      const double start = std::floor(c.when) - 3 + hour / 24.0;
+      int found = 0;
+      for (const PlanetEvent& e : PlanetEvents(Instant::FromDateValue(start), Instant::FromDateValue(start + 6))) {
+        if (e.kind != c.kind || e.planet != c.planet || std::fabs(e.time.DateValue() - c.when) > 0.5) {
+          continue;
+        }
+        ++found;
+        if (hour == 0) {
+          first = e.time.DateValue();
+        }
+        EXPECT_NEAR(e.time.DateValue(), first, 1.0 / 86400) << PlanetEventKindId(c.kind) << " from hour " << hour;
+      }
+      EXPECT_EQ(found, 1) << PlanetEventKindId(c.kind) << " from hour " << hour;
+    }
+    EXPECT_NEAR(first, c.when, 5.0 / 1440) << PlanetEventKindId(c.kind);
+  }
+}
+
 TEST(PlanetEvents, WordingNamesBothBodiesAndTheSide) {
   PlanetEvent e;
   e.kind = PlanetEventKind::kPlanetConjunction;
