@@ -70,6 +70,32 @@ double Refine(const Function& f, double a, double b, long double fa, long double
   return (a + b) / 2;
 }
 
+// The zero of the full-precision f in [a, b], where the coarse samples change
+// sign. The full values at the ends may not: a zero within the coarse series'
+// error of an end (10", up to a few hours of a slow pair's drift) can lie just
+// beyond it, and regula falsi on such ends would stop at an end, a whole step
+// off. The bracket then moves one step beyond the end nearer zero, or else the
+// other.
+double RefineBracketed(const Function& f, double a, double b) {
+  const long double fa = f(a);
+  const long double fb = f(b);
+  if ((fa < 0) != (fb < 0)) {
+    return Refine(f, a, b, fa, fb);
+  }
+  const double step = b - a;
+  const bool nearA = std::fabs(fa) < std::fabs(fb);
+  for (const bool before : {nearA, !nearA}) {
+    const double end = before ? a : b;
+    const long double fEnd = before ? fa : fb;
+    const double beyond = before ? a - step : b + step;
+    const long double fBeyond = f(beyond);
+    if ((fBeyond < 0) != (fEnd < 0)) {
+      return before ? Refine(f, beyond, end, fBeyond, fEnd) : Refine(f, end, beyond, fEnd, fBeyond);
+    }
+  }
+  return Refine(f, a, b, fa, fb);
+}
+
 // A zero of the full-precision f near the coarse estimate t: bracketed by
 // widening steps, then refined.
 double Polish(const Function& f, double t, double width) {
@@ -154,7 +180,7 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
         }
         DynamicalEvent e;
         e.planet = planet;
-        e.time = Refine(full, origin + d, origin + d + 1, full(origin + d), full(origin + d + 1));
+        e.time = RefineBracketed(full, origin + d, origin + d + 1);
         if (target == 180.0L) {
           e.kind = PlanetEventKind::kOpposition;
         } else if (IsInnerPlanet(planet)) {
@@ -237,7 +263,7 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
         e.kind = PlanetEventKind::kPlanetConjunction;
         e.planet = planet;
         e.other = other;
-        e.time = Refine(full, origin + d, origin + d + 1, full(origin + d), full(origin + d + 1));
+        e.time = RefineBracketed(full, origin + d, origin + d + 1);
         e.value = PlanetEclipticPlace(planet, e.time, PlanetPrecision::kFull).latitude -
                   PlanetEclipticPlace(other, e.time, PlanetPrecision::kFull).latitude;
         if (std::fabs(e.value) < kCloseConjunction) {
@@ -284,7 +310,7 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
       DynamicalEvent e;
       e.kind = PlanetEventKind::kMoonConjunction;
       e.planet = planet;
-      e.time = Refine(full, t0, t1, full(t0), full(t1));
+      e.time = RefineBracketed(full, t0, t1);
       CelestialPosition m;
       MoonPosition(m, e.time);
       e.value = PlanetEclipticPlace(planet, e.time, PlanetPrecision::kFull).latitude - m.latitude;

@@ -11,7 +11,8 @@
 //     (date values, or -1000001 for none), for latitude north, longitude east
 //   tempulo_planet_dump events FIRST LAST
 //     the events from date value FIRST to LAST in year-long pieces: t, kind,
-//     planet, other planet, degrees
+//     planet, other planet, degrees, and t in dynamical time (for the
+//     comparison with an ephemeris on that scale, free of Delta T)
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -61,8 +62,9 @@ int Events(double first, double last) {
     const double end = start + 365.0 < last ? start + 365.0 : last;
     for (const tempulo::PlanetEvent& e : tempulo::PlanetEvents(tempulo::Instant::FromDateValue(start),
                                                                tempulo::Instant::FromDateValue(end))) {
-      std::printf("%.8f\t%s\t%s\t%s\t%.4Lf\n", e.time.DateValue(), tempulo::PlanetEventKindId(e.kind).data(),
-                  tempulo::PlanetId(e.planet).data(), tempulo::PlanetId(e.other).data(), e.value);
+      std::printf("%.8f\t%s\t%s\t%s\t%.4Lf\t%.8f\n", e.time.DateValue(),
+                  tempulo::PlanetEventKindId(e.kind).data(), tempulo::PlanetId(e.planet).data(),
+                  tempulo::PlanetId(e.other).data(), e.value, e.time.TerrestrialDateValue());
     }
   }
   return 0;
