@@ -121,5 +121,18 @@ TEST(TrigonometryTest, PairedSineAndCosineAreBitForBitTheSingleOnes) {
   }
 }
 
+// The series' double kernels keep to about 1e-16 of the extended ones over
+// the arguments the theories reach, and take the same quadrants.
+TEST(TrigonometryTest, SeriesKernelsKeepDoublePrecision) {
+  for (int i = -3000; i <= 3000; ++i) {
+    const long double deg = i * 1604.4567L + 0.37L * i * i;
+    const SineAndCosine series = SeriesSinCosDeg(deg);
+    EXPECT_NEAR(static_cast<double>(series.sine), static_cast<double>(SinDeg(deg)), 3e-16) << i;
+    EXPECT_NEAR(static_cast<double>(series.cosine), static_cast<double>(CosDeg(deg)), 3e-16) << i;
+    const long double rad = i * 71.234567L;
+    EXPECT_NEAR(static_cast<double>(SeriesCosRad(rad)), static_cast<double>(CosRad(rad)), 3e-16) << i;
+  }
+}
+
 }  // namespace
 }  // namespace tempulo
