@@ -233,7 +233,9 @@ MonthDay SummerTimeEnd(int year) {
   return {10, LastWeekdayOnOrBefore(year, 10, 31, kSunday)};
 }
 
-SeasonStartRecord SeasonStartDates(int year, double utcOffsetHours) {
+// The year and the offset are of different kinds; the type checker cannot
+// tell them apart, the names do.
+SeasonStartRecord SeasonStartDates(int year, double utcOffsetHours) {  // NOLINT(bugprone-easily-swappable-parameters)
   // The sun at 0, 90, 180 and 270 degrees.
   static constexpr std::array<int, 4> kSeasonCodes = {1, 2, 3, 0};
   SeasonStartRecord record;

@@ -43,15 +43,20 @@ constexpr int kMaxMonthSteps = 240;
 // the instant lies that close to a midnight of China, both fall on the same
 // day and the costly search is spared.
 
-bool NearChinaMidnight(double t, double margin) {
+// How close to a midnight counts as near, days.
+struct DayMargin {
+  double days;
+};
+
+bool NearChinaMidnight(double t, DayMargin margin) {
   const double china = ChinaTimeFromUniversal(t);
   const double fromMidnight = china - std::floor(china);
-  return fromMidnight < margin || fromMidnight > 1.0 - margin;
+  return fromMidnight < margin.days || fromMidnight > 1.0 - margin.days;
 }
 
 double PreviousNewMoon(double t) {
   const double approximate = PreviousApproximateMoonPhase(LunarPhase::kNewMoon, t + kPhaseSeriesMargin);
-  if (NearChinaMidnight(approximate, kPhaseSeriesMargin) || approximate > t - kPhaseSeriesMargin) {
+  if (NearChinaMidnight(approximate, {kPhaseSeriesMargin}) || approximate > t - kPhaseSeriesMargin) {
     return PreviousMoonPhase(LunarPhase::kNewMoon, t);
   }
   return approximate;
@@ -59,7 +64,7 @@ double PreviousNewMoon(double t) {
 
 double NextNewMoon(double t) {
   const double approximate = NextApproximateMoonPhase(LunarPhase::kNewMoon, t - kPhaseSeriesMargin);
-  if (NearChinaMidnight(approximate, kPhaseSeriesMargin) || approximate < t + kPhaseSeriesMargin) {
+  if (NearChinaMidnight(approximate, {kPhaseSeriesMargin}) || approximate < t + kPhaseSeriesMargin) {
     return NextMoonPhase(LunarPhase::kNewMoon, t);
   }
   return approximate;
@@ -69,7 +74,7 @@ double NextNewMoon(double t) {
 // the margin of t itself.
 double NextTerm(double t) {
   const double approximate = NextApproximatePrincipalTerm(t);
-  if (std::isnan(approximate) || NearChinaMidnight(approximate, kSolarTermMargin)) {
+  if (std::isnan(approximate) || NearChinaMidnight(approximate, {kSolarTermMargin})) {
     return NextPrincipalTerm(t);
   }
   return approximate;
@@ -77,7 +82,7 @@ double NextTerm(double t) {
 
 double PreviousTerm(double t) {
   const double approximate = PreviousApproximatePrincipalTerm(t);
-  if (std::isnan(approximate) || NearChinaMidnight(approximate, kSolarTermMargin)) {
+  if (std::isnan(approximate) || NearChinaMidnight(approximate, {kSolarTermMargin})) {
     return PreviousPrincipalTerm(t);
   }
   return approximate;
