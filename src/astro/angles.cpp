@@ -107,11 +107,9 @@ double CosKernelDouble(double r) {
                                        z * (-1.0 / 87178291200.0 + z * (1.0 / 20922789888000.0))))))));
 }
 
-// Sine and cosine of r + quadrant * 90 degrees from the double kernels.
-SineAndCosine DoubleOfQuadrant(long double reduced, std::int64_t quadrant) {
-  const auto r = static_cast<double>(reduced);
-  const long double s = SinKernelDouble(r);
-  const long double c = CosKernelDouble(r);
+// Sine and cosine of r + quadrant * 90 degrees from those of r: the cosine
+// is the sine one quadrant on.
+SineAndCosine OfQuadrant(long double s, long double c, std::int64_t quadrant) {
   switch (quadrant & 3) {
     case 0:
       return {s, c};
@@ -122,6 +120,12 @@ SineAndCosine DoubleOfQuadrant(long double reduced, std::int64_t quadrant) {
     default:
       return {-c, s};
   }
+}
+
+// The same from the double kernels.
+SineAndCosine DoubleOfQuadrant(long double reduced, std::int64_t quadrant) {
+  const auto r = static_cast<double>(reduced);
+  return OfQuadrant(SinKernelDouble(r), CosKernelDouble(r), quadrant);
 }
 
 }  // namespace
@@ -195,19 +199,7 @@ SineAndCosine SinCosDeg(long double x) {
   }
   const long double q = RoundHalfEven(x / 90.0L);
   const long double r = DegToRad(x - 90.0L * q);
-  // The cosine is the sine one quadrant on, as in CosDeg.
-  const long double s = SinKernel(r);
-  const long double c = CosKernel(r);
-  switch (static_cast<int>(static_cast<std::int64_t>(q) & 3)) {
-    case 0:
-      return {s, c};
-    case 1:
-      return {c, -s};
-    case 2:
-      return {-s, -c};
-    default:
-      return {-c, s};
-  }
+  return OfQuadrant(SinKernel(r), CosKernel(r), static_cast<std::int64_t>(q));
 }
 
 SineAndCosine SeriesSinCosDeg(long double x) {
