@@ -168,16 +168,22 @@ long double MoonDistance(double dateValue) {
   return distance;
 }
 
-long double MoonParallax(double dateValue) {
-  return ArcSinDeg(SinDeg(kSolarParallax / 3600.0L) / (MoonDistance(dateValue) / kKilometresPerAU));
+long double MoonParallax(double dateValue) { return MoonParallaxAtDistance(MoonDistance(dateValue)); }
+
+long double MoonParallaxAtDistance(long double distance) {
+  return ArcSinDeg(SinDeg(kSolarParallax / 3600.0L) / (distance / kKilometresPerAU));
 }
 
 void TopocentricCorrection(CelestialPosition& position, double dateValue, long double latitude,
                            long double longitude, long double height) {
+  TopocentricCorrection(position, dateValue, latitude, longitude, height, MoonParallax(dateValue));
+}
+
+void TopocentricCorrection(CelestialPosition& position, double dateValue, long double latitude,
+                           long double longitude, long double height, long double parallax) {
   const long double u = ArcTanDeg(kAxisRatioSquared * TanDeg(latitude));
   const long double rhoSinPhi = kAxisRatio * SinDeg(u) + (height / kEquatorialRadius) * SinDeg(latitude);
   const long double rhoCosPhi = CosDeg(u) + (height / kEquatorialRadius) * CosDeg(latitude);
-  const long double parallax = MoonParallax(dateValue);
   position.parallax = parallax;
   const long double hourAngle = ApparentSiderealTime(dateValue) - longitude - position.rightAscension;
   const long double delta = position.declination;
