@@ -315,6 +315,37 @@ TEST(RiseSetTest, EventsFarNorthAndSouth) {
   EXPECT_EQ(moon.Find(RiseSetKind::kSet), sets[0]);
 }
 
+// Shallow moonrises and moonsets at 65-70 degrees, where the altitude
+// changes by 0.1" to 0.3" a second and the abridged moon put them 8-21 s off,
+// and a day on which the moon turns 1.3" above the horizon (it had neither).
+// The times are Swiss Ephemeris' (DE431, its topocentric moon at the
+// almanac's Delta T, the same definition), from
+//   tests/ephemeris/check_shallow_moon_swetest.py build/test/tempulo_rise_set_dump
+// which runs swetest -edir/usr/share/libswe/ephe -bjJD_TT -p1 -fadR -head -ep.
+TEST(RiseSetTest, ShallowMoonCrossingsOnTheFinerMoon) {
+  struct Case {
+    double day;
+    long double latitude;
+    long double eastLongitude;
+    RiseSetKind kind;
+    double seconds;  // universal time of day, swetest's crossing
+  };
+  const Case cases[] = {
+      {EncodeDate(2024, 8, 17), -65, -135, RiseSetKind::kRise, 19 * 3600 + 28 * 60 + 41.36},
+      {EncodeDate(2024, 8, 17), -65, -135, RiseSetKind::kSet, 19 * 3600 + 24 * 60 + 39.37},
+      {EncodeDate(2023, 2, 18), 67, -135, RiseSetKind::kRise, 19 * 3600 + 58 * 60 + 38.85},
+      {EncodeDate(2003, 5, 3), -70, 172.5L, RiseSetKind::kSet, 1 * 3600 + 30 * 60 + 41.07},
+      {EncodeDate(2005, 7, 30), 65, 90, RiseSetKind::kRise, 13 * 3600 + 41 * 60 + 36.05},
+      {EncodeDate(2004, 7, 31), 67, 90, RiseSetKind::kRise, 18 * 3600 + 18 * 60 + 45.35},
+      {EncodeDate(2004, 7, 31), 67, 90, RiseSetKind::kSet, 18 * 3600 + 21 * 60 + 35.24},
+  };
+  for (const Case& c : cases) {
+    const double t = DayEvents(Luminary::kMoon, DaySpan{c.day, c.day + 1}, c.latitude, -c.eastLongitude).Find(c.kind);
+    ASSERT_NE(t, NoEvent) << Text(c.day);
+    EXPECT_NEAR((t - c.day) * 86400.0, c.seconds, 3.0) << Text(c.day) << " " << RiseSetKindIndex(c.kind);
+  }
+}
+
 // Every crossing of the kind's altitude in the kind's direction that a scan
 // of exact positions every five minutes sees within the day is found, at the
 // altitude, and nothing else; days where the body turns within 0.05 degrees
