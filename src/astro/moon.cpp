@@ -174,18 +174,24 @@ long double MoonDistance(double dateValue) {
   return distance;
 }
 
-long double MoonParallax(double dateValue) {
-  return ArcSinDeg(SinDeg(kSolarParallax / 3600.0L) / (MoonDistance(dateValue) / kKilometresPerAU));
+long double MoonParallax(double dateValue) { return MoonParallaxAtDistance(MoonDistance(dateValue)); }
+
+long double MoonParallaxAtDistance(long double distance) {
+  return ArcSinDeg(SinDeg(kSolarParallax / 3600.0L) / (distance / kKilometresPerAU));
 }
 
 void TopocentricCorrection(CelestialPosition& position, double dateValue, long double latitude,
                            long double longitude, long double height) {
+  TopocentricCorrection(position, dateValue, latitude, longitude, height, MoonParallax(dateValue));
+}
+
+void TopocentricCorrection(CelestialPosition& position, double dateValue, long double latitude,
+                           long double longitude, long double height, long double parallax) {
   const long double u = ArcTanDeg(kAxisRatioSquared * TanDeg(latitude));
   const SineAndCosine reduced = SinCosDeg(u);
   const SineAndCosine geographic = SinCosDeg(latitude);
   const long double rhoSinPhi = kAxisRatio * reduced.sine + (height / kEquatorialRadius) * geographic.sine;
   const long double rhoCosPhi = reduced.cosine + (height / kEquatorialRadius) * geographic.cosine;
-  const long double parallax = MoonParallax(dateValue);
   position.parallax = parallax;
   const long double hourAngle = ApparentSiderealTime(dateValue) - longitude - position.rightAscension;
   const long double delta = position.declination;

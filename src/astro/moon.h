@@ -19,6 +19,9 @@ long double MoonDistance(double dateValue);
 // The moon's equatorial horizontal parallax, degrees: the value
 // TopocentricCorrection stores, which depends on the date alone.
 long double MoonParallax(double dateValue);
+// The equatorial horizontal parallax at a distance of the moon's centre from
+// the Earth's, kilometres, degrees.
+long double MoonParallaxAtDistance(long double distance);
 
 // Replaces right ascension and declination of a moon position by the values
 // seen from an observer at latitude phi (degrees north), longitude (degrees
@@ -28,5 +31,9 @@ long double MoonParallax(double dateValue);
 // dynamical time moves it by well under an arcsecond).
 void TopocentricCorrection(CelestialPosition& position, double dateValue, long double latitude,
                            long double longitude, long double height);
+// The same with the equatorial horizontal parallax given, degrees: that of
+// a finer distance than the abridged theory's.
+void TopocentricCorrection(CelestialPosition& position, double dateValue, long double latitude,
+                           long double longitude, long double height, long double parallax);
 
 }  // namespace tempulo

@@ -123,4 +123,15 @@ long double ElpMoonApparentLongitude(double dateValue, long double* rate) {
   return NormalizeAngle(longitude + Nutation(dateValue).longitude);
 }
 
+void ElpMoonPosition(CelestialPosition& position, double dateValue) {
+  // As for the apparent longitude above; the latitude and distance of the
+  // same backdated instant.
+  const long double lightTime = MoonDistance(dateValue) / kLightKilometresPerDay;
+  const long double t = JulianCenturies(static_cast<double>(dateValue - lightTime));
+  position.longitude = LongitudeOfDate(t);
+  position.latitude = Evaluate(moon_elp::kB, t) / kArcsecondsPerDegree;
+  position.distance = Evaluate(moon_elp::kR, t);
+  EclipticToEquatorial(position, dateValue);
+}
+
 }  // namespace tempulo

@@ -9,6 +9,7 @@
 
 #include "astro/angles.h"
 #include "astro/moon.h"
+#include "astro/moon_elp.h"
 #include "astro/sun.h"
 #include "time/delta_t.h"
 
@@ -77,6 +78,39 @@ constexpr int kMaxTrackSteps = 60;
 constexpr long double kExactTolerance = 0.01L / 86400.0L;
 constexpr int kMaxExactSteps = 12;
 constexpr int kMaxBisections = 60;
+// The abridged moon (moon.h) lies up to 17.7" from ELP/MPP02 in right
+// ascension and declination together (every 1.37 days of 1900-2100), so a
+// rise or set where the altitude changes by r degrees a day is up to
+// kAbridgedMoonError / r off; where that is more than kShallowSeconds, the
+// instant is refined on the finer moon. At 65-70 degrees the altitude may
+// change by only 0.1" a second, which makes it minutes.
+constexpr long double kAbridgedMoonError = 18.0L / 3600.0L;  // degrees
+constexpr long double kShallowSeconds = 5.0L;
+constexpr long double kShallowRate = kAbridgedMoonError / (kShallowSeconds / 86400.0L);  // 3.6"/s
+// At rise and set the altitude changes by the hour angle's rate times
+// sqrt(cos^2(latitude) - sin^2(declination)), give or take the declination's
+// own rate: the moon's hour angle grows by at least 340 degrees a day, its
+// topocentric declination near the horizon stays within 30 degrees and changes
+// by at most 7.5 degrees a day. Below some 55 degrees of latitude (the report's
+// 50 degrees among them) no rise or set is that shallow, and the branch is not
+// even looked at.
+constexpr long double kMoonSlowestHourAngleRate = 340.0L;
+constexpr long double kMoonHighestDeclination = 30.0L;
+constexpr long double kMoonFastestDeclinationRate = 7.5L;
+// Newton steps on the finer moon: the first with the abridged moon's rate,
+// then secants, until a step is under the exact tolerance; the crossing they
+// find must lie within so many days of the abridged one (the abridged moon's
+// error at the shallowest crossing that is not a turn).
+constexpr int kMaxFinerSteps = 4;
+constexpr long double kFinerReach = 15.0L / 1440.0L;
+// An abridged event at the finer moon's altitude to this (degrees) needs no
+// refining: the crossings found on the finer moon in the first place.
+constexpr long double kOnFinerMoon = 0.01L / 3600.0L;
+// Where the track's moon turns within this of the altitude (the abridged
+// moon's error and the track's own few arcseconds), whether it crosses is
+// decided on the finer moon, and the crossings are found on it.
+constexpr double kTurnWindow = 45.0 / 3600.0;
+constexpr int kFinerExtremeSteps = 14;
 // The sidereal rate, degrees per day.
 constexpr double kSiderealRate = 360.98564736629;
 // The moon's parallax from its distance: the sun's at one astronomical unit.
@@ -194,6 +228,8 @@ struct DayEvents::Bracket {
   double end = 0;
   double aboveAtStart = 0;
   double aboveAtEnd = 0;
+  // The crossing is the finer moon's, to be found on it.
+  bool finer = false;
 };
 
 DaySpan CivilDaySpan(double localMidnight, double utcOffsetHours) {
@@ -206,6 +242,13 @@ DayEvents::DayEvents(Luminary luminary, const DaySpan& day, long double latitude
   valid_ = day.end > day.start && std::isfinite(day.start) && std::isfinite(day.end);
   if (valid_) {
     start_ = At(day.start);
+  }
+  if (luminary == Luminary::kMoon) {
+    const long double cosLatitude = CosDeg(latitude);
+    const long double sinDeclination = SinDeg(kMoonHighestDeclination);
+    const long double room = cosLatitude * cosLatitude - sinDeclination * sinDeclination;
+    shallowPossible_ = !(room > 0.0L) ||
+                       kMoonSlowestHourAngleRate * std::sqrt(room) - kMoonFastestDeclinationRate < kShallowRate;
   }
 }
 
@@ -236,6 +279,17 @@ DayEvents::Sample DayEvents::At(double t) const {
     MoonPosition(p, tt);
     TopocentricCorrection(p, t, latitude_, longitude_, 0.0L);
   }
+  Sample s;
+  s.hourAngle = AngleDifference(ApparentSiderealTime(t) - longitude_, p.rightAscension);
+  s.declination = p.declination;
+  s.parallax = p.parallax;
+  return s;
+}
+
+DayEvents::Sample DayEvents::FinerAt(double t) const {
+  CelestialPosition p;
+  ElpMoonPosition(p, TerrestrialFromUniversal(t));
+  TopocentricCorrection(p, t, latitude_, longitude_, 0.0L, MoonParallaxAtDistance(p.distance));
   Sample s;
   s.hourAngle = AngleDifference(ApparentSiderealTime(t) - longitude_, p.rightAscension);
   s.declination = p.declination;
@@ -367,8 +421,11 @@ bool DayEvents::CrossesAllDay(RiseSetKind kind) const {
   return std::fabs(latitude_) + std::fabs(start_.declination) + room < 90.0L - altitude - kCrossingMargin;
 }
 
-long double DayEvents::AltitudeAbove(RiseSetKind kind, double t) const {
-  const Sample s = At(t);
+long double DayEvents::AltitudeAbove(RiseSetKind kind, double t) const { return AboveOf(At(t), kind); }
+
+long double DayEvents::FinerAbove(RiseSetKind kind, double t) const { return AboveOf(FinerAt(t), kind); }
+
+long double DayEvents::AboveOf(const Sample& s, RiseSetKind kind) const {
   const SineAndCosine latitude = SinCosDeg(latitude_);
   const SineAndCosine declination = SinCosDeg(s.declination);
   const long double sinAltitude =
@@ -428,7 +485,7 @@ const DayEvents::Track& DayEvents::TrackOfDay() const {
   return *track_;
 }
 
-std::vector<DayEvents::Bracket> DayEvents::Brackets(RiseSetKind kind) const {
+std::vector<DayEvents::Bracket> DayEvents::Brackets(RiseSetKind kind, std::vector<Bracket>* dropped) const {
   const Track& k = TrackOfDay();
   const std::size_t n = k.sampleTimes.size();
   std::vector<double> above(n);
@@ -437,27 +494,14 @@ std::vector<DayEvents::Bracket> DayEvents::Brackets(RiseSetKind kind) const {
   }
   std::vector<Bracket> brackets;
   const bool rising = IsRiseKind(kind);
-  auto add = [&](double a, double ga, double b, double gb) {
+  auto add = [&](double a, double ga, double b, double gb, bool finer) {
     if ((ga < 0) != (gb < 0) && (gb > ga) == rising) {
-      brackets.push_back({a, b, ga, gb});
+      brackets.push_back({a, b, ga, gb, finer});
     }
   };
-  for (std::size_t i = 0; i + 1 < n; ++i) {
-    const bool crossing = (above[i] < 0) != (above[i + 1] < 0);
-    if (crossing) {
-      add(k.sampleTimes[i], above[i], k.sampleTimes[i + 1], above[i + 1]);
-    }
-    if (i == 0 || crossing || (above[i - 1] < 0) != (above[i] < 0) || std::fabs(above[i]) > kExtremeWindow) {
-      continue;
-    }
-    // A sampled extreme on the near side of the altitude: the body may cross
-    // it and come back between the samples on either side.
-    const bool highest = above[i] >= above[i - 1] && above[i] >= above[i + 1];
-    const bool lowest = above[i] <= above[i - 1] && above[i] <= above[i + 1];
-    if (!(highest && above[i] < 0) && !(lowest && above[i] >= 0)) {
-      continue;
-    }
-    // Golden-section search for the extreme between the two neighbours.
+  // Golden-section search for the track's extreme between the neighbours of
+  // sample i.
+  auto extremeOfTrack = [&](std::size_t i, bool highest, double& at, double& value) {
     const double ratio = (std::sqrt(5.0) - 1) / 2;
     double a = k.sampleTimes[i - 1];
     double b = k.sampleTimes[i + 1];
@@ -481,16 +525,120 @@ std::vector<DayEvents::Bracket> DayEvents::Brackets(RiseSetKind kind) const {
         gd = sign * k.Above(kind, d);
       }
     }
-    const double extreme = gc > gd ? c : d;
-    const double aboveAtExtreme = sign * std::max(gc, gd);
-    add(k.sampleTimes[i - 1], above[i - 1], extreme, aboveAtExtreme);
-    add(extreme, aboveAtExtreme, k.sampleTimes[i + 1], above[i + 1]);
+    at = gc > gd ? c : d;
+    value = sign * std::max(gc, gd);
+  };
+  // Where the moon turns within kTurnWindow of the altitude, the finer moon
+  // decides whether it crosses there: the crossing pair around the extreme
+  // is then its own, or none (and the abridged one's span is dropped).
+  const bool finerDecides = shallowPossible_ && (kind == RiseSetKind::kRise || kind == RiseSetKind::kSet);
+  auto decideOnFiner = [&](std::size_t i, bool highest, double trackValue) {
+    double at = 0;
+    double fine = 0;
+    FinerExtreme(kind, k.sampleTimes[i - 1], k.sampleTimes[i + 1], highest, at, fine);
+    if ((fine < 0) != (above[i - 1] < 0)) {
+      add(k.sampleTimes[i - 1], above[i - 1], at, fine, true);
+      add(at, fine, k.sampleTimes[i + 1], above[i + 1], true);
+    } else if ((trackValue < 0) != (above[i - 1] < 0) && dropped != nullptr) {
+      dropped->push_back({k.sampleTimes[i - 1], k.sampleTimes[i + 1], above[i - 1], above[i + 1], true});
+    }
+  };
+  // A sampled extreme on the far side of the altitude: the crossings on both
+  // sides of it are sign changes between samples, unless the finer moon is to
+  // decide them.
+  std::vector<char> turned(n, 0);
+  for (std::size_t i = 1; finerDecides && i + 1 < n; ++i) {
+    if (std::fabs(above[i]) > kExtremeWindow || (above[i - 1] < 0) != (above[i + 1] < 0) ||
+        (above[i] < 0) == (above[i - 1] < 0)) {
+      continue;
+    }
+    const bool highest = above[i] >= 0;
+    double at = 0;
+    double value = 0;
+    extremeOfTrack(i, highest, at, value);
+    if (std::fabs(value) < kTurnWindow) {
+      turned[i] = 1;
+      decideOnFiner(i, highest, value);
+    }
+  }
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    const bool crossing = (above[i] < 0) != (above[i + 1] < 0);
+    if (crossing && turned[i] == 0 && turned[i + 1] == 0) {
+      add(k.sampleTimes[i], above[i], k.sampleTimes[i + 1], above[i + 1], false);
+    }
+    if (i == 0 || crossing || (above[i - 1] < 0) != (above[i] < 0) || std::fabs(above[i]) > kExtremeWindow) {
+      continue;
+    }
+    // A sampled extreme on the near side of the altitude: the body may cross
+    // it and come back between the samples on either side.
+    const bool highest = above[i] >= above[i - 1] && above[i] >= above[i + 1];
+    const bool lowest = above[i] <= above[i - 1] && above[i] <= above[i + 1];
+    if (!(highest && above[i] < 0) && !(lowest && above[i] >= 0)) {
+      continue;
+    }
+    double extreme = 0;
+    double aboveAtExtreme = 0;
+    extremeOfTrack(i, highest, extreme, aboveAtExtreme);
+    if (finerDecides && std::fabs(aboveAtExtreme) < kTurnWindow) {
+      decideOnFiner(i, highest, aboveAtExtreme);
+      continue;
+    }
+    add(k.sampleTimes[i - 1], above[i - 1], extreme, aboveAtExtreme, false);
+    add(extreme, aboveAtExtreme, k.sampleTimes[i + 1], above[i + 1], false);
   }
   std::sort(brackets.begin(), brackets.end(), [](const Bracket& x, const Bracket& y) { return x.start < y.start; });
   return brackets;
 }
 
+void DayEvents::FinerExtreme(RiseSetKind kind, double a, double b, bool highest, double& at, double& above) const {
+  const double ratio = (std::sqrt(5.0) - 1) / 2;
+  const long double sign = highest ? 1.0L : -1.0L;
+  double c = b - ratio * (b - a);
+  double d = a + ratio * (b - a);
+  long double gc = sign * FinerAbove(kind, c);
+  long double gd = sign * FinerAbove(kind, d);
+  for (int step = 0; step < kFinerExtremeSteps; ++step) {
+    if (gc > gd) {
+      b = d;
+      d = c;
+      gd = gc;
+      c = b - ratio * (b - a);
+      gc = sign * FinerAbove(kind, c);
+    } else {
+      a = c;
+      c = d;
+      gc = gd;
+      d = a + ratio * (b - a);
+      gd = sign * FinerAbove(kind, d);
+    }
+  }
+  at = gc > gd ? c : d;
+  above = static_cast<double>(sign * std::max(gc, gd));
+}
+
 bool DayEvents::Refine(RiseSetKind kind, const Bracket& bracket, double& event) const {
+  if (bracket.finer) {
+    // Near the moon's turn: bisection on the finer moon.
+    long double ga = FinerAbove(kind, bracket.start);
+    const long double gb = FinerAbove(kind, bracket.end);
+    if (!std::isfinite(ga) || !std::isfinite(gb) || (ga < 0) == (gb < 0)) {
+      return false;
+    }
+    double a = bracket.start;
+    double b = bracket.end;
+    for (int step = 0; step < kMaxBisections && b - a > kExactTolerance; ++step) {
+      const double mid = a + (b - a) / 2;
+      const long double gm = FinerAbove(kind, mid);
+      if ((gm < 0) == (ga < 0)) {
+        a = mid;
+        ga = gm;
+      } else {
+        b = mid;
+      }
+    }
+    event = a + (b - a) / 2;
+    return true;
+  }
   const Track& k = TrackOfDay();
   // The crossing on the track (regula falsi, Illinois variant).
   double a = bracket.start;
@@ -576,6 +724,14 @@ double DayEvents::Find(RiseSetKind kind) const {
   }
   // The report's line and the structured output's list ask for the same
   // event.
+  std::optional<double>& shown = shown_[RiseSetKindIndex(kind)];
+  if (!shown) {
+    shown = OnFinerMoon(kind, Found(kind));
+  }
+  return *shown;
+}
+
+double DayEvents::Found(RiseSetKind kind) const {
   std::optional<double>& known = found_[RiseSetKindIndex(kind)];
   if (!known) {
     known = FindAfresh(kind);
@@ -583,18 +739,68 @@ double DayEvents::Find(RiseSetKind kind) const {
   return *known;
 }
 
+double DayEvents::OnFinerMoon(RiseSetKind kind, double event) const {
+  if (!shallowPossible_ || event == NoEvent || (kind != RiseSetKind::kRise && kind != RiseSetKind::kSet)) {
+    return event;
+  }
+  // The altitude's rate from the hour angle's, degrees a day (near the
+  // horizon; the declination's share is left out).
+  const Sample s = At(event);
+  const long double rate = -kMoonHourAngleRate * CosDeg(latitude_) * CosDeg(s.declination) * SinDeg(s.hourAngle);
+  if (!(std::fabs(rate) < kShallowRate) || (rate > 0) != IsRiseKind(kind)) {
+    return event;
+  }
+  long double t = event;
+  long double g = FinerAbove(kind, event);
+  if (std::fabs(g) < kOnFinerMoon) {
+    return event;
+  }
+  long double slope = rate;
+  for (int step = 0; step < kMaxFinerSteps && std::isfinite(g); ++step) {
+    const long double move = -g / slope;
+    if (std::fabs(move) < kExactTolerance) {
+      const auto finer = static_cast<double>(t + move);
+      // Still this day's crossing in the kind's direction.
+      return finer >= day_.start && finer < day_.end && (slope > 0) == IsRiseKind(kind) ? finer : event;
+    }
+    const auto next = static_cast<double>(t + move);
+    if (!(std::fabs(next - event) < kFinerReach)) {
+      break;
+    }
+    const long double gNext = FinerAbove(kind, next);
+    const long double secant = (gNext - g) / (static_cast<long double>(next) - t);
+    slope = secant * rate > 0 ? secant : rate;
+    t = next;
+    g = gNext;
+  }
+  // Not settled near the abridged crossing: it stays.
+  return event;
+}
+
 double DayEvents::FindAfresh(RiseSetKind kind) const {
-  const double followed = Follow(kind);
+  double followed = Follow(kind);
   // Another body (a planet) is followed only: the day's track is drawn from
   // the sun's or the moon's positions.
   if (kind == RiseSetKind::kTransit || body_ != nullptr || CrossesAllDay(kind)) {
     return followed;
   }
-  for (const Bracket& bracket : Brackets(kind)) {
+  std::vector<Bracket> dropped;
+  const std::vector<Bracket> brackets = Brackets(kind, &dropped);
+  for (const Bracket& span : dropped) {
+    if (followed >= span.start && followed <= span.end) {
+      // A crossing of the abridged moon only.
+      followed = NoEvent;
+    }
+  }
+  for (const Bracket& bracket : brackets) {
     const double width = bracket.end - bracket.start;
     if (followed != NoEvent && followed >= bracket.start - width && followed <= bracket.end + width) {
-      // The event followed from the day's start is this crossing.
-      return followed;
+      if (!bracket.finer) {
+        // The event followed from the day's start is this crossing.
+        return followed;
+      }
+      // This crossing, to be found on the finer moon.
+      followed = NoEvent;
     }
     double event = 0;
     if (!Refine(kind, bracket, event) || event < day_.start) {
@@ -610,12 +816,14 @@ double DayEvents::FindAfresh(RiseSetKind kind) const {
 
 std::vector<double> DayEvents::FindAll(RiseSetKind kind) const {
   std::vector<double> events;
-  const double first = Find(kind);
-  if (first == NoEvent || !IsValidKind(kind)) {
+  if (!IsValidKind(kind) || Find(kind) == NoEvent) {
     return events;
   }
+  // The search's own instants; the first shown is Find's.
+  const double first = Found(kind);
   events.push_back(first);
   if (kind == RiseSetKind::kTransit || body_ != nullptr) {
+    events.front() = Find(kind);
     return events;
   }
   constexpr double kSameEvent = 60.0 / 86400.0;
@@ -628,8 +836,9 @@ std::vector<double> DayEvents::FindAll(RiseSetKind kind) const {
     double next = 0;
     if (first + kShortestTurnShare * turn < day_.end && Converge(kind, first + turn, first, next) &&
         next > first + kSameEvent && next < day_.end) {
-      events.push_back(next);
+      events.push_back(OnFinerMoon(kind, next));
     }
+    events.front() = Find(kind);
     return events;
   }
   for (const Bracket& bracket : Brackets(kind)) {
@@ -645,6 +854,10 @@ std::vector<double> DayEvents::FindAll(RiseSetKind kind) const {
     if (std::fabs(event - events.back()) > kSameEvent && event > first) {
       events.push_back(event);
     }
+  }
+  events.front() = Find(kind);
+  for (std::size_t i = 1; i < events.size(); ++i) {
+    events[i] = OnFinerMoon(kind, events[i]);
   }
   return events;
 }

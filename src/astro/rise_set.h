@@ -97,6 +97,12 @@ enum class Luminary { kSun, kMoon };
 // drawn from a few exact positions, its altitude sampled densely enough for
 // the moon's fastest change and bracketed around its extremes, and every
 // crossing found so is refined on exact positions.
+//
+// Where the moon's altitude changes so slowly at a rise or set that the
+// abridged theory's error would be seconds of time (only beyond some 55
+// degrees of latitude), the instant is refined on the finer lunar theory
+// ELP/MPP02; where the moon turns within a few tens of arcseconds of the
+// altitude, that theory decides whether it crosses at all.
 class DayEvents {
  public:
   DayEvents(Luminary luminary, const DaySpan& day, long double latitude, long double longitude);
@@ -125,6 +131,9 @@ class DayEvents {
   struct Bracket;
 
   Sample At(double t) const;
+  // The moon's place from the finer theory (moon_elp.h), some four times
+  // the cost of At.
+  Sample FinerAt(double t) const;
   // Hour angle of the kind's altitude; false when the body does not reach it.
   bool SemiArc(const Sample& s, RiseSetKind kind, long double& semiArc) const;
   // How far, in degrees of hour angle, the event of the kind lies behind the
@@ -143,10 +152,22 @@ class DayEvents {
   bool CrossesAllDay(RiseSetKind kind) const;
   // The body's altitude less the kind's, degrees, from an exact position.
   long double AltitudeAbove(RiseSetKind kind, double t) const;
+  long double AboveOf(const Sample& s, RiseSetKind kind) const;
+  // The same from the finer moon.
+  long double FinerAbove(RiseSetKind kind, double t) const;
+  // The moon's rise or set found on the abridged moon, refined on the finer
+  // one where the crossing is shallow; any other event as it is.
+  double OnFinerMoon(RiseSetKind kind, double event) const;
+  // Find's event before that refinement, remembered.
+  double Found(RiseSetKind kind) const;
   const Track& TrackOfDay() const;
   // The brackets of the kind's crossings in the direction of the kind, in
-  // time order.
-  std::vector<Bracket> Brackets(RiseSetKind kind) const;
+  // time order. With `dropped`, also the spans of the abridged moon's
+  // crossings that the finer moon does not have (it turns short of the
+  // altitude there).
+  std::vector<Bracket> Brackets(RiseSetKind kind, std::vector<Bracket>* dropped = nullptr) const;
+  // The extreme of the finer moon's altitude above the kind's within [a, b].
+  void FinerExtreme(RiseSetKind kind, double a, double b, bool highest, double& at, double& above) const;
   // The crossing within the bracket on exact positions; false where the body
   // does not cross there after all.
   bool Refine(RiseSetKind kind, const Bracket& bracket, double& event) const;
@@ -155,12 +176,16 @@ class DayEvents {
   long double longitude_;
   Sample start_;
   mutable std::unique_ptr<Track> track_;
-  // Find's answer per kind, once asked.
+  // Found's and Find's answers per kind, once asked.
   mutable std::array<std::optional<double>, kRiseSetKindCount> found_{};
+  mutable std::array<std::optional<double>, kRiseSetKindCount> shown_{};
   const SkyBody* body_ = nullptr;
   DaySpan day_;
   Luminary luminary_;
   bool valid_ = false;
+  // The moon at a latitude where its rise or set may be shallow enough for
+  // the finer theory.
+  bool shallowPossible_ = false;
 };
 
 // The first event of the kind within the day: a date value in universal time

@@ -56,7 +56,9 @@ SAMPLE_MINUTES = 10
 # Where the body's path meets the altitude at a shallow angle, a time apart
 # stands for very little of the position: a difference within what the two
 # ephemerides may differ by is named as a shallow crossing, not failed. The
-# almanac's abridged lunar theory lies up to 17 arcseconds from PyEphem's moon.
+# almanac's shallow moonrises and moonsets are refined on ELP/MPP02 (within
+# 7 s of Swiss Ephemeris there, check_shallow_moon_swetest.py); PyEphem's moon
+# is itself up to 0.4 arcseconds off, several seconds at 0.1"/s.
 SLOW_DEG = 45.0 / 3600.0
 # PyEphem's dates count days from 1899-12-31 12:00, the almanac's date values
 # from 1899-12-30 00:00.
