@@ -25,6 +25,18 @@ long double ReduceByQuadrants(long double x, long double q) {
   return ((x - q * kHalfPi1) - q * kHalfPi2) - q * kHalfPi3;
 }
 
+// A whole number (a rounded quotient) as an integer. Through double where
+// that is exact: the x87 conversion of a long double to an integer switches
+// the rounding mode and back, which cost as much as the rest of a series
+// term's reduction.
+std::int64_t WholeNumber(long double q) {
+  constexpr long double kExactInDouble = 0x1p+53L;
+  if (std::fabs(q) < kExactInDouble) {
+    return static_cast<std::int64_t>(static_cast<double>(q));
+  }
+  return static_cast<std::int64_t>(q);
+}
+
 // Taylor coefficients 1/n! with alternating signs, as long as a term can
 // still reach 2^-64 for |r| <= pi/4.
 constexpr long double Factorial(int n) { return n <= 1 ? 1.0L : n * Factorial(n - 1); }
@@ -152,7 +164,7 @@ long double NormalizeAngle(long double x) {
   }
   // The turn count is rounded to the nearest whole turn first so that huge
   // arguments (the moon's mean longitude over centuries) lose no precision.
-  const auto k = static_cast<std::int64_t>(RoundHalfEven(x / 360.0L));
+  const std::int64_t k = WholeNumber(RoundHalfEven(x / 360.0L));
   long double r = x - static_cast<long double>(360 * k);
   while (r < 0.0L) {
     r += 360.0L;
@@ -182,7 +194,7 @@ long double SinDeg(long double x) {
     return std::sin(DegToRad(NormalizeAngle(x)));
   }
   const long double q = RoundHalfEven(x / 90.0L);
-  return SineOfQuadrant(DegToRad(x - 90.0L * q), static_cast<int>(static_cast<std::int64_t>(q) & 3));
+  return SineOfQuadrant(DegToRad(x - 90.0L * q), static_cast<int>(WholeNumber(q) & 3));
 }
 
 long double CosDeg(long double x) {
@@ -190,7 +202,7 @@ long double CosDeg(long double x) {
     return std::cos(DegToRad(NormalizeAngle(x)));
   }
   const long double q = RoundHalfEven(x / 90.0L);
-  return SineOfQuadrant(DegToRad(x - 90.0L * q), static_cast<int>(static_cast<std::int64_t>(q) & 3) + 1);
+  return SineOfQuadrant(DegToRad(x - 90.0L * q), static_cast<int>(WholeNumber(q) & 3) + 1);
 }
 
 SineAndCosine SinCosDeg(long double x) {
@@ -199,7 +211,7 @@ SineAndCosine SinCosDeg(long double x) {
   }
   const long double q = RoundHalfEven(x / 90.0L);
   const long double r = DegToRad(x - 90.0L * q);
-  return OfQuadrant(SinKernel(r), CosKernel(r), static_cast<std::int64_t>(q));
+  return OfQuadrant(SinKernel(r), CosKernel(r), WholeNumber(q));
 }
 
 SineAndCosine SeriesSinCosDeg(long double x) {
@@ -207,7 +219,7 @@ SineAndCosine SeriesSinCosDeg(long double x) {
     return {SinDeg(x), CosDeg(x)};
   }
   const long double q = RoundHalfEven(x / 90.0L);
-  return DoubleOfQuadrant(DegToRad(x - 90.0L * q), static_cast<std::int64_t>(q));
+  return DoubleOfQuadrant(DegToRad(x - 90.0L * q), WholeNumber(q));
 }
 
 long double SeriesCosRad(long double x) {
@@ -215,7 +227,18 @@ long double SeriesCosRad(long double x) {
     return std::cos(x);
   }
   const long double q = RoundHalfEven(x * kTwoOverPi);
-  return DoubleOfQuadrant(ReduceByQuadrants(x, q), static_cast<std::int64_t>(q)).cosine;
+  // Only the kernel the quadrant needs: the cosine is the sine one quadrant on.
+  const auto r = static_cast<double>(ReduceByQuadrants(x, q));
+  switch (WholeNumber(q) & 3) {
+    case 0:
+      return CosKernelDouble(r);
+    case 1:
+      return -SinKernelDouble(r);
+    case 2:
+      return -CosKernelDouble(r);
+    default:
+      return SinKernelDouble(r);
+  }
 }
 
 long double SinRad(long double x) {
@@ -223,7 +246,7 @@ long double SinRad(long double x) {
     return std::sin(x);
   }
   const long double q = RoundHalfEven(x * kTwoOverPi);
-  return SineOfQuadrant(ReduceByQuadrants(x, q), static_cast<int>(static_cast<std::int64_t>(q) & 3));
+  return SineOfQuadrant(ReduceByQuadrants(x, q), static_cast<int>(WholeNumber(q) & 3));
 }
 
 long double CosRad(long double x) {
@@ -231,7 +254,7 @@ long double CosRad(long double x) {
     return std::cos(x);
   }
   const long double q = RoundHalfEven(x * kTwoOverPi);
-  return SineOfQuadrant(ReduceByQuadrants(x, q), static_cast<int>(static_cast<std::int64_t>(q) & 3) + 1);
+  return SineOfQuadrant(ReduceByQuadrants(x, q), static_cast<int>(WholeNumber(q) & 3) + 1);
 }
 
 long double TanDeg(long double x) { return std::tan(DegToRad(NormalizeAngle(x))); }

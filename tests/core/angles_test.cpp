@@ -93,6 +93,11 @@ TEST(TrigonometryTest, QuadrantReductionKeepsExtendedPrecision) {
   }
   EXPECT_EQ(CosDeg(90), 0.0L);
   EXPECT_EQ(SinDeg(180), 0.0L);
+  // Quadrant counts past 2^53, which a double cannot tell from their even
+  // neighbours: odd counts must still select the other kernel.
+  EXPECT_EQ(SinDeg(90.0L * (0x1p53L + 1)), 1.0L);
+  EXPECT_EQ(CosDeg(90.0L * (0x1p53L + 2)), -1.0L);
+  EXPECT_EQ(SinCosDeg(90.0L * (0x1p53L + 3)).sine, -1.0L);
   EXPECT_EQ(SinDeg(-90), -1.0L);
   EXPECT_TRUE(std::isnan(SinRad(std::numeric_limits<long double>::quiet_NaN())));
   EXPECT_TRUE(std::isnan(CosDeg(std::numeric_limits<long double>::infinity())));
