@@ -64,6 +64,50 @@ TEST(Planets, CoarsePlacesStayNearTheFullOnes) {
   }
 }
 
+// The series' own cosine against the library's: the places as they were with
+// std::cos, to 1e-8 degrees and 1e-8 AU, near 1900 and some two millennia
+// either side, where the terms' arguments reach 1e5 radians and a slip in
+// taking off the quadrants would show.
+TEST(Planets, PlacesKeepTheLibraryCosinesValues) {
+  struct Case {
+    double t;
+    Planet planet;
+    double longitude;
+    double latitude;
+    double distance;
+  };
+  const Case cases[] = {
+      {-700000.0, Planet::kMercury, 70.578498606, -0.187072270, 1.180074956},
+      {-700000.0, Planet::kVenus, 130.108399181, 0.975993727, 0.674192414},
+      {-700000.0, Planet::kMars, 313.682358554, -4.809410213, 0.493859965},
+      {-700000.0, Planet::kJupiter, 20.527342096, -1.242299522, 5.347806729},
+      {-700000.0, Planet::kSaturn, 215.049742877, 2.296230065, 9.401583986},
+      {-700000.0, Planet::kUranus, 291.019472683, -0.580919549, 18.982960378},
+      {-700000.0, Planet::kNeptune, 188.441499970, 1.947055339, 30.061827014},
+      {2.0, Planet::kMercury, 258.997717246, 1.126428325, 1.142066364},
+      {2.0, Planet::kVenus, 306.374377892, -1.683080534, 1.464595799},
+      {2.0, Planet::kMars, 283.867652109, -0.925380002, 2.400963290},
+      {2.0, Planet::kJupiter, 241.135867781, 0.814284125, 6.113063554},
+      {2.0, Planet::kSaturn, 267.716743888, 1.007713366, 11.024670420},
+      {2.0, Planet::kUranus, 250.139194264, 0.063452886, 19.837822200},
+      {2.0, Planet::kNeptune, 85.218572301, -1.299668608, 28.920198906},
+      {400000.0, Planet::kMercury, 312.715841502, 0.996909954, 0.892128878},
+      {400000.0, Planet::kVenus, 6.737513868, -1.081320145, 1.418860310},
+      {400000.0, Planet::kMars, 21.731472166, -0.169117706, 1.980389196},
+      {400000.0, Planet::kJupiter, 2.784747825, -1.032880796, 5.842255386},
+      {400000.0, Planet::kSaturn, 340.979270967, -1.398446547, 10.835766188},
+      {400000.0, Planet::kUranus, 280.241827920, -0.241397887, 19.628011291},
+      {400000.0, Planet::kNeptune, 331.401338163, -0.236842070, 31.056120630},
+  };
+  for (const Case& c : cases) {
+    const PlanetPlace p = PlanetPosition(c.planet, c.t);
+    EXPECT_NEAR(static_cast<double>(AngleDifference(p.longitude, c.longitude)), 0.0, 1e-8)
+        << PlanetName(c.planet) << " " << c.t;
+    EXPECT_NEAR(static_cast<double>(p.latitude), c.latitude, 1e-8) << PlanetName(c.planet) << " " << c.t;
+    EXPECT_NEAR(static_cast<double>(p.distance), c.distance, 1e-8) << PlanetName(c.planet) << " " << c.t;
+  }
+}
+
 // The sun at -6 degrees through the body interface is the civil twilight of
 // the sun's own search.
 TEST(Planets, SunAtAnAltitudeMatchesTheTwilightSearch) {
