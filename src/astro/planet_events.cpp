@@ -17,12 +17,11 @@
 namespace tempulo {
 namespace {
 
-// The stretch is sampled once a day (the moon twice) with the coarse series;
-// an event is bracketed between two samples and then refined with the full
-// series.
+// The stretch is sampled once a day with the coarse series; an event is
+// bracketed between two samples and then refined with the full series. A
+// pass of the moon is bracketed to half a day.
 constexpr int kMaxDays = 400;
 constexpr int kMargin = 2;
-constexpr double kMoonStep = 0.5;
 // Half the interval of the central difference that stands for the rate of a
 // longitude or elongation, days.
 constexpr double kRateHalfStep = 0.05;
@@ -122,6 +121,7 @@ long double FullElongation(Planet planet, double t) {
 struct DaySample {
   std::array<PlanetEcliptic, 7> planets;
   long double nutation = 0;
+  CelestialPosition moon;
 };
 
 std::string Degrees(long double value, int decimals = 1) {
@@ -150,6 +150,8 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
       s.planets[static_cast<std::size_t>(planet)] = PlanetEclipticPlace(planet, t, PlanetPrecision::kCoarse);
     }
     s.nutation = Nutation(t).longitude;
+    // Right after the nutation of the same instant, which it takes again.
+    MoonPosition(s.moon, t);
   }
   const auto add = [&](const DynamicalEvent& e) {
     if (e.time >= start && e.time < end) {
@@ -273,27 +275,41 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
     }
   }
 
-  // The moon passing each planet.
-  const int moonSteps = static_cast<int>(days / kMoonStep);
-  CelestialPosition previousMoon;
-  MoonPosition(previousMoon, origin);
-  for (int k = 1; k <= moonSteps; ++k) {
-    const double t0 = origin + (k - 1) * kMoonStep;
-    const double t1 = origin + k * kMoonStep;
-    CelestialPosition moon;
-    MoonPosition(moon, t1);
+  // The moon passing each planet. The moon gains on every planet by ten
+  // degrees a day and more, so the difference of their longitudes changes
+  // sign at most once a day: a day in which it does is halved with the
+  // moon at its middle, which picks the half day the pass lies in.
+  for (int d = 0; d < days; ++d) {
+    const double middle = origin + d + 0.5;
+    CelestialPosition middleMoon;
+    bool haveMiddle = false;
     for (const Planet planet : kPlanets) {
       const auto index = static_cast<std::size_t>(planet);
       // The planet's place between the day samples, linearly.
       const auto planetAt = [&](double t) {
-        const auto d = std::min(days - 1, static_cast<int>(std::floor(t - origin)));
-        const PlanetEcliptic& p0 = samples[static_cast<std::size_t>(d)].planets[index];
-        const PlanetEcliptic& p1 = samples[static_cast<std::size_t>(d) + 1].planets[index];
-        const double w = t - (origin + d);
-        const long double nutation = samples[static_cast<std::size_t>(d)].nutation;
+        const auto day = std::min(days - 1, static_cast<int>(std::floor(t - origin)));
+        const PlanetEcliptic& p0 = samples[static_cast<std::size_t>(day)].planets[index];
+        const PlanetEcliptic& p1 = samples[static_cast<std::size_t>(day) + 1].planets[index];
+        const double w = t - (origin + day);
+        const long double nutation = samples[static_cast<std::size_t>(day)].nutation;
         return std::array<long double, 2>{p0.longitude + AngleDifference(p1.longitude, p0.longitude) * w + nutation,
                                           p0.latitude + (p1.latitude - p0.latitude) * w};
       };
+      const CelestialPosition& dayStartMoon = samples[static_cast<std::size_t>(d)].moon;
+      const CelestialPosition& dayEndMoon = samples[static_cast<std::size_t>(d) + 1].moon;
+      if (!(AngleDifference(dayStartMoon.longitude, planetAt(origin + d)[0]) < 0 &&
+            AngleDifference(dayEndMoon.longitude, planetAt(origin + d + 1)[0]) >= 0)) {
+        continue;
+      }
+      if (!haveMiddle) {
+        MoonPosition(middleMoon, middle);
+        haveMiddle = true;
+      }
+      const bool firstHalf = AngleDifference(middleMoon.longitude, planetAt(middle)[0]) >= 0;
+      const double t0 = firstHalf ? origin + d : middle;
+      const double t1 = firstHalf ? middle : origin + d + 1;
+      const CelestialPosition& previousMoon = firstHalf ? dayStartMoon : middleMoon;
+      const CelestialPosition& moon = firstHalf ? middleMoon : dayEndMoon;
       const auto p0 = planetAt(t0);
       const auto p1 = planetAt(t1);
       const long double f0 = AngleDifference(previousMoon.longitude, p0[0]);
@@ -318,7 +334,6 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
         add(e);
       }
     }
-    previousMoon = moon;
   }
   std::sort(events.begin(), events.end(),
             [](const DynamicalEvent& a, const DynamicalEvent& b) { return a.time < b.time; });
