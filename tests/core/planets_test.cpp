@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/planet_events.h"
@@ -345,6 +347,42 @@ TEST(PlanetEvents, TheInstantDoesNotDependOnWhereTheSamplesFall) {
       EXPECT_EQ(found, 1) << PlanetEventKindId(c.kind) << " from hour " << hour;
     }
     EXPECT_NEAR(first, c.when, 5.0 / 1440) << PlanetEventKindId(c.kind);
+  }
+}
+
+// Every close pass of the moon in 2020, as the search found them when it
+// took the moon every half day: in the first half of a sampled day as well as
+// in the second, none lost, none twice, each to a second (universal time as
+// date values) and its separation to 1e-4 degrees.
+TEST(PlanetEvents, TheMoonsCloseApproachesOf2020) {
+  struct Case {
+    Planet planet;
+    double when;
+    double separation;
+  };
+  const Case cases[] = {
+      {Planet::kJupiter, 43853.11432097, 0.3595},
+      {Planet::kMars, 43879.55283485, -0.7548},
+      {Planet::kJupiter, 43880.82610052, 0.9319},
+      {Planet::kMars, 43908.35584594, 0.7409},
+      {Planet::kVenus, 44001.36082944, -0.7146},
+      {Planet::kMars, 44052.35775007, 0.6879},
+      {Planet::kMars, 44080.19785171, -0.0245},
+      {Planet::kMars, 44107.16443929, 0.6609},
+      {Planet::kVenus, 44177.87441019, -0.7545},
+      {Planet::kMercury, 44179.44563487, -0.9591},
+  };
+  std::vector<PlanetEvent> passes;
+  for (const PlanetEvent& e : PlanetEvents(Moment(2020, 1, 1), Moment(2021, 1, 1))) {
+    if (e.kind == PlanetEventKind::kMoonConjunction) {
+      passes.push_back(e);
+    }
+  }
+  ASSERT_EQ(passes.size(), std::size(cases));
+  for (std::size_t i = 0; i < passes.size(); ++i) {
+    EXPECT_EQ(passes[i].planet, cases[i].planet) << i;
+    EXPECT_NEAR(passes[i].time.DateValue(), cases[i].when, 1.0 / 86400) << i;
+    EXPECT_NEAR(static_cast<double>(passes[i].value), cases[i].separation, 1e-4) << i;
   }
 }
 
