@@ -34,6 +34,20 @@ constexpr long double kWrapGuard = 60.0L;
 // A candidate close conjunction is refined when the coarse latitudes differ by
 // less than this.
 constexpr long double kCandidateSeparation = 1.6L;
+// ... and when the separation in latitude, interpolated linearly to where the
+// samples' difference in longitude crosses zero, is under a degree by less
+// than this. From 1900 to 2100 that estimate stays within 0.011 degrees of
+// the refined separation for the moon and within 0.026 for two planets.
+constexpr long double kSeparationMargin = 0.1L;
+
+// The separation in latitude where a difference in longitude going from f0
+// to f1 (opposite signs) crosses zero, the latitudes taken linearly between
+// the two samples; degrees.
+long double SeparationAtCrossing(long double f0, long double f1, long double latitude0, long double latitude1,
+                                 long double otherLatitude0, long double otherLatitude1) {
+  const long double w = f0 / (f0 - f1);
+  return (latitude0 + (latitude1 - latitude0) * w) - (otherLatitude0 + (otherLatitude1 - otherLatitude0) * w);
+}
 
 using Function = std::function<long double(double)>;
 
@@ -258,7 +272,9 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
         const long double f0 = AngleDifference(a0.longitude, b0.longitude);
         const long double f1 = AngleDifference(a1.longitude, b1.longitude);
         if ((f0 < 0) == (f1 < 0) || std::fabs(f0 - f1) > kWrapGuard ||
-            std::fabs(a0.latitude - b0.latitude) > kCandidateSeparation) {
+            std::fabs(a0.latitude - b0.latitude) > kCandidateSeparation ||
+            std::fabs(SeparationAtCrossing(f0, f1, a0.latitude, a1.latitude, b0.latitude, b1.latitude)) >
+                kCloseConjunction + kSeparationMargin) {
           continue;
         }
         DynamicalEvent e;
@@ -315,7 +331,9 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
       const long double f0 = AngleDifference(previousMoon.longitude, p0[0]);
       const long double f1 = AngleDifference(moon.longitude, p1[0]);
       if (!(f0 < 0 && f1 >= 0) || f1 - f0 > kWrapGuard ||
-          std::fabs(moon.latitude - p1[1]) > kCandidateSeparation + 0.5L) {
+          std::fabs(moon.latitude - p1[1]) > kCandidateSeparation + 0.5L ||
+          std::fabs(SeparationAtCrossing(f0, f1, p0[1], p1[1], previousMoon.latitude, moon.latitude)) >
+              kCloseConjunction + kSeparationMargin) {
         continue;
       }
       const Function full = [&](double t) {
