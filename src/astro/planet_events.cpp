@@ -157,12 +157,11 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
   const double origin = start - kMargin;
   const int days = std::min(kMaxDays, static_cast<int>(std::ceil(end - start)) + 2 * kMargin);
   std::vector<DaySample> samples(static_cast<std::size_t>(days + 1));
+  const std::vector<std::array<PlanetEcliptic, 7>> places = DailyCoarsePlaces(origin, days);
   for (int d = 0; d <= days; ++d) {
     const double t = origin + d;
     DaySample& s = samples[static_cast<std::size_t>(d)];
-    for (const Planet planet : kPlanets) {
-      s.planets[static_cast<std::size_t>(planet)] = PlanetEclipticPlace(planet, t, PlanetPrecision::kCoarse);
-    }
+    s.planets = places[static_cast<std::size_t>(d)];
     s.nutation = Nutation(t).longitude;
     // Right after the nutation of the same instant, which it takes again.
     MoonPosition(s.moon, t);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -241,16 +242,18 @@ struct Geometric {
   Helio earth;
 };
 
-Geometric GeometricPlace(Planet planet, double dateValue, PlanetPrecision precision) {
-  const PreparedBody& body = PreparedBodies()[Index(planet) + 1];
+// The place from the Earth and the planet's heliocentric place at any
+// instant, helioAt(t).
+template <typename HelioAt>
+Geometric GeometricPlaceFrom(const Helio& earth, double dateValue, const HelioAt& helioAt) {
   Geometric g;
-  g.earth = EarthAt(dateValue, precision);
+  g.earth = earth;
   const Vector e = Rectangular(g.earth);
   double lightTime = 0;
   // The first pass finds the distance, the second the planet where the light
   // left it; a third would move it by well under 0.01".
   for (int pass = 0; pass < 2; ++pass) {
-    const Helio p = HelioOf(body, dateValue - lightTime, precision);
+    const Helio p = helioAt(dateValue - lightTime);
     const Vector v = Rectangular(p);
     const double x = v.x - e.x;
     const double y = v.y - e.y;
@@ -265,6 +268,58 @@ Geometric GeometricPlace(Planet planet, double dateValue, PlanetPrecision precis
   }
   return g;
 }
+
+Geometric GeometricPlace(Planet planet, double dateValue, PlanetPrecision precision) {
+  const PreparedBody& body = PreparedBodies()[Index(planet) + 1];
+  return GeometricPlaceFrom(EarthAt(dateValue, precision), dateValue,
+                            [&](double t) { return HelioOf(body, t, precision); });
+}
+
+// A planet's coarse heliocentric place over a stretch: the series every
+// `step` days, and Lagrange's cubic through the four samples around an
+// instant in between. The series' longitude is not reduced to a turn and so
+// runs on smoothly.
+class HelioSamples {
+ public:
+  HelioSamples(Planet planet, double start, double end, double step) : start_(start), step_(step) {
+    const PreparedBody& body = PreparedBodies()[Index(planet) + 1];
+    const int count = std::clamp(static_cast<int>(std::ceil((end - start) / step)) + 1, 4, kMaxSamples);
+    samples_.reserve(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k) {
+      samples_.push_back(HelioOf(body, start + step * k, PlanetPrecision::kCoarse));
+    }
+  }
+
+  Helio At(double t) const {
+    const double x = (t - start_) / step_;
+    const int last = static_cast<int>(samples_.size()) - 4;
+    const int first = std::clamp(static_cast<int>(std::floor(x)) - 1, 0, last);
+    const double u = x - first;
+    // The weights of the samples first .. first + 3 at u (0 .. 3).
+    const std::array<double, 4> w = {-(u - 1) * (u - 2) * (u - 3) / 6, u * (u - 2) * (u - 3) / 2,
+                                     -u * (u - 1) * (u - 3) / 2, u * (u - 1) * (u - 2) / 6};
+    Helio h{0, 0, 0};
+    for (std::size_t k = 0; k < 4; ++k) {
+      const Helio& s = samples_[static_cast<std::size_t>(first) + k];
+      h.l += w[k] * s.l;
+      h.b += w[k] * s.b;
+      h.r += w[k] * s.r;
+    }
+    return h;
+  }
+
+ private:
+  static constexpr int kMaxSamples = 4000;
+  double start_;
+  double step_;
+  std::vector<Helio> samples_;
+};
+
+// Days between the samples of a planet's heliocentric place in the daily
+// coarse places: Mercury and Venus (0: each instant from the series) move
+// too fast for a cubic; Mars's samples two days apart keep it within
+// 0.001", the slower planets' eight days apart within 1e-5".
+constexpr std::array<double, 7> kHelioSampleDays = {0, 0, 2, 8, 8, 8, 8};
 
 // Apparent longitude and latitude (rad, before nutation) and the sun's
 // apparent longitude (rad, before nutation).
@@ -389,6 +444,32 @@ PlanetEcliptic PlanetEclipticPlace(Planet planet, double dateValue, PlanetPrecis
   const Apparent a = ApparentPlace(g, dateValue);
   return {NormalizeAngle(RadToDeg(a.lambda)), RadToDeg(a.beta), NormalizeAngle(RadToDeg(a.sun)), g.delta,
           g.earth.r};
+}
+
+std::vector<std::array<PlanetEcliptic, 7>> DailyCoarsePlaces(double origin, int days) {
+  const int count = std::clamp(days, 0, kMaxDailyPlaces - 1) + 1;
+  std::vector<std::array<PlanetEcliptic, 7>> places(static_cast<std::size_t>(count));
+  // The light leaves the planets up to about a fifth of a day earlier.
+  constexpr double kLightTimeReach = 0.25;
+  for (const Planet planet : kPlanets) {
+    const double step = kHelioSampleDays[Index(planet)];
+    std::optional<HelioSamples> samples;
+    if (step > 0) {
+      samples.emplace(planet, origin - kLightTimeReach - step, origin + count + step, step);
+    }
+    const PreparedBody& body = PreparedBodies()[Index(planet) + 1];
+    for (int d = 0; d < count; ++d) {
+      const double t = origin + d;
+      const Helio earth = EarthAt(t, PlanetPrecision::kCoarse);
+      const Geometric g =
+          samples ? GeometricPlaceFrom(earth, t, [&](double at) { return samples->At(at); })
+                  : GeometricPlaceFrom(earth, t, [&](double at) { return HelioOf(body, at, PlanetPrecision::kCoarse); });
+      const Apparent a = ApparentPlace(g, t);
+      places[static_cast<std::size_t>(d)][Index(planet)] = {NormalizeAngle(RadToDeg(a.lambda)), RadToDeg(a.beta),
+                                                             NormalizeAngle(RadToDeg(a.sun)), g.delta, g.earth.r};
+    }
+  }
+  return places;
 }
 
 long double PlanetLongitude(Planet planet, double dateValue, PlanetPrecision precision) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <string>
@@ -108,6 +109,42 @@ TEST(Planets, PlacesKeepTheLibraryCosinesValues) {
     EXPECT_NEAR(static_cast<double>(p.latitude), c.latitude, 1e-8) << PlanetName(c.planet) << " " << c.t;
     EXPECT_NEAR(static_cast<double>(p.distance), c.distance, 1e-8) << PlanetName(c.planet) << " " << c.t;
   }
+}
+
+// The daily places of a scan against the places one at a time: the same
+// Earth and sun, the interpolated planets within 0.001" (Mars near
+// the Earth is the worst, 0.0006"), over 1900 to 2100 and beyond.
+TEST(Planets, DailyCoarsePlacesFollowTheSeries) {
+  struct Case {
+    double origin;
+    int days;
+  };
+  const Case cases[] = {
+      {At(1900, 1, 1, 0.02), 200},  {At(2003, 6, 1, 0.01), 120},  // Mars close in August 2003
+      {At(2052, 4, 1, 0.02), 90},   {At(2099, 9, 1, 0.02), 150},
+      {At(1600, 1, 1, 0.5), 60},    {At(2400, 1, 1, 0.3), 60},
+  };
+  for (const Case& c : cases) {
+    const auto places = DailyCoarsePlaces(c.origin, c.days);
+    ASSERT_EQ(places.size(), static_cast<std::size_t>(c.days + 1));
+    double worst = 0;
+    for (int d = 0; d <= c.days; ++d) {
+      for (const Planet planet : kPlanets) {
+        const PlanetEcliptic one = PlanetEclipticPlace(planet, c.origin + d, PlanetPrecision::kCoarse);
+        const PlanetEcliptic& daily = places[static_cast<std::size_t>(d)][static_cast<std::size_t>(planet)];
+        const double dl = static_cast<double>(AngleDifference(daily.longitude, one.longitude) * 3600);
+        const double db = static_cast<double>((daily.latitude - one.latitude) * 3600);
+        worst = std::max({worst, std::fabs(dl), std::fabs(db)});
+        EXPECT_EQ(daily.sunLongitude, one.sunLongitude);
+        EXPECT_EQ(daily.earthSunDistance, one.earthSunDistance);
+        EXPECT_NEAR(static_cast<double>(daily.distance), static_cast<double>(one.distance), 1e-8);
+      }
+    }
+    EXPECT_LT(worst, 0.001) << c.origin;
+  }
+  // The count is kept within its bounds.
+  EXPECT_EQ(DailyCoarsePlaces(At(2000, 1, 1), -5).size(), 1u);
+  EXPECT_EQ(DailyCoarsePlaces(At(2000, 1, 1), 1 << 30).size(), static_cast<std::size_t>(kMaxDailyPlaces));
 }
 
 // The sun at -6 degrees through the body interface is the civil twilight of
