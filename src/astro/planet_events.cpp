@@ -17,12 +17,11 @@
 namespace tempulo {
 namespace {
 
-// The stretch is sampled once a day (the moon twice) with the coarse series;
-// an event is bracketed between two samples and then refined with the full
-// series.
+// The stretch is sampled once a day with the coarse series; an event is
+// bracketed between two samples and then refined with the full series. A
+// pass of the moon is bracketed to half a day.
 constexpr int kMaxDays = 400;
 constexpr int kMargin = 2;
-constexpr double kMoonStep = 0.5;
 // Half the interval of the central difference that stands for the rate of a
 // longitude or elongation, days.
 constexpr double kRateHalfStep = 0.05;
@@ -35,6 +34,20 @@ constexpr long double kWrapGuard = 60.0L;
 // A candidate close conjunction is refined when the coarse latitudes differ by
 // less than this.
 constexpr long double kCandidateSeparation = 1.6L;
+// ... and when the separation in latitude, interpolated linearly to where the
+// samples' difference in longitude crosses zero, is under a degree by less
+// than this. From 1900 to 2100 that estimate stays within 0.011 degrees of
+// the refined separation for the moon and within 0.026 for two planets.
+constexpr long double kSeparationMargin = 0.1L;
+
+// The separation in latitude where a difference in longitude going from f0
+// to f1 (opposite signs) crosses zero, the latitudes taken linearly between
+// the two samples; degrees.
+long double SeparationAtCrossing(long double f0, long double f1, long double latitude0, long double latitude1,
+                                 long double otherLatitude0, long double otherLatitude1) {
+  const long double w = f0 / (f0 - f1);
+  return (latitude0 + (latitude1 - latitude0) * w) - (otherLatitude0 + (otherLatitude1 - otherLatitude0) * w);
+}
 
 using Function = std::function<long double(double)>;
 
@@ -122,6 +135,7 @@ long double FullElongation(Planet planet, double t) {
 struct DaySample {
   std::array<PlanetEcliptic, 7> planets;
   long double nutation = 0;
+  CelestialPosition moon;
 };
 
 std::string Degrees(long double value, int decimals = 1) {
@@ -143,13 +157,14 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
   const double origin = start - kMargin;
   const int days = std::min(kMaxDays, static_cast<int>(std::ceil(end - start)) + 2 * kMargin);
   std::vector<DaySample> samples(static_cast<std::size_t>(days + 1));
+  const std::vector<std::array<PlanetEcliptic, 7>> places = DailyCoarsePlaces(origin, days);
   for (int d = 0; d <= days; ++d) {
     const double t = origin + d;
     DaySample& s = samples[static_cast<std::size_t>(d)];
-    for (const Planet planet : kPlanets) {
-      s.planets[static_cast<std::size_t>(planet)] = PlanetEclipticPlace(planet, t, PlanetPrecision::kCoarse);
-    }
+    s.planets = places[static_cast<std::size_t>(d)];
     s.nutation = Nutation(t).longitude;
+    // Right after the nutation of the same instant, which it takes again.
+    MoonPosition(s.moon, t);
   }
   const auto add = [&](const DynamicalEvent& e) {
     if (e.time >= start && e.time < end) {
@@ -256,7 +271,9 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
         const long double f0 = AngleDifference(a0.longitude, b0.longitude);
         const long double f1 = AngleDifference(a1.longitude, b1.longitude);
         if ((f0 < 0) == (f1 < 0) || std::fabs(f0 - f1) > kWrapGuard ||
-            std::fabs(a0.latitude - b0.latitude) > kCandidateSeparation) {
+            std::fabs(a0.latitude - b0.latitude) > kCandidateSeparation ||
+            std::fabs(SeparationAtCrossing(f0, f1, a0.latitude, a1.latitude, b0.latitude, b1.latitude)) >
+                kCloseConjunction + kSeparationMargin) {
           continue;
         }
         DynamicalEvent e;
@@ -273,33 +290,49 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
     }
   }
 
-  // The moon passing each planet.
-  const int moonSteps = static_cast<int>(days / kMoonStep);
-  CelestialPosition previousMoon;
-  MoonPosition(previousMoon, origin);
-  for (int k = 1; k <= moonSteps; ++k) {
-    const double t0 = origin + (k - 1) * kMoonStep;
-    const double t1 = origin + k * kMoonStep;
-    CelestialPosition moon;
-    MoonPosition(moon, t1);
+  // The moon passing each planet. The moon gains on every planet by ten
+  // degrees a day and more, so the difference of their longitudes changes
+  // sign at most once a day: a day in which it does is halved with the
+  // moon at its middle, which picks the half day the pass lies in.
+  for (int d = 0; d < days; ++d) {
+    const double middle = origin + d + 0.5;
+    CelestialPosition middleMoon;
+    bool haveMiddle = false;
     for (const Planet planet : kPlanets) {
       const auto index = static_cast<std::size_t>(planet);
       // The planet's place between the day samples, linearly.
       const auto planetAt = [&](double t) {
-        const auto d = std::min(days - 1, static_cast<int>(std::floor(t - origin)));
-        const PlanetEcliptic& p0 = samples[static_cast<std::size_t>(d)].planets[index];
-        const PlanetEcliptic& p1 = samples[static_cast<std::size_t>(d) + 1].planets[index];
-        const double w = t - (origin + d);
-        const long double nutation = samples[static_cast<std::size_t>(d)].nutation;
+        const auto day = std::min(days - 1, static_cast<int>(std::floor(t - origin)));
+        const PlanetEcliptic& p0 = samples[static_cast<std::size_t>(day)].planets[index];
+        const PlanetEcliptic& p1 = samples[static_cast<std::size_t>(day) + 1].planets[index];
+        const double w = t - (origin + day);
+        const long double nutation = samples[static_cast<std::size_t>(day)].nutation;
         return std::array<long double, 2>{p0.longitude + AngleDifference(p1.longitude, p0.longitude) * w + nutation,
                                           p0.latitude + (p1.latitude - p0.latitude) * w};
       };
+      const CelestialPosition& dayStartMoon = samples[static_cast<std::size_t>(d)].moon;
+      const CelestialPosition& dayEndMoon = samples[static_cast<std::size_t>(d) + 1].moon;
+      if (!(AngleDifference(dayStartMoon.longitude, planetAt(origin + d)[0]) < 0 &&
+            AngleDifference(dayEndMoon.longitude, planetAt(origin + d + 1)[0]) >= 0)) {
+        continue;
+      }
+      if (!haveMiddle) {
+        MoonPosition(middleMoon, middle);
+        haveMiddle = true;
+      }
+      const bool firstHalf = AngleDifference(middleMoon.longitude, planetAt(middle)[0]) >= 0;
+      const double t0 = firstHalf ? origin + d : middle;
+      const double t1 = firstHalf ? middle : origin + d + 1;
+      const CelestialPosition& previousMoon = firstHalf ? dayStartMoon : middleMoon;
+      const CelestialPosition& moon = firstHalf ? middleMoon : dayEndMoon;
       const auto p0 = planetAt(t0);
       const auto p1 = planetAt(t1);
       const long double f0 = AngleDifference(previousMoon.longitude, p0[0]);
       const long double f1 = AngleDifference(moon.longitude, p1[0]);
       if (!(f0 < 0 && f1 >= 0) || f1 - f0 > kWrapGuard ||
-          std::fabs(moon.latitude - p1[1]) > kCandidateSeparation + 0.5L) {
+          std::fabs(moon.latitude - p1[1]) > kCandidateSeparation + 0.5L ||
+          std::fabs(SeparationAtCrossing(f0, f1, p0[1], p1[1], previousMoon.latitude, moon.latitude)) >
+              kCloseConjunction + kSeparationMargin) {
         continue;
       }
       const Function full = [&](double t) {
@@ -318,7 +351,6 @@ std::vector<DynamicalEvent> EventsInDynamicalTime(double start, double end) {
         add(e);
       }
     }
-    previousMoon = moon;
   }
   std::sort(events.begin(), events.end(),
             [](const DynamicalEvent& a, const DynamicalEvent& b) { return a.time < b.time; });

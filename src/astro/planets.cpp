@@ -2,9 +2,13 @@
 #include "astro/planets.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/sun.h"
@@ -57,22 +61,125 @@ constexpr long double kEquatorialParallax = 8.794L / 3600.0L;
 
 std::size_t Index(Planet planet) { return static_cast<std::size_t>(planet); }
 
-// Sum of one series in rad or AU; the terms stand largest first, so a coarse
-// evaluation stops at the first term under its bound.
-double Evaluate(const Powers& powers, double tau, PlanetPrecision precision) {
+// One series of one power as three columns of doubles, converted once from
+// the tables' extended values (the sum has always been taken in double), and
+// the number of its leading terms a coarse evaluation sums.
+struct Column {
+  std::vector<double> a;
+  std::vector<double> b;
+  std::vector<double> c;
+  std::size_t coarse = 0;
+};
+using Columns = std::array<Column, TVSOP::kMaxPower + 1>;
+
+Columns ColumnsOf(const Powers& powers) {
+  Columns columns;
+  for (std::size_t p = 0; p < columns.size(); ++p) {
+    Column& column = columns[p];
+    const double bound = kCoarseBound / kSpanPowers[p];
+    bool coarse = true;
+    for (const VSOPTerm& term : powers[p]) {
+      const auto a = static_cast<double>(term.a);
+      // The terms stand largest first: the coarse sum stops at the first
+      // one under its bound.
+      coarse = coarse && !(std::fabs(a) < bound);
+      column.coarse += coarse ? 1 : 0;
+      column.a.push_back(a);
+      column.b.push_back(static_cast<double>(term.b));
+      column.c.push_back(static_cast<double>(term.c));
+    }
+  }
+  return columns;
+}
+
+struct PreparedBody {
+  Columns l;
+  Columns b;
+  Columns r;
+};
+
+PreparedBody Prepare(const BodySeries& body) { return {ColumnsOf(body.l), ColumnsOf(body.b), ColumnsOf(body.r)}; }
+
+// The Earth first, then Mercury to Neptune.
+const std::array<PreparedBody, 8>& PreparedBodies() {
+  static const std::array<PreparedBody, 8> prepared = {
+      Prepare(kEarth),      Prepare(kBodies[0]), Prepare(kBodies[1]), Prepare(kBodies[2]),
+      Prepare(kBodies[3]),  Prepare(kBodies[4]), Prepare(kBodies[5]), Prepare(kBodies[6]),
+  };
+  return prepared;
+}
+
+// Sum of a * cos(b + c * tau) over the first n terms. The cosine is taken
+// here rather than by the library: whole quadrants come off with pi/2 in
+// three pieces of 33 bits (exact products for quadrant counts below 2^20,
+// arguments up to a million radians, some fifty millennia from J2000 for
+// the fastest term), and the rest goes through the minimax kernels of
+// degree 13 and 14, within about an ulp. The quadrant picks the kernel and
+// the sign by bit masks, without a branch, so that the compiler takes the
+// terms of a block several at a time; the block's terms are then added in
+// their order, as the library's cosines were.
+double CosineSum(const Column& column, std::size_t n, double tau) {
+  constexpr double kTwoOverPi = 6.36619772367581382433e-01;
+  constexpr double kPio2First = 1.57079632673412561417e+00;
+  constexpr double kPio2Second = 6.07710050630396597660e-11;
+  constexpr double kPio2Third = 2.02226624871116645580e-21;
+  // Adding and taking off 1.5 * 2^52 rounds to the nearest whole number,
+  // which then stands in the low bits of the sum.
+  constexpr double kRound = 6755399441055744.0;
+  constexpr double kS1 = -1.66666666666666324348e-01;
+  constexpr double kS2 = 8.33333333332248946124e-03;
+  constexpr double kS3 = -1.98412698298579493134e-04;
+  constexpr double kS4 = 2.75573137070700676789e-06;
+  constexpr double kS5 = -2.50507602534068634195e-08;
+  constexpr double kS6 = 1.58969099521155010221e-10;
+  constexpr double kC1 = 4.16666666666666019037e-02;
+  constexpr double kC2 = -1.38888888888741095749e-03;
+  constexpr double kC3 = 2.48015872894767294178e-05;
+  constexpr double kC4 = -2.75573143513906633035e-07;
+  constexpr double kC5 = 2.08757232129817482790e-09;
+  constexpr double kC6 = -1.13596475577881948265e-11;
+  constexpr std::size_t kBlock = 64;
+  const double* a = column.a.data();
+  const double* b = column.b.data();
+  const double* c = column.c.data();
+  double sum = 0;
+  for (std::size_t start = 0; start < n; start += kBlock) {
+    const std::size_t count = std::min(kBlock, n - start);
+    std::array<double, kBlock> terms;
+    for (std::size_t j = 0; j < count; ++j) {
+      const std::size_t i = start + j;
+      const double x = b[i] + c[i] * tau;
+      const double shifted = x * kTwoOverPi + kRound;
+      const double k = shifted - kRound;
+      const auto quadrant = std::bit_cast<std::uint64_t>(shifted);
+      const double r = ((x - k * kPio2First) - k * kPio2Second) - k * kPio2Third;
+      const double z = r * r;
+      const double sine = r + r * z * (kS1 + z * (kS2 + z * (kS3 + z * (kS4 + z * (kS5 + z * kS6)))));
+      const double half = 0.5 * z;
+      const double w = 1.0 - half;
+      const double cosine =
+          w + (((1.0 - w) - half) + z * z * (kC1 + z * (kC2 + z * (kC3 + z * (kC4 + z * (kC5 + z * kC6))))));
+      // cos(r + q pi/2): cos r, -sin r, -cos r, sin r.
+      const std::uint64_t odd = std::uint64_t{0} - (quadrant & 1);
+      const std::uint64_t sign = ((quadrant + 1) & 2) << 62;
+      const std::uint64_t value =
+          ((std::bit_cast<std::uint64_t>(sine) & odd) | (std::bit_cast<std::uint64_t>(cosine) & ~odd)) ^ sign;
+      terms[j] = a[i] * std::bit_cast<double>(value);
+    }
+    for (std::size_t j = 0; j < count; ++j) {
+      sum += terms[j];
+    }
+  }
+  return sum;
+}
+
+// Sum of one series in rad or AU.
+double Evaluate(const Columns& powers, double tau, PlanetPrecision precision) {
   double result = 0;
   for (int p = TVSOP::kMaxPower; p >= 0; --p) {
-    const auto power = static_cast<std::size_t>(p);
-    const double bound = precision == PlanetPrecision::kCoarse ? kCoarseBound / kSpanPowers[power] : 0.0;
-    double sum = 0;
-    for (const VSOPTerm& term : powers[power]) {
-      const auto a = static_cast<double>(term.a);
-      if (std::fabs(a) < bound) {
-        break;
-      }
-      sum += a * std::cos(static_cast<double>(term.b) + static_cast<double>(term.c) * tau);
-    }
-    result = result * tau + sum;
+    const Column& column = powers[static_cast<std::size_t>(p)];
+    const std::size_t n = precision == PlanetPrecision::kCoarse ? column.coarse : column.a.size();
+    result = result * tau + CosineSum(column, n, tau);
   }
   return result * 1e-8;
 }
@@ -85,7 +192,7 @@ struct Helio {
 
 double Tau(double dateValue) { return (dateValue - J2000DateValue - 0.5) / 365250.0; }
 
-Helio HelioOf(const BodySeries& body, double dateValue, PlanetPrecision precision) {
+Helio HelioOf(const PreparedBody& body, double dateValue, PlanetPrecision precision) {
   const double tau = Tau(dateValue);
   return {Evaluate(body.l, tau, precision), Evaluate(body.b, tau, precision), Evaluate(body.r, tau, precision)};
 }
@@ -115,7 +222,7 @@ Helio EarthAt(double dateValue, PlanetPrecision precision) {
   }
   Entry& e = cache[next];
   next = (next + 1) % kEntries;
-  e = {dateValue, precision, true, HelioOf(kEarth, dateValue, precision)};
+  e = {dateValue, precision, true, HelioOf(PreparedBodies()[0], dateValue, precision)};
   return e.earth;
 }
 
@@ -135,16 +242,18 @@ struct Geometric {
   Helio earth;
 };
 
-Geometric GeometricPlace(Planet planet, double dateValue, PlanetPrecision precision) {
-  const BodySeries& body = kBodies[Index(planet)];
+// The place from the Earth and the planet's heliocentric place at any
+// instant, helioAt(t).
+template <typename HelioAt>
+Geometric GeometricPlaceFrom(const Helio& earth, double dateValue, const HelioAt& helioAt) {
   Geometric g;
-  g.earth = EarthAt(dateValue, precision);
+  g.earth = earth;
   const Vector e = Rectangular(g.earth);
   double lightTime = 0;
   // The first pass finds the distance, the second the planet where the light
   // left it; a third would move it by well under 0.01".
   for (int pass = 0; pass < 2; ++pass) {
-    const Helio p = HelioOf(body, dateValue - lightTime, precision);
+    const Helio p = helioAt(dateValue - lightTime);
     const Vector v = Rectangular(p);
     const double x = v.x - e.x;
     const double y = v.y - e.y;
@@ -159,6 +268,58 @@ Geometric GeometricPlace(Planet planet, double dateValue, PlanetPrecision precis
   }
   return g;
 }
+
+Geometric GeometricPlace(Planet planet, double dateValue, PlanetPrecision precision) {
+  const PreparedBody& body = PreparedBodies()[Index(planet) + 1];
+  return GeometricPlaceFrom(EarthAt(dateValue, precision), dateValue,
+                            [&](double t) { return HelioOf(body, t, precision); });
+}
+
+// A planet's coarse heliocentric place over a stretch: the series every
+// `step` days, and Lagrange's cubic through the four samples around an
+// instant in between. The series' longitude is not reduced to a turn and so
+// runs on smoothly.
+class HelioSamples {
+ public:
+  HelioSamples(Planet planet, double start, double end, double step) : start_(start), step_(step) {
+    const PreparedBody& body = PreparedBodies()[Index(planet) + 1];
+    const int count = std::clamp(static_cast<int>(std::ceil((end - start) / step)) + 1, 4, kMaxSamples);
+    samples_.reserve(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k) {
+      samples_.push_back(HelioOf(body, start + step * k, PlanetPrecision::kCoarse));
+    }
+  }
+
+  Helio At(double t) const {
+    const double x = (t - start_) / step_;
+    const int last = static_cast<int>(samples_.size()) - 4;
+    const int first = std::clamp(static_cast<int>(std::floor(x)) - 1, 0, last);
+    const double u = x - first;
+    // The weights of the samples first .. first + 3 at u (0 .. 3).
+    const std::array<double, 4> w = {-(u - 1) * (u - 2) * (u - 3) / 6, u * (u - 2) * (u - 3) / 2,
+                                     -u * (u - 1) * (u - 3) / 2, u * (u - 1) * (u - 2) / 6};
+    Helio h{0, 0, 0};
+    for (std::size_t k = 0; k < 4; ++k) {
+      const Helio& s = samples_[static_cast<std::size_t>(first) + k];
+      h.l += w[k] * s.l;
+      h.b += w[k] * s.b;
+      h.r += w[k] * s.r;
+    }
+    return h;
+  }
+
+ private:
+  static constexpr int kMaxSamples = 4000;
+  double start_;
+  double step_;
+  std::vector<Helio> samples_;
+};
+
+// Days between the samples of a planet's heliocentric place in the daily
+// coarse places: Mercury and Venus (0: each instant from the series) move
+// too fast for a cubic; Mars's samples two days apart keep it within
+// 0.001", the slower planets' eight days apart within 1e-5".
+constexpr std::array<double, 7> kHelioSampleDays = {0, 0, 2, 8, 8, 8, 8};
 
 // Apparent longitude and latitude (rad, before nutation) and the sun's
 // apparent longitude (rad, before nutation).
@@ -283,6 +444,32 @@ PlanetEcliptic PlanetEclipticPlace(Planet planet, double dateValue, PlanetPrecis
   const Apparent a = ApparentPlace(g, dateValue);
   return {NormalizeAngle(RadToDeg(a.lambda)), RadToDeg(a.beta), NormalizeAngle(RadToDeg(a.sun)), g.delta,
           g.earth.r};
+}
+
+std::vector<std::array<PlanetEcliptic, 7>> DailyCoarsePlaces(double origin, int days) {
+  const int count = std::clamp(days, 0, kMaxDailyPlaces - 1) + 1;
+  std::vector<std::array<PlanetEcliptic, 7>> places(static_cast<std::size_t>(count));
+  // The light leaves the planets up to about a fifth of a day earlier.
+  constexpr double kLightTimeReach = 0.25;
+  for (const Planet planet : kPlanets) {
+    const double step = kHelioSampleDays[Index(planet)];
+    std::optional<HelioSamples> samples;
+    if (step > 0) {
+      samples.emplace(planet, origin - kLightTimeReach - step, origin + count + step, step);
+    }
+    const PreparedBody& body = PreparedBodies()[Index(planet) + 1];
+    for (int d = 0; d < count; ++d) {
+      const double t = origin + d;
+      const Helio earth = EarthAt(t, PlanetPrecision::kCoarse);
+      const Geometric g =
+          samples ? GeometricPlaceFrom(earth, t, [&](double at) { return samples->At(at); })
+                  : GeometricPlaceFrom(earth, t, [&](double at) { return HelioOf(body, at, PlanetPrecision::kCoarse); });
+      const Apparent a = ApparentPlace(g, t);
+      places[static_cast<std::size_t>(d)][Index(planet)] = {NormalizeAngle(RadToDeg(a.lambda)), RadToDeg(a.beta),
+                                                             NormalizeAngle(RadToDeg(a.sun)), g.delta, g.earth.r};
+    }
+  }
+  return places;
 }
 
 long double PlanetLongitude(Planet planet, double dateValue, PlanetPrecision precision) {

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "astro/rise_set.h"
 
@@ -65,6 +66,15 @@ struct PlanetEcliptic {
   long double earthSunDistance = 0;
 };
 PlanetEcliptic PlanetEclipticPlace(Planet planet, double dateValue, PlanetPrecision precision);
+
+// The kCoarse places of the seven planets (indexed by Planet) at origin,
+// origin + 1, ..., origin + days, for the searches that go through a stretch
+// day by day; days is taken into 0 .. kMaxDailyPlaces - 1. The Earth is
+// taken once a day for all seven; the heliocentric places of Mars and the
+// outer planets, which change slowly, are taken every few days and
+// interpolated in between, within 0.001" of PlanetEclipticPlace's.
+inline constexpr int kMaxDailyPlaces = 4000;
+std::vector<std::array<PlanetEcliptic, 7>> DailyCoarsePlaces(double origin, int days);
 
 // The sun's apparent longitude, degrees [0, 360) referred to the true
 // equinox of date, at a date value in dynamical time, from the Earth's

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/planet_events.h"
@@ -62,6 +65,86 @@ TEST(Planets, CoarsePlacesStayNearTheFullOnes) {
       EXPECT_LT(static_cast<double>(std::hypot(dra, ddec) * 3600), 10.0) << PlanetName(planet) << " " << t;
     }
   }
+}
+
+// The series' own cosine against the library's: the places as they were with
+// std::cos, to 1e-8 degrees and 1e-8 AU, near 1900 and some two millennia
+// either side, where the terms' arguments reach 1e5 radians and a slip in
+// taking off the quadrants would show.
+TEST(Planets, PlacesKeepTheLibraryCosinesValues) {
+  struct Case {
+    double t;
+    Planet planet;
+    double longitude;
+    double latitude;
+    double distance;
+  };
+  const Case cases[] = {
+      {-700000.0, Planet::kMercury, 70.578498606, -0.187072270, 1.180074956},
+      {-700000.0, Planet::kVenus, 130.108399181, 0.975993727, 0.674192414},
+      {-700000.0, Planet::kMars, 313.682358554, -4.809410213, 0.493859965},
+      {-700000.0, Planet::kJupiter, 20.527342096, -1.242299522, 5.347806729},
+      {-700000.0, Planet::kSaturn, 215.049742877, 2.296230065, 9.401583986},
+      {-700000.0, Planet::kUranus, 291.019472683, -0.580919549, 18.982960378},
+      {-700000.0, Planet::kNeptune, 188.441499970, 1.947055339, 30.061827014},
+      {2.0, Planet::kMercury, 258.997717246, 1.126428325, 1.142066364},
+      {2.0, Planet::kVenus, 306.374377892, -1.683080534, 1.464595799},
+      {2.0, Planet::kMars, 283.867652109, -0.925380002, 2.400963290},
+      {2.0, Planet::kJupiter, 241.135867781, 0.814284125, 6.113063554},
+      {2.0, Planet::kSaturn, 267.716743888, 1.007713366, 11.024670420},
+      {2.0, Planet::kUranus, 250.139194264, 0.063452886, 19.837822200},
+      {2.0, Planet::kNeptune, 85.218572301, -1.299668608, 28.920198906},
+      {400000.0, Planet::kMercury, 312.715841502, 0.996909954, 0.892128878},
+      {400000.0, Planet::kVenus, 6.737513868, -1.081320145, 1.418860310},
+      {400000.0, Planet::kMars, 21.731472166, -0.169117706, 1.980389196},
+      {400000.0, Planet::kJupiter, 2.784747825, -1.032880796, 5.842255386},
+      {400000.0, Planet::kSaturn, 340.979270967, -1.398446547, 10.835766188},
+      {400000.0, Planet::kUranus, 280.241827920, -0.241397887, 19.628011291},
+      {400000.0, Planet::kNeptune, 331.401338163, -0.236842070, 31.056120630},
+  };
+  for (const Case& c : cases) {
+    const PlanetPlace p = PlanetPosition(c.planet, c.t);
+    EXPECT_NEAR(static_cast<double>(AngleDifference(p.longitude, c.longitude)), 0.0, 1e-8)
+        << PlanetName(c.planet) << " " << c.t;
+    EXPECT_NEAR(static_cast<double>(p.latitude), c.latitude, 1e-8) << PlanetName(c.planet) << " " << c.t;
+    EXPECT_NEAR(static_cast<double>(p.distance), c.distance, 1e-8) << PlanetName(c.planet) << " " << c.t;
+  }
+}
+
+// The daily places of a scan against the places one at a time: the same
+// Earth and sun, the interpolated planets within 0.001" (Mars near
+// the Earth is the worst, 0.0006"), over 1900 to 2100 and beyond.
+TEST(Planets, DailyCoarsePlacesFollowTheSeries) {
+  struct Case {
+    double origin;
+    int days;
+  };
+  const Case cases[] = {
+      {At(1900, 1, 1, 0.02), 200},  {At(2003, 6, 1, 0.01), 120},  // Mars close in August 2003
+      {At(2052, 4, 1, 0.02), 90},   {At(2099, 9, 1, 0.02), 150},
+      {At(1600, 1, 1, 0.5), 60},    {At(2400, 1, 1, 0.3), 60},
+  };
+  for (const Case& c : cases) {
+    const auto places = DailyCoarsePlaces(c.origin, c.days);
+    ASSERT_EQ(places.size(), static_cast<std::size_t>(c.days + 1));
+    double worst = 0;
+    for (int d = 0; d <= c.days; ++d) {
+      for (const Planet planet : kPlanets) {
+        const PlanetEcliptic one = PlanetEclipticPlace(planet, c.origin + d, PlanetPrecision::kCoarse);
+        const PlanetEcliptic& daily = places[static_cast<std::size_t>(d)][static_cast<std::size_t>(planet)];
+        const double dl = static_cast<double>(AngleDifference(daily.longitude, one.longitude) * 3600);
+        const double db = static_cast<double>((daily.latitude - one.latitude) * 3600);
+        worst = std::max({worst, std::fabs(dl), std::fabs(db)});
+        EXPECT_EQ(daily.sunLongitude, one.sunLongitude);
+        EXPECT_EQ(daily.earthSunDistance, one.earthSunDistance);
+        EXPECT_NEAR(static_cast<double>(daily.distance), static_cast<double>(one.distance), 1e-8);
+      }
+    }
+    EXPECT_LT(worst, 0.001) << c.origin;
+  }
+  // The count is kept within its bounds.
+  EXPECT_EQ(DailyCoarsePlaces(At(2000, 1, 1), -5).size(), 1u);
+  EXPECT_EQ(DailyCoarsePlaces(At(2000, 1, 1), 1 << 30).size(), static_cast<std::size_t>(kMaxDailyPlaces));
 }
 
 // The sun at -6 degrees through the body interface is the civil twilight of
@@ -301,6 +384,42 @@ TEST(PlanetEvents, TheInstantDoesNotDependOnWhereTheSamplesFall) {
       EXPECT_EQ(found, 1) << PlanetEventKindId(c.kind) << " from hour " << hour;
     }
     EXPECT_NEAR(first, c.when, 5.0 / 1440) << PlanetEventKindId(c.kind);
+  }
+}
+
+// Every close pass of the moon in 2020, as the search found them when it
+// took the moon every half day: in the first half of a sampled day as well as
+// in the second, none lost, none twice, each to a second (universal time as
+// date values) and its separation to 1e-4 degrees.
+TEST(PlanetEvents, TheMoonsCloseApproachesOf2020) {
+  struct Case {
+    Planet planet;
+    double when;
+    double separation;
+  };
+  const Case cases[] = {
+      {Planet::kJupiter, 43853.11432097, 0.3595},
+      {Planet::kMars, 43879.55283485, -0.7548},
+      {Planet::kJupiter, 43880.82610052, 0.9319},
+      {Planet::kMars, 43908.35584594, 0.7409},
+      {Planet::kVenus, 44001.36082944, -0.7146},
+      {Planet::kMars, 44052.35775007, 0.6879},
+      {Planet::kMars, 44080.19785171, -0.0245},
+      {Planet::kMars, 44107.16443929, 0.6609},
+      {Planet::kVenus, 44177.87441019, -0.7545},
+      {Planet::kMercury, 44179.44563487, -0.9591},
+  };
+  std::vector<PlanetEvent> passes;
+  for (const PlanetEvent& e : PlanetEvents(Moment(2020, 1, 1), Moment(2021, 1, 1))) {
+    if (e.kind == PlanetEventKind::kMoonConjunction) {
+      passes.push_back(e);
+    }
+  }
+  ASSERT_EQ(passes.size(), std::size(cases));
+  for (std::size_t i = 0; i < passes.size(); ++i) {
+    EXPECT_EQ(passes[i].planet, cases[i].planet) << i;
+    EXPECT_NEAR(passes[i].time.DateValue(), cases[i].when, 1.0 / 86400) << i;
+    EXPECT_NEAR(static_cast<double>(passes[i].value), cases[i].separation, 1e-4) << i;
   }
 }
 
