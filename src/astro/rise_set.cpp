@@ -167,6 +167,59 @@ double Lagrange(const double* x, const double* y, int n, double t) {
   return sum;
 }
 
+// Golden-section search for the highest (or lowest) value of g between a and
+// b in `steps` steps: its instant in `at`; the value, in g's own type.
+template <typename G>
+auto GoldenExtreme(const G& g, double a, double b, bool highest, int steps, double& at) {
+  using Value = decltype(g(a));
+  const double ratio = (std::sqrt(5.0) - 1) / 2;
+  const Value sign = highest ? 1 : -1;
+  double c = b - ratio * (b - a);
+  double d = a + ratio * (b - a);
+  Value gc = sign * g(c);
+  Value gd = sign * g(d);
+  for (int step = 0; step < steps; ++step) {
+    if (gc > gd) {
+      b = d;
+      d = c;
+      gd = gc;
+      c = b - ratio * (b - a);
+      gc = sign * g(c);
+    } else {
+      a = c;
+      c = d;
+      gc = gd;
+      d = a + ratio * (b - a);
+      gd = sign * g(d);
+    }
+  }
+  at = gc > gd ? c : d;
+  return sign * std::max(gc, gd);
+}
+
+// Bisection of f's sign change between a and b to kExactTolerance; false
+// where f is not finite at the ends or keeps its sign.
+template <typename F>
+bool BisectCrossing(const F& f, double a, double b, double& event) {
+  auto ga = f(a);
+  const auto gb = f(b);
+  if (!std::isfinite(ga) || !std::isfinite(gb) || (ga < 0) == (gb < 0)) {
+    return false;
+  }
+  for (int step = 0; step < kMaxBisections && b - a > kExactTolerance; ++step) {
+    const double mid = a + (b - a) / 2;
+    const auto gm = f(mid);
+    if ((gm < 0) == (ga < 0)) {
+      a = mid;
+      ga = gm;
+    } else {
+      b = mid;
+    }
+  }
+  event = a + (b - a) / 2;
+  return true;
+}
+
 }  // namespace
 
 // The body's geocentric right ascension (unwrapped), declination and
@@ -502,31 +555,8 @@ std::vector<DayEvents::Bracket> DayEvents::Brackets(RiseSetKind kind, std::vecto
   // Golden-section search for the track's extreme between the neighbours of
   // sample i.
   auto extremeOfTrack = [&](std::size_t i, bool highest, double& at, double& value) {
-    const double ratio = (std::sqrt(5.0) - 1) / 2;
-    double a = k.sampleTimes[i - 1];
-    double b = k.sampleTimes[i + 1];
-    const double sign = highest ? 1.0 : -1.0;
-    double c = b - ratio * (b - a);
-    double d = a + ratio * (b - a);
-    double gc = sign * k.Above(kind, c);
-    double gd = sign * k.Above(kind, d);
-    for (int step = 0; step < kExtremeSteps; ++step) {
-      if (gc > gd) {
-        b = d;
-        d = c;
-        gd = gc;
-        c = b - ratio * (b - a);
-        gc = sign * k.Above(kind, c);
-      } else {
-        a = c;
-        c = d;
-        gc = gd;
-        d = a + ratio * (b - a);
-        gd = sign * k.Above(kind, d);
-      }
-    }
-    at = gc > gd ? c : d;
-    value = sign * std::max(gc, gd);
+    value = GoldenExtreme([&](double t) { return k.Above(kind, t); }, k.sampleTimes[i - 1], k.sampleTimes[i + 1],
+                          highest, kExtremeSteps, at);
   };
   // Where the moon turns within kTurnWindow of the altitude, the finer moon
   // decides whether it crosses there: the crossing pair around the extreme
@@ -591,53 +621,14 @@ std::vector<DayEvents::Bracket> DayEvents::Brackets(RiseSetKind kind, std::vecto
 }
 
 void DayEvents::FinerExtreme(RiseSetKind kind, double a, double b, bool highest, double& at, double& above) const {
-  const double ratio = (std::sqrt(5.0) - 1) / 2;
-  const long double sign = highest ? 1.0L : -1.0L;
-  double c = b - ratio * (b - a);
-  double d = a + ratio * (b - a);
-  long double gc = sign * FinerAbove(kind, c);
-  long double gd = sign * FinerAbove(kind, d);
-  for (int step = 0; step < kFinerExtremeSteps; ++step) {
-    if (gc > gd) {
-      b = d;
-      d = c;
-      gd = gc;
-      c = b - ratio * (b - a);
-      gc = sign * FinerAbove(kind, c);
-    } else {
-      a = c;
-      c = d;
-      gc = gd;
-      d = a + ratio * (b - a);
-      gd = sign * FinerAbove(kind, d);
-    }
-  }
-  at = gc > gd ? c : d;
-  above = static_cast<double>(sign * std::max(gc, gd));
+  above = static_cast<double>(
+      GoldenExtreme([&](double t) { return FinerAbove(kind, t); }, a, b, highest, kFinerExtremeSteps, at));
 }
 
 bool DayEvents::Refine(RiseSetKind kind, const Bracket& bracket, double& event) const {
   if (bracket.finer) {
     // Near the moon's turn: bisection on the finer moon.
-    long double ga = FinerAbove(kind, bracket.start);
-    const long double gb = FinerAbove(kind, bracket.end);
-    if (!std::isfinite(ga) || !std::isfinite(gb) || (ga < 0) == (gb < 0)) {
-      return false;
-    }
-    double a = bracket.start;
-    double b = bracket.end;
-    for (int step = 0; step < kMaxBisections && b - a > kExactTolerance; ++step) {
-      const double mid = a + (b - a) / 2;
-      const long double gm = FinerAbove(kind, mid);
-      if ((gm < 0) == (ga < 0)) {
-        a = mid;
-        ga = gm;
-      } else {
-        b = mid;
-      }
-    }
-    event = a + (b - a) / 2;
-    return true;
+    return BisectCrossing([&](double t) { return FinerAbove(kind, t); }, bracket.start, bracket.end, event);
   }
   const Track& k = TrackOfDay();
   // The crossing on the track (regula falsi, Illinois variant).
@@ -694,25 +685,7 @@ bool DayEvents::Refine(RiseSetKind kind, const Bracket& bracket, double& event) 
     g = gNext;
   }
   // Bisection on exact positions between the bracket's ends.
-  long double ea = AltitudeAbove(kind, bracket.start);
-  long double eb = AltitudeAbove(kind, bracket.end);
-  if (!std::isfinite(ea) || !std::isfinite(eb) || (ea < 0) == (eb < 0)) {
-    return false;
-  }
-  a = bracket.start;
-  b = bracket.end;
-  for (int step = 0; step < kMaxBisections && b - a > kExactTolerance; ++step) {
-    const double mid = a + (b - a) / 2;
-    const long double gm = AltitudeAbove(kind, mid);
-    if ((gm < 0) == (ea < 0)) {
-      a = mid;
-      ea = gm;
-    } else {
-      b = mid;
-    }
-  }
-  event = a + (b - a) / 2;
-  return true;
+  return BisectCrossing([&](double t) { return AltitudeAbove(kind, t); }, bracket.start, bracket.end, event);
 }
 
 double DayEvents::Find(RiseSetKind kind) const {
