@@ -161,18 +161,24 @@ def swetest_crossings(latitude, longitude, around, rising, half_width_s=600.0, s
     found = []
     for i in range(n - 1):
         if (values[i] < 0) != (values[i + 1] < 0) and (values[i + 1] > values[i]) == rising:
-            a, b, fa = times[i], times[i + 1], values[i]
-            for _ in range(40):
-                if (b - a) * 86400.0 < 0.01:
-                    break
-                m = (a + b) / 2
-                fm = above_one(latitude, longitude, m)
-                if (fm < 0) == (fa < 0):
-                    a, fa = m, fm
-                else:
-                    b = m
-            found.append((a + b) / 2)
+            found.append(bisect(lambda t: above_one(latitude, longitude, t), times[i], times[i + 1]))
     return found
+
+
+def bisect(f, a, b):
+    """The sign change of f between a and b (date values, either order), to
+    0.01 s."""
+    fa = f(a)
+    for _ in range(60):
+        if abs(b - a) * 86400.0 < 0.01:
+            break
+        m = (a + b) / 2
+        fm = f(m)
+        if (fm < 0) == (fa < 0):
+            a, fa = m, fm
+        else:
+            b = m
+    return (a + b) / 2
 
 
 def swetest_extreme(latitude, longitude, around, half_width_h=3.0):

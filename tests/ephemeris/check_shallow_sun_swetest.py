@@ -52,21 +52,6 @@ def above(latitude, longitude, date_value):
     return math.degrees(altitude) - CIVIL_DEG
 
 
-def crossing(latitude, longitude, a, b):
-    """swetest's crossing between a and b (date values), where the sign changes."""
-    fa = above(latitude, longitude, a)
-    for _ in range(60):
-        if abs(b - a) * 86400.0 < 0.01:
-            break
-        m = (a + b) / 2
-        fm = above(latitude, longitude, m)
-        if (fm < 0) == (fa < 0):
-            a, fa = m, fm
-        else:
-            b = m
-    return (a + b) / 2
-
-
 def lowest(latitude, longitude, around, half_width_s=600.0):
     """swetest's lowest point within half_width_s of `around` (golden section)."""
     ratio = (math.sqrt(5) - 1) / 2
@@ -106,7 +91,7 @@ def main():
                 edge = low + (1 if rising else -1) * 600 / 86400.0
                 own = None
                 if above(latitude, longitude, low) < 0 <= above(latitude, longitude, edge):
-                    own = crossing(latitude, longitude, low, edge)
+                    own = shallow.bisect(lambda x: above(latitude, longitude, x), low, edge)
                 apart = f"{(t - own) * 86400.0:+.1f} s von swetest" if own is not None else "swetest ohne Übergang"
                 print(f"{kind:10} {name:8} {shallow.hms(t)}  swetest dort {above(latitude, longitude, t) * 3600:+.3f}\""
                       f"  {apart}")
