@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "astro/angles.h"
@@ -244,15 +245,20 @@ struct Geometric {
 
 // The place from the Earth and the planet's heliocentric place at any
 // instant, helioAt(t).
+//
+// The first pass finds the distance, the second the planet where the light
+// left it; a third would move it by well under 0.01". A light-time known
+// from a place a few hours away (lightTimeFrom, days) saves the first pass:
+// it is a few seconds off at most, which moves the fastest planet near the
+// Earth by under 1".
 template <typename HelioAt>
-Geometric GeometricPlaceFrom(const Helio& earth, double dateValue, const HelioAt& helioAt) {
+Geometric GeometricPlaceFrom(const Helio& earth, double dateValue, const HelioAt& helioAt,
+                             std::optional<double> lightTimeFrom = std::nullopt) {
   Geometric g;
   g.earth = earth;
   const Vector e = Rectangular(g.earth);
-  double lightTime = 0;
-  // The first pass finds the distance, the second the planet where the light
-  // left it; a third would move it by well under 0.01".
-  for (int pass = 0; pass < 2; ++pass) {
+  double lightTime = lightTimeFrom.value_or(0.0);
+  for (int pass = lightTimeFrom ? 1 : 0; pass < 2; ++pass) {
     const Helio p = helioAt(dateValue - lightTime);
     const Vector v = Rectangular(p);
     const double x = v.x - e.x;
@@ -269,10 +275,12 @@ Geometric GeometricPlaceFrom(const Helio& earth, double dateValue, const HelioAt
   return g;
 }
 
-Geometric GeometricPlace(Planet planet, double dateValue, PlanetPrecision precision) {
+Geometric GeometricPlace(Planet planet, double dateValue, PlanetPrecision precision,
+                         std::optional<double> lightTimeFrom = std::nullopt) {
   const PreparedBody& body = PreparedBodies()[Index(planet) + 1];
-  return GeometricPlaceFrom(EarthAt(dateValue, precision), dateValue,
-                            [&](double t) { return HelioOf(body, t, precision); });
+  return GeometricPlaceFrom(
+      EarthAt(dateValue, precision), dateValue, [&](double t) { return HelioOf(body, t, precision); },
+      lightTimeFrom);
 }
 
 // A planet's coarse heliocentric place over a stretch: the series every
@@ -387,8 +395,9 @@ long double UranusLatitudeSine(long double lambda, long double beta) {
   return SinDeg(beta) * SinDeg(poleBeta) + CosDeg(beta) * CosDeg(poleBeta) * CosDeg(lambda - poleLambda);
 }
 
-PlanetPlace ComputePlace(Planet planet, double dateValue, PlanetPrecision precision, const NutationValues& nutation) {
-  const Geometric g = GeometricPlace(planet, dateValue, precision);
+PlanetPlace ComputePlace(Planet planet, double dateValue, PlanetPrecision precision, const NutationValues& nutation,
+                         std::optional<double> lightTimeFrom = std::nullopt) {
+  const Geometric g = GeometricPlace(planet, dateValue, precision, lightTimeFrom);
   const Apparent a = ApparentPlace(g, dateValue);
   PlanetPlace place;
   place.longitude = NormalizeAngle(RadToDeg(a.lambda) + nutation.longitude);
@@ -533,34 +542,61 @@ long double PlanetMagnitude(Planet planet, long double phaseAngle, long double s
   return 0;
 }
 
-PlanetSky::PlanetSky(Planet planet, double start, double span) : start_(start), step_(span / (kSamples - 1)) {
+SampledSky::SampledSky(double start, double span)
+    : start_(start), span_(span), step_(span / (kSamples - 1)) {}
+
+template <typename PlaceAt>
+void SampledSky::TakeSamples(const PlaceAt& placeAt) {
   // The nutation changes by well under 0.1" in a day and a half: once, in
   // the middle, for every sample and the sidereal time.
   // The places at the samples' dynamical time, the sidereal time at their
   // universal time.
-  const double offset = TerrestrialFromUniversal(start) - start;
-  const double middle = start + span / 2 + offset;
+  const double offset = TerrestrialFromUniversal(start_) - start_;
+  const double middle = start_ + span_ / 2 + offset;
   const NutationValues nutation = Nutation(middle);
   long double previous = 0;
   for (int k = 0; k < kSamples; ++k) {
     const auto index = static_cast<std::size_t>(k);
-    const PlanetPlace p = ComputePlace(planet, start + step_ * k + offset, PlanetPrecision::kCoarse, nutation);
-    ra_[index] = k == 0 ? p.rightAscension : previous + AngleDifference(p.rightAscension, previous);
+    const auto [ra, dec] = placeAt(k, start_ + step_ * k + offset, nutation);
+    ra_[index] = k == 0 ? ra : previous + AngleDifference(ra, previous);
     previous = ra_[index];
-    dec_[index] = p.declination;
-    if (k == 1) {
-      second_ = p;
-      parallax_ = kEquatorialParallax / p.distance;
-    }
+    dec_[index] = dec;
   }
   equationOfEquinoxes_ = nutation.longitude * CosDeg(nutation.obliquity);
-  const long double days = Instant::FromDateValue(start).JulianDate() - 2451545.0L;
+  const long double days = Instant::FromDateValue(start_).JulianDate() - 2451545.0L;
   const long double t = days / 36525.0L;
   meanSiderealStart_ = 280.46061837L + 360.98564736629L * days + t * t * (0.000387933L - t / 38710000.0L);
 }
 
-void PlanetSky::Place(double t, long double& siderealTime, long double& rightAscension,
-                      long double& declination) const {
+PlanetSky::PlanetSky(Planet planet, double start, double span) : SampledSky(start, span) {
+  std::optional<double> lightTime;
+  TakeSamples([&](int k, double t, const NutationValues& nutation) {
+    // Each sample's light-time starts from the one before.
+    const PlanetPlace p = ComputePlace(planet, t, PlanetPrecision::kCoarse, nutation, lightTime);
+    lightTime = kLightDaysPerAU * static_cast<double>(p.distance);
+    if (k == 1) {
+      second_ = p;
+      parallax_ = kEquatorialParallax / p.distance;
+    }
+    return std::pair{p.rightAscension, p.declination};
+  });
+}
+
+SunSky::SunSky(double start, double span, long double altitude) : SampledSky(start, span), altitude_(altitude) {
+  TakeSamples([](int /*k*/, double t, const NutationValues& nutation) {
+    const Helio earth = EarthAt(t, PlanetPrecision::kCoarse);
+    const long double longitude = NormalizeAngle(RadToDeg(SunApparentBeforeNutation(earth)) + nutation.longitude);
+    const long double latitude = -RadToDeg(earth.b);
+    const long double epsilon = nutation.obliquity;
+    return std::pair{ArcTan2Deg(SinDeg(longitude) * CosDeg(epsilon) - TanDeg(latitude) * SinDeg(epsilon),
+                                CosDeg(longitude)),
+                     ArcSinDeg(SinDeg(latitude) * CosDeg(epsilon) +
+                               CosDeg(latitude) * SinDeg(epsilon) * SinDeg(longitude))};
+  });
+}
+
+void SampledSky::Place(double t, long double& siderealTime, long double& rightAscension,
+                       long double& declination) const {
   // Lagrange's cubic through the four samples.
   const long double x = (static_cast<long double>(t) - start_) / step_;
   std::array<long double, kSamples> w{};
@@ -584,9 +620,17 @@ void PlanetSky::Place(double t, long double& siderealTime, long double& rightAsc
   siderealTime = NormalizeAngle(meanSiderealStart_ + 360.98564736629L * days + equationOfEquinoxes_);
 }
 
+long double SampledSky::LargestDeclination() const {
+  long double largest = 0;
+  for (const long double d : dec_) {
+    largest = std::max(largest, std::fabs(d));
+  }
+  return largest;
+}
+
 long double PlanetSky::HorizonAltitude() const { return -kRefraction + parallax_; }
 
-long double PlanetSky::Altitude(double t, long double latitude, long double westLongitude) const {
+long double SampledSky::Altitude(double t, long double latitude, long double westLongitude) const {
   long double theta = 0;
   long double alpha = 0;
   long double delta = 0;
@@ -613,6 +657,9 @@ long double SunAltitude(double t, long double latitude, long double westLongitud
 }
 
 constexpr long double kDarkSunAltitude = -6.0L;
+// Below this sum of the latitude's and the sun's declination's sizes the sun
+// reaches at least 10 degrees above and below -6 every day.
+constexpr long double kSteepDarkness = 80.0L;
 // The night is scanned in steps of this many days for the planet's stretches
 // above the horizon; their ends are then found to about a second. A planet
 // stays up or down far longer than a step, and the night's own ends are
@@ -628,10 +675,21 @@ DaySpan NightAfter(const DaySpan& day, long double latitude, long double westLon
   if (!(length > 0)) {
     return {0, 0};
   }
-  const DayEvents today(Luminary::kSun, day, latitude, westLongitude);
-  const double dusk = today.Find(RiseSetKind::kCivilDusk);
   const DaySpan next{day.end, day.end + length};
-  const double dawn = DayEvents(Luminary::kSun, next, latitude, westLongitude).Find(RiseSetKind::kCivilDawn);
+  double dusk = NoEvent;
+  double dawn = NoEvent;
+  // Where the sun passes -6 degrees steeply on both days, the coarse sun
+  // interpolated over them finds the night's ends well within the minute
+  // they are shown to, at a fraction of the cost. Near the polar circles,
+  // where it may only just reach -6, the exact searches with their brackets.
+  const SunSky sun(day.start, 2 * length, kDarkSunAltitude);
+  if (std::fabs(latitude) + sun.LargestDeclination() < kSteepDarkness) {
+    dusk = DayEvents(sun, day, latitude, westLongitude).Find(RiseSetKind::kSet);
+    dawn = DayEvents(sun, next, latitude, westLongitude).Find(RiseSetKind::kRise);
+  } else {
+    dusk = DayEvents(Luminary::kSun, day, latitude, westLongitude).Find(RiseSetKind::kCivilDusk);
+    dawn = DayEvents(Luminary::kSun, next, latitude, westLongitude).Find(RiseSetKind::kCivilDawn);
+  }
   if (dusk == NoEvent) {
     const double midnight = day.start + length;
     if (SunAltitude(midnight, latitude, westLongitude) < kDarkSunAltitude) {

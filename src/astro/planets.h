@@ -102,37 +102,65 @@ long double PlanetLongitude(Planet planet, double dateValue, PlanetPrecision pre
 long double PlanetMagnitude(Planet planet, long double phaseAngle, long double sunDistance, long double distance,
                             long double subLatitude, long double year);
 
-// A planet as the rise and set searches see it over one stretch of time: its
+// A body as the rise and set searches see it over one stretch of time: its
 // place at four instants spread over [start, start + span], interpolated in
 // between (a cubic; within a fraction of an arcsecond over a day and a half),
 // and the sidereal time from one nutation.
-class PlanetSky final : public SkyBody {
+class SampledSky : public SkyBody {
+ public:
+  void Place(double t, long double& siderealTime, long double& rightAscension,
+             long double& declination) const override;
+  // The altitude of the centre (no refraction) for an observer at latitude
+  // (north) and longitude (west), degrees.
+  long double Altitude(double t, long double latitude, long double westLongitude) const;
+  // The largest size of the declination at the samples.
+  long double LargestDeclination() const;
+
+ protected:
+  static constexpr int kSamples = 4;
+  SampledSky(double start, double span);
+  // placeAt(k, dynamical time, nutation) gives the k-th sample's right
+  // ascension and declination, degrees.
+  template <typename PlaceAt>
+  void TakeSamples(const PlaceAt& placeAt);
+
+ private:
+  double start_;
+  double span_;
+  double step_;
+  std::array<long double, kSamples> ra_{};   // unwound, degrees
+  std::array<long double, kSamples> dec_{};  // degrees
+  long double meanSiderealStart_ = 0;
+  long double equationOfEquinoxes_ = 0;
+};
+
+class PlanetSky final : public SampledSky {
  public:
   // The places are computed with kCoarse precision.
   PlanetSky(Planet planet, double start, double span);
-  void Place(double t, long double& siderealTime, long double& rightAscension,
-             long double& declination) const override;
   // The centre on a horizon lowered by 34' of refraction, seen from the
   // Earth's surface: raised by the planet's horizontal parallax (up to half
   // a minute of arc for Venus near the Earth), as the place is geocentric.
   long double HorizonAltitude() const override;
   long double HourAngleRate() const override { return 359.0L; }
-  // The altitude of the centre (no refraction) for an observer at latitude
-  // (north) and longitude (west), degrees.
-  long double Altitude(double t, long double latitude, long double westLongitude) const;
   // The coarse place of the second sample, a third into the span.
   const PlanetPlace& SecondSample() const { return second_; }
 
  private:
-  static constexpr int kSamples = 4;
-  double start_;
-  double step_;
-  std::array<long double, kSamples> ra_{};   // unwound, degrees
-  std::array<long double, kSamples> dec_{};  // degrees
-  long double meanSiderealStart_ = 0;
   long double parallax_ = 0;
   PlanetPlace second_;
-  long double equationOfEquinoxes_ = 0;
+};
+
+// The sun's centre at a chosen altitude, from the coarse Earth: good to a
+// few arcseconds, ample for times shown to the minute.
+class SunSky final : public SampledSky {
+ public:
+  SunSky(double start, double span, long double altitude);
+  long double HorizonAltitude() const override { return altitude_; }
+  long double HourAngleRate() const override { return 359.0L; }
+
+ private:
+  long double altitude_;
 };
 
 // One planet's evening at a place: rise, culmination and set within the civil

@@ -259,6 +259,30 @@ TEST(Planets, EveningStretchesLieInTheNightAndAboveTheHorizon) {
   }
 }
 
+// The night's ends from the interpolated coarse sun, where it passes -6
+// degrees steeply, and from the exact twilight searches near the polar
+// circles: both within a second of the exact civil dusk and the next dawn.
+TEST(Planets, TheNightEndsAtTheExactCivilTwilights) {
+  struct Case {
+    double latitude;
+    int month;
+  };
+  const Case cases[] = {{0.0, 3},   {23.4, 6}, {-33.9, 6}, {50.0, 3}, {50.0, 12},
+                        {56.0, 6},  {-56.0, 12}, {62.0, 12}, {65.0, 3}, {-66.0, 9}};
+  for (const Case& c : cases) {
+    const DaySpan day{At(2026, c.month, 10), At(2026, c.month, 11)};
+    const DaySpan next{day.end, day.end + 1.0};
+    const long double latitude = c.latitude;
+    const DaySpan night = NightAfter(day, latitude, -10.0L);
+    const double dusk = DayEvents(Luminary::kSun, day, latitude, -10.0L).Find(RiseSetKind::kCivilDusk);
+    const double dawn = DayEvents(Luminary::kSun, next, latitude, -10.0L).Find(RiseSetKind::kCivilDawn);
+    ASSERT_NE(dusk, NoEvent) << c.latitude;
+    ASSERT_NE(dawn, NoEvent) << c.latitude;
+    EXPECT_NEAR(night.start, dusk, 1.0 / 86400) << c.latitude << " " << c.month;
+    EXPECT_NEAR(night.end, dawn, 1.0 / 86400) << c.latitude << " " << c.month;
+  }
+}
+
 TEST(Planets, NoDarknessInAPolarSummerNight) {
   const DaySpan day{At(2024, 6, 21), At(2024, 6, 22)};
   const DaySpan night = NightAfter(day, 69.6L, -19.0L);
