@@ -14,6 +14,7 @@
 #include "astro/sun.h"
 #include "report/planet_lines.h"
 #include "time/date_encoding.h"
+#include "time/delta_t.h"
 
 namespace tempulo {
 namespace {
@@ -205,6 +206,30 @@ TEST(Planets, SaturnsRingsCountOnlyWhenTheEarthSeesTheirLitFace) {
   const long double shut =
       PlanetMagnitude(Planet::kSaturn, after.phaseAngle, after.sunDistance, after.distance, 0.0L, 2010.6L);
   EXPECT_LT(after.magnitude, shut - 0.05L);
+}
+
+// The sampled sky between its samples, with each sample's light-time taken
+// from the one before, stays within 2" of the coarse place computed on its
+// own; Venus and Mercury near inferior conjunction change their light-time
+// fastest.
+TEST(Planets, TheSampledSkyFollowsThePlacesBetweenItsSamples) {
+  const double starts[] = {At(2026, 10, 23), At(2026, 11, 20), At(2024, 3, 15)};
+  for (const double start : starts) {
+    for (const Planet planet : kPlanets) {
+      const PlanetSky sky(planet, start, 1.5);
+      for (int hour = 0; hour <= 36; hour += 5) {
+        const double t = start + hour / 24.0;
+        long double sidereal = 0;
+        long double ra = 0;
+        long double dec = 0;
+        sky.Place(t, sidereal, ra, dec);
+        const PlanetPlace p = PlanetPosition(planet, TerrestrialFromUniversal(t), PlanetPrecision::kCoarse);
+        const long double dRa = AngleDifference(ra, p.rightAscension) * CosDeg(p.declination);
+        EXPECT_LT(std::fabs(dRa) * 3600, 2.0L) << PlanetName(planet) << " " << start << " +" << hour << " h";
+        EXPECT_LT(std::fabs(dec - p.declination) * 3600, 2.0L) << PlanetName(planet) << " " << start;
+      }
+    }
+  }
 }
 
 // A rise or set found through the interpolated sky lies where the planet's
