@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -395,6 +396,14 @@ long double UranusLatitudeSine(long double lambda, long double beta) {
   return SinDeg(beta) * SinDeg(poleBeta) + CosDeg(beta) * CosDeg(poleBeta) * CosDeg(lambda - poleLambda);
 }
 
+// Right ascension and declination from the ecliptic longitude and latitude
+// and the obliquity epsilon, degrees.
+std::pair<long double, long double> EquatorialFromEcliptic(long double lambda, long double beta,
+                                                           long double epsilon) {
+  return {ArcTan2Deg(SinDeg(lambda) * CosDeg(epsilon) - TanDeg(beta) * SinDeg(epsilon), CosDeg(lambda)),
+          ArcSinDeg(SinDeg(beta) * CosDeg(epsilon) + CosDeg(beta) * SinDeg(epsilon) * SinDeg(lambda))};
+}
+
 PlanetPlace ComputePlace(Planet planet, double dateValue, PlanetPrecision precision, const NutationValues& nutation,
                          std::optional<double> lightTimeFrom = std::nullopt) {
   const Geometric g = GeometricPlace(planet, dateValue, precision, lightTimeFrom);
@@ -402,12 +411,8 @@ PlanetPlace ComputePlace(Planet planet, double dateValue, PlanetPrecision precis
   PlanetPlace place;
   place.longitude = NormalizeAngle(RadToDeg(a.lambda) + nutation.longitude);
   place.latitude = RadToDeg(a.beta);
-  const long double epsilon = nutation.obliquity;
-  place.rightAscension =
-      ArcTan2Deg(SinDeg(place.longitude) * CosDeg(epsilon) - TanDeg(place.latitude) * SinDeg(epsilon),
-                 CosDeg(place.longitude));
-  place.declination = ArcSinDeg(SinDeg(place.latitude) * CosDeg(epsilon) +
-                                CosDeg(place.latitude) * SinDeg(epsilon) * SinDeg(place.longitude));
+  std::tie(place.rightAscension, place.declination) =
+      EquatorialFromEcliptic(place.longitude, place.latitude, nutation.obliquity);
   place.distance = g.delta;
   place.sunDistance = g.r;
   place.sunLongitude = NormalizeAngle(RadToDeg(a.sun) + nutation.longitude);
@@ -586,12 +591,7 @@ SunSky::SunSky(double start, double span, long double altitude) : SampledSky(sta
   TakeSamples([](int /*k*/, double t, const NutationValues& nutation) {
     const Helio earth = EarthAt(t, PlanetPrecision::kCoarse);
     const long double longitude = NormalizeAngle(RadToDeg(SunApparentBeforeNutation(earth)) + nutation.longitude);
-    const long double latitude = -RadToDeg(earth.b);
-    const long double epsilon = nutation.obliquity;
-    return std::pair{ArcTan2Deg(SinDeg(longitude) * CosDeg(epsilon) - TanDeg(latitude) * SinDeg(epsilon),
-                                CosDeg(longitude)),
-                     ArcSinDeg(SinDeg(latitude) * CosDeg(epsilon) +
-                               CosDeg(latitude) * SinDeg(epsilon) * SinDeg(longitude))};
+    return EquatorialFromEcliptic(longitude, -RadToDeg(earth.b), nutation.obliquity);
   });
 }
 
