@@ -107,7 +107,7 @@ RefreshResult Refresh(const CivilDate& date, HolidayTable& holidays, const Clock
   const bool keepValues = options.keepValues;
   RefreshResult result;
   result.caption = WindowCaption(date);
-  Report report(keepValues);
+  Report report(keepValues, options.everyCrossing);
   report.Add(DateLine(date));
   report.Add(" ");
   try {

@@ -84,6 +84,10 @@ class EntryChoice;
 class AnniversaryBook;
 struct RefreshOptions {
   bool keepValues = false;
+  // With keepValues: the structured output's list of every rise, set and
+  // twilight of the day, not only the first of each kind that the lines show.
+  // The window's panel reads the lines and leaves it off.
+  bool everyCrossing = true;
   const ReportPlace* place = nullptr;
   // The report's entries the user has chosen; none: the default set.
   const EntryChoice* entries = nullptr;

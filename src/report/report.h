@@ -27,7 +27,8 @@ struct ReportField {
 class Report {
  public:
   Report() = default;
-  explicit Report(bool keepValues) : keepValues_(keepValues) {}
+  explicit Report(bool keepValues, bool everyCrossing = true)
+      : keepValues_(keepValues), everyCrossing_(everyCrossing) {}
 
   void Add(std::string line);
   // label + TAB + value, the shape of almost every report line.
@@ -40,6 +41,9 @@ class Report {
 
   // The typed values, kept only by a report made with keepValues.
   bool KeepsValues() const { return keepValues_; }
+  // Whether the kept values list every rise, set and twilight of the day,
+  // which takes a second search of each kind.
+  bool ListsEveryCrossing() const { return keepValues_ && everyCrossing_; }
   // The entry that the following lines and values belong to ("" before the
   // registry's entries: the date line and the holiday lines).
   void BeginEntry(std::string_view id) { entry_ = id; }
@@ -59,6 +63,7 @@ class Report {
   std::vector<std::string> lines_;
   std::string heading_;
   bool keepValues_ = false;
+  bool everyCrossing_ = true;
   std::string_view entry_;
   std::vector<std::string_view> lineEntries_;
   std::vector<ReportField> fields_;

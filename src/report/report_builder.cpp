@@ -60,7 +60,7 @@ void AddSunAndMoonLines(double t, const DaySpan& day, long double latitude, long
   const auto eventLine = [&](std::string_view label, const DayEvents& events, RiseSetKind kind,
                              std::string_view key) {
     timeLine(r, label, events.Find(kind), key);
-    if (kind != RiseSetKind::kTransit && r.KeepsValues()) {
+    if (kind != RiseSetKind::kTransit && r.ListsEveryCrossing()) {
       AppendZoneTimes(r, "crossings." + std::string(key), events.FindAll(kind), zone);
     }
   };

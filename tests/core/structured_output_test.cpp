@@ -251,6 +251,24 @@ TEST(StructuredOutput, EveryCrossingOfTheDayAtAPlace) {
       EXPECT_EQ(listed[i].rfind(c.times[i], 0), 0U) << c.kind << " " << listed[i];
     }
     EXPECT_EQ(sunMoon.contains(c.kind), !c.times.empty()) << c.kind;
+
+    // The window's refresh leaves the list out and nothing else: the same
+    // lines, entries and values.
+    const RefreshResult window =
+        Refresh(c.date, holidays, clock, {.keepValues = true, .everyCrossing = false, .place = &*place});
+    EXPECT_EQ(window.reportLines, result.reportLines);
+    EXPECT_EQ(window.lineEntries, result.lineEntries);
+    std::vector<std::pair<std::string, ReportValue>> kept;
+    for (const ReportField& field : result.fields) {
+      if (field.key.rfind("crossings.", 0) != 0) {
+        kept.emplace_back(field.key, field.value);
+      }
+    }
+    std::vector<std::pair<std::string, ReportValue>> shown;
+    for (const ReportField& field : window.fields) {
+      shown.emplace_back(field.key, field.value);
+    }
+    EXPECT_EQ(shown, kept) << c.kind;
   }
 }
 

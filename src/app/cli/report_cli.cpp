@@ -1072,6 +1072,8 @@ int RunReportCli(const std::vector<std::string>& args, std::ostream& out, std::o
                            run->time ? MezTimeOn(date, *run->time, zone) : systemClock.Now());
     const RefreshResult result = Refresh(
         date, holidays, clock, {.keepValues = keepValues,
+                   // Only the JSON lists every crossing of the day.
+                   .everyCrossing = run->format == Format::kJson,
                    .place = run->place ? &*run->place : nullptr,
                    .entries = run->entries ? &*run->entries : nullptr,
                    .anniversaries = anniversaries.get(),

@@ -1182,6 +1182,7 @@ void MainWindow::refresh() {
   }
   const RefreshResult result = Refresh(*date, holidays_, clock_,
                                        {.keepValues = true,
+                                        .everyCrossing = false,
                                         .place = place_ ? &*place_ : nullptr,
                                         .entries = &entries_,
                                         .anniversaries = &anniversaries_->Book(),
