@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Which of the two, the almanac or PyEphem, is nearer the moon's true rise
 or set where the two differ at a shallow crossing: the moon's rises and sets
-at 65-70 degrees that check_rise_set_everywhere.py names as shallow, and the
-days on which the moon turns within 45" of the horizon and only one of them
-has a crossing pair.
+at 65-70 degrees that check_rise_set_everywhere.py named as shallow while
+the moon's rise and set came from the abridged theory (10-21 s apart), and
+the days on which the moon turns within 45" of the horizon and only one of
+them had a crossing pair. None is named any more: the almanac refines those
+crossings on ELP/MPP02 and lies within 10 s of PyEphem there.
 
   check_shallow_moon_swetest.py DUMP-BINARY [CHECK-OUTPUT]
 
