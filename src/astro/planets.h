@@ -157,7 +157,6 @@ class SunSky final : public SampledSky {
  public:
   SunSky(double start, double span, long double altitude);
   long double HorizonAltitude() const override { return altitude_; }
-  long double HourAngleRate() const override { return 359.0L; }
 
  private:
   long double altitude_;

@@ -86,7 +86,7 @@ struct RefreshOptions {
   bool keepValues = false;
   // With keepValues: the structured output's list of every rise, set and
   // twilight of the day, not only the first of each kind that the lines show.
-  // The window's panel reads the lines and leaves it off.
+  // The window (its panel reads the lines) and the TSV leave it off.
   bool everyCrossing = true;
   const ReportPlace* place = nullptr;
   // The report's entries the user has chosen; none: the default set.

@@ -260,7 +260,9 @@ def check_place(args):
     named = []
 
     def ours_on(day):
-        """The almanac's events of a day that the sample left out."""
+        """The almanac's events of a neighbouring day, dumped when the sample
+        left it out; the loop below walks a sorted copy, so a day added here
+        is not checked itself."""
         if day not in days:
             days.update(dump(binary, latitude, longitude, day, day, 1))
         return days[day]
